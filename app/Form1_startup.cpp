@@ -1,0 +1,41 @@
+#include "app/Form1.h"
+
+#include "terms/Form3.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace korvo {
+
+// Each step that fails is passed over silently; only the settings file's
+// corrupt-file message can appear during start-up.
+void Form1::Form_Load() {
+    try {
+        EnumerateAdapters();
+    } catch (...) {
+    }
+
+    LoadOutcome outcome = LoadOutcome::Rejected;
+    try {
+        outcome = LoadSettings();
+    } catch (...) {
+    }
+    if (outcome == LoadOutcome::Missing) {
+        try {
+            OpenTermsWindow();
+        } catch (...) {
+        }
+    }
+
+    for (int t = 0; t < DhcpTab; ++t)
+        tab(t).Apply->setText(tab(t).Name->text());
+}
+
+void Form1::Start() {
+    Form_Load();
+    // The terms window keeps the main window hidden until the user accepts.
+    if (!Terms)
+        show();
+}
+
+} // namespace korvo

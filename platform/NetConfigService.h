@@ -1,0 +1,71 @@
+// The network configuration service as Korvo uses it: the handful of
+// Win32_NetworkAdapterConfiguration operations, in standard C++ only so that
+// every backend (WMI on Windows, NetworkManager on Linux) can implement it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvo::platform {
+
+// Raised when the service cannot be reached or a call cannot be made at all
+// (as opposed to a call that ran and returned a non-zero code).
+class ServiceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Return codes, WMI's numbering where one fits.
+namespace code {
+inline constexpr int Success = 0;
+inline constexpr int SuccessRebootRequired = 1;
+inline constexpr int NotSupported = 64;
+inline constexpr int UnknownFailure = 65;
+inline constexpr int InvalidSubnetMask = 66;
+inline constexpr int InvalidIPAddress = 70;
+inline constexpr int InvalidGateway = 71;
+inline constexpr int AccessDenied = 91;
+} // namespace code
+
+inline constexpr const char* AdapterQuery =
+    "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
+inline constexpr int QueryFlagReturnImmediately = 16;
+inline constexpr int QueryFlagForwardOnly = 32;
+
+// One Win32_NetworkAdapterConfiguration instance.
+class AdapterItem {
+public:
+    virtual ~AdapterItem() = default;
+
+    virtual std::string caption() const = 0;
+
+    virtual int enableStatic(const std::vector<std::string>& ipAddresses,
+                             const std::vector<std::string>& subnetMasks) = 0;
+    virtual int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) = 0;
+    virtual int enableDHCP() = 0;
+    virtual int setWINSServer(const std::string& primary, const std::string& secondary) = 0;
+    // std::nullopt calls the method without its argument: servers come from DHCP again.
+    virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
+};
+
+// A connected service (the object a moniker yields).
+class Service {
+public:
+    virtual ~Service() = default;
+    // The whole result, in the service's order; items stay usable after the query.
+    virtual std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int flags) = 0;
+};
+
+class ServiceConnector {
+public:
+    virtual ~ServiceConnector() = default;
+    virtual std::unique_ptr<Service> connect(const std::string& moniker) = 0;
+};
+
+// The backend of the platform Korvo was built for.
+std::unique_ptr<ServiceConnector> makeSystemConnector();
+
+} // namespace korvo::platform

@@ -1,0 +1,39 @@
+# Shared by the scripts: package installation and the build. Source it; don't run it.
+set -euo pipefail
+
+KORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
+
+# What building and running Korvo needs on Debian 12.
+KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev)
+# What the tests need beyond that: a private NetworkManager test bed.
+KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps)
+
+# ensure_packages PKG...: installs those that are missing; a no-op when all are there.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Korvo needs these Debian packages: ${missing[*]} (run as root, or install them)" >&2
+        return 1
+    fi
+    echo "Installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    if [ -z "${KORVO_APT_UPDATED:-}" ]; then
+        apt-get update -qq
+        KORVO_APT_UPDATED=1
+    fi
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build_korvo DIR [cmake args...]: configures (once) and builds into DIR.
+build_korvo() {
+    local dir=$1
+    shift
+    cmake -S "$KORVO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$KORVO_JOBS"
+}

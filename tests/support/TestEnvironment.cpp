@@ -1,0 +1,20 @@
+#include "tests/support/TestEnvironment.h"
+
+namespace korvo::testing {
+
+Form1Environment TestEnvironment::make() {
+    Form1Environment env;
+    env.programFolder = folder.path();
+    env.connector = service;
+    env.terminate = [this] { ++terminations; };
+    env.exclamation = [this](QWidget*, const QString& title, const QString& text) {
+        messages << title + QLatin1Char('|') + text;
+    };
+    env.openDocument = [this](const QString& path) {
+        openedDocuments << path;
+        return documentOpens;
+    };
+    return env;
+}
+
+} // namespace korvo::testing

@@ -1,0 +1,25 @@
+// A Form1Environment for tests: a temporary program folder, a recording
+// service, and termination and message boxes that are recorded, not acted on.
+#pragma once
+
+#include "app/Form1Environment.h"
+#include "tests/support/RecordingService.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace korvo::testing {
+
+struct TestEnvironment {
+    QTemporaryDir folder;
+    std::shared_ptr<RecordingService> service = std::make_shared<RecordingService>();
+    int terminations = 0;
+    QStringList messages; // "title|text"
+    QStringList openedDocuments;
+    bool documentOpens = true;
+
+    Form1Environment make();
+};
+
+} // namespace korvo::testing
