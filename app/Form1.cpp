@@ -37,6 +37,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     buildLayout();
     connectReactions();
+    connectApplyCommands();
 }
 
 Form1::~Form1() = default;

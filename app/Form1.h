@@ -132,6 +132,8 @@ protected:
 private:
     void buildLayout();    // app/Form1.cpp
     void connectReactions(); // app/Form1_reactions.cpp
+    void connectApplyCommands(); // netconfig/Form1_apply.cpp
+    void startApplying();        // netconfig/Form1_apply.cpp: shows Form4, disables both windows, SetInterface
 
     Form1Environment Env;
     std::array<ProfileTab, TabCount> Tabs{};

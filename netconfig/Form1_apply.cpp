@@ -1,9 +1,229 @@
 #include "app/Form1.h"
 
+#include "netconfig/AddressValidation.h"
+#include "netconfig/Form4.h"
+#include "netconfig/ResultTexts.h"
+#include "platform/NetConfigService.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWindow>
+#include <exception>
+
 namespace korvo {
 
-void Form1::ProfileCommand(int) {}
-void Form1::Command8_Click() {}
-void Form1::SetInterface() {}
+namespace {
+
+QString selectedText(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+// Paints the working state now: the service calls below block the window thread.
+void paintNow(Form4* window) {
+    // A window just shown is not exposed until the window system says so; wait for
+    // that without taking any user input (both windows are disabled meanwhile).
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    window->repaint();
+}
+
+} // namespace
+
+void Form1::connectApplyCommands() {
+    for (int t = 0; t < DhcpTab; ++t)
+        connect(Tabs[static_cast<std::size_t>(t)].Apply, &QPushButton::clicked, this, [this, t] { ProfileCommand(t); });
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+}
+
+void Form1::ProfileCommand(int tabIndex) {
+    const ProfileTab& t = tab(tabIndex);
+    Pending.AdapterCaption = TabAdapterCaption[static_cast<std::size_t>(tabIndex)];
+    Pending.DHCPMode = 0;
+    if (selectedText(t.Adapters).isEmpty()) {
+        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+        return;
+    }
+    Pending.IPAddress = t.IPAddress->text();
+    Pending.SubnetMask = t.SubnetMask->text();
+    Pending.Gateway = t.Gateway->text();
+
+    struct Server {
+        QLineEdit* box;
+        QString PendingConfiguration::*field;
+        int PendingConfiguration::*omitted;
+    };
+    const Server servers[] = {
+        {t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted},
+        {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted},
+        {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted},
+        {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted},
+    };
+    for (const Server& s : servers)
+        Pending.*s.field = trimBlanks(s.box->text());
+    for (const Server& s : servers) {
+        const bool empty = (Pending.*s.field).isEmpty();
+        if (empty)
+            s.box->setText(QString());
+        Pending.*s.omitted = empty ? 1 : 0;
+    }
+    startApplying();
+}
+
+void Form1::Command8_Click() {
+    const ProfileTab& t = tab(DhcpTab);
+    Pending.AdapterCaption = TabAdapterCaption[DhcpTab];
+    if (selectedText(t.Adapters).isEmpty()) {
+        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+        return;
+    }
+    Pending.DHCPMode = 1;
+    Pending.IPAddress = t.IPAddress->text();
+    Pending.SubnetMask = t.SubnetMask->text();
+    Pending.Gateway = t.Gateway->text();
+
+    struct Server {
+        QLineEdit* box;
+        QString PendingConfiguration::*field;
+        int PendingConfiguration::*omitted;
+        bool omittedWhenEmpty; // an empty primary DNS is validated, and so reported
+    };
+    const Server servers[] = {
+        {t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted, false},
+        {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted, true},
+        {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted, true},
+        {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted, true},
+    };
+    for (const Server& s : servers) {
+        // The literal is the instruction to take this server from DHCP; " DHCP" or "dhcp" is not.
+        Pending.*s.omitted = s.box->text() == QLatin1String("DHCP") ? 1 : 0;
+        Pending.*s.field = trimBlanks(s.box->text());
+    }
+    for (const Server& s : servers) {
+        if (!(Pending.*s.field).isEmpty())
+            continue;
+        s.box->setText(QString());
+        if (s.omittedWhenEmpty)
+            Pending.*s.omitted = 1;
+    }
+    startApplying();
+}
+
+void Form1::startApplying() {
+    if (!Applying) {
+        Applying = new Form4(nullptr);
+        connect(Applying, &Form4::dismissed, this, [this] {
+            setEnabled(true);
+            activateWindow();
+            setFocus();
+        });
+        // Top-level without an owner, so it is not deleted with the main window by itself.
+        Form4* window = Applying;
+        connect(this, &QObject::destroyed, window, [window] { delete window; });
+    }
+    Applying->ShowPrepared();
+    Applying->show();
+    setEnabled(false);
+    Applying->setEnabled(false);
+    SetInterface();
+}
+
+void Form1::SetInterface() {
+    if (!Applying)
+        Applying = new Form4(nullptr);
+    Form4* window = Applying;
+    window->ShowWorking();
+    paintNow(window);
+
+    ValidationMessages.clear();
+    const ValidationOutcome validation = validateAddresses(Pending);
+    ValidationMessages = validation.Messages;
+    if (!validation.valid()) {
+        ResultValues = composeResultValues(Pending);
+        ResultText = composeValidationText(Pending.AdapterCaption, ValidationMessages);
+        window->ShowInvalid(ResultText, ResultValues);
+        ValidationMessages.clear();
+        return;
+    }
+
+    auto serviceError = [&](const QString& reason) {
+        ResultText = composeFailureText(reason);
+        window->ShowServiceError(ResultText);
+    };
+
+    ComputerName = QStringLiteral(".");
+    bool matched = false;
+    try {
+        if (!Env.connector)
+            throw platform::ServiceError("no network configuration service is available on this system");
+        const std::unique_ptr<platform::Service> service = Env.connector->connect(
+            "winmgmts:{impersonationLevel=impersonate}!\\\\" + text(ComputerName) + "\\root\\cimv2");
+        if (!service)
+            throw platform::ServiceError("the service gave no connection");
+        const auto items = service->execQuery(platform::AdapterQuery, platform::QueryFlagReturnImmediately |
+                                                                          platform::QueryFlagForwardOnly);
+
+        const std::vector<std::string> IPAddresses{text(Pending.IPAddress)};
+        const std::vector<std::string> SubnetMasks{text(Pending.SubnetMask)};
+        const std::vector<std::string> Gateways{text(Pending.Gateway)};
+        const std::vector<int> GatewayMetrics{1};
+        std::vector<std::string> DNSServers{text(Pending.PrimaryDNS)};
+        if (Pending.PrimaryDNSOmitted != 1 && Pending.SecondaryDNSOmitted != 1)
+            DNSServers.push_back(text(Pending.SecondaryDNS));
+        // A secondary server without a primary is not sent, and the summary says so.
+        if (Pending.PrimaryDNSOmitted == 1 && Pending.SecondaryDNSOmitted != 1)
+            Pending.SecondaryDNS = QStringLiteral("Ignored");
+
+        const std::string caption = text(Pending.AdapterCaption);
+        for (const auto& item : items) {
+            if (!item || item->caption() != caption)
+                continue;
+            matched = true;
+            int gatewayResult = platform::code::Success;
+            if (Pending.DHCPMode == 0) {
+                EnableResult = item->enableStatic(IPAddresses, SubnetMasks);
+                gatewayResult = item->setGateways(Gateways, GatewayMetrics);
+            } else {
+                EnableResult = item->enableDHCP();
+            }
+            if (EnableResult != platform::code::Success) {
+                serviceError(QString());
+                continue;
+            }
+            const int winsResult = Pending.PrimaryWINSOmitted != 1
+                                       ? item->setWINSServer(text(Pending.PrimaryWINS), text(Pending.SecondaryWINS))
+                                       : item->setWINSServer("", "");
+            const int dnsResult = Pending.PrimaryDNSOmitted != 1 ? item->setDNSServerSearchOrder(DNSServers)
+                                                                 : item->setDNSServerSearchOrder(std::nullopt);
+            // A server the service refused must not be reported as applied.
+            QStringList refused;
+            if (gatewayResult != platform::code::Success)
+                refused << QStringLiteral("The gateway was refused (code %1).").arg(gatewayResult);
+            if (winsResult != platform::code::Success)
+                refused << QStringLiteral("The WINS servers were refused (code %1).").arg(winsResult);
+            if (dnsResult != platform::code::Success)
+                refused << QStringLiteral("The DNS servers were refused (code %1).").arg(dnsResult);
+            if (!refused.isEmpty()) {
+                serviceError(refused.join(u'\r'));
+                continue;
+            }
+            ResultValues = composeResultValues(Pending);
+            ResultText = composeSuccessText(Pending.AdapterCaption);
+            window->ShowApplied(ResultText, ResultValues);
+        }
+    } catch (const std::exception& e) {
+        serviceError(QStringLiteral("The network configuration service failed: %1").arg(QString::fromStdString(e.what())));
+        return;
+    }
+    if (!matched)
+        serviceError(QStringLiteral("The network interface -%1- was not found.").arg(Pending.AdapterCaption));
+}
 
 } // namespace korvo

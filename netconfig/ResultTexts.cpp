@@ -1,0 +1,51 @@
+#include "netconfig/ResultTexts.h"
+
+namespace korvo {
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+
+// The names line up with the values of composeResultValues beside them.
+QString fieldNames() {
+    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR + QStringLiteral("Gateway   ") +
+           CR + QStringLiteral("Primary DNS ") + CR + QStringLiteral("Secondary DNS") + CR +
+           QStringLiteral("Primary WINS ") + CR + QStringLiteral("Secondary WINS");
+}
+
+} // namespace
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString composeResultValues(const PendingConfiguration& p) {
+    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS + CR +
+           p.PrimaryWINS + CR + p.SecondaryWINS + CR;
+}
+
+QString composeSuccessText(const QString& adapterCaption) {
+    return QStringLiteral("The IP configuration for the following interface has been changed ") + CR + CR +
+           QStringLiteral("-") + adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
+           QStringLiteral(" ");
+}
+
+QString composeValidationText(const QString& adapterCaption, const QString& validationMessages) {
+    return QStringLiteral("Please Check these details and fix the problem") + CR + CR + QStringLiteral("-") +
+           adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
+}
+
+QString composeFailureText(const QString& reason) {
+    QString text = CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
+    if (!reason.isEmpty())
+        text += CR + CR + reason;
+    return text;
+}
+
+} // namespace korvo
