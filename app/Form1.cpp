@@ -37,6 +37,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     buildLayout();
     connectReactions();
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connectApplyCommands();
 }
 

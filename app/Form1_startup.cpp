@@ -34,7 +34,7 @@ void Form1::Form_Load() {
 void Form1::Start() {
     Form_Load();
     // The terms window keeps the main window hidden until the user accepts.
-    if (!Terms)
+    if (!Terms || !Terms->isVisible())
         show();
 }
 

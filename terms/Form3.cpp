@@ -2,10 +2,155 @@
 
 #include "app/Form1.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
 namespace korvo {
 
-Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) { setObjectName(QStringLiteral("Form3")); }
+namespace {
 
-void Form1::OpenTermsWindow() {}
+constexpr int ClientWidth = 667;
+constexpr int ClientHeight = 300;
+
+template <typename W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* sentence(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+} // namespace
+
+Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Korvo EULA"));
+    resize(ClientWidth, ClientHeight);
+
+    Text1 = named(new QPlainTextEdit(this), "Text1");
+    Text1->setGeometry(48, 24, 521, 105);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setTabChangesFocus(true);
+    Text1->setPlainText(agreementText());
+
+    Label3 = sentence(this, "Label3",
+                      QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
+                                     "this End User Licence Agreement."),
+                      QRect(96, 176, 537, 25));
+    Label4 = sentence(this, "Label4",
+                      QStringLiteral("I do not wish to use this utility and would like to exit now."),
+                      QRect(96, 200, 497, 17));
+    // The accept sentence is long for its height: a slightly smaller font keeps
+    // both of its lines inside the label.
+    QFont small = Label3->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    Label3->setFont(small);
+    Label3->installEventFilter(this);
+    Label4->installEventFilter(this);
+
+    Command1 = named(new QPushButton(QStringLiteral("Continue"), this), "Command1");
+    Command1->setGeometry(272, 248, 89, 33);
+    Check1 = named(new QCheckBox(this), "Check1");
+    Check1->setGeometry(72, 168, 17, 25);
+    Check2 = named(new QCheckBox(this), "Check2");
+    Check2->setGeometry(72, 200, 17, 17);
+    Check1->setAccessibleName(Label3->text());
+    Check2->setAccessibleName(Label4->text());
+
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Check1);
+    setTabOrder(Check1, Check2);
+    Text1->setFocus();
+
+    // toggled, not clicked: a change made by the program runs the same reaction.
+    connect(Check1, &QCheckBox::toggled, this, &Form3::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &Form3::Check2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+
+    // Top-level of its own (it has a taskbar entry while the main window is
+    // hidden), but it goes with the main window.
+    connect(mainWindow, &QObject::destroyed, this, [this] { delete this; });
+}
+
+void Form3::Form_Load() { Main->hide(); }
+
+void Form3::Check1_Click() {
+    if (Check1->isChecked())
+        Check2->setChecked(false);
+}
+
+void Form3::Check2_Click() {
+    if (Check2->isChecked())
+        Check1->setChecked(false);
+}
+
+void Form3::Label3_Click() {
+    Check1->setChecked(true);
+    Check2->setChecked(false);
+}
+
+void Form3::Label4_Click() {
+    Check2->setChecked(true);
+    Check1->setChecked(false);
+}
+
+void Form3::Command1_Click() {
+    if (Check2->isChecked()) {
+        Main->environment().terminate();
+        return;
+    }
+    if (Check1->isChecked())
+        accept();
+}
+
+void Form3::accept() {
+    Main->Check1->setChecked(true);
+    Main->Command7->click(); // the save, exactly as the user's click runs it
+    Main->setEnabled(true);
+    Main->show();
+    Main->raise();
+    Main->activateWindow();
+    Main->setFocus();
+    hide();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    Main->Check1->setChecked(false);
+    event->ignore(); // the process ends instead
+    Main->environment().terminate();
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label3)
+            Label3_Click();
+        else if (watched == Label4)
+            Label4_Click();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::OpenTermsWindow() {
+    if (!Terms)
+        Terms = new Form3(this);
+    Terms->Form_Load();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        Terms->move(screen->availableGeometry().center() - Terms->rect().center());
+    Terms->show();
+}
 
 } // namespace korvo

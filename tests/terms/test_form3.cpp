@@ -1,0 +1,143 @@
+#include "app/Form1.h"
+#include "settings/SettingsLines.h"
+#include "terms/Form3.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+
+namespace {
+
+QString settingsPath(const testing::TestEnvironment& env) { return env.folder.filePath(QStringLiteral("Korvo.ini")); }
+
+void click(Form3& terms, char event) {
+    switch (event) {
+    case 'a': QTest::mouseClick(terms.Check1, Qt::LeftButton); break;
+    case 'd': QTest::mouseClick(terms.Check2, Qt::LeftButton); break;
+    case 'A': QTest::mouseClick(terms.Label3, Qt::LeftButton); break;
+    case 'D': QTest::mouseClick(terms.Label4, Qt::LeftButton); break;
+    }
+}
+
+} // namespace
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartShowsOnlyTheTerms() {
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        form.Start();
+        Form3* terms = form.TermsWindow();
+        QVERIFY(terms);
+        QVERIFY(terms->isVisible());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(terms->windowTitle(), "Korvo EULA");
+        QVERIFY(!terms->Check1->isChecked() && !terms->Check2->isChecked());
+        QVERIFY(!QFile::exists(settingsPath(env)));
+
+        const QString text = agreementText();
+        QVERIFY(text.size() > 4000 && text.size() < 6000);
+        QVERIFY(text.contains(QStringLiteral(".\r\n")));
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
+    }
+
+    // a/d: the accept/decline box; A/D: the accept/decline sentence. Result: which box is ticked.
+    void choices_data() {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("ticked");
+        QTest::newRow("accept box") << "a" << "accept";
+        QTest::newRow("accept box twice clears it") << "aa" << "none";
+        QTest::newRow("accept then decline box") << "ad" << "decline";
+        QTest::newRow("decline then accept box") << "da" << "accept";
+        QTest::newRow("decline box twice clears it") << "dd" << "none";
+        QTest::newRow("accept sentence twice") << "AA" << "accept";
+        QTest::newRow("decline sentence over accept") << "aD" << "decline";
+        QTest::newRow("accept sentence over decline") << "dA" << "accept";
+        QTest::newRow("decline sentence twice") << "DD" << "decline";
+    }
+    void choices() {
+        QFETCH(QString, events);
+        QFETCH(QString, ticked);
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        form.Start();
+        Form3& terms = *form.TermsWindow();
+        for (QChar e : events)
+            click(terms, e.toLatin1());
+        QCOMPARE(terms.Check1->isChecked(), ticked == "accept");
+        QCOMPARE(terms.Check2->isChecked(), ticked == "decline");
+    }
+
+    void continueWithoutChoiceDoesNothing() {
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        form.Start();
+        QTest::mouseClick(form.TermsWindow()->Command1, Qt::LeftButton);
+        QVERIFY(form.TermsWindow()->isVisible());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(env.terminations, 0);
+    }
+
+    void acceptSavesAndOpensTheMainWindow() {
+        testing::TestEnvironment env;
+        {
+            Form1 form(env.make());
+            form.Start();
+            Form3& terms = *form.TermsWindow();
+            click(terms, 'A');
+            QTest::mouseClick(terms.Command1, Qt::LeftButton);
+            QVERIFY(!terms.isVisible());
+            QVERIFY(form.isVisible() && form.isEnabled());
+            QVERIFY(form.Check1->isChecked());
+            QCOMPARE(env.terminations, 0);
+        }
+        QFile file(settingsPath(env));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = decodeSettingsFile(file.readAll()).lines;
+        QCOMPARE(lines.value(39), "1");
+
+        Form1 next(env.make());
+        next.Start();
+        QVERIFY(!next.TermsWindow());
+        QVERIFY(next.isVisible());
+        QVERIFY(next.Check1->isChecked());
+        QVERIFY(env.messages.isEmpty());
+    }
+
+    void declineOrCloseEndsWithoutSaving_data() {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<bool>("close");
+        QTest::newRow("decline, continue") << "ad" << false;
+        QTest::newRow("decline sentence, continue") << "D" << false;
+        QTest::newRow("close after accepting") << "a" << true;
+        QTest::newRow("close untouched") << "" << true;
+    }
+    void declineOrCloseEndsWithoutSaving() {
+        QFETCH(QString, events);
+        QFETCH(bool, close);
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        form.Start();
+        Form3& terms = *form.TermsWindow();
+        for (QChar e : events)
+            click(terms, e.toLatin1());
+        if (close)
+            terms.close();
+        else
+            QTest::mouseClick(terms.Command1, Qt::LeftButton);
+        QCOMPARE(env.terminations, 1);
+        QVERIFY(!form.Check1->isChecked());
+        QVERIFY(!form.isVisible());
+        QVERIFY(!QFile::exists(settingsPath(env)));
+    }
+};
+
+QTEST_MAIN(TestForm3)
+#include "test_form3.moc"
