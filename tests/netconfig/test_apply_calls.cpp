@@ -1,0 +1,273 @@
+#include "app/Form1.h"
+#include "netconfig/Form4.h"
+#include "tests/netconfig/ApplyHarness.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString Failure = QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+
+// "eth0" or "eth0 EnableStatic=1 SetGateways=71"
+FakeAdapter adapter(const QString& spec) {
+    const QStringList words = spec.split(u' ');
+    FakeAdapter a{words.first().toStdString(), {}, {}};
+    for (const QString& w : words.mid(1))
+        a.results[w.section(u'=', 0, 0).toStdString()] = w.section(u'=', 1).toInt();
+    return a;
+}
+
+QStringList methodCalls(const RecordingService& service) {
+    QStringList out;
+    for (const std::string& line : service.methodCalls())
+        out << QString::fromStdString(line);
+    return out;
+}
+
+} // namespace
+
+class TestApplyCalls : public QObject {
+    Q_OBJECT
+private slots:
+    void calls_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("adapters");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("values"); // ResultValues, or the start of ResultText's reason line
+
+        const QStringList base{"192.0.2.10", "255.255.255.0", "192.0.2.1"};
+        const QString st = "eth0 EnableStatic [192.0.2.10] [255.255.255.0]";
+        const QString gw = "eth0 SetGateways [192.0.2.1] [1]";
+        const QString applied = "Configuration Applied";
+        const QString error = "Error Applying Configuration";
+
+        QTest::newRow("servers empty or blank")
+            << 0 << base + QStringList{"", "  ", " ", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
+        QTest::newRow("secondary dns without primary")
+            << 1 << base + QStringList{"", "198.51.100.2", "", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
+        QTest::newRow("one dns, primary wins only")
+            << 2 << base + QStringList{" 198.51.100.1 ", "", "203.0.113.1", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r203.0.113.1\r\r";
+        QTest::newRow("two dns, secondary wins only")
+            << 5 << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1, 198.51.100.2]"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
+        QTest::newRow("dhcp everywhere")
+            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
+            << QStringList{"eth0"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r";
+        QTest::newRow("dhcp with primary dns and wins")
+            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "198.51.100.1", "DHCP", "203.0.113.1", "DHCP"}
+            << QStringList{"eth0"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"203.0.113.1\" \"DHCP\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << applied << "\rDHCP\rDHCP\rDHCP\r198.51.100.1\rDHCP\r203.0.113.1\rDHCP\r";
+        QTest::newRow("EnableStatic returns 1")
+            << 0 << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=1"}
+            << QStringList{st, gw} << error << "";
+        QTest::newRow("EnableDHCP fails")
+            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
+            << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error << "";
+        QTest::newRow("same caption twice, last one decides")
+            << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
+            << error << "";
+        QTest::newRow("refused gateway is no success")
+            << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0 SetGateways=71"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
+            << "The gateway was refused (code 71).";
+        QTest::newRow("refused wins and dns")
+            << 0 << base + QStringList{"198.51.100.1", "", "203.0.113.1", ""}
+            << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << error << "The WINS servers were refused (code 65).\rThe DNS servers were refused (code 70).";
+        QTest::newRow("caption differs in case") << 0 << base + QStringList{"", "", "", ""} << QStringList{"ETH0"}
+                                                 << QStringList{} << error
+                                                 << "The network interface -eth0- was not found.";
+    }
+    void calls() {
+        QFETCH(int, tab);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, adapters);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, caption);
+        QFETCH(QString, values);
+
+        TestEnvironment env;
+        for (const QString& spec : adapters)
+            env.service->adapters.push_back(adapter(spec));
+        Form1 form(env.make());
+        fillTab(form, tab, boxes);
+        chooseAdapter(form, tab, QStringLiteral("eth0"));
+        form.tab(tab).Apply->click();
+
+        QCOMPARE(methodCalls(*env.service), calls);
+        QVERIFY(form.ApplyingWindow());
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), caption);
+        if (caption == QLatin1String("Configuration Applied"))
+            QCOMPARE(form.ResultValues, values);
+        else if (values.isEmpty())
+            QCOMPARE(form.ResultText, Failure);
+        else
+            QCOMPARE(form.ResultText, Failure + "\r\r" + values);
+        QVERIFY(form.ApplyingWindow()->isEnabled());
+    }
+
+    void connectsAndQueriesAfresh() {
+        TestEnvironment env;
+        env.service->adapters.push_back(adapter("eth0"));
+        Form1 form(env.make());
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        fillTab(form, 0, {"192.0.2.10", "255.255.255.0", "", "", "", "", ""});
+        for (int i = 0; i < 2; ++i) {
+            form.Command1->click();
+            form.ApplyingWindow()->Command1->click();
+        }
+        const QString connect = QStringLiteral("connect winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2");
+        const QString query =
+            QStringLiteral("query Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE 48");
+        const auto& c = env.service->calls;
+        QCOMPARE(std::count(c.begin(), c.end(), connect.toStdString()), 2);
+        QCOMPARE(std::count(c.begin(), c.end(), query.toStdString()), 2);
+        QCOMPARE(QString::fromStdString(c.at(2)), QStringLiteral("eth0 EnableStatic [192.0.2.10] [255.255.255.0]"));
+        QCOMPARE(QString::fromStdString(c.at(3)), QStringLiteral("eth0 SetGateways [] [1]"));
+    }
+
+    void invalidNeverReachesTheService() {
+        TestEnvironment env;
+        env.service->adapters.push_back(adapter("eth0"));
+        Form1 form(env.make());
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        form.Text1->setText(QStringLiteral("192.0.2.255"));
+        form.Command1->click();
+        QVERIFY(env.service->calls.empty());
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
+    }
+
+    void serviceFailuresReleaseTheWindows_data() {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no connector") << 0 << "no network configuration service is available on this system";
+        QTest::newRow("connect fails") << 1 << "the service is not running";
+        QTest::newRow("query fails") << 2 << "the query failed";
+        QTest::newRow("call raises") << 3 << "SetGateways could not be called";
+    }
+    void serviceFailuresReleaseTheWindows() {
+        QFETCH(int, failure);
+        QFETCH(QString, reason);
+        TestEnvironment env;
+        FakeAdapter eth0 = adapter("eth0");
+        if (failure == 3)
+            eth0.raising.push_back("SetGateways");
+        env.service->adapters.push_back(eth0);
+        env.service->failConnect = failure == 1;
+        env.service->failQuery = failure == 2;
+        Form1Environment made = env.make();
+        if (failure == 0)
+            made.connector.reset();
+        Form1 form(std::move(made));
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        form.Command1->click();
+
+        Form4* applying = form.ApplyingWindow();
+        QCOMPARE(applying->windowTitle(), QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(form.ResultText, Failure + "\r\rThe network configuration service failed: " + reason);
+        QVERIFY(applying->isEnabled());
+        QVERIFY(applying->Command1->isVisible());
+        applying->Command1->click();
+        QVERIFY(form.isEnabled());
+    }
+
+    // Only the "Whoops" box: no window, no service, boxes untouched.
+    void noAdapterChosen_data() {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("profile 3") << 2;
+        QTest::newRow("dhcp") << int(DhcpTab);
+    }
+    void noAdapterChosen() {
+        QFETCH(int, tab);
+        TestEnvironment env;
+        Form1 form(env.make());
+        form.tab(tab).Adapters->addItem(QStringLiteral("eth0"));
+        form.tab(tab).SecondaryWINS->setText(QStringLiteral("  "));
+        form.tab(tab).Apply->click();
+        QCOMPARE(env.messages, QStringList{"Whoops|Please select an Interface first!!"});
+        QVERIFY(!form.ApplyingWindow());
+        QVERIFY(form.isEnabled());
+        QVERIFY(env.service->calls.empty());
+        QCOMPARE(form.tab(tab).SecondaryWINS->text(), QStringLiteral("  "));
+    }
+
+    // What the DHCP command takes from its boxes: the literal compared before trimming.
+    void dhcpBoxes_data() {
+        QTest::addColumn<QStringList>("servers");
+        QTest::addColumn<QList<int>>("omitted");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("messages");
+        QTest::newRow("all DHCP") << QStringList{"DHCP", "DHCP", "DHCP", "DHCP"} << QList<int>{1, 1, 1, 1}
+                                  << QStringList{"DHCP", "DHCP", "DHCP", "DHCP"} << "";
+        QTest::newRow("blank before, lower case")
+            << QStringList{" DHCP", "dhcp", "DHCP", "DHCP"} << QList<int>{0, 0, 1, 1}
+            << QStringList{"DHCP", "dhcp", "DHCP", "DHCP"}
+            << "A valid Primary DNS address is required\r"
+               "A valid Secondary DNS address is required or leave the box empty\r";
+        QTest::newRow("empty boxes") << QStringList{"", " ", "", "  "} << QList<int>{0, 1, 1, 1}
+                                     << QStringList{"", "", "", ""} << "A valid Primary DNS address is required\r";
+    }
+    void dhcpBoxes() {
+        QFETCH(QStringList, servers);
+        QFETCH(QList<int>, omitted);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, messages);
+        TestEnvironment env;
+        env.service->adapters.push_back(adapter("eth0"));
+        Form1 form(env.make());
+        fillTab(form, DhcpTab, QStringList{"DHCP", "DHCP", "DHCP"} + servers);
+        chooseAdapter(form, DhcpTab, QStringLiteral("eth0"));
+        form.Command8->click();
+        const PendingConfiguration& p = form.Pending;
+        QCOMPARE((QList<int>{p.PrimaryDNSOmitted, p.SecondaryDNSOmitted, p.PrimaryWINSOmitted,
+                             p.SecondaryWINSOmitted}),
+                 omitted);
+        if (messages.isEmpty()) {
+            QCOMPARE((QStringList{p.PrimaryDNS, p.SecondaryDNS, p.PrimaryWINS, p.SecondaryWINS}), fields);
+        } else {
+            QVERIFY(form.ResultText.endsWith("Secondary WINS\r\r" + messages));
+            QVERIFY(env.service->calls.empty());
+        }
+        QLineEdit* boxes[] = {form.Text48, form.Text49, form.Text50, form.Text57};
+        for (int i = 0; i < 4; ++i)
+            if (fields[i].isEmpty())
+                QCOMPARE(boxes[i]->text(), QString());
+    }
+
+    void ipBoxKeepsItsBlanks() {
+        TestEnvironment env;
+        env.service->adapters.push_back(adapter("eth0"));
+        Form1 form(env.make());
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        form.Text1->setText(QStringLiteral(" 192.000.2.10 "));
+        form.Command1->click();
+        QCOMPARE(form.Text1->text(), QStringLiteral(" 192.000.2.10 "));
+        QVERIFY(form.ResultValues.startsWith(QStringLiteral("\r192.0.2.10\r")));
+    }
+};
+
+QTEST_MAIN(TestApplyCalls)
+#include "test_apply_calls.moc"
