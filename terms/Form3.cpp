@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -40,11 +42,21 @@ Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) {
     setWindowTitle(QStringLiteral("Korvo EULA"));
     resize(ClientWidth, ClientHeight);
 
-    Text1 = named(new QPlainTextEdit(this), "Text1");
+    Text1 = named(new QTextEdit(this), "Text1");
     Text1->setGeometry(48, 24, 521, 105);
+    Text1->setAcceptRichText(false);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
     Text1->setPlainText(agreementText());
+    // A little air between the paragraphs; the text itself stays as it is.
+    QTextCursor cursor(Text1->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat spaced;
+    spaced.setBottomMargin(6);
+    cursor.mergeBlockFormat(spaced);
+    Text1->moveCursor(QTextCursor::Start);
+    Text1->document()->setModified(false);
 
     Label3 = sentence(this, "Label3",
                       QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
@@ -53,11 +65,11 @@ Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) {
     Label4 = sentence(this, "Label4",
                       QStringLiteral("I do not wish to use this utility and would like to exit now."),
                       QRect(96, 200, 497, 17));
-    // The accept sentence is long for its height: a slightly smaller font keeps
-    // both of its lines inside the label.
+    // The accept sentence takes two lines in a label 25 pixels high.
     QFont small = Label3->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    small.setPixelSize(11);
     Label3->setFont(small);
+    Label4->setFont(small);
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);
 

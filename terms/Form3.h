@@ -5,7 +5,7 @@
 
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace korvo {
@@ -23,7 +23,7 @@ public:
     // Loading the window hides the main window until the terms are accepted.
     void Form_Load();
 
-    QPlainTextEdit* Text1 = nullptr;
+    QTextEdit* Text1 = nullptr;
     QLabel *Label3 = nullptr, *Label4 = nullptr;
     QPushButton* Command1 = nullptr;
     QCheckBox *Check1 = nullptr, *Check2 = nullptr;

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
