@@ -1,0 +1,79 @@
+// The parts of the WMI backend that need no Windows: reading a moniker, the
+// in-parameters of each Win32_NetworkAdapterConfiguration method, and turning
+// return codes and HRESULTs into what the rest of Korvo expects.
+#pragma once
+
+#include "platform/NetConfigService.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvo::platform::wmi {
+
+inline constexpr const char* AdapterClass = "Win32_NetworkAdapterConfiguration";
+
+// RPC_C_IMP_LEVEL_* numbering.
+enum class Impersonation : std::uint32_t { Default = 0, Anonymous = 1, Identify = 2, Impersonate = 3, Delegate = 4 };
+
+struct Moniker {
+    std::string computer = ".";
+    std::string nameSpace = "root\\cimv2";
+    // Scripting's winmgmts: defaults to impersonate when the moniker names no level.
+    Impersonation impersonation = Impersonation::Impersonate;
+
+    // The resource IWbemLocator::ConnectServer takes, e.g. \\.\root\cimv2.
+    std::string resource() const { return "\\\\" + computer + "\\" + nameSpace; }
+};
+
+// Reads "winmgmts:[{settings}!][\\computer][\namespace]"; throws ServiceError
+// naming what is wrong with anything else.
+Moniker parseMoniker(std::string_view moniker);
+
+// How one in-parameter travels in its VARIANT.
+enum class ArgumentType {
+    String,      // CIM string: BSTR
+    StringArray, // CIM string[]: SAFEARRAY of BSTR
+    UInt16Array, // CIM uint16[]: SAFEARRAY of VT_I4, WMI's automation form of uint16
+};
+
+struct MethodArgument {
+    std::string name;
+    ArgumentType type;
+    std::vector<std::string> strings; // String (one element) and StringArray
+    std::vector<std::uint16_t> numbers;
+
+    bool operator==(const MethodArgument&) const = default;
+};
+
+struct MethodCall {
+    std::string method;
+    std::vector<MethodArgument> arguments; // only these are put into the in-parameters
+};
+
+MethodCall enableStaticCall(const std::vector<std::string>& ipAddresses,
+                            const std::vector<std::string>& subnetMasks);
+// Blank gateway texts mean "no gateway". Windows keeps the old gateway when
+// given none, so clearing it takes the adapter's own address as its gateway;
+// `adapterAddress` is that address (empty when unknown: then clearing fails).
+MethodCall setGatewaysCall(const std::vector<std::string>& gateways, const std::vector<int>& metrics,
+                           const std::string& adapterAddress);
+MethodCall enableDHCPCall();
+MethodCall setWINSServerCall(const std::string& primary, const std::string& secondary);
+MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::string>>& servers);
+
+// The first IPv4 address of an adapter's IPAddress property (which mixes in IPv6 ones).
+std::string firstIPv4(const std::vector<std::string>& addresses);
+
+// A method's ReturnValue as the interface reports it: 1 ("done, reboot
+// required") is as much a success as 0; every other code passes through.
+int reportedCode(std::uint32_t returnValue);
+
+// "access denied (0x80041003)" and the like.
+std::string describeHResult(std::uint32_t hr);
+// A ServiceError for a COM call that failed: "<what>: <description>".
+ServiceError callError(std::string_view what, std::uint32_t hr);
+
+} // namespace korvo::platform::wmi
