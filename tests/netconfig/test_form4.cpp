@@ -1,0 +1,186 @@
+#include "app/Form1.h"
+#include "netconfig/Form4.h"
+#include "tests/netconfig/ApplyHarness.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString Names = QStringLiteral(
+    "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS\r");
+
+QString shown(QString text) { return text.replace(u'\r', u'\n'); }
+
+// Lets a test look at the windows at the moment the service is first contacted.
+class ProbeConnector : public platform::ServiceConnector {
+public:
+    std::shared_ptr<RecordingService> inner;
+    std::function<void()> probe;
+    std::unique_ptr<platform::Service> connect(const std::string& moniker) override {
+        probe();
+        return inner->connect(moniker);
+    }
+};
+
+// Records what Form4's Label2 showed each time it was really painted.
+class PaintRecorder : public QObject {
+public:
+    QStringList painted;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (event->type() == QEvent::Paint && label && label->objectName() == QLatin1String("Label2") &&
+            label->window()->objectName() == QLatin1String("Form4"))
+            painted << label->text();
+        return false;
+    }
+};
+
+} // namespace
+
+class TestForm4 : public QObject {
+    Q_OBJECT
+private slots:
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Command1") << "Command1" << QRect(136, 216, 81, 33);
+        QTest::newRow("Picture3") << "Picture3" << QRect(0, 0, 353, 257);
+        QTest::newRow("Label3") << "Label3" << QRect(8, 8, 345, 185);
+        QTest::newRow("Label4") << "Label4" << QRect(144, 48, 201, 145);
+        QTest::newRow("Label2") << "Label2" << QRect(80, 64, 201, 25);
+        QTest::newRow("Label1") << "Label1" << QRect(88, 128, 169, 25);
+        QTest::newRow("Picture1") << "Picture1" << QRect(0, 160, 81, 97);
+        QTest::newRow("Picture2") << "Picture2" << QRect(80, 168, 129, 89);
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        Form4 window;
+        QCOMPARE(window.size(), QSize(358, 264));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Applying Configuration"));
+        QWidget* control = window.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(window.Label2->font().pointSize(), 12);
+        QVERIFY(window.Label2->font().bold());
+        QCOMPARE(window.Picture1->picture().size(), QSize(200, 178));
+        QCOMPARE(window.Picture2->picture().size(), QSize(200, 178));
+        QVERIFY(window.Picture1->isHidden() && window.Picture2->isHidden());
+    }
+
+    void workingStateIsPaintedBeforeTheService() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        auto probe = std::make_shared<ProbeConnector>();
+        probe->inner = env.service;
+        Form1Environment made = env.make();
+        made.connector = probe;
+        Form1 form(std::move(made));
+        form.show();
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        PaintRecorder recorder;
+        qApp->installEventFilter(&recorder);
+        bool checked = false;
+        probe->probe = [&] {
+            Form4* w = form.ApplyingWindow();
+            QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
+            QVERIFY(!w->parentWidget());
+            QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
+            QVERIFY(w->Label1->isVisible() && w->Label2->isVisible() && !w->Command1->isVisible());
+            QCOMPARE(w->Label1->text(), QStringLiteral("This configuration is being applied."));
+            QVERIFY(w->Label3->text().isEmpty() && w->Picture3->picture().isNull());
+            QCOMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
+            checked = true;
+        };
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        qApp->removeEventFilter(&recorder);
+        QVERIFY(checked);
+    }
+
+    void outcomes_data() {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("label3");
+        QTest::addColumn<QString>("label4");
+        QTest::addColumn<bool>("tick");
+        const QString values = "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r";
+        QTest::newRow("applied") << "192.0.2.10" << "Configuration Applied"
+                                 << "The IP configuration for the following interface has been changed \r\r"
+                                    "-Wired connection 1-\r\r" + Names + " "
+                                 << values << true;
+        QTest::newRow("invalid") << " 192.0.2.255" << "Configuration Error!"
+                                 << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" +
+                                        Names + "\rA valid IP address is required\r"
+                                 << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
+        QTest::newRow("service error") << "192.0.2.11" << "Error Applying Configuration"
+                                       << "\r\r\rThere has been an error and the IP settings could not be changed."
+                                       << "" << false;
+    }
+    void outcomes() {
+        QFETCH(QString, ip);
+        QFETCH(QString, caption);
+        QFETCH(QString, label3);
+        QFETCH(QString, label4);
+        QFETCH(bool, tick);
+        TestEnvironment env;
+        env.service->adapters.push_back({"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
+        Form1 form(env.make());
+        form.show();
+        fillTab(form, 3, {ip, "255.255.255.0", "192.0.2.1", "198.51.100.1"});
+        chooseAdapter(form, 3, QStringLiteral("Wired connection 1"));
+        QTest::mouseClick(form.Command4, Qt::LeftButton);
+
+        Form4* w = form.ApplyingWindow();
+        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(form.ResultText, label3);
+        QCOMPARE(w->Label3->text(), shown(label3));
+        QVERIFY(w->Label3->isVisible());
+        QCOMPARE(w->Label4->text(), shown(label4));
+        QCOMPARE(w->Label4->isVisible(), !label4.isEmpty());
+        if (!label4.isEmpty())
+            QCOMPARE(form.ResultValues, label4);
+        QVERIFY(!w->Label1->isVisible() && !w->Label2->isVisible());
+        if (tick)
+            QVERIFY(w->Label1->text().isEmpty() && w->Label2->text().isEmpty());
+        QCOMPARE(w->Picture3->picture().cacheKey(), (tick ? w->Picture1 : w->Picture2)->picture().cacheKey());
+        QVERIFY(w->isEnabled() && w->Command1->isVisible() && !form.isEnabled());
+        QVERIFY(form.ValidationMessages.isEmpty());
+    }
+
+    void okHidesAndCloseUnloads() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        Form1 form(env.make());
+        form.show();
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QPointer<Form4> first = form.ApplyingWindow();
+        QTest::mouseClick(first->Command1, Qt::LeftButton);
+        QVERIFY(first && !first->isVisible());
+        QVERIFY(form.isEnabled());
+        QTRY_VERIFY(form.isActiveWindow());
+
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QCOMPARE(form.ApplyingWindow(), first.data()); // hidden, not unloaded
+        first->setEnabled(false);
+        QVERIFY(!first->close()); // a disabled window ignores its close box
+        first->setEnabled(true);
+        QVERIFY(first->close());
+        QVERIFY(form.isEnabled());
+        QTRY_VERIFY(!first);
+
+        form.Text1->setText(QStringLiteral("x"));
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QVERIFY(form.ApplyingWindow());
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
+    }
+};
+
+QTEST_MAIN(TestForm4)
+#include "test_form4.moc"
