@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace korvo;
@@ -39,6 +40,7 @@ private slots:
         QVERIFY(!form.isVisible());
         QCOMPARE(terms->windowTitle(), "Korvo EULA");
         QVERIFY(!terms->Check1->isChecked() && !terms->Check2->isChecked());
+        QCOMPARE(terms->focusWidget(), static_cast<QWidget*>(terms->Text1));
         QVERIFY(!QFile::exists(settingsPath(env)));
 
         const QString text = agreementText();
