@@ -6,9 +6,10 @@
 #error "ComSupport.h is for Windows builds only"
 #endif
 
+#include <windows.h>
+
 #include <objbase.h>
 #include <oleauto.h>
-#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,9 @@ namespace korvo::platform::wmi {
 
 std::wstring widen(std::string_view utf8);
 std::string narrow(const wchar_t* utf16, std::size_t length);
-inline std::string narrow(BSTR text) { return text ? narrow(text, SysStringLen(text)) : std::string(); }
+inline std::string narrow(BSTR text) {
+    return text ? narrow(text, SysStringLen(text)) : std::string();
+}
 
 template <class T> class ComPtr {
 public:

@@ -46,13 +46,14 @@ void ComWorker::run(const std::function<void()>& task) {
 void ComWorker::loop(std::promise<void>& started) {
     HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     if (FAILED(hr)) {
-        started.set_exception(std::make_exception_ptr(callError("initialising COM", static_cast<std::uint32_t>(hr))));
+        started.set_exception(
+            std::make_exception_ptr(callError("initialising COM", static_cast<std::uint32_t>(hr))));
         return;
     }
     // Once per process; RPC_E_TOO_LATE means someone set it already, and each
     // connection sets its own proxy blanket anyway.
-    hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
-                              nullptr, EOAC_NONE, nullptr);
+    hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
+                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     if (FAILED(hr) && hr != RPC_E_TOO_LATE) {
         CoUninitialize();
         started.set_exception(

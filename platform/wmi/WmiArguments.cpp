@@ -18,12 +18,16 @@ std::string lowered(std::string_view text) {
 }
 
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 [[noreturn]] void badMoniker(std::string_view moniker, const std::string& why) {
     throw ServiceError("cannot use the moniker \"" + std::string(moniker) + "\": " + why);
@@ -36,14 +40,20 @@ Impersonation parseSettings(std::string_view moniker, std::string_view settings)
         const auto item = trimmed(settings.substr(0, comma));
         settings = comma == std::string_view::npos ? std::string_view{} : settings.substr(comma + 1);
         const auto equals = item.find('=');
-        if (equals == std::string_view::npos || lowered(trimmed(item.substr(0, equals))) != "impersonationlevel")
+        if (equals == std::string_view::npos ||
+            lowered(trimmed(item.substr(0, equals))) != "impersonationlevel")
             badMoniker(moniker, "unsupported setting \"" + std::string(item) + "\"");
         const auto value = lowered(trimmed(item.substr(equals + 1)));
-        if (value == "anonymous") level = Impersonation::Anonymous;
-        else if (value == "identify") level = Impersonation::Identify;
-        else if (value == "impersonate") level = Impersonation::Impersonate;
-        else if (value == "delegate") level = Impersonation::Delegate;
-        else badMoniker(moniker, "unknown impersonation level \"" + value + "\"");
+        if (value == "anonymous")
+            level = Impersonation::Anonymous;
+        else if (value == "identify")
+            level = Impersonation::Identify;
+        else if (value == "impersonate")
+            level = Impersonation::Impersonate;
+        else if (value == "delegate")
+            level = Impersonation::Delegate;
+        else
+            badMoniker(moniker, "unknown impersonation level \"" + value + "\"");
     }
     return level;
 }
@@ -59,7 +69,9 @@ std::uint16_t gatewayMetric(int metric) {
     return static_cast<std::uint16_t>(metric);
 }
 
-bool blank(const std::string& text) { return trimmed(text).empty(); }
+bool blank(const std::string& text) {
+    return trimmed(text).empty();
+}
 
 } // namespace
 
@@ -71,7 +83,8 @@ Moniker parseMoniker(std::string_view moniker) {
     auto rest = moniker.substr(prefix.size());
     if (!rest.empty() && rest.front() == '{') {
         const auto close = rest.find('}');
-        if (close == std::string_view::npos) badMoniker(moniker, "the security settings lack their closing brace");
+        if (close == std::string_view::npos)
+            badMoniker(moniker, "the security settings lack their closing brace");
         result.impersonation = parseSettings(moniker, rest.substr(1, close - 1));
         rest.remove_prefix(close + 1);
         if (!rest.empty()) {
@@ -91,7 +104,8 @@ Moniker parseMoniker(std::string_view moniker) {
     if (!rest.empty()) {
         result.nameSpace.assign(rest);
         std::replace(result.nameSpace.begin(), result.nameSpace.end(), '/', '\\');
-        while (!result.nameSpace.empty() && result.nameSpace.back() == '\\') result.nameSpace.pop_back();
+        while (!result.nameSpace.empty() && result.nameSpace.back() == '\\')
+            result.nameSpace.pop_back();
         if (result.nameSpace.empty()) result.nameSpace = "root\\cimv2";
     }
     return result;
@@ -122,11 +136,14 @@ MethodCall setGatewaysCall(const std::vector<std::string>& gateways, const std::
     }
     MethodCall call{"SetGateways", {stringArray("DefaultIPGateway", std::move(kept))}};
     if (!keptMetrics.empty())
-        call.arguments.push_back({"GatewayCostMetric", ArgumentType::UInt16Array, {}, std::move(keptMetrics)});
+        call.arguments.push_back(
+            {"GatewayCostMetric", ArgumentType::UInt16Array, {}, std::move(keptMetrics)});
     return call;
 }
 
-MethodCall enableDHCPCall() { return {"EnableDHCP", {}}; }
+MethodCall enableDHCPCall() {
+    return {"EnableDHCP", {}};
+}
 
 MethodCall setWINSServerCall(const std::string& primary, const std::string& secondary) {
     return {"SetWINSServer",

@@ -16,7 +16,13 @@ namespace korvo::platform::wmi {
 inline constexpr const char* AdapterClass = "Win32_NetworkAdapterConfiguration";
 
 // RPC_C_IMP_LEVEL_* numbering.
-enum class Impersonation : std::uint32_t { Default = 0, Anonymous = 1, Identify = 2, Impersonate = 3, Delegate = 4 };
+enum class Impersonation : std::uint32_t {
+    Default = 0,
+    Anonymous = 1,
+    Identify = 2,
+    Impersonate = 3,
+    Delegate = 4
+};
 
 struct Moniker {
     std::string computer = ".";

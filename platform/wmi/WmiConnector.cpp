@@ -37,7 +37,9 @@ std::string narrow(const wchar_t* utf16, std::size_t length) {
 
 namespace {
 
-std::uint32_t bits(HRESULT hr) { return static_cast<std::uint32_t>(hr); }
+std::uint32_t bits(HRESULT hr) {
+    return static_cast<std::uint32_t>(hr);
+}
 
 void check(HRESULT hr, std::string_view what) {
     if (FAILED(hr)) throw callError(what, bits(hr));
@@ -66,7 +68,7 @@ std::vector<std::string> stringArrayProperty(IWbemClassObject* object, const wch
     return out;
 }
 
-SafeArray vector(VARTYPE type, std::size_t size) {
+SafeArray makeVector(VARTYPE type, std::size_t size) {
     SafeArray array(SafeArrayCreateVector(type, 0, static_cast<ULONG>(size)));
     if (!array.get()) throw callError("building an argument", bits(E_OUTOFMEMORY));
     return array;
@@ -75,14 +77,13 @@ SafeArray vector(VARTYPE type, std::size_t size) {
 void fill(Variant& variant, const MethodArgument& argument, std::string_view what) {
     VARIANT* out = variant.put();
     switch (argument.type) {
-    case ArgumentType::String: {
-        Bstr text(argument.strings.empty() ? std::string_view{} : std::string_view(argument.strings.front()));
+    case ArgumentType::String:
         out->vt = VT_BSTR;
-        out->bstrVal = SysAllocString(text.get() ? text.get() : L"");
+        out->bstrVal =
+            SysAllocString(widen(argument.strings.empty() ? "" : argument.strings.front()).c_str());
         break;
-    }
     case ArgumentType::StringArray: {
-        auto array = vector(VT_BSTR, argument.strings.size());
+        auto array = makeVector(VT_BSTR, argument.strings.size());
         for (LONG i = 0; i < static_cast<LONG>(argument.strings.size()); ++i) {
             Bstr element(argument.strings[static_cast<std::size_t>(i)]);
             check(SafeArrayPutElement(array.get(), &i, element.get()), what);
@@ -92,7 +93,7 @@ void fill(Variant& variant, const MethodArgument& argument, std::string_view wha
         break;
     }
     case ArgumentType::UInt16Array: {
-        auto array = vector(VT_I4, argument.numbers.size());
+        auto array = makeVector(VT_I4, argument.numbers.size());
         for (LONG i = 0; i < static_cast<LONG>(argument.numbers.size()); ++i) {
             LONG element = argument.numbers[static_cast<std::size_t>(i)];
             check(SafeArrayPutElement(array.get(), &i, &element), what);
@@ -106,9 +107,12 @@ void fill(Variant& variant, const MethodArgument& argument, std::string_view wha
 
 std::uint32_t unsignedValue(Variant& value, std::string_view what) {
     switch (value.type()) {
-    case VT_I4: return static_cast<std::uint32_t>((*value).lVal);
-    case VT_UI4: return static_cast<std::uint32_t>((*value).ulVal);
-    default: break;
+    case VT_I4:
+        return static_cast<std::uint32_t>((*value).lVal);
+    case VT_UI4:
+        return static_cast<std::uint32_t>((*value).ulVal);
+    default:
+        break;
     }
     check(VariantChangeType(value.get(), value.get(), 0, VT_I4), what);
     return static_cast<std::uint32_t>((*value).lVal);
@@ -232,8 +236,8 @@ public:
             const Bstr language(L"WQL");
             const Bstr text(query);
             ComPtr<IEnumWbemClassObject> results;
-            check(connection_->services->ExecQuery(language.get(), text.get(), static_cast<long>(flags), nullptr,
-                                                   results.put()),
+            check(connection_->services->ExecQuery(language.get(), text.get(), static_cast<long>(flags),
+                                                   nullptr, results.put()),
                   "querying the adapters");
             for (;;) {
                 ComPtr<IWbemClassObject> instance;
@@ -244,8 +248,8 @@ public:
                 // Some providers (Wine's among them) have no Caption; Description names the adapter there.
                 auto caption = stringProperty(instance.get(), L"Caption");
                 if (!caption) caption = stringProperty(instance.get(), L"Description");
-                auto path = stringProperty(instance.get(), L"__PATH");
-                if (!path) path = stringProperty(instance.get(), L"__RELPATH");
+                auto path = stringProperty(instance.get(), L"__RELPATH");
+                if (!path) path = stringProperty(instance.get(), L"__PATH");
                 if (!path) throw ServiceError("reading the adapters: an adapter has no object path");
                 auto state = std::make_unique<WmiAdapterItem::State>();
                 state->connection = connection_;
@@ -260,7 +264,8 @@ public:
         std::vector<std::unique_ptr<AdapterItem>> items;
         items.reserve(found.size());
         for (auto& item : found)
-            items.push_back(std::make_unique<WmiAdapterItem>(worker_, std::move(item.state), std::move(item.caption)));
+            items.push_back(
+                std::make_unique<WmiAdapterItem>(worker_, std::move(item.state), std::move(item.caption)));
         return items;
     }
 
@@ -302,6 +307,8 @@ std::unique_ptr<Service> WmiConnector::connect(const std::string& moniker) {
 
 } // namespace wmi
 
-std::unique_ptr<ServiceConnector> makeSystemConnector() { return std::make_unique<wmi::WmiConnector>(); }
+std::unique_ptr<ServiceConnector> makeSystemConnector() {
+    return std::make_unique<wmi::WmiConnector>();
+}
 
 } // namespace korvo::platform

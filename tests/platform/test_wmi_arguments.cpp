@@ -17,8 +17,10 @@ QString render(const MethodCall& call) {
     QStringList arguments;
     for (const auto& argument : call.arguments) {
         QStringList values;
-        for (const auto& text : argument.strings) values << QString::fromStdString(text);
-        for (auto number : argument.numbers) values << QString::number(number);
+        for (const auto& text : argument.strings)
+            values << QString::fromStdString(text);
+        for (auto number : argument.numbers)
+            values << QString::number(number);
         switch (argument.type) {
         case ArgumentType::String:
             arguments << QString::fromStdString(argument.name) + " string \"" + values.join("") + "\"";
@@ -44,19 +46,23 @@ private slots:
         QTest::addColumn<QString>("resource");
         QTest::addColumn<int>("impersonation");
         const int impersonate = int(Impersonation::Impersonate);
-        QTest::newRow("start-up") << "winmgmts:\\\\.\\root\\cimv2" << "\\\\.\\root\\cimv2" << impersonate;
+        QTest::newRow("start-up") << "winmgmts:\\\\.\\root\\cimv2"
+                                  << "\\\\.\\root\\cimv2" << impersonate;
         QTest::newRow("applying") << "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2"
                                   << "\\\\.\\root\\cimv2" << impersonate;
         QTest::newRow("other level, blanks, any case")
-            << "WinMgmts:{ ImpersonationLevel = Identify }!\\\\.\\root\\cimv2" << "\\\\.\\root\\cimv2"
-            << int(Impersonation::Identify);
-        QTest::newRow("remote computer") << "winmgmts:\\\\ws-17\\root\\cimv2" << "\\\\ws-17\\root\\cimv2"
-                                         << impersonate;
-        QTest::newRow("slashes") << "winmgmts://./root/cimv2/" << "\\\\.\\root\\cimv2" << impersonate;
-        QTest::newRow("namespace only") << "winmgmts:root\\default" << "\\\\.\\root\\default" << impersonate;
-        QTest::newRow("defaults") << "winmgmts:" << "\\\\.\\root\\cimv2" << impersonate;
-        QTest::newRow("settings only") << "winmgmts:{impersonationLevel=delegate}" << "\\\\.\\root\\cimv2"
-                                       << int(Impersonation::Delegate);
+            << "WinMgmts:{ ImpersonationLevel = Identify }!\\\\.\\root\\cimv2"
+            << "\\\\.\\root\\cimv2" << int(Impersonation::Identify);
+        QTest::newRow("remote computer") << "winmgmts:\\\\ws-17\\root\\cimv2"
+                                         << "\\\\ws-17\\root\\cimv2" << impersonate;
+        QTest::newRow("slashes") << "winmgmts://./root/cimv2/"
+                                 << "\\\\.\\root\\cimv2" << impersonate;
+        QTest::newRow("namespace only") << "winmgmts:root\\default"
+                                        << "\\\\.\\root\\default" << impersonate;
+        QTest::newRow("defaults") << "winmgmts:"
+                                  << "\\\\.\\root\\cimv2" << impersonate;
+        QTest::newRow("settings only") << "winmgmts:{impersonationLevel=delegate}"
+                                       << "\\\\.\\root\\cimv2" << int(Impersonation::Delegate);
     }
     void parsesMonikers() {
         QFETCH(QString, moniker);
@@ -70,15 +76,20 @@ private slots:
     void rejectsMonikers_data() {
         QTest::addColumn<QString>("moniker");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("other scheme") << "wmi:\\\\.\\root\\cimv2" << "winmgmts:";
+        QTest::newRow("other scheme") << "wmi:\\\\.\\root\\cimv2"
+                                      << "winmgmts:";
         QTest::newRow("unclosed settings") << "winmgmts:{impersonationLevel=impersonate!\\\\.\\root"
                                            << "closing brace";
-        QTest::newRow("missing !") << "winmgmts:{impersonationLevel=impersonate}\\\\.\\root" << "followed by !";
+        QTest::newRow("missing !") << "winmgmts:{impersonationLevel=impersonate}\\\\.\\root"
+                                   << "followed by !";
         QTest::newRow("unknown setting") << "winmgmts:{authenticationLevel=pktPrivacy}!\\\\.\\root"
                                          << "authenticationLevel";
-        QTest::newRow("unknown level") << "winmgmts:{impersonationLevel=everything}!" << "everything";
-        QTest::newRow("empty computer") << "winmgmts:\\\\\\root\\cimv2" << "computer name is empty";
-        QTest::newRow("object path") << "winmgmts:\\\\.\\root\\cimv2:Win32_Process" << "object paths";
+        QTest::newRow("unknown level") << "winmgmts:{impersonationLevel=everything}!"
+                                       << "everything";
+        QTest::newRow("empty computer") << "winmgmts:\\\\\\root\\cimv2"
+                                        << "computer name is empty";
+        QTest::newRow("object path") << "winmgmts:\\\\.\\root\\cimv2:Win32_Process"
+                                     << "object paths";
     }
     void rejectsMonikers() {
         QFETCH(QString, moniker);
@@ -137,13 +148,17 @@ private slots:
         QTest::newRow("blank one dropped with its metric")
             << S{"", "192.0.2.1"} << M{5, 7} << "192.0.2.10"
             << "SetGateways(DefaultIPGateway string[] [192.0.2.1], GatewayCostMetric uint16[] [7])";
-        QTest::newRow("clearing without an address") << S{""} << M{1} << "" << "error: without an IPv4 address";
-        QTest::newRow("metric 0") << S{"192.0.2.1"} << M{0} << "" << "error: outside 1 to 9999";
-        QTest::newRow("metric 10000") << S{"192.0.2.1"} << M{10000} << "" << "error: outside 1 to 9999";
+        QTest::newRow("clearing without an address") << S{""} << M{1} << ""
+                                                     << "error: without an IPv4 address";
+        QTest::newRow("metric 0") << S{"192.0.2.1"} << M{0} << ""
+                                  << "error: outside 1 to 9999";
+        QTest::newRow("metric 10000") << S{"192.0.2.1"} << M{10000} << ""
+                                      << "error: outside 1 to 9999";
         QTest::newRow("metric 9999") << S{"192.0.2.1"} << M{9999} << ""
                                      << "SetGateways(DefaultIPGateway string[] [192.0.2.1], "
                                         "GatewayCostMetric uint16[] [9999])";
-        QTest::newRow("metrics do not match") << S{"192.0.2.1"} << M{1, 2} << "" << "error: 1 gateways but 2";
+        QTest::newRow("metrics do not match") << S{"192.0.2.1"} << M{1, 2} << ""
+                                              << "error: 1 gateways but 2";
     }
     void setGatewaysClearsOrRejects() {
         QFETCH(std::vector<std::string>, gateways);
@@ -157,8 +172,10 @@ private slots:
             QVERIFY2(QString(error.what()).startsWith("SetGateways: "), error.what());
             got = "error: " + QString(error.what());
         }
-        if (expected.startsWith("error: ")) QVERIFY2(got.contains(expected.mid(7)), qPrintable(got));
-        else QCOMPARE(got, expected);
+        if (expected.startsWith("error: "))
+            QVERIFY2(got.contains(expected.mid(7)), qPrintable(got));
+        else
+            QCOMPARE(got, expected);
     }
 
     void picksTheFirstIPv4Address() {

@@ -14,6 +14,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <exception>
 #include <string>
 #include <vector>
@@ -46,7 +47,8 @@ std::vector<std::unique_ptr<AdapterItem>> adapters(const char* moniker) {
 
 int list() {
     const auto items = adapters(ListMoniker);
-    for (const auto& item : items) std::printf("%s\n", item->caption().c_str());
+    for (const auto& item : items)
+        std::printf("%s\n", item->caption().c_str());
     std::fprintf(stderr, "%zu IP-enabled adapter(s)\n", items.size());
     return Done;
 }
@@ -68,14 +70,16 @@ int apply(const std::vector<std::string>& args) {
         std::printf("%s\n", caption.c_str());
         if (dhcp) {
             outcome = report("EnableDHCP", item->enableDHCP());
-            if (outcome == Done) report("SetDNSServerSearchOrder", item->setDNSServerSearchOrder(std::nullopt));
+            if (outcome == Done)
+                report("SetDNSServerSearchOrder", item->setDNSServerSearchOrder(std::nullopt));
         } else {
             outcome = report("EnableStatic", item->enableStatic({args[2]}, {args[3]}));
             const std::string gateway = args.size() == 5 ? args[4] : std::string();
             report("SetGateways", item->setGateways({gateway}, {1}));
         }
     }
-    if (outcome == NoSuchAdapter) std::fprintf(stderr, "no IP-enabled adapter is called \"%s\"\n", caption.c_str());
+    if (outcome == NoSuchAdapter)
+        std::fprintf(stderr, "no IP-enabled adapter is called \"%s\"\n", caption.c_str());
     return outcome;
 }
 
@@ -84,7 +88,8 @@ std::vector<std::string> arguments() {
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> out;
-    for (int i = 1; wide && i < count; ++i) out.push_back(korvo::platform::wmi::narrow(wide[i], wcslen(wide[i])));
+    for (int i = 1; wide && i < count; ++i)
+        out.push_back(korvo::platform::wmi::narrow(wide[i], std::wcslen(wide[i])));
     LocalFree(wide);
     return out;
 }
