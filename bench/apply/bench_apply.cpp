@@ -1,0 +1,139 @@
+// Pressing a profile button until "Configuration Applied", side by side with
+// `nmcli connection modify ... && nmcli connection up ...` making the same change,
+// both on a private NetworkManager test bed. Prints medians and the ratio.
+//
+//   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
+#include "app/Form1.h"
+#include "netconfig/Form4.h"
+#include "platform/nm/NetworkManager.h"
+#include "tests/support/TestBed.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString Testbed = QStringLiteral(KORVO_SOURCE_DIR "/scripts/testbed");
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Runs a shell command inside the test bed (its namespace, its bus only); milliseconds taken.
+double timedInBed(const TestBed& bed, const QString& command) {
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(Testbed, {QStringLiteral("exec"), bed.name(), QStringLiteral("sh"), QStringLiteral("-c"), command});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        throw std::runtime_error("in the test bed: " + command.toStdString() + ": " +
+                                 process.readAllStandardError().toStdString());
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// Milliseconds until `ip` shows the address on veth0, counted from `timer`'s start.
+double untilVisible(const TestBed& bed, const QString& address, const QElapsedTimer& timer) {
+    while (!bed.ip({"-4", "addr", "show", "veth0"}).contains("inet " + address + "/24")) {
+        if (timer.elapsed() > 30000)
+            throw std::runtime_error("address never appeared: " + address.toStdString());
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    if (auto why = TestBed::unavailable()) {
+        std::printf("bench_apply skipped: %s\n", qPrintable(*why));
+        return 0;
+    }
+
+    try {
+        TestBed bed({.adapters = 1});
+        TestEnvironment env;
+        Form1Environment made = env.make();
+        made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
+        Form1 form(std::move(made));
+        form.EnumerateAdapters();
+        form.List1->setCurrentItem(form.List1->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
+        form.show();
+        form.Text2->setText(QStringLiteral("255.255.255.0"));
+        form.Text3->setText(QStringLiteral("192.0.2.1"));
+        form.Text27->setText(QStringLiteral("203.0.113.53"));
+
+        auto korvoApply = [&](const QString& address, double* visible) {
+            form.Text1->setText(address);
+            QElapsedTimer timer;
+            timer.start();
+            QTest::mouseClick(form.Command1, Qt::LeftButton);
+            const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
+                throw std::runtime_error("Korvo did not apply: " + form.ResultText.toStdString());
+            if (visible)
+                *visible = untilVisible(bed, address, timer);
+            QTest::mouseClick(form.ApplyingWindow()->Command1, Qt::LeftButton);
+            return applied;
+        };
+
+        // The first apply creates the adapter's profile; nmcli then edits that same profile.
+        double ignored = 0;
+        korvoApply(QStringLiteral("192.0.2.9"), &ignored);
+        QString uuid;
+        for (const QString& line : bed.nmcli({"-t", "-f", "UUID,DEVICE", "connection", "show", "--active"}).split('\n'))
+            if (line.endsWith(QLatin1String(":veth0")))
+                uuid = line.section(':', 0, 0);
+        if (uuid.isEmpty())
+            throw std::runtime_error("no active profile on veth0");
+
+        std::vector<double> korvo, korvoVisible, nmcli, nmcliVisible, baseline;
+        for (int i = 0; i < rounds; ++i) {
+            double visible = 0;
+            korvo.push_back(korvoApply(QStringLiteral("192.0.2.%1").arg(20 + i), &visible));
+            korvoVisible.push_back(visible);
+
+            const QString address = QStringLiteral("192.0.2.%1").arg(120 + i);
+            QElapsedTimer timer;
+            timer.start();
+            nmcli.push_back(timedInBed(
+                bed, QStringLiteral("nmcli connection modify %1 ipv4.method manual ipv4.addresses %2/24 "
+                                    "ipv4.gateway 192.0.2.1 ipv4.dns 203.0.113.53 && nmcli connection up %1 >/dev/null")
+                         .arg(uuid, address)));
+            nmcliVisible.push_back(untilVisible(bed, address, timer));
+            // What entering the test bed costs, so that nmcli is not charged for it.
+            baseline.push_back(timedInBed(bed, QStringLiteral("true")));
+        }
+
+        const double enter = median(baseline);
+        const double k = median(korvo);
+        const double n = median(nmcli) - enter;
+        std::printf("bench_apply: %d rounds, medians in ms\n", rounds);
+        std::printf("  Korvo: press -> \"Configuration Applied\"     %8.1f\n", k);
+        std::printf("  Korvo: press -> address visible in ip        %8.1f\n", median(korvoVisible));
+        std::printf("  nmcli: modify && up                          %8.1f\n", n);
+        std::printf("  nmcli: start -> address visible in ip        %8.1f\n", median(nmcliVisible) - enter);
+        std::printf("  (entering the test bed, %.1f ms, is not charged to nmcli)\n", enter);
+        std::printf("  ratio Korvo / nmcli: %.2fx (target <= 1.0x)\n", k / n);
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_apply: %s\n", e.what());
+        return 1;
+    }
+}
