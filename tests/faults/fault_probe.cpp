@@ -1,0 +1,70 @@
+// Runs Korvo's main window against a NetworkManager bus as whatever user starts
+// it, applies Profile 1 and prints what the user would see. The permission test
+// starts it as an unprivileged user, which the test process itself is not.
+//
+//   fault_probe BUS_ADDRESS ADAPTER
+#include "app/Form1.h"
+#include "netconfig/Form4.h"
+#include "platform/nm/NetworkManager.h"
+#include "tests/faults/FaultSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace korvo;
+
+namespace {
+
+void print(const QString& key, const QString& value) {
+    QString flat = value;
+    flat.replace(u'\n', u' ').replace(u'\r', u' ');
+    std::printf("%s: %s\n", qPrintable(key), flat.toUtf8().constData());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: fault_probe BUS_ADDRESS ADAPTER\n");
+        return 2;
+    }
+    QTemporaryDir folder;
+    if (!folder.isValid() || !testing::writeProfileOneSettings(folder.path(), QString::fromLocal8Bit(argv[2])).isEmpty()) {
+        std::fprintf(stderr, "fault_probe: cannot write the settings file\n");
+        return 2;
+    }
+
+    Form1Environment env;
+    env.programFolder = folder.path();
+    env.connector = platform::makeNetworkManagerConnector(argv[1]);
+    env.terminate = [] { std::_Exit(3); };
+    env.exclamation = [](QWidget*, const QString& title, const QString& text) { print("message", title + "|" + text); };
+    env.openDocument = [](const QString&) { return false; };
+
+    Form1 form(env);
+    form.Start();
+    print("uid", QString::number(::getuid()));
+    QStringList listed;
+    for (int i = 0; i < form.List1->count(); ++i)
+        listed << form.List1->item(i)->text();
+    print("listed", listed.join(u','));
+
+    form.Command1->click();
+    Form4* applying = form.ApplyingWindow();
+    if (!applying) {
+        print("caption", "(no applying window)");
+        return 0;
+    }
+    print("caption", applying->windowTitle());
+    print("report", applying->Label3->text());
+    applying->Command1->click();
+    print("windows usable", form.isEnabled() && !applying->isVisible() ? "yes" : "no");
+    return 0;
+}

@@ -1,0 +1,58 @@
+// Saves Korvo.ini through the main window's "Save Settings", over and over, until
+// it is killed. After each completed save it writes the generation number to
+// standard output, unbuffered, so the killer knows which save was last complete.
+//
+//   settings_saver FOLDER FIRST_GENERATION
+#include "app/Form1.h"
+#include "tests/faults/FaultSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace korvo;
+
+namespace {
+
+void say(const QByteArray& line) {
+    const QByteArray out = line + '\n';
+    if (::write(STDOUT_FILENO, out.constData(), static_cast<std::size_t>(out.size())) != out.size())
+        std::_Exit(4);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: settings_saver FOLDER FIRST_GENERATION\n");
+        return 2;
+    }
+    Form1Environment env;
+    env.programFolder = QString::fromLocal8Bit(argv[1]);
+    env.terminate = [] { std::_Exit(3); };
+    env.exclamation = [](QWidget*, const QString& title, const QString& text) {
+        // A failed save is a test failure: end so that the test sees it.
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        std::_Exit(5);
+    };
+    env.openDocument = [](const QString&) { return false; };
+    Form1 form(env);
+
+    const auto fields = testing::generationFields();
+    say("ready");
+    for (qint64 g = QByteArray(argv[2]).toLongLong();; ++g) {
+        const StoredSettings s = testing::generationSettings(g);
+        for (int t = 0; t < StoredProfileCount; ++t) {
+            const ProfileTab& tab = form.tab(t);
+            QLineEdit* const boxes[] = {tab.IPAddress,    tab.SubnetMask,  tab.Gateway,      tab.PrimaryDNS,
+                                        tab.SecondaryDNS, tab.PrimaryWINS, tab.SecondaryWINS, tab.Name};
+            for (int f = 0; f < static_cast<int>(fields.size()); ++f)
+                boxes[f]->setText(s.Profiles[static_cast<std::size_t>(t)].*fields[static_cast<std::size_t>(f)]);
+        }
+        form.Command7_Click();
+        say(QByteArray::number(g));
+    }
+}

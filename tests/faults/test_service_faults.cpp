@@ -1,0 +1,319 @@
+// Korvo against a NetworkManager that is missing, dies mid-apply, refuses, or
+// loses the adapter: the real Form1 on a private test bed.
+#include "app/Form1.h"
+#include "netconfig/Form4.h"
+#include "platform/nm/NetworkManager.h"
+#include "tests/faults/FaultSupport.h"
+#include "tests/support/TestBed.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <thread>
+
+using namespace korvo;
+using korvo::testing::TestBed;
+
+namespace {
+
+using Hook = std::function<void(const QString& operation)>;
+
+// Passes every operation through to NetworkManager, calling `hook` with the
+// operation's name just before it goes out: the place to break the service.
+class HookedItem : public platform::AdapterItem {
+public:
+    HookedItem(std::unique_ptr<platform::AdapterItem> inner, const Hook& hook)
+        : inner_(std::move(inner)), hook_(hook) {}
+    std::string caption() const override { return inner_->caption(); }
+    int enableStatic(const std::vector<std::string>& ip, const std::vector<std::string>& masks) override {
+        hook_(QStringLiteral("EnableStatic"));
+        return inner_->enableStatic(ip, masks);
+    }
+    int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) override {
+        hook_(QStringLiteral("SetGateways"));
+        return inner_->setGateways(gateways, metrics);
+    }
+    int enableDHCP() override {
+        hook_(QStringLiteral("EnableDHCP"));
+        return inner_->enableDHCP();
+    }
+    int setWINSServer(const std::string& primary, const std::string& secondary) override {
+        hook_(QStringLiteral("SetWINSServer"));
+        return inner_->setWINSServer(primary, secondary);
+    }
+    int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
+        hook_(QStringLiteral("SetDNSServerSearchOrder"));
+        return inner_->setDNSServerSearchOrder(servers);
+    }
+
+private:
+    std::unique_ptr<platform::AdapterItem> inner_;
+    const Hook& hook_;
+};
+
+class HookedService : public platform::Service {
+public:
+    HookedService(std::unique_ptr<platform::Service> inner, const Hook& hook) : inner_(std::move(inner)), hook_(hook) {}
+    std::vector<std::unique_ptr<platform::AdapterItem>> execQuery(const std::string& query, int flags) override {
+        hook_(QStringLiteral("ExecQuery"));
+        std::vector<std::unique_ptr<platform::AdapterItem>> items;
+        for (auto& item : inner_->execQuery(query, flags))
+            items.push_back(std::make_unique<HookedItem>(std::move(item), hook_));
+        return items;
+    }
+
+private:
+    std::unique_ptr<platform::Service> inner_;
+    const Hook& hook_;
+};
+
+class HookedConnector : public platform::ServiceConnector {
+public:
+    explicit HookedConnector(std::unique_ptr<platform::ServiceConnector> inner) : inner_(std::move(inner)) {}
+    std::unique_ptr<platform::Service> connect(const std::string& moniker) override {
+        hook(QStringLiteral("connect"));
+        return std::make_unique<HookedService>(inner_->connect(moniker), hook);
+    }
+    Hook hook = [](const QString&) {};
+
+private:
+    std::unique_ptr<platform::ServiceConnector> inner_;
+};
+
+// Korvo started against a bus, with Profile 1 set up for `adapter` in its settings file.
+struct Korvo {
+    testing::TestEnvironment env;
+    std::shared_ptr<HookedConnector> connector;
+    std::unique_ptr<Form1> form;
+    qint64 startMs = 0;
+
+    Korvo(const std::string& busAddress, const QString& adapter,
+          std::chrono::milliseconds callTimeout = platform::NetworkManagerCallTimeout) {
+        const QString failure = testing::writeProfileOneSettings(env.folder.path(), adapter);
+        if (!failure.isEmpty())
+            throw std::runtime_error(failure.toStdString());
+        Form1Environment e = env.make();
+        connector = std::make_shared<HookedConnector>(platform::makeNetworkManagerConnector(busAddress, callTimeout));
+        e.connector = connector;
+        form = std::make_unique<Form1>(e);
+        QElapsedTimer timer;
+        timer.start();
+        form->Start();
+        startMs = timer.elapsed();
+    }
+
+    // Presses Profile 1's apply button; how long SetInterface kept the window thread.
+    qint64 applyProfileOne() {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        return timer.elapsed();
+    }
+
+    Form4* applying() const { return form->ApplyingWindow(); }
+    QString report() const { return applying() ? applying()->Label3->text() : QString(); }
+};
+
+QStringList entries(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+// Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
+constexpr qint64 HangMs = 30000;
+
+} // namespace
+
+// The outcome every service fault must end in: the failure report, and both
+// windows usable again once the user has read it.
+#define KORVO_VERIFY_SERVICE_ERROR_STATE(korvo)                                                                   \
+    do {                                                                                                           \
+        Form4* w = (korvo).applying();                                                                            \
+        QVERIFY(w);                                                                                                \
+        QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));                               \
+        QVERIFY(w->Label3->text().contains(                                                                        \
+            QStringLiteral("There has been an error and the IP settings could not be changed.")));                \
+        QVERIFY(w->isEnabled());                                                                                   \
+        QVERIFY(w->Command1->isVisible());                                                                         \
+        QVERIFY(!(korvo).form->isEnabled());                                                                       \
+        QTest::mouseClick(w->Command1, Qt::LeftButton);                                                            \
+        QVERIFY(!w->isVisible());                                                                                  \
+        QVERIFY((korvo).form->isEnabled());                                                                        \
+    } while (false)
+
+class TestServiceFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (const auto why = TestBed::unavailable())
+            QSKIP(qPrintable(*why));
+    }
+
+    void startsWithoutNetworkManager_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("NetworkManager stopped") << "stopped";
+        QTest::newRow("NetworkManager frozen, owning its name") << "frozen";
+        QTest::newRow("no bus at all") << "no bus";
+    }
+
+    // Empty lists, no message, no hang; the settings still load.
+    void startsWithoutNetworkManager() {
+        QFETCH(QString, fault);
+        TestBed bed({.adapters = 2});
+        QTemporaryDir nowhere;
+        std::string bus = bed.busAddress();
+        if (fault == QLatin1String("stopped"))
+            bed.stopNetworkManager();
+        else if (fault == QLatin1String("frozen"))
+            bed.freezeNetworkManager(true);
+        else
+            bus = "unix:path=" + nowhere.filePath(QStringLiteral("bus")).toStdString();
+
+        Korvo korvo(bus, QStringLiteral("veth0"), std::chrono::milliseconds(2000));
+        QVERIFY2(korvo.startMs < HangMs, qPrintable(QString::number(korvo.startMs)));
+        for (int t = 0; t < TabCount; ++t)
+            QCOMPARE(korvo.form->tab(t).Adapters->count(), 0);
+        QCOMPARE(korvo.env.messages, QStringList());
+        QVERIFY(korvo.form->isVisible());
+        QCOMPARE(korvo.form->Command1->text(), QStringLiteral("Fault"));
+
+        // The saved adapter was not put back, so there is nothing to apply to.
+        korvo.applyProfileOne();
+        QCOMPARE(korvo.env.messages, QStringList{QStringLiteral("Whoops|Please select an Interface first!!")});
+    }
+
+    void networkManagerKilledDuringApply_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("during the adapter query") << "ExecQuery";
+        QTest::newRow("during EnableStatic") << "EnableStatic";
+        QTest::newRow("during SetDNSServerSearchOrder, after the address changed") << "SetDNSServerSearchOrder";
+    }
+
+    // NetworkManager is stopped while the call is on its way and killed while
+    // Korvo waits for the answer: the bus reports the lost call at once.
+    void networkManagerKilledDuringApply() {
+        QFETCH(QString, operation);
+        TestBed bed({.adapters = 1});
+        Korvo korvo(bed.busAddress(), QStringLiteral("veth0"));
+        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth0"}));
+
+        const pid_t nm = testing::networkManagerPid(bed.busAddress());
+        QVERIFY(nm > 1);
+        std::thread killer;
+        bool struck = false;
+        korvo.connector->hook = [&](const QString& op) {
+            if (op != operation || struck)
+                return;
+            struck = true;
+            ::kill(nm, SIGSTOP);
+            killer = std::thread([nm] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                ::kill(nm, SIGKILL);
+            });
+        };
+        const qint64 applyMs = korvo.applyProfileOne();
+        if (killer.joinable())
+            killer.join();
+        QVERIFY(struck);
+        QVERIFY2(applyMs < platform::NetworkManagerCallTimeout.count(),
+                 qPrintable(QStringLiteral("%1 ms").arg(applyMs)));
+        KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
+
+        // NetworkManager back: the very same windows apply again.
+        korvo.connector->hook = [](const QString&) {};
+        bed.startNetworkManager();
+        korvo.applyProfileOne();
+        QCOMPARE(korvo.applying()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"); }));
+    }
+
+    // The adapter is gone after start-up: the lists keep it, the apply reports it missing.
+    void adapterRemovedBeforeApply() {
+        TestBed bed({.adapters = 2});
+        Korvo korvo(bed.busAddress(), QStringLiteral("veth1"));
+        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+
+        bed.ip({"link", "delete", "veth1"});
+        QVERIFY(eventually([&] {
+            return !bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains(QStringLiteral("veth1"));
+        }));
+        const qint64 applyMs = korvo.applyProfileOne();
+        QVERIFY(applyMs < HangMs);
+        QVERIFY2(korvo.report().contains(QStringLiteral("veth1")) &&
+                     korvo.report().contains(QStringLiteral("not found")),
+                 qPrintable(korvo.report()));
+        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+        KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
+        QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
+    }
+
+    // NetworkManager that serves root only, and Korvo run as nobody: it may list
+    // the adapters but not change them, and says so.
+    void permissionDenied() {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("setpriv (util-linux) is missing");
+        TestBed bed({.adapters = 1});
+        const QString dir = testing::testBedDir(bed.busAddress());
+        {
+            QFile conf(dir + QStringLiteral("/conf.d/90-root-only.conf"));
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("[main]\nauth-polkit=root-only\n");
+        }
+        bed.restartNetworkManager();
+
+        QProcess probe;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        env.insert(QStringLiteral("HOME"), QStringLiteral("/tmp"));
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+            if (qEnvironmentVariableIsSet(name))
+                env.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral("setpriv"),
+                    {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
+                     QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
+                     QString::fromStdString(bed.busAddress()), QStringLiteral("veth0")});
+        QVERIFY(probe.waitForFinished(HangMs));
+        const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+        const QString err = QString::fromUtf8(probe.readAllStandardError());
+        QVERIFY2(probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0, qPrintable(out + err));
+
+        QVERIFY2(out.contains(QStringLiteral("uid: 65534\n")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("listed: veth0,veth0\n")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("caption: Error Applying Configuration\n")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("windows usable: yes\n")), qPrintable(out));
+        const QString report = out.section(QStringLiteral("report: "), 1).section(u'\n', 0, 0);
+        QVERIFY2(report.contains(QRegularExpression(QStringLiteral("denied|refused|not authori[sz]ed|privilege"),
+                                                    QRegularExpression::CaseInsensitiveOption)),
+                 qPrintable(report));
+        QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
+    }
+};
+
+QTEST_MAIN(TestServiceFaults)
+#include "test_service_faults.moc"
