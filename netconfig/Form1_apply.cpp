@@ -136,8 +136,10 @@ void Form1::startApplying() {
 }
 
 void Form1::SetInterface() {
-    if (!Applying)
-        Applying = new Form4(nullptr);
+    if (!Applying) {
+        startApplying(); // creates the window and comes back here
+        return;
+    }
     Form4* window = Applying;
     window->ShowWorking();
     paintNow(window);

@@ -39,38 +39,6 @@ const char* const Message[] = {
 class TestAddressValidation : public QObject {
     Q_OBJECT
 private slots:
-    void numericPart_data() {
-        QTest::addColumn<QString>("part");
-        QTest::addColumn<bool>("numeric");
-        QTest::addColumn<qlonglong>("value");
-        QTest::newRow("plain") << "10" << true << 10LL;
-        QTest::newRow("leading zeros") << "010" << true << 10LL;
-        QTest::newRow("blanks around") << "  7 " << true << 7LL;
-        QTest::newRow("plus") << "+5" << true << 5LL;
-        QTest::newRow("minus zero") << " -0" << true << 0LL;
-        QTest::newRow("negative") << "-12" << true << -12LL;
-        QTest::newRow("huge saturates") << "99999999999999999999999" << true << 1000000LL;
-        QTest::newRow("empty") << "" << false << 0LL;
-        QTest::newRow("all blank") << "   " << false << 0LL;
-        QTest::newRow("sign only") << "-" << false << 0LL;
-        QTest::newRow("blank after sign") << "- 5" << false << 0LL;
-        QTest::newRow("inner blank") << "1 0" << false << 0LL;
-        QTest::newRow("tab") << "\t5" << false << 0LL;
-        QTest::newRow("exponent") << "1e2" << false << 0LL;
-        QTest::newRow("hex") << "&H10" << false << 0LL;
-        QTest::newRow("letters") << "abc" << false << 0LL;
-        QTest::newRow("arabic-indic digit") << QString(QChar(0x0665)) << false << 0LL;
-    }
-    void numericPart() {
-        QFETCH(QString, part);
-        QFETCH(bool, numeric);
-        QFETCH(qlonglong, value);
-        const auto result = numericPartValue(part);
-        QCOMPARE(result.has_value(), numeric);
-        if (numeric)
-            QCOMPARE(*result, value);
-    }
-
     // One field changed from an otherwise valid static profile.
     void oneField_data() {
         QTest::addColumn<int>("field");
@@ -83,36 +51,33 @@ private slots:
         row("ip leading zeros", IPAddressField, "192.168.001.010", true, "192.168.1.10");
         row("ip blank before", IPAddressField, " 010.1.001.20", true, "10.1.1.20");
         row("ip signs and blanks", IPAddressField, " +10 .-0.0. 1 ", true, "10.0.0.1");
-        row("ip low ends", IPAddressField, "10.0.0.1", true, "10.0.0.1");
         row("ip high", IPAddressField, "10.254.254.254", true, "10.254.254.254");
         row("ip last 255", IPAddressField, "10.0.0.255", false, "10.0.0.255");
         row("ip last 0", IPAddressField, "10.0.0.0", false, "10.0.0.0");
         row("ip first 0", IPAddressField, "0.1.1.1", false, "0.1.1.1");
-        row("ip middle 255", IPAddressField, "10.255.0.1", false, "10.255.0.1");
         row("ip middle negative", IPAddressField, "10.-1.0.1", false, "10.-1.0.1");
-        row("ip huge part", IPAddressField, "10.0.0.99999999999999999999", false, "10.0.0.99999999999999999999");
         row("ip letters", IPAddressField, "a.b.c.d", false, "0.0.0.0");
         row("ip empty part", IPAddressField, "1..2.3", false, "0.0.0.0");
-        row("ip blank part", IPAddressField, "1. .2.3", false, "0.0.0.0");
         row("ip exponent", IPAddressField, "1e2.0.0.1", false, "0.0.0.0");
+        row("ip hex", IPAddressField, "&H10.0.0.1", false, "0.0.0.0");
+        row("ip inner blank", IPAddressField, "1 0.0.0.1", false, "0.0.0.0");
+        row("ip blank after sign", IPAddressField, "- 10.0.0.1", false, "0.0.0.0");
+        row("ip tab", IPAddressField, "\t10.0.0.1", false, "0.0.0.0");
+        row("ip huge part", IPAddressField, "10.0.0.99999999999999999999", false, "10.0.0.99999999999999999999");
         row("ip empty", IPAddressField, "", false, "");
         row("ip five parts", IPAddressField, "1.2.3.4.5", false, "1.2.3.4.5");
-        row("ip trailing dot", IPAddressField, "10.0.0.1.", false, "10.0.0.1.");
         row("ip DHCP on static", IPAddressField, "DHCP", false, "DHCP");
         row("mask all ones", SubnetMaskField, "255.255.255.255", true, "255.255.255.255");
         row("mask not contiguous", SubnetMaskField, "255.0.255.0", true, "255.0.255.0");
         row("mask first 0", SubnetMaskField, "0.255.255.255", false, "0.255.255.255");
         row("mask 256", SubnetMaskField, "256.0.0.0", false, "256.0.0.0");
         row("mask letters", SubnetMaskField, "x.0.0.0", false, "0.0.0.0");
-        row("mask empty", SubnetMaskField, "", false, "");
         row("gateway empty", GatewayField, "", true, "");
         row("gateway blank is tested", GatewayField, " ", false, " ");
         row("gateway three parts", GatewayField, "192.168.1", false, "192.168.1");
         row("gateway letters", GatewayField, "a.b.c.d", false, "0.0.0.0");
-        row("gateway last 255", GatewayField, "192.0.2.255", false, "192.0.2.255");
         row("dns letters keep text", PrimaryDNSField, "a.b.c.d", false, "a.b.c.d");
         row("dns empty", PrimaryDNSField, "", false, "");
-        row("dns leading zeros", PrimaryDNSField, "010.0.0.1", true, "10.0.0.1");
         row("secondary dns DHCP", SecondaryDNSField, "DHCP", false, "DHCP");
         row("primary wins letters", PrimaryWINSField, "w.i.n.s", false, "w.i.n.s");
         row("secondary wins 255", SecondaryWINSField, "203.0.113.255", false, "203.0.113.255");
@@ -143,14 +108,7 @@ private slots:
         QCOMPARE(outcome.Valid, (std::array<int, 7>{1, 0, 1, 0, 1, 1, 0}));
     }
 
-    void omittedServersAreNotTested() {
-        PendingConfiguration p = validStatic();
-        for (int f = PrimaryDNSField; f <= SecondaryWINSField; ++f)
-            field(p, f) = QString();
-        p.PrimaryDNSOmitted = p.SecondaryDNSOmitted = p.PrimaryWINSOmitted = p.SecondaryWINSOmitted = 1;
-        QVERIFY(validateAddresses(p).valid());
-    }
-
+    // Omitted servers are not tested; in DHCP mode neither are address, mask and gateway.
     void dhcpModeTestsOnlyServers() {
         PendingConfiguration p;
         p.DHCPMode = 1;

@@ -46,34 +46,6 @@ public:
 class TestForm4 : public QObject {
     Q_OBJECT
 private slots:
-    void layout_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Command1") << "Command1" << QRect(136, 216, 81, 33);
-        QTest::newRow("Picture3") << "Picture3" << QRect(0, 0, 353, 257);
-        QTest::newRow("Label3") << "Label3" << QRect(8, 8, 345, 185);
-        QTest::newRow("Label4") << "Label4" << QRect(144, 48, 201, 145);
-        QTest::newRow("Label2") << "Label2" << QRect(80, 64, 201, 25);
-        QTest::newRow("Label1") << "Label1" << QRect(88, 128, 169, 25);
-        QTest::newRow("Picture1") << "Picture1" << QRect(0, 160, 81, 97);
-        QTest::newRow("Picture2") << "Picture2" << QRect(80, 168, 129, 89);
-    }
-    void layout() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        Form4 window;
-        QCOMPARE(window.size(), QSize(358, 264));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Applying Configuration"));
-        QWidget* control = window.findChild<QWidget*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(window.Label2->font().pointSize(), 12);
-        QVERIFY(window.Label2->font().bold());
-        QCOMPARE(window.Picture1->picture().size(), QSize(200, 178));
-        QCOMPARE(window.Picture2->picture().size(), QSize(200, 178));
-        QVERIFY(window.Picture1->isHidden() && window.Picture2->isHidden());
-    }
-
     void workingStateIsPaintedBeforeTheService() {
         TestEnvironment env;
         env.service->adapters.push_back({"eth0", {}, {}});
@@ -91,6 +63,8 @@ private slots:
             Form4* w = form.ApplyingWindow();
             QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
             QVERIFY(!w->parentWidget());
+            QCOMPARE(w->Picture1->picture().size(), QSize(200, 178));
+            QVERIFY(w->Picture1->isHidden() && w->Picture2->isHidden());
             QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
             QVERIFY(w->Label1->isVisible() && w->Label2->isVisible() && !w->Command1->isVisible());
             QCOMPARE(w->Label1->text(), QStringLiteral("This configuration is being applied."));
