@@ -1,0 +1,447 @@
+#include "platform/nm/NetworkManager.h"
+
+#include "platform/nm/NmSettings.h"
+
+#include <QAtomicInt>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QUuid>
+
+#include <optional>
+#include <utility>
+
+using NmManagedObjects = QMap<QDBusObjectPath, QMap<QString, QVariantMap>>;
+
+namespace korvo::platform {
+
+namespace {
+
+using nm::ConnectionSettings;
+
+const QString NmBusName = QStringLiteral("org.freedesktop.NetworkManager");
+const QString ManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
+const QString ManagerIface = QStringLiteral("org.freedesktop.NetworkManager");
+const QString DeviceIface = QStringLiteral("org.freedesktop.NetworkManager.Device");
+const QString ActiveIface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
+const QString SettingsPath = QStringLiteral("/org/freedesktop/NetworkManager/Settings");
+const QString SettingsIface = QStringLiteral("org.freedesktop.NetworkManager.Settings");
+const QString ConnectionIface = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
+const QString PropertiesIface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString NoObject = QStringLiteral("/");
+
+// NMDeviceType values of devices a user puts IPv4 settings on.
+enum DeviceType : uint {
+    Ethernet = 1,
+    Wifi = 2,
+    Bond = 10,
+    Vlan = 11,
+    Bridge = 13,
+    Team = 15,
+    Veth = 20,
+};
+bool configurable(uint type) {
+    switch (type) {
+    case Ethernet: case Wifi: case Bond: case Vlan: case Bridge: case Team: case Veth:
+        return true;
+    default:
+        return false;
+    }
+}
+// Only these can get a profile from nothing; the others need settings Korvo does not have (an SSID, a parent).
+bool canCreateProfile(uint type) { return type == Ethernet || type == Veth; }
+
+// NMDeviceState ranges.
+constexpr uint StateDisconnected = 30;
+constexpr uint StatePrepare = 40;
+constexpr uint StateActivated = 100;
+
+constexpr uint Update2ToDisk = 0x1;
+
+void registerTypes() {
+    static const bool registered = [] {
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+        qDBusRegisterMetaType<ConnectionSettings>();
+        qDBusRegisterMetaType<NmManagedObjects>();
+        return true;
+    }();
+    (void)registered;
+}
+
+template <typename T>
+T fromVariant(const QVariant& v) {
+    return qdbus_cast<T>(v);
+}
+
+QVariant propertyValue(const QDBusMessage& reply) {
+    return reply.arguments().value(0).value<QDBusVariant>().variant();
+}
+
+// One private bus connection, shared by a service and the items it returned.
+class Bus {
+public:
+    Bus(const QString& name, std::chrono::milliseconds timeout)
+        : connection_(QDBusConnection(name)), name_(name), timeoutMs_(static_cast<int>(timeout.count())) {}
+    ~Bus() { QDBusConnection::disconnectFromBus(name_); }
+    Bus(const Bus&) = delete;
+    Bus& operator=(const Bus&) = delete;
+
+    // The reply, or NetworkManager's refusal as an error reply. Throws
+    // ServiceError when the call could not be made or was not answered in time.
+    QDBusMessage call(const QString& path, const QString& iface, const QString& method,
+                      const QVariantList& args = {}) {
+        auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
+        message.setArguments(args);
+        const QDBusMessage reply = connection_.call(message, QDBus::Block, timeoutMs_);
+        if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
+            throw ServiceError(reason(method, reply));
+        }
+        return reply;
+    }
+
+    // Like call(), but a refusal is an error too: for reads that must succeed.
+    QDBusMessage read(const QString& path, const QString& iface, const QString& method,
+                      const QVariantList& args = {}) {
+        QDBusMessage reply = call(path, iface, method, args);
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            throw ServiceError(reason(method, reply));
+        }
+        return reply;
+    }
+
+private:
+    // NetworkManager's own answers and the bus policy's no; everything else
+    // from the bus means the call never got an answer.
+    static bool isRefusal(const QString& errorName) {
+        return !errorName.startsWith(QLatin1String("org.freedesktop.DBus.Error.")) ||
+               errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
+    }
+
+    std::string reason(const QString& method, const QDBusMessage& reply) const {
+        const QString name = reply.errorName();
+        QString text;
+        if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+            name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
+            name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")) {
+            text = QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(timeoutMs_);
+        } else if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+                   name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            text = QStringLiteral("NetworkManager is not running on the system bus");
+        } else if (name == QLatin1String("org.freedesktop.DBus.Error.Disconnected") ||
+                   name == QLatin1String("org.freedesktop.DBus.Error.NoServer")) {
+            text = QStringLiteral("the system bus connection is lost");
+        } else if (name == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+                   name == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
+            text = QStringLiteral("the network device or profile no longer exists");
+        } else {
+            text = QStringLiteral("NetworkManager refused %1").arg(method);
+        }
+        return QStringLiteral("%1 (%2: %3)").arg(text, name, reply.errorMessage()).toStdString();
+    }
+
+    QDBusConnection connection_;
+    QString name_;
+    int timeoutMs_;
+
+public:
+    int timeoutMs() const { return timeoutMs_; }
+};
+
+int codeForRefusal(const QDBusMessage& reply) {
+    const QString name = reply.errorName();
+    if (name.endsWith(QLatin1String(".PermissionDenied")) ||
+        name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied")) {
+        return code::AccessDenied;
+    }
+    return code::UnknownFailure;
+}
+
+bool failed(const QDBusMessage& reply) { return reply.type() == QDBusMessage::ErrorMessage; }
+
+// GetSettings delivers nested arrays as raw D-Bus arguments; the values the
+// transformation reads become plain Qt types, the rest is sent back as received.
+ConnectionSettings settingsFrom(const QDBusMessage& reply) {
+    auto settings = fromVariant<ConnectionSettings>(reply.arguments().value(0));
+    auto ipv4 = settings.value(QStringLiteral("ipv4"));
+    if (ipv4.contains(QStringLiteral("address-data"))) {
+        ipv4[QStringLiteral("address-data")] =
+            QVariant::fromValue(fromVariant<QList<QVariantMap>>(ipv4.value(QStringLiteral("address-data"))));
+    }
+    if (ipv4.contains(QStringLiteral("dns"))) {
+        ipv4[QStringLiteral("dns")] = QVariant::fromValue(fromVariant<QList<uint>>(ipv4.value(QStringLiteral("dns"))));
+    }
+    if (settings.contains(QStringLiteral("ipv4"))) {
+        settings[QStringLiteral("ipv4")] = ipv4;
+    }
+    return settings;
+}
+
+class NmAdapter : public AdapterItem {
+public:
+    NmAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName, uint deviceType,
+              nm::DnsProperty dns)
+        : bus_(std::move(bus)), device_(std::move(devicePath)), interface_(std::move(interfaceName)),
+          type_(deviceType), dns_(dns) {}
+
+    std::string caption() const override { return interface_.toStdString(); }
+
+    int enableStatic(const std::vector<std::string>& ipAddresses,
+                     const std::vector<std::string>& subnetMasks) override {
+        return edit(nm::EnableStatic{ipAddresses, subnetMasks});
+    }
+    int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) override {
+        return edit(nm::SetGateways{gateways, metrics});
+    }
+    int enableDHCP() override { return edit(nm::EnableDHCP{}); }
+    int setWINSServer(const std::string& primary, const std::string& secondary) override {
+        // NetworkManager has no WINS setting for these devices: clearing is all there is to do.
+        return primary.empty() && secondary.empty() ? code::Success : code::NotSupported;
+    }
+    int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
+        return edit(nm::SetDNSServerSearchOrder{servers});
+    }
+
+private:
+    struct DeviceState {
+        uint state = 0;
+        QString active;
+        QList<QDBusObjectPath> available;
+    };
+
+    DeviceState deviceState() {
+        const auto props =
+            fromVariant<QVariantMap>(bus_->read(device_, PropertiesIface, QStringLiteral("GetAll"), {DeviceIface})
+                                         .arguments()
+                                         .value(0));
+        return {props.value(QStringLiteral("State")).toUInt(),
+                fromVariant<QDBusObjectPath>(props.value(QStringLiteral("ActiveConnection"))).path(),
+                fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections")))};
+    }
+
+    // The profile to edit: the active one, else one the device could use.
+    QString profileFor(const DeviceState& device) {
+        if (!device.active.isEmpty() && device.active != NoObject) {
+            const auto reply =
+                bus_->read(device.active, PropertiesIface, QStringLiteral("Get"), {ActiveIface, QStringLiteral("Connection")});
+            const auto path = fromVariant<QDBusObjectPath>(propertyValue(reply)).path();
+            if (!path.isEmpty() && path != NoObject) {
+                return path;
+            }
+        }
+        return device.available.isEmpty() ? QString() : device.available.front().path();
+    }
+
+    // An activation request returns before the device leaves its old state; the
+    // next method must find it activating the new request, or it would activate
+    // once more instead of reapplying.
+    int awaitActivation(const QString& activeConnection) {
+        QElapsedTimer timer;
+        timer.start();
+        do {
+            const auto device = deviceState();
+            if (device.active == activeConnection && device.state >= StatePrepare) {
+                return device.state <= StateActivated ? code::Success : code::UnknownFailure;
+            }
+            QThread::msleep(2);
+        } while (timer.elapsed() < bus_->timeoutMs());
+        return code::UnknownFailure;
+    }
+
+    int activate(const QString& profile) {
+        const auto reply = bus_->call(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
+                                      {QVariant::fromValue(QDBusObjectPath(profile)),
+                                       QVariant::fromValue(QDBusObjectPath(device_)),
+                                       QVariant::fromValue(QDBusObjectPath(NoObject))});
+        if (failed(reply)) {
+            return codeForRefusal(reply);
+        }
+        return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path());
+    }
+
+    int create(const nm::Operation& operation, bool enables, bool canActivate) {
+        const auto created = nm::transform(
+            nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces)), operation, dns_);
+        if (created.code != code::Success || (!created.changed && !enables)) {
+            return created.code;
+        }
+        if (!canCreateProfile(type_)) {
+            return code::UnknownFailure;
+        }
+        const QVariant settings = QVariant::fromValue(created.settings);
+        if (!canActivate) {
+            const auto reply = bus_->call(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
+            return failed(reply) ? codeForRefusal(reply) : code::Success;
+        }
+        // Adding and activating in one call: a profile added alone would
+        // autoconnect at once, and activating it then would do it twice.
+        const auto reply = bus_->call(ManagerPath, ManagerIface, QStringLiteral("AddAndActivateConnection"),
+                                      {settings, QVariant::fromValue(QDBusObjectPath(device_)),
+                                       QVariant::fromValue(QDBusObjectPath(NoObject))});
+        if (failed(reply)) {
+            return codeForRefusal(reply);
+        }
+        return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(1)).path());
+    }
+
+    int edit(const nm::Operation& operation) {
+        const bool enables =
+            std::holds_alternative<nm::EnableStatic>(operation) || std::holds_alternative<nm::EnableDHCP>(operation);
+        const DeviceState device = deviceState();
+        const bool canActivate = device.state >= StateDisconnected;
+        const bool activating = device.state >= StatePrepare && device.state <= StateActivated;
+        const QString profile = profileFor(device);
+        if (profile.isEmpty()) {
+            return create(operation, enables, canActivate);
+        }
+
+        const auto current = settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
+        const auto edit = nm::transform(current, operation, dns_);
+        if (edit.code != code::Success) {
+            return edit.code;
+        }
+        if (edit.changed) {
+            const auto reply = bus_->call(profile, ConnectionIface, QStringLiteral("Update2"),
+                                          {QVariant::fromValue(edit.settings), Update2ToDisk, QVariantMap{}});
+            if (failed(reply)) {
+                return codeForRefusal(reply);
+            }
+        }
+        if (activating) {
+            if (!edit.changed) {
+                return code::Success;
+            }
+            if (!edit.reactivate) {
+                // Reapply changes the addresses in place, without taking the link down.
+                const auto reply = bus_->call(device_, DeviceIface, QStringLiteral("Reapply"),
+                                              {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
+                if (!failed(reply)) {
+                    return code::Success;
+                }
+                if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
+                    return codeForRefusal(reply);
+                }
+            }
+            return activate(profile);
+        }
+        if (canActivate && (edit.changed || enables)) {
+            return activate(profile);
+        }
+        return code::Success;
+    }
+
+    std::shared_ptr<Bus> bus_;
+    QString device_;
+    QString interface_;
+    uint type_;
+    nm::DnsProperty dns_;
+};
+
+class NmService : public Service {
+public:
+    explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
+
+    std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int) override {
+        if (QString::fromStdString(query).compare(QLatin1String(AdapterQuery), Qt::CaseInsensitive) != 0) {
+            throw ServiceError("unsupported query: " + query);
+        }
+        // Everything in one round trip: the manager's device order and every device's properties.
+        const auto reply = bus_->read(QStringLiteral("/org/freedesktop"), QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                      QStringLiteral("GetManagedObjects"));
+        const auto objects = fromVariant<NmManagedObjects>(reply.arguments().value(0));
+        const auto manager = objects.value(QDBusObjectPath(ManagerPath)).value(ManagerIface);
+        if (manager.isEmpty()) {
+            throw ServiceError("NetworkManager published no manager object");
+        }
+        const auto dns = nm::dnsPropertyFor(manager.value(QStringLiteral("Version")).toString());
+
+        std::vector<std::unique_ptr<AdapterItem>> items;
+        for (const auto& path : fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
+            const auto device = objects.value(path).value(DeviceIface);
+            const auto name = device.value(QStringLiteral("Interface")).toString();
+            const auto type = device.value(QStringLiteral("DeviceType")).toUInt();
+            if (device.value(QStringLiteral("Real")).toBool() && device.value(QStringLiteral("Managed")).toBool() &&
+                configurable(type) && !name.isEmpty() && name != QLatin1String("lo")) {
+                items.push_back(std::make_unique<NmAdapter>(bus_, path.path(), name, type, dns));
+            }
+        }
+        return items;
+    }
+
+private:
+    std::shared_ptr<Bus> bus_;
+};
+
+class NmConnector : public ServiceConnector {
+public:
+    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout)
+        : address_(std::move(address)), timeout_(timeout) {}
+
+    std::unique_ptr<Service> connect(const std::string& moniker) override {
+        checkMoniker(moniker);
+        registerTypes();
+        static QAtomicInt counter;
+        const QString name = QStringLiteral("korvo-nm-%1").arg(counter.fetchAndAddRelaxed(1));
+        const QDBusConnection connection =
+            address_ ? QDBusConnection::connectToBus(QString::fromStdString(*address_), name)
+                     : QDBusConnection::connectToBus(QDBusConnection::SystemBus, name);
+        if (!connection.isConnected()) {
+            const auto why = connection.lastError().message().toStdString();
+            QDBusConnection::disconnectFromBus(name);
+            throw ServiceError("cannot connect to the system bus: " + why);
+        }
+        return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_));
+    }
+
+private:
+    std::optional<std::string> address_;
+    std::chrono::milliseconds timeout_;
+};
+
+} // namespace
+
+void checkMoniker(const std::string& moniker) {
+    const QString text = QString::fromStdString(moniker);
+    const QLatin1String scheme("winmgmts:");
+    if (!text.startsWith(scheme, Qt::CaseInsensitive)) {
+        throw ServiceError("not a management service moniker: " + moniker);
+    }
+    QString rest = text.mid(scheme.size());
+    if (rest.startsWith(QLatin1Char('{'))) {
+        const auto close = rest.indexOf(QLatin1String("}!"));
+        const auto security = rest.mid(1, close - 1);
+        if (close < 0 || security.compare(QLatin1String("impersonationLevel=impersonate"), Qt::CaseInsensitive) != 0) {
+            throw ServiceError("unsupported security settings in moniker: " + moniker);
+        }
+        rest = rest.mid(close + 2);
+    }
+    if (!rest.startsWith(QLatin1String("\\\\")) || rest.count(QLatin1Char('\\')) != 4) {
+        throw ServiceError("moniker does not name a computer and namespace: " + moniker);
+    }
+    const auto parts = rest.mid(2).split(QLatin1Char('\\'));
+    if (parts.at(0) != QLatin1String(".")) {
+        throw ServiceError("only this computer (\".\") can be configured, not \"" + parts.at(0).toStdString() + "\"");
+    }
+    if (parts.at(1).compare(QLatin1String("root"), Qt::CaseInsensitive) != 0 ||
+        parts.at(2).compare(QLatin1String("cimv2"), Qt::CaseInsensitive) != 0) {
+        throw ServiceError("namespace " + parts.at(1).toStdString() + "\\" + parts.at(2).toStdString() +
+                           " is not available, only root\\cimv2");
+    }
+}
+
+std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,
+                                                              std::chrono::milliseconds callTimeout) {
+    return std::make_unique<NmConnector>(busAddress, callTimeout);
+}
+
+std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout) {
+    return std::make_unique<NmConnector>(std::nullopt, callTimeout);
+}
+
+std::unique_ptr<ServiceConnector> makeSystemConnector() { return makeSystemNetworkManagerConnector(); }
+
+} // namespace korvo::platform

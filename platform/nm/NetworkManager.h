@@ -1,0 +1,30 @@
+// The network configuration service on Linux: NetworkManager over D-Bus.
+// Adapters are the real, managed ethernet, Wi-Fi and similar devices, captioned
+// by interface name; each method edits the device's connection profile, saves
+// it and makes it live at once.
+#pragma once
+
+#include "platform/NetConfigService.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+namespace korvo::platform {
+
+// How long any single D-Bus call may take before it counts as failed.
+inline constexpr std::chrono::milliseconds NetworkManagerCallTimeout{5000};
+
+// NetworkManager on the bus at `busAddress` (e.g. "unix:path=/tmp/x/bus").
+std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(
+    const std::string& busAddress, std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+
+// NetworkManager on the system bus (DBUS_SYSTEM_BUS_ADDRESS is honoured).
+std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(
+    std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+
+// Whether `moniker` names this computer's root\cimv2, the only namespace there is.
+// Throws ServiceError naming what else it asks for.
+void checkMoniker(const std::string& moniker);
+
+} // namespace korvo::platform

@@ -1,0 +1,209 @@
+// The NetworkManager backend against a real NetworkManager in a private test bed.
+#include "platform/nm/NetworkManager.h"
+#include "tests/support/TestBed.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <functional>
+
+using namespace korvo::platform;
+using korvo::testing::TestBed;
+
+namespace {
+
+const std::string StartupMoniker = "winmgmts:\\\\.\\root\\cimv2";
+const std::string ApplyMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
+const int QueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
+
+std::vector<std::unique_ptr<AdapterItem>> query(const TestBed& bed, const std::string& moniker = ApplyMoniker) {
+    return makeNetworkManagerConnector(bed.busAddress())->connect(moniker)->execQuery(AdapterQuery, QueryFlags);
+}
+
+std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption) {
+    for (auto& item : query(bed)) {
+        if (item->caption() == caption.toStdString()) {
+            return std::move(item);
+        }
+    }
+    return nullptr;
+}
+
+bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs) {
+            return false;
+        }
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+QString addresses(const TestBed& bed, const QString& adapter) {
+    return bed.ip({"-4", "-o", "addr", "show", "dev", adapter});
+}
+
+QString defaultRoute(const TestBed& bed) { return bed.ip({"-4", "route", "show", "default"}).trimmed(); }
+
+} // namespace
+
+class TestNmIntegration : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (const auto why = TestBed::unavailable()) {
+            QSKIP(qPrintable(*why));
+        }
+    }
+
+    void listsExactlyTheVethAdaptersInOrder() {
+        TestBed bed({.adapters = 3});
+        QStringList captions;
+        for (const auto& item : query(bed, StartupMoniker)) {
+            captions << QString::fromStdString(item->caption());
+        }
+        QCOMPARE(captions, bed.adapters());
+    }
+
+    void staticProfileReachesTheAdapter() {
+        TestBed bed({.adapters = 2});
+        auto veth1 = adapter(bed, "veth1");
+        QVERIFY(veth1);
+
+        QCOMPARE(veth1->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
+        QVERIFY2(eventually([&] { return addresses(bed, "veth1").contains("inet 192.0.2.10/24"); }),
+                 qPrintable(addresses(bed, "veth1")));
+        QCOMPARE(veth1->setGateways({"192.0.2.1"}, {1}), code::Success);
+        QVERIFY2(eventually([&] { return defaultRoute(bed).contains("via 192.0.2.1 dev veth1"); }),
+                 qPrintable(defaultRoute(bed)));
+        QVERIFY(defaultRoute(bed).contains("metric 1"));
+        QCOMPARE(veth1->setWINSServer("", ""), code::Success);
+        QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
+                 code::Success);
+        QVERIFY(eventually([&] { return bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53"; }));
+        QCOMPARE(bed.ip4("veth1", "IP4.ADDRESS"), QString("192.0.2.10/24"));
+        QCOMPARE(bed.ip4("veth1", "IP4.GATEWAY"), QString("192.0.2.1"));
+        QVERIFY(addresses(bed, "veth0").isEmpty());
+
+        // Switching to another static profile replaces address, gateway and servers.
+        QCOMPARE(veth1->enableStatic({"203.0.113.20"}, {"255.255.255.128"}), code::Success);
+        QCOMPARE(veth1->setGateways({""}, {1}), code::Success);
+        QCOMPARE(veth1->setDNSServerSearchOrder(std::nullopt), code::Success);
+        QVERIFY(eventually([&] { return bed.ip4("veth1", "IP4.DNS").isEmpty(); }));
+        QVERIFY(eventually([&] { return defaultRoute(bed).isEmpty(); }));
+        const auto now = addresses(bed, "veth1");
+        QVERIFY2(now.contains("inet 203.0.113.20/25") && !now.contains("192.0.2.10"), qPrintable(now));
+    }
+
+    void nonContiguousMaskChangesNothing() {
+        TestBed bed({.adapters = 1});
+        auto veth0 = adapter(bed, "veth0");
+        QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
+        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("192.0.2.10/24"); }));
+        const auto profiles = bed.nmcli({"-g", "NAME,UUID", "connection", "show"});
+
+        QCOMPARE(veth0->enableStatic({"192.0.2.20"}, {"255.0.255.0"}), code::InvalidSubnetMask);
+        QTest::qWait(300);
+        QVERIFY(addresses(bed, "veth0").contains("inet 192.0.2.10/24"));
+        QVERIFY(!addresses(bed, "veth0").contains("192.0.2.20"));
+        QCOMPARE(bed.nmcli({"-g", "NAME,UUID", "connection", "show"}), profiles);
+    }
+
+    void dhcpProfileGetsALease() {
+        TestBed bed({.adapters = 1, .dhcp = true});
+        auto veth0 = adapter(bed, "veth0");
+        QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
+        QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
+        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("203.0.113.7/24"); }));
+
+        QCOMPARE(veth0->enableDHCP(), code::Success);
+        QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
+        QVERIFY2(eventually([&] {
+                     return addresses(bed, "veth0").contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24"));
+                 }),
+                 qPrintable(addresses(bed, "veth0")));
+        QVERIFY(!addresses(bed, "veth0").contains("203.0.113.7"));
+        QVERIFY(eventually([&] { return defaultRoute(bed).contains("via 198.51.100.1 dev veth0"); }));
+        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.DNS") == "198.51.100.1"; }));
+        // A DHCP profile has no static gateway to set.
+        QCOMPARE(veth0->setGateways({"198.51.100.1"}, {1}), code::NotSupported);
+
+        // Static DNS on a DHCP profile replaces the servers DHCP offers, both on
+        // a running lease and when applied together with DHCP, as Korvo does.
+        QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"203.0.113.53"}), code::Success);
+        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.DNS") == "203.0.113.53"; }));
+        QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
+        QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
+        QCOMPARE(veth0->enableDHCP(), code::Success);
+        QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
+        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("inet 198.51.100.1"); }));
+        QTest::qWait(300);
+        QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
+    }
+
+    void profileSurvivesARestart() {
+        TestBed bed({.adapters = 1});
+        {
+            auto veth0 = adapter(bed, "veth0");
+            QCOMPARE(veth0->enableStatic({"192.0.2.44"}, {"255.255.255.0"}), code::Success);
+            QCOMPARE(veth0->setGateways({"192.0.2.1"}, {1}), code::Success);
+            QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
+        }
+        bed.stopNetworkManager();
+        // Without NetworkManager the kernel forgets nothing, so clear the device to see it come back.
+        bed.ip({"addr", "flush", "dev", "veth0"});
+        bed.startNetworkManager();
+        QVERIFY2(eventually([&] { return addresses(bed, "veth0").contains("inet 192.0.2.44/24"); }),
+                 qPrintable(addresses(bed, "veth0")));
+        QVERIFY(eventually([&] { return defaultRoute(bed).contains("via 192.0.2.1 dev veth0"); }));
+        QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
+    }
+
+    void stoppedNetworkManagerFailsWithAReason() {
+        TestBed bed({.adapters = 1});
+        auto veth0 = adapter(bed, "veth0");
+        bed.stopNetworkManager();
+
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"});
+            QFAIL("a call without NetworkManager returned a code");
+        } catch (const ServiceError& e) {
+            QVERIFY2(QString(e.what()).contains("not running"), e.what());
+        }
+        QVERIFY_THROWS_EXCEPTION(ServiceError, query(bed));
+        QVERIFY(timer.elapsed() < 2000);
+    }
+
+    void hungNetworkManagerFailsWithinTheTimeout() {
+        TestBed bed({.adapters = 1});
+        const auto connector = makeNetworkManagerConnector(bed.busAddress(), std::chrono::milliseconds(500));
+        auto items = connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags);
+        QCOMPARE(items.size(), std::size_t{1});
+        bed.freezeNetworkManager(true);
+
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            items.front()->enableDHCP();
+            QFAIL("a call to a hung NetworkManager returned a code");
+        } catch (const ServiceError& e) {
+            QVERIFY2(QString(e.what()).contains("did not answer"), e.what());
+        }
+        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        bed.freezeNetworkManager(false);
+    }
+
+    void unreachableBusFailsToConnect() {
+        const auto connector = makeNetworkManagerConnector("unix:path=/nonexistent/korvo-test-bus");
+        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(ApplyMoniker));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNmIntegration)
+#include "test_nm_integration.moc"
