@@ -1,0 +1,71 @@
+// The start-up sequence: adapters first, then the settings file (or the terms
+// window), then the button captions; a failing step never stops it.
+#include "app/Form1.h"
+#include "terms/Form3.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+
+class TestForm1Startup : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartShowsOnlyTheTerms() {
+        testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}};
+        Form1 form(env.make());
+        form.Start();
+        QVERIFY(!form.isVisible());
+        QVERIFY(form.TermsWindow() && form.TermsWindow()->isVisible());
+        QCOMPARE(form.List1->count(), 1);
+        QCOMPARE(form.Command2->text(), QStringLiteral("-"));
+        QVERIFY(env.messages.isEmpty());
+    }
+
+    void corruptFileAndNoServiceStillStart() {
+        testing::TestEnvironment env;
+        env.service->failConnect = true;
+        {
+            QFile file(QDir(env.folder.path()).filePath(QStringLiteral("Korvo.ini")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("too\r\nshort\r\n");
+        }
+        Form1 form(env.make());
+        form.Start();
+        QCOMPARE(env.messages, QStringList{"Woops|Error while reading the ini file, it may be corrupt."});
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.TermsWindow());
+        QCOMPARE(form.Command1->text(), QStringLiteral("Network 1"));
+        QCOMPARE(form.Command6->text(), QStringLiteral("-"));
+        QCOMPARE(form.List1->count(), 0);
+    }
+
+    // Saved by one run, read by the next: the saved adapter is restored after the listed ones.
+    void savedAdapterAndNameComeBack() {
+        testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
+        {
+            Form1 first(env.make());
+            first.EnumerateAdapters();
+            first.List1->setCurrentRow(1);
+            first.Text19->setText(QStringLiteral("Office"));
+            first.Command7_Click();
+        }
+        Form1 form(env.make());
+        form.Start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Command1->text(), QStringLiteral("Office"));
+        QCOMPARE(form.List1->count(), 4);
+        QCOMPARE(form.List1->currentRow(), 3);
+        QCOMPARE(form.TabAdapterCaption[0], QStringLiteral("B"));
+        QCOMPARE(form.List2->count(), 3);
+    }
+};
+
+QTEST_MAIN(TestForm1Startup)
+#include "test_form1_startup.moc"
