@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QWindow>
+#include <algorithm>
 
 namespace korvo {
 
@@ -14,6 +15,12 @@ namespace {
 
 constexpr int DesignWidth = 200;
 constexpr int DesignHeight = 178;
+constexpr int ClientWidth = 358;
+constexpr int Picture3Width = 353;
+constexpr int Label1Width = 169;
+constexpr int Label2Width = 201;
+constexpr int Label3Width = 345;
+constexpr int Label4Width = 201;
 
 // QLabel breaks lines only at \n; the texts keep their lone CRs.
 QString forDisplay(const QString& text) {
@@ -27,7 +34,6 @@ QLabel* label(QWidget* parent, const char* name, const QRect& geometry, const QS
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setWordWrap(true);
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
 }
@@ -69,6 +75,12 @@ QIcon applyingIcon() {
     return QIcon(icon);
 }
 
+// Labels never wrap the name and value lines: a wrapped line would move every name
+// below it away from its value. A text wider than the label widens it instead.
+void fitWidth(QLabel* label, int designWidth) {
+    label->resize(std::max(designWidth, label->sizeHint().width()), label->height());
+}
+
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, bool scaled) : QWidget(parent), Scaled(scaled) {}
@@ -105,7 +117,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Applying Configuration"));
     setWindowIcon(applyingIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(358, 264);
+    resize(ClientWidth, 264);
 
     QFont font = this->font();
     font.setPointSize(8);
@@ -118,7 +130,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Picture3 = new PictureBox(this, false);
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setGeometry(0, 0, 353, 257);
+    Picture3->setGeometry(0, 0, Picture3Width, 257);
     Label3 = label(Picture3, "Label3", QRect(8, 8, 345, 185));
     Label4 = label(Picture3, "Label4", QRect(144, 48, 201, 145));
     Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), QStringLiteral("Please wait a moment..."));
@@ -156,8 +168,10 @@ void Form4::ShowWorking() {
     Picture3->setPicture(QPixmap());
     setWindowTitle(QStringLiteral("Applying Configuration"));
     Label2->setText(QStringLiteral("Please wait a moment..."));
+    fitWidth(Label2, Label2Width);
     Label2->show();
     Label1->setText(QStringLiteral("This configuration is being applied."));
+    fitWidth(Label1, Label1Width);
     Label1->show();
 }
 
@@ -187,11 +201,25 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
                         const QPixmap& picture) {
     setWindowTitle(caption);
     Label3->setText(forDisplay(resultText));
-    Label3->show();
     if (resultValues) {
+        Label3->setWordWrap(false);
+        fitWidth(Label3, Label3Width);
+        // The values start one line above the first name and stand level with the names.
+        Label4->move(Label4->x(), Label3->y() + 3 * QFontMetrics(Label3->font()).lineSpacing());
         Label4->setText(forDisplay(*resultValues));
+        fitWidth(Label4, Label4Width);
         Label4->show();
+    } else {
+        // No values beside it: a long reason may wrap.
+        Label3->setWordWrap(true);
+        Label3->resize(Label3Width, Label3->height());
     }
+    Label3->show();
+    const int wanted = std::max({Label3->geometry().right(), Label4->isVisible() ? Label4->geometry().right() : 0,
+                                 Picture3->width() - 1}) + 1;
+    Picture3->resize(wanted, Picture3->height());
+    if (wanted + ClientWidth - Picture3Width > width())
+        resize(wanted + ClientWidth - Picture3Width, height());
     Picture3->setPicture(picture);
     setEnabled(true);
     Command1->show();

@@ -117,8 +117,13 @@ private slots:
         QVERIFY(w->Label3->isVisible());
         QCOMPARE(w->Label4->text(), shown(label4));
         QCOMPARE(w->Label4->isVisible(), !label4.isEmpty());
-        if (!label4.isEmpty())
+        if (!label4.isEmpty()) {
             QCOMPARE(form.ResultValues, label4);
+            // Each value level with its name: no name line wrapped, the IP beside "IP Address".
+            const int line = QFontMetrics(w->Label3->font()).lineSpacing();
+            QVERIFY(w->Label3->width() >= w->Label3->sizeHint().width() && !w->Label3->wordWrap());
+            QCOMPARE(w->Label4->y() + line, w->Label3->y() + 4 * line);
+        }
         QVERIFY(!w->Label1->isVisible() && !w->Label2->isVisible());
         if (tick)
             QVERIFY(w->Label1->text().isEmpty() && w->Label2->text().isEmpty());
