@@ -92,6 +92,14 @@ QWidget* fillWith(QWidget* page, QWidget* picture) {
     return picture;
 }
 
+QFont scaled(QFont font, qreal factor) {
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qMax(1, qRound(font.pixelSize() * factor)));
+    return font;
+}
+
 void setTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -100,9 +108,8 @@ void setTextColor(QWidget* widget, const QColor& color) {
 
 QLabel* heading(QWidget* parent, const QString& text, int x, int y, int w) {
     auto* label = place(new QLabel(text, parent), nullptr, x, y, w, 16);
-    QFont font = label->font();
+    QFont font = scaled(label->font(), 0.9);
     font.setWeight(QFont::DemiBold);
-    font.setPointSizeF(font.pointSizeF() * 0.9);
     label->setFont(font);
     setTextColor(label, art::Slate);
     return label;
@@ -196,8 +203,7 @@ void Form1::buildLayout() {
     setTextColor(Label27, art::Slate);
 
     // A full dotted quad has to fit the 89-pixel address boxes.
-    QFont addressFont = font();
-    addressFont.setPointSizeF(addressFont.pointSizeF() * 0.9);
+    const QFont addressFont = scaled(font(), 0.9);
     for (int t = 0; t < TabCount; ++t) {
         const TabSpec& spec = TabSpecs[t];
         auto* page = new QWidget;
