@@ -171,7 +171,7 @@ void Form1::buildLayout() {
     auto* settingsPage = new QWidget;
     SSTab1->addTab(mainPage, QStringLiteral("Main"));
     SSTab1->addTab(settingsPage, QStringLiteral("Settings"));
-    // The pages' size is known only once the tab control has laid them out.
+    // A page is what the page tabs leave of the tab control.
     const int pageHeight = ClientHeight - BannerHeight - SSTab1->tabBar()->sizeHint().height();
     // The bottom button row belongs to the window, so its top in page coordinates:
     const int pageButtonRowTop = ButtonRowTop - (ClientHeight - pageHeight);
