@@ -82,6 +82,18 @@ QVariant propertyValue(const QDBusMessage& reply) {
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
 
+bool permissionDenied(const QString& errorName) {
+    return errorName.endsWith(QLatin1String(".PermissionDenied")) ||
+           errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
+}
+
+// A read NetworkManager refused for lack of rights: a method reports it as
+// code 91, the adapter query as the error it is.
+class PermissionRefusal : public ServiceError {
+public:
+    using ServiceError::ServiceError;
+};
+
 // One private bus connection, shared by a service and the items it returned.
 class Bus {
 public:
@@ -109,6 +121,9 @@ public:
                       const QVariantList& args = {}) {
         QDBusMessage reply = call(path, iface, method, args);
         if (reply.type() == QDBusMessage::ErrorMessage) {
+            if (permissionDenied(reply.errorName())) {
+                throw PermissionRefusal(reason(method, reply));
+            }
             throw ServiceError(reason(method, reply));
         }
         return reply;
@@ -153,12 +168,7 @@ public:
 };
 
 int codeForRefusal(const QDBusMessage& reply) {
-    const QString name = reply.errorName();
-    if (name.endsWith(QLatin1String(".PermissionDenied")) ||
-        name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied")) {
-        return code::AccessDenied;
-    }
-    return code::UnknownFailure;
+    return permissionDenied(reply.errorName()) ? code::AccessDenied : code::UnknownFailure;
 }
 
 bool failed(const QDBusMessage& reply) { return reply.type() == QDBusMessage::ErrorMessage; }
@@ -289,6 +299,14 @@ private:
     }
 
     int edit(const nm::Operation& operation) {
+        try {
+            return editProfile(operation);
+        } catch (const PermissionRefusal&) {
+            return code::AccessDenied;
+        }
+    }
+
+    int editProfile(const nm::Operation& operation) {
         const bool enables =
             std::holds_alternative<nm::EnableStatic>(operation) || std::holds_alternative<nm::EnableDHCP>(operation);
         const DeviceState device = deviceState();
