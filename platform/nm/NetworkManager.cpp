@@ -47,14 +47,23 @@ enum DeviceType : uint {
 };
 bool configurable(uint type) {
     switch (type) {
-    case Ethernet: case Wifi: case Bond: case Vlan: case Bridge: case Team: case Veth:
+    case Ethernet:
+    case Wifi:
+    case Bond:
+    case Vlan:
+    case Bridge:
+    case Team:
+    case Veth:
         return true;
     default:
         return false;
     }
 }
-// Only these can get a profile from nothing; the others need settings Korvo does not have (an SSID, a parent).
-bool canCreateProfile(uint type) { return type == Ethernet || type == Veth; }
+// Only these can get a profile from nothing; the others need settings Korvo does not have (an SSID, a
+// parent).
+bool canCreateProfile(uint type) {
+    return type == Ethernet || type == Veth;
+}
 
 // NMDeviceState ranges.
 constexpr uint StateDisconnected = 30;
@@ -73,8 +82,7 @@ void registerTypes() {
     (void)registered;
 }
 
-template <typename T>
-T fromVariant(const QVariant& v) {
+template <typename T> T fromVariant(const QVariant& v) {
     return qdbus_cast<T>(v);
 }
 
@@ -143,7 +151,8 @@ private:
         if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
             name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
             name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")) {
-            text = QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(timeoutMs_);
+            text =
+                QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(timeoutMs_);
         } else if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
                    name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
             text = QStringLiteral("NetworkManager is not running on the system bus");
@@ -171,7 +180,9 @@ int codeForRefusal(const QDBusMessage& reply) {
     return permissionDenied(reply.errorName()) ? code::AccessDenied : code::UnknownFailure;
 }
 
-bool failed(const QDBusMessage& reply) { return reply.type() == QDBusMessage::ErrorMessage; }
+bool failed(const QDBusMessage& reply) {
+    return reply.type() == QDBusMessage::ErrorMessage;
+}
 
 // GetSettings delivers nested arrays as raw D-Bus arguments; the values the
 // transformation reads become plain Qt types, the rest is sent back as received.
@@ -183,7 +194,8 @@ ConnectionSettings settingsFrom(const QDBusMessage& reply) {
             QVariant::fromValue(fromVariant<QList<QVariantMap>>(ipv4.value(QStringLiteral("address-data"))));
     }
     if (ipv4.contains(QStringLiteral("dns"))) {
-        ipv4[QStringLiteral("dns")] = QVariant::fromValue(fromVariant<QList<uint>>(ipv4.value(QStringLiteral("dns"))));
+        ipv4[QStringLiteral("dns")] =
+            QVariant::fromValue(fromVariant<QList<uint>>(ipv4.value(QStringLiteral("dns"))));
     }
     if (settings.contains(QStringLiteral("ipv4"))) {
         settings[QStringLiteral("ipv4")] = ipv4;
@@ -224,10 +236,10 @@ private:
     };
 
     DeviceState deviceState() {
-        const auto props =
-            fromVariant<QVariantMap>(bus_->read(device_, PropertiesIface, QStringLiteral("GetAll"), {DeviceIface})
-                                         .arguments()
-                                         .value(0));
+        const auto props = fromVariant<QVariantMap>(
+            bus_->read(device_, PropertiesIface, QStringLiteral("GetAll"), {DeviceIface})
+                .arguments()
+                .value(0));
         return {props.value(QStringLiteral("State")).toUInt(),
                 fromVariant<QDBusObjectPath>(props.value(QStringLiteral("ActiveConnection"))).path(),
                 fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections")))};
@@ -236,8 +248,8 @@ private:
     // The profile to edit: the active one, else one the device could use.
     QString profileFor(const DeviceState& device) {
         if (!device.active.isEmpty() && device.active != NoObject) {
-            const auto reply =
-                bus_->read(device.active, PropertiesIface, QStringLiteral("Get"), {ActiveIface, QStringLiteral("Connection")});
+            const auto reply = bus_->read(device.active, PropertiesIface, QStringLiteral("Get"),
+                                          {ActiveIface, QStringLiteral("Connection")});
             const auto path = fromVariant<QDBusObjectPath>(propertyValue(reply)).path();
             if (!path.isEmpty() && path != NoObject) {
                 return path;
@@ -275,7 +287,8 @@ private:
 
     int create(const nm::Operation& operation, bool enables, bool canActivate) {
         const auto created = nm::transform(
-            nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces)), operation, dns_);
+            nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces)), operation,
+            dns_);
         if (created.code != code::Success || (!created.changed && !enables)) {
             return created.code;
         }
@@ -284,7 +297,8 @@ private:
         }
         const QVariant settings = QVariant::fromValue(created.settings);
         if (!canActivate) {
-            const auto reply = bus_->call(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
+            const auto reply =
+                bus_->call(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
             return failed(reply) ? codeForRefusal(reply) : code::Success;
         }
         // Adding and activating in one call: a profile added alone would
@@ -307,8 +321,8 @@ private:
     }
 
     int editProfile(const nm::Operation& operation) {
-        const bool enables =
-            std::holds_alternative<nm::EnableStatic>(operation) || std::holds_alternative<nm::EnableDHCP>(operation);
+        const bool enables = std::holds_alternative<nm::EnableStatic>(operation) ||
+                             std::holds_alternative<nm::EnableDHCP>(operation);
         const DeviceState device = deviceState();
         const bool canActivate = device.state >= StateDisconnected;
         const bool activating = device.state >= StatePrepare && device.state <= StateActivated;
@@ -317,7 +331,8 @@ private:
             return create(operation, enables, canActivate);
         }
 
-        const auto current = settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
+        const auto current =
+            settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
         const auto edit = nm::transform(current, operation, dns_);
         if (edit.code != code::Success) {
             return edit.code;
@@ -335,8 +350,9 @@ private:
             }
             if (!edit.reactivate) {
                 // Reapply changes the addresses in place, without taking the link down.
-                const auto reply = bus_->call(device_, DeviceIface, QStringLiteral("Reapply"),
-                                              {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
+                const auto reply =
+                    bus_->call(device_, DeviceIface, QStringLiteral("Reapply"),
+                               {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
                 if (!failed(reply)) {
                     return code::Success;
                 }
@@ -368,7 +384,8 @@ public:
             throw ServiceError("unsupported query: " + query);
         }
         // Everything in one round trip: the manager's device order and every device's properties.
-        const auto reply = bus_->read(QStringLiteral("/org/freedesktop"), QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+        const auto reply = bus_->read(QStringLiteral("/org/freedesktop"),
+                                      QStringLiteral("org.freedesktop.DBus.ObjectManager"),
                                       QStringLiteral("GetManagedObjects"));
         const auto objects = fromVariant<NmManagedObjects>(reply.arguments().value(0));
         const auto manager = objects.value(QDBusObjectPath(ManagerPath)).value(ManagerIface);
@@ -378,12 +395,14 @@ public:
         const auto dns = nm::dnsPropertyFor(manager.value(QStringLiteral("Version")).toString());
 
         std::vector<std::unique_ptr<AdapterItem>> items;
-        for (const auto& path : fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
+        for (const auto& path :
+             fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
             const auto device = objects.value(path).value(DeviceIface);
             const auto name = device.value(QStringLiteral("Interface")).toString();
             const auto type = device.value(QStringLiteral("DeviceType")).toUInt();
-            if (device.value(QStringLiteral("Real")).toBool() && device.value(QStringLiteral("Managed")).toBool() &&
-                configurable(type) && !name.isEmpty() && name != QLatin1String("lo")) {
+            if (device.value(QStringLiteral("Real")).toBool() &&
+                device.value(QStringLiteral("Managed")).toBool() && configurable(type) && !name.isEmpty() &&
+                name != QLatin1String("lo")) {
                 items.push_back(std::make_unique<NmAdapter>(bus_, path.path(), name, type, dns));
             }
         }
@@ -432,7 +451,8 @@ void checkMoniker(const std::string& moniker) {
     if (rest.startsWith(QLatin1Char('{'))) {
         const auto close = rest.indexOf(QLatin1String("}!"));
         const auto security = rest.mid(1, close - 1);
-        if (close < 0 || security.compare(QLatin1String("impersonationLevel=impersonate"), Qt::CaseInsensitive) != 0) {
+        if (close < 0 ||
+            security.compare(QLatin1String("impersonationLevel=impersonate"), Qt::CaseInsensitive) != 0) {
             throw ServiceError("unsupported security settings in moniker: " + moniker);
         }
         rest = rest.mid(close + 2);
@@ -442,7 +462,8 @@ void checkMoniker(const std::string& moniker) {
     }
     const auto parts = rest.mid(2).split(QLatin1Char('\\'));
     if (parts.at(0) != QLatin1String(".")) {
-        throw ServiceError("only this computer (\".\") can be configured, not \"" + parts.at(0).toStdString() + "\"");
+        throw ServiceError("only this computer (\".\") can be configured, not \"" +
+                           parts.at(0).toStdString() + "\"");
     }
     if (parts.at(1).compare(QLatin1String("root"), Qt::CaseInsensitive) != 0 ||
         parts.at(2).compare(QLatin1String("cimv2"), Qt::CaseInsensitive) != 0) {
@@ -460,6 +481,8 @@ std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono:
     return std::make_unique<NmConnector>(std::nullopt, callTimeout);
 }
 
-std::unique_ptr<ServiceConnector> makeSystemConnector() { return makeSystemNetworkManagerConnector(); }
+std::unique_ptr<ServiceConnector> makeSystemConnector() {
+    return makeSystemNetworkManagerConnector();
+}
 
 } // namespace korvo::platform

@@ -16,12 +16,13 @@ namespace korvo::platform {
 inline constexpr std::chrono::milliseconds NetworkManagerCallTimeout{5000};
 
 // NetworkManager on the bus at `busAddress` (e.g. "unix:path=/tmp/x/bus").
-std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(
-    const std::string& busAddress, std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+std::unique_ptr<ServiceConnector>
+makeNetworkManagerConnector(const std::string& busAddress,
+                            std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
 
 // NetworkManager on the system bus (DBUS_SYSTEM_BUS_ADDRESS is honoured).
-std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(
-    std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+std::unique_ptr<ServiceConnector>
+makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
 
 // Whether `moniker` names this computer's root\cimv2, the only namespace there is.
 // Throws ServiceError naming what else it asks for.

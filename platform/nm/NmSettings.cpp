@@ -49,7 +49,8 @@ struct Address {
 std::vector<Address> addressesOf(const QVariant& value) {
     std::vector<Address> out;
     const auto append = [&out](const QVariantMap& m) {
-        out.push_back({m.value(QStringLiteral("address")).toString(), m.value(QStringLiteral("prefix")).toUInt()});
+        out.push_back(
+            {m.value(QStringLiteral("address")).toString(), m.value(QStringLiteral("prefix")).toUInt()});
     };
     if (value.canConvert<QList<QVariantMap>>()) {
         for (const auto& m : value.value<QList<QVariantMap>>()) {
@@ -116,7 +117,8 @@ int enableStatic(QVariantMap& ipv4, const EnableStatic& op) {
         if (!prefix) {
             return code::InvalidSubnetMask;
         }
-        data.append({{QStringLiteral("address"), dotted(*address)}, {QStringLiteral("prefix"), uint{*prefix}}});
+        data.append(
+            {{QStringLiteral("address"), dotted(*address)}, {QStringLiteral("prefix"), uint{*prefix}}});
     }
     ipv4[Method] = QStringLiteral("manual");
     ipv4[AddressData] = QVariant::fromValue(data);

@@ -17,8 +17,11 @@ const std::string StartupMoniker = "winmgmts:\\\\.\\root\\cimv2";
 const std::string ApplyMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
 const int QueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
 
-std::vector<std::unique_ptr<AdapterItem>> query(const TestBed& bed, const std::string& moniker = ApplyMoniker) {
-    return makeNetworkManagerConnector(bed.busAddress())->connect(moniker)->execQuery(AdapterQuery, QueryFlags);
+std::vector<std::unique_ptr<AdapterItem>> query(const TestBed& bed,
+                                                const std::string& moniker = ApplyMoniker) {
+    return makeNetworkManagerConnector(bed.busAddress())
+        ->connect(moniker)
+        ->execQuery(AdapterQuery, QueryFlags);
 }
 
 std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption) {
@@ -46,7 +49,9 @@ QString addresses(const TestBed& bed, const QString& adapter) {
     return bed.ip({"-4", "-o", "addr", "show", "dev", adapter});
 }
 
-QString defaultRoute(const TestBed& bed) { return bed.ip({"-4", "route", "show", "default"}).trimmed(); }
+QString defaultRoute(const TestBed& bed) {
+    return bed.ip({"-4", "route", "show", "default"}).trimmed();
+}
 
 } // namespace
 
@@ -123,7 +128,8 @@ private slots:
         QCOMPARE(veth0->enableDHCP(), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
         QVERIFY2(eventually([&] {
-                     return addresses(bed, "veth0").contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24"));
+                     return addresses(bed, "veth0")
+                         .contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24"));
                  }),
                  qPrintable(addresses(bed, "veth0")));
         QVERIFY(!addresses(bed, "veth0").contains("203.0.113.7"));
@@ -198,7 +204,6 @@ private slots:
         QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
         bed.freezeNetworkManager(false);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestNmIntegration)

@@ -40,12 +40,17 @@ QString render(const QVariantMap& ipv4) {
             for (const auto& m : it->value<QList<QVariantMap>>()) {
                 // Any other type than uint32 makes NetworkManager drop the address.
                 const bool uint32 = m["prefix"].metaType() == QMetaType::fromType<uint>();
-                values << m["address"].toString() + "/" + QString::number(m["prefix"].toUInt()) + (uint32 ? "" : "?");
+                values << m["address"].toString() + "/" + QString::number(m["prefix"].toUInt()) +
+                              (uint32 ? "" : "?");
             }
         } else if (it.key() == "dns") {
             for (uint n : it->value<QList<uint>>()) {
                 const auto a = qFromBigEndian(std::uint32_t{n});
-                values << QString("%1.%2.%3.%4").arg(a >> 24).arg((a >> 16) & 255).arg((a >> 8) & 255).arg(a & 255);
+                values << QString("%1.%2.%3.%4")
+                              .arg(a >> 24)
+                              .arg((a >> 16) & 255)
+                              .arg((a >> 8) & 255)
+                              .arg(a & 255);
             }
         } else if (it->metaType() == QMetaType::fromType<QStringList>()) {
             values = it->toStringList();
@@ -96,42 +101,51 @@ private slots:
         row("static on dhcp", dhcp, EnableStatic{{"192.0.2.10"}, {"255.255.255.0"}}, code::Success,
             "address-data=192.0.2.10/24 method=manual", true);
         row("static drops legacy keys, keeps gateway and dns",
-            withLegacy(with(with(with(manual, "gateway", "192.0.2.1"), "dns-data", QStringList{"192.0.2.53"}), "dns",
-                            legacyDns({0xC0000235}))),
+            withLegacy(with(with(with(manual, "gateway", "192.0.2.1"), "dns-data", QStringList{"192.0.2.53"}),
+                            "dns", legacyDns({0xC0000235}))),
             EnableStatic{{"203.0.113.5"}, {"255.255.255.128"}}, code::Success,
             "address-data=203.0.113.5/25 dns-data=192.0.2.53 gateway=192.0.2.1 method=manual", true);
-        row("same static again", withLegacy(manual), EnableStatic{{"192.0.2.10"}, {"255.255.255.0"}}, code::Success,
-            "address-data=192.0.2.10/24 method=manual", false);
+        row("same static again", withLegacy(manual), EnableStatic{{"192.0.2.10"}, {"255.255.255.0"}},
+            code::Success, "address-data=192.0.2.10/24 method=manual", false);
         row("host mask", dhcp, EnableStatic{{"192.0.2.10"}, {"255.255.255.255"}}, code::Success,
             "address-data=192.0.2.10/32 method=manual", true);
-        row("two addresses", dhcp, EnableStatic{{"192.0.2.10", "198.51.100.10"}, {"255.255.255.0", "255.255.0.0"}},
-            code::Success, "address-data=192.0.2.10/24,198.51.100.10/16 method=manual", true);
-        row("non-contiguous mask", manual, EnableStatic{{"192.0.2.20"}, {"255.0.255.0"}}, code::InvalidSubnetMask, "",
+        row("two addresses", dhcp,
+            EnableStatic{{"192.0.2.10", "198.51.100.10"}, {"255.255.255.0", "255.255.0.0"}}, code::Success,
+            "address-data=192.0.2.10/24,198.51.100.10/16 method=manual", true);
+        row("non-contiguous mask", manual, EnableStatic{{"192.0.2.20"}, {"255.0.255.0"}},
+            code::InvalidSubnetMask, "", false);
+        row("zero mask", manual, EnableStatic{{"192.0.2.20"}, {"0.0.0.0"}}, code::InvalidSubnetMask, "",
             false);
-        row("zero mask", manual, EnableStatic{{"192.0.2.20"}, {"0.0.0.0"}}, code::InvalidSubnetMask, "", false);
-        row("short mask", manual, EnableStatic{{"192.0.2.20"}, {"255.255.255"}}, code::InvalidSubnetMask, "", false);
+        row("short mask", manual, EnableStatic{{"192.0.2.20"}, {"255.255.255"}}, code::InvalidSubnetMask, "",
+            false);
         row("mask missing", manual, EnableStatic{{"192.0.2.20"}, {}}, code::InvalidSubnetMask, "", false);
-        row("short address", manual, EnableStatic{{"192.0.2"}, {"255.255.255.0"}}, code::InvalidIPAddress, "", false);
-        row("network zero", manual, EnableStatic{{"0.1.2.3"}, {"255.0.0.0"}}, code::InvalidIPAddress, "", false);
-        row("multicast", manual, EnableStatic{{"224.0.0.1"}, {"255.0.0.0"}}, code::InvalidIPAddress, "", false);
+        row("short address", manual, EnableStatic{{"192.0.2"}, {"255.255.255.0"}}, code::InvalidIPAddress, "",
+            false);
+        row("network zero", manual, EnableStatic{{"0.1.2.3"}, {"255.0.0.0"}}, code::InvalidIPAddress, "",
+            false);
+        row("multicast", manual, EnableStatic{{"224.0.0.1"}, {"255.0.0.0"}}, code::InvalidIPAddress, "",
+            false);
         row("no address", manual, EnableStatic{{}, {}}, code::InvalidIPAddress, "", false);
 
         // SetGateways
         row("gateway", manual, SetGateways{{"192.0.2.1"}, {1}}, code::Success,
             "address-data=192.0.2.10/24 gateway=192.0.2.1 method=manual route-metric=1", true);
-        row("gateway also lifts never-default", with(manual, "never-default", true), SetGateways{{"192.0.2.1"}, {}},
-            code::Success, "address-data=192.0.2.10/24 gateway=192.0.2.1 method=manual never-default=false", true);
-        row("empty gateway removes it", with(manual, "gateway", "192.0.2.1"), SetGateways{{""}, {1}}, code::Success,
-            "address-data=192.0.2.10/24 method=manual", true);
+        row("gateway also lifts never-default", with(manual, "never-default", true),
+            SetGateways{{"192.0.2.1"}, {}}, code::Success,
+            "address-data=192.0.2.10/24 gateway=192.0.2.1 method=manual never-default=false", true);
+        row("empty gateway removes it", with(manual, "gateway", "192.0.2.1"), SetGateways{{""}, {1}},
+            code::Success, "address-data=192.0.2.10/24 method=manual", true);
         row("empty gateway without one", manual, SetGateways{{""}, {1}}, code::Success,
             "address-data=192.0.2.10/24 method=manual", false);
         row("gateway on dhcp", dhcp, SetGateways{{"192.0.2.1"}, {1}}, code::NotSupported, "", false);
         row("bad gateway", manual, SetGateways{{"192.0.2.300"}, {1}}, code::InvalidGateway, "", false);
-        row("two gateways", manual, SetGateways{{"192.0.2.1", "192.0.2.2"}, {1, 2}}, code::NotSupported, "", false);
+        row("two gateways", manual, SetGateways{{"192.0.2.1", "192.0.2.2"}, {1, 2}}, code::NotSupported, "",
+            false);
         row("metric out of range", manual, SetGateways{{"192.0.2.1"}, {0}}, code::UnknownFailure, "", false);
 
         // EnableDHCP
-        row("dhcp from static", withLegacy(with(with(manual, "gateway", "192.0.2.1"), "route-metric", qlonglong{1})),
+        row("dhcp from static",
+            withLegacy(with(with(manual, "gateway", "192.0.2.1"), "route-metric", qlonglong{1})),
             EnableDHCP{}, code::Success, "method=auto", true);
         row("dhcp keeps static dns",
             with(with(manual, "dns-data", QStringList{"192.0.2.53"}), "ignore-auto-dns", true), EnableDHCP{},
@@ -141,19 +155,22 @@ private slots:
         // SetDNSServerSearchOrder
         const std::vector<std::string> two{"192.0.2.53", "203.0.113.53"};
         row("two servers", manual, SetDNSServerSearchOrder{two}, code::Success,
-            "address-data=192.0.2.10/24 dns-data=192.0.2.53,203.0.113.53 ignore-auto-dns=true method=manual", true);
+            "address-data=192.0.2.10/24 dns-data=192.0.2.53,203.0.113.53 ignore-auto-dns=true method=manual",
+            true);
         row("two servers, before 1.42", manual, SetDNSServerSearchOrder{two}, code::Success,
             "address-data=192.0.2.10/24 dns=192.0.2.53,203.0.113.53 ignore-auto-dns=true method=manual", true,
             DnsProperty::Legacy);
-        row("loopback resolver", dhcp, SetDNSServerSearchOrder{std::vector<std::string>{"127.0.0.53"}}, code::Success,
-            "dns-data=127.0.0.53 ignore-auto-dns=true method=auto", true);
-        const QVariantMap staticDns = with(with(with(dhcp, "dns-data", QStringList{"192.0.2.53"}), "dns",
-                                                legacyDns({0xC0000235})),
-                                           "ignore-auto-dns", true);
-        row("no argument clears", staticDns, SetDNSServerSearchOrder{std::nullopt}, code::Success, "method=auto", true);
-        row("empty list clears", staticDns, SetDNSServerSearchOrder{std::vector<std::string>{}}, code::Success,
+        row("loopback resolver", dhcp, SetDNSServerSearchOrder{std::vector<std::string>{"127.0.0.53"}},
+            code::Success, "dns-data=127.0.0.53 ignore-auto-dns=true method=auto", true);
+        const QVariantMap staticDns =
+            with(with(with(dhcp, "dns-data", QStringList{"192.0.2.53"}), "dns", legacyDns({0xC0000235})),
+                 "ignore-auto-dns", true);
+        row("no argument clears", staticDns, SetDNSServerSearchOrder{std::nullopt}, code::Success,
             "method=auto", true);
-        row("no argument, none set", dhcp, SetDNSServerSearchOrder{std::nullopt}, code::Success, "method=auto", false);
+        row("empty list clears", staticDns, SetDNSServerSearchOrder{std::vector<std::string>{}},
+            code::Success, "method=auto", true);
+        row("no argument, none set", dhcp, SetDNSServerSearchOrder{std::nullopt}, code::Success,
+            "method=auto", false);
         row("bad server", manual, SetDNSServerSearchOrder{std::vector<std::string>{"192.0.2.53", ""}},
             code::InvalidIPAddress, "", false);
     }
@@ -184,15 +201,16 @@ private slots:
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<bool>("reactivate");
         const std::vector<std::string> one{"192.0.2.53"};
-        QTest::newRow("static dns on dhcp") << QVariantMap{{"method", "auto"}} << Operation{SetDNSServerSearchOrder{one}}
-                                            << true;
+        QTest::newRow("static dns on dhcp")
+            << QVariantMap{{"method", "auto"}} << Operation{SetDNSServerSearchOrder{one}} << true;
         QTest::newRow("dhcp dns back") << QVariantMap{{"method", "auto"}, {"ignore-auto-dns", true}}
                                        << Operation{SetDNSServerSearchOrder{std::nullopt}} << true;
-        QTest::newRow("other static dns on dhcp")
-            << QVariantMap{{"method", "auto"}, {"ignore-auto-dns", true}, {"dns-data", QStringList{"192.0.2.9"}}}
-            << Operation{SetDNSServerSearchOrder{one}} << false;
-        QTest::newRow("static dns on static") << QVariantMap{{"method", "manual"}}
-                                              << Operation{SetDNSServerSearchOrder{one}} << false;
+        QTest::newRow("other static dns on dhcp") << QVariantMap{{"method", "auto"},
+                                                                 {"ignore-auto-dns", true},
+                                                                 {"dns-data", QStringList{"192.0.2.9"}}}
+                                                  << Operation{SetDNSServerSearchOrder{one}} << false;
+        QTest::newRow("static dns on static")
+            << QVariantMap{{"method", "manual"}} << Operation{SetDNSServerSearchOrder{one}} << false;
     }
 
     void reactivatesWhenDhcpServersAreTakenOrGivenBack() {
@@ -256,15 +274,22 @@ private slots:
     void acceptsOnlyThisComputersCimv2_data() {
         QTest::addColumn<QString>("moniker");
         QTest::addColumn<QString>("error"); // part of the reason; empty: accepted
-        QTest::newRow("start-up") << R"(winmgmts:\\.\root\cimv2)" << "";
-        QTest::newRow("apply") << R"(winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2)" << "";
-        QTest::newRow("letter case") << R"(WinMgmts:\\.\ROOT\CIMV2)" << "";
-        QTest::newRow("other computer") << R"(winmgmts:\\server7\root\cimv2)" << "server7";
-        QTest::newRow("other namespace") << R"(winmgmts:\\.\root\default)" << "root\\default";
+        QTest::newRow("start-up") << R"(winmgmts:\\.\root\cimv2)"
+                                  << "";
+        QTest::newRow("apply") << R"(winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2)"
+                               << "";
+        QTest::newRow("letter case") << R"(WinMgmts:\\.\ROOT\CIMV2)"
+                                     << "";
+        QTest::newRow("other computer") << R"(winmgmts:\\server7\root\cimv2)"
+                                        << "server7";
+        QTest::newRow("other namespace") << R"(winmgmts:\\.\root\default)"
+                                         << "root\\default";
         QTest::newRow("other security") << R"(winmgmts:{impersonationLevel=delegate}!\\.\root\cimv2)"
                                         << "security";
-        QTest::newRow("no path") << "winmgmts:" << "computer";
-        QTest::newRow("other scheme") << R"(ldap:\\.\root\cimv2)" << "moniker";
+        QTest::newRow("no path") << "winmgmts:"
+                                 << "computer";
+        QTest::newRow("other scheme") << R"(ldap:\\.\root\cimv2)"
+                                      << "moniker";
     }
 
     void acceptsOnlyThisComputersCimv2() {
@@ -281,8 +306,7 @@ private slots:
     void unreachableBusFailsToConnect() {
         // A path that cannot exist: no bus of this machine is ever contacted.
         const auto connector = platform::makeNetworkManagerConnector("unix:path=/nonexistent/korvo-test-bus");
-        QVERIFY_THROWS_EXCEPTION(platform::ServiceError,
-                                 connector->connect(R"(winmgmts:\\.\root\cimv2)"));
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError, connector->connect(R"(winmgmts:\\.\root\cimv2)"));
     }
 };
 

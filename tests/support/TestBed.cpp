@@ -59,8 +59,10 @@ std::optional<QString> TestBed::unavailable() {
     for (const char* tool : {"ip", "nsenter", "unshare", "dbus-daemon", "NetworkManager", "nmcli"}) {
         const auto name = QString::fromLatin1(tool);
         if (QStandardPaths::findExecutable(name).isEmpty() &&
-            QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")}).isEmpty()) {
-            return QStringLiteral("the NetworkManager test bed needs %1 (scripts/test installs it)").arg(name);
+            QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
+                .isEmpty()) {
+            return QStringLiteral("the NetworkManager test bed needs %1 (scripts/test installs it)")
+                .arg(name);
         }
     }
     return std::nullopt;
@@ -70,8 +72,13 @@ TestBed::TestBed(Options options) {
     static std::atomic<int> counter{0};
     const auto pid = QString::number(QCoreApplication::applicationPid());
     const QString wanted = QStringLiteral("korvo-t%1-%2").arg(pid).arg(counter++);
-    QStringList args{QStringLiteral("start"), QStringLiteral("--adapters"), QString::number(options.adapters),
-                     QStringLiteral("--name"), wanted, QStringLiteral("--watch"), pid};
+    QStringList args{QStringLiteral("start"),
+                     QStringLiteral("--adapters"),
+                     QString::number(options.adapters),
+                     QStringLiteral("--name"),
+                     wanted,
+                     QStringLiteral("--watch"),
+                     pid};
     if (options.dhcp) {
         args << QStringLiteral("--dhcp");
     }
@@ -127,12 +134,19 @@ QString TestBed::nmcli(const QStringList& args) const {
 }
 
 QString TestBed::ip4(const QString& adapter, const QString& field) const {
-    return nmcli({QStringLiteral("-g"), field, QStringLiteral("device"), QStringLiteral("show"), adapter}).trimmed();
+    return nmcli({QStringLiteral("-g"), field, QStringLiteral("device"), QStringLiteral("show"), adapter})
+        .trimmed();
 }
 
-void TestBed::stopNetworkManager() { script({QStringLiteral("nm-stop"), dir_}); }
-void TestBed::startNetworkManager() { script({QStringLiteral("nm-start"), dir_}); }
-void TestBed::restartNetworkManager() { script({QStringLiteral("nm-restart"), dir_}); }
+void TestBed::stopNetworkManager() {
+    script({QStringLiteral("nm-stop"), dir_});
+}
+void TestBed::startNetworkManager() {
+    script({QStringLiteral("nm-start"), dir_});
+}
+void TestBed::restartNetworkManager() {
+    script({QStringLiteral("nm-restart"), dir_});
+}
 
 void TestBed::freezeNetworkManager(bool frozen) {
     QFile file(dir_ + QStringLiteral("/nm.pid"));

@@ -13,6 +13,7 @@
 // the same, so nothing lingers. Namespace names are unique per process and bed.
 // Addresses to use inside: 192.0.2.0/24, 203.0.113.0/24; with `dhcp` peer0 is
 // 198.51.100.1/24 and hands out 198.51.100.100-150 with router and DNS .1.
+// To keep NetworkManager's log of a failing test: KORVO_TESTBED_LOGS=/some/dir.
 #pragma once
 
 #include <QString>
