@@ -196,7 +196,9 @@ void Form1::SetInterface() {
                 EnableResult = item->enableDHCP();
             }
             if (EnableResult != platform::code::Success) {
-                serviceError(QString());
+                serviceError((Pending.DHCPMode == 0 ? QStringLiteral("The address was refused (%1).")
+                                                    : QStringLiteral("DHCP was refused (%1)."))
+                                 .arg(describeServiceCode(EnableResult)));
                 continue;
             }
             const int winsResult = Pending.PrimaryWINSOmitted != 1
@@ -207,11 +209,11 @@ void Form1::SetInterface() {
             // A server the service refused must not be reported as applied.
             QStringList refused;
             if (gatewayResult != platform::code::Success)
-                refused << QStringLiteral("The gateway was refused (code %1).").arg(gatewayResult);
+                refused << QStringLiteral("The gateway was refused (%1).").arg(describeServiceCode(gatewayResult));
             if (winsResult != platform::code::Success)
-                refused << QStringLiteral("The WINS servers were refused (code %1).").arg(winsResult);
+                refused << QStringLiteral("The WINS servers were refused (%1).").arg(describeServiceCode(winsResult));
             if (dnsResult != platform::code::Success)
-                refused << QStringLiteral("The DNS servers were refused (code %1).").arg(dnsResult);
+                refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
             if (!refused.isEmpty()) {
                 serviceError(refused.join(u'\r'));
                 continue;

@@ -1,5 +1,7 @@
 #include "netconfig/ResultTexts.h"
 
+#include "platform/NetConfigService.h"
+
 namespace korvo {
 
 namespace {
@@ -39,6 +41,23 @@ QString composeSuccessText(const QString& adapterCaption) {
 QString composeValidationText(const QString& adapterCaption, const QString& validationMessages) {
     return QStringLiteral("Please Check these details and fix the problem") + CR + CR + QStringLiteral("-") +
            adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
+}
+
+QString describeServiceCode(int code) {
+    const char* meaning = nullptr;
+    switch (code) {
+    case platform::code::NotSupported: meaning = "not supported on this platform"; break;
+    case platform::code::UnknownFailure: meaning = "the service failed"; break;
+    case platform::code::InvalidSubnetMask: meaning = "invalid subnet mask"; break;
+    case platform::code::InvalidIPAddress: meaning = "invalid IP address"; break;
+    case platform::code::InvalidGateway: meaning = "invalid gateway"; break;
+    case platform::code::AccessDenied: meaning = "access denied"; break;
+    default: break;
+    }
+    QString text = QStringLiteral("code %1").arg(code);
+    if (meaning)
+        text += QStringLiteral(": ") + QLatin1String(meaning);
+    return text;
 }
 
 QString composeFailureText(const QString& reason) {

@@ -80,24 +80,26 @@ private slots:
             << applied << "\rDHCP\rDHCP\rDHCP\r198.51.100.1\rDHCP\r203.0.113.1\rDHCP\r";
         QTest::newRow("EnableStatic returns 1")
             << 0 << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=1"}
-            << QStringList{st, gw} << error << Failure;
+            << QStringList{st, gw} << error << Failure + "\r\rThe address was refused (code 1).";
         QTest::newRow("EnableDHCP fails")
             << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
-            << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error << Failure;
+            << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error
+            << Failure + "\r\rDHCP was refused (code 84).";
         QTest::newRow("same caption twice, last one decides")
             << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
-            << error << Failure;
+            << error << Failure + "\r\rThe address was refused (code 1).";
         QTest::newRow("refused gateway is no success")
             << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0 SetGateways=71"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
-            << "The gateway was refused (code 71).";
+            << "The gateway was refused (code 71: invalid gateway).";
         QTest::newRow("refused wins and dns")
             << 0 << base + QStringList{"198.51.100.1", "", "203.0.113.1", ""}
             << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
             << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
-            << error << "The WINS servers were refused (code 65).\rThe DNS servers were refused (code 70).";
+            << error << "The WINS servers were refused (code 65: the service failed).\r"
+                        "The DNS servers were refused (code 70: invalid IP address).";
         QTest::newRow("invalid never connects")
             << 0 << QStringList{"192.0.2.255", "255.255.255.0", "", "", "", "", ""} << QStringList{"eth0"}
             << QStringList{} << "Configuration Error!" << "\rA valid IP address is required\r";

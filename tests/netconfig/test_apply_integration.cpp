@@ -75,9 +75,9 @@ private slots:
         QTest::addColumn<QString>("reason");
         // The backend refuses a loopback gateway itself; it never reaches the adapter.
         QTest::newRow("gateway") << QStringList{"192.0.2.20", "255.255.255.0", "127.0.0.1", "", "", "", ""}
-                                 << "The gateway was refused (code 71).";
+                                 << "The gateway was refused (code 71: invalid gateway).";
         QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "", "", "203.0.113.5", ""}
-                              << "The WINS servers were refused (code 64).";
+                              << "The WINS servers were refused (code 64: not supported on this platform).";
         QTest::newRow("adapter gone") << QStringList{"192.0.2.20", "255.255.255.0", "", "", "", "", ""}
                                       << "The network interface -veth9- was not found.";
     }

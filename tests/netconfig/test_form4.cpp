@@ -93,7 +93,8 @@ private slots:
                                         Names + "\rA valid IP address is required\r"
                                  << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
         QTest::newRow("service error") << "192.0.2.11" << "Error Applying Configuration"
-                                       << "\r\r\rThere has been an error and the IP settings could not be changed."
+                                       << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
+                                          "The address was refused (code 66: invalid subnet mask)."
                                        << "" << false;
     }
     void outcomes() {
