@@ -124,6 +124,8 @@ void Form1::startApplying() {
             activateWindow();
             setFocus();
         });
+        // Deletion waits for the event loop; until then the closed window must not be reused.
+        connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
         // Top-level without an owner, so it is not deleted with the main window by itself.
         Form4* window = Applying;
         connect(this, &QObject::destroyed, window, [window] { delete window; });

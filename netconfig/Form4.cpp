@@ -237,6 +237,7 @@ void Form4::closeEvent(QCloseEvent* event) {
         return;
     }
     emit dismissed();
+    emit unloaded();
     event->accept();
 }
 

@@ -49,6 +49,8 @@ public:
 signals:
     // "Ok" or the close box: the main window takes over again.
     void dismissed();
+    // The close box: the window goes away for good; the next apply makes a new one.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

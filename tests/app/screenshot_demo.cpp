@@ -17,9 +17,9 @@ int main(int argc, char* argv[]) {
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 
     testing::TestEnvironment env;
-    env.service->adapters = {{"Intel(R) Ethernet Connection I219-LM", {}, {}},
-                             {"Realtek USB GbE Family Controller", {}, {}},
-                             {"Intel(R) Wi-Fi 6 AX201 160MHz", {}, {}}};
+    env.service->adapters = {{"enp0s31f6", {}, {}},
+                             {"enx00e04c68a1b2", {}, {}},
+                             {"wlp0s20f3", {}, {}}};
     Form1 form(env.make());
     form.EnumerateAdapters();
 
