@@ -71,36 +71,30 @@ private slots:
         QVERIFY(form.Check2->isChecked() && form.Check3->isChecked());
     }
 
-    void initialBox_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("Text1") << "Text1" << "192.168.1.10" << true << false;
-        QTest::newRow("Text2") << "Text2" << "255.255.255.0" << true << false;
-        QTest::newRow("Text3") << "Text3" << "192.168.1.1" << true << false;
-        QTest::newRow("Text27") << "Text27" << "192.168.1.1" << true << false;
+    // Text, enabled, read-only of every address, name and DHCP box before loading.
+    void initialBoxes() {
+        struct Box {
+            int number;
+            const char* text;
+            bool locked = false; // disabled and read-only
+        };
+        QList<Box> boxes = {{1, "192.168.1.10"}, {2, "255.255.255.0"}, {3, "192.168.1.1"},
+                            {27, "192.168.1.1"}, {19, "Network 1"},    {57, "DHCP"}};
         for (int n : {28, 29, 51, 4, 5, 6, 30, 31, 32, 52, 18, 44, 56})
-            QTest::addRow("Text%d", n) << QStringLiteral("Text%1").arg(n) << QString() << true << false;
-        QTest::newRow("Text19") << "Text19" << "Network 1" << true << false;
+            boxes.append({n, ""});
         for (int n = 20; n <= 24; ++n)
-            QTest::addRow("Text%d", n) << QStringLiteral("Text%1").arg(n) << "-" << true << false;
-        for (int n : {45, 46, 47, 48, 49, 50})
-            QTest::addRow("Text%d", n) << QStringLiteral("Text%1").arg(n) << "DHCP" << false << true;
-        QTest::newRow("Text57") << "Text57" << "DHCP" << true << false;
-    }
-    void initialBox() {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(bool, enabled);
-        QFETCH(bool, readOnly);
+            boxes.append({n, "-"});
+        for (int n = 45; n <= 50; ++n)
+            boxes.append({n, "DHCP", true});
         testing::TestEnvironment env;
         Form1 form(env.make());
-        auto* box = form.findChild<QLineEdit*>(name);
-        QVERIFY(box);
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->isEnabled(), enabled);
-        QCOMPARE(box->isReadOnly(), readOnly);
+        for (const Box& b : boxes) {
+            const QString name = QStringLiteral("Text%1").arg(b.number);
+            auto* box = form.findChild<QLineEdit*>(name);
+            QVERIFY2(box, qPrintable(name));
+            QCOMPARE(box->text(), QString::fromUtf8(b.text));
+            QVERIFY2(box->isEnabled() != b.locked && box->isReadOnly() == b.locked, qPrintable(name));
+        }
     }
 
     void keyboardOrder_data() {

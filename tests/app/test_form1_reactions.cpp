@@ -15,10 +15,17 @@ using namespace korvo;
 
 namespace {
 
-void fillLists(testing::TestEnvironment& env, Form1& form) {
-    env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
-    form.EnumerateAdapters();
-}
+struct Window {
+    testing::TestEnvironment env;
+    Form1 form{env.make()};
+    // Shows the Settings page at `profileTab` (-1: the Main page); true once the window is active.
+    bool show(int profileTab = -1) {
+        form.SSTab1->setCurrentIndex(profileTab < 0 ? 0 : 1);
+        form.SSTab2->setCurrentIndex(profileTab < 0 ? 0 : profileTab);
+        form.show();
+        return QTest::qWaitForWindowActive(&form);
+    }
+};
 
 void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
     const QRect r = list->visualItemRect(list->item(row));
@@ -37,12 +44,9 @@ private slots:
     }
     void nameBoxRenamesItsButton() {
         QFETCH(int, tab);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.SSTab1->setCurrentIndex(1);
-        form.SSTab2->setCurrentIndex(tab);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show(tab));
         QLineEdit* name = form.tab(tab).Name;
         QPushButton* button = form.tab(tab).Apply;
 
@@ -63,10 +67,9 @@ private slots:
 
     // "&" is part of the name: shown as typed, never an access key.
     void ampersandIsNoAccessKey() {
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show());
         form.Text19->setText(QStringLiteral("R&D"));
         QCOMPARE(form.Command1->text(), QStringLiteral("R&D"));
         QSignalSpy clicks(form.Command1, &QPushButton::clicked);
@@ -77,13 +80,11 @@ private slots:
     }
 
     void listSelectionSetsOnlyItsTab() {
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        fillLists(env, form);
-        form.SSTab1->setCurrentIndex(1);
-        form.SSTab2->setCurrentIndex(1);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        w.env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
+        form.EnumerateAdapters();
+        QVERIFY(w.show(1));
 
         // Tabbing into a list makes a row current but chooses nothing.
         form.List2->setFocus(Qt::TabFocusReason);
@@ -137,12 +138,9 @@ private slots:
         QFETCH(QStringList, loaded);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, shown);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.SSTab1->setCurrentIndex(1);
-        form.SSTab2->setCurrentIndex(DhcpTab);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show(DhcpTab));
         QCheckBox* check = wins ? form.Check3 : form.Check2;
         QLineEdit* first = wins ? form.Text50 : form.Text48;
         QLineEdit* second = wins ? form.Text57 : form.Text49;
@@ -194,12 +192,9 @@ private slots:
     }
 
     void text57EditableUntilCheck3IsTickedAgain() {
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.SSTab1->setCurrentIndex(1);
-        form.SSTab2->setCurrentIndex(DhcpTab);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show(DhcpTab));
         QVERIFY(form.Check3->isChecked());
         form.Text57->setFocus();
         form.Text57->setCursorPosition(4);
@@ -221,12 +216,9 @@ private slots:
     }
     void focusOnProfileTabs() {
         QFETCH(bool, byMouse);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.SSTab1->setCurrentIndex(1);
-        form.SSTab2->setCurrentIndex(2);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show(2));
         QTabBar* captions = form.SSTab2->tabBar();
         QFont bold = captions->font();
         bold.setBold(true);
@@ -250,16 +242,14 @@ private slots:
     }
     void minimise() {
         QFETCH(bool, glyph);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.SSTab1->setCurrentIndex(1);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show(0));
         QTest::mouseClick(glyph ? form.Picture10 : static_cast<QWidget*>(form.Command9), Qt::LeftButton);
         QVERIFY(form.isMinimized());
         QCOMPARE(form.SSTab1->currentIndex(), 1);
         QCOMPARE(form.Text19->text(), QStringLiteral("Network 1"));
-        QCOMPARE(env.terminations, 0);
+        QCOMPARE(w.env.terminations, 0);
     }
 
     void exit_data() {
@@ -270,19 +260,18 @@ private slots:
     }
     void exit() {
         QFETCH(QString, way);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Window w;
+        Form1& form = w.form;
+        QVERIFY(w.show());
         form.Text19->setText(QStringLiteral("unsaved"));
         if (way == QLatin1String("close"))
             form.close();
         else
             QTest::mouseClick(form.findChild<QWidget*>(way), Qt::LeftButton);
-        QCOMPARE(env.terminations, 1);
+        QCOMPARE(w.env.terminations, 1);
         QVERIFY(form.isVisible()); // termination is the process's end; nothing else closes the window
         QVERIFY(!QFile::exists(form.SettingsPath()));
-        QVERIFY(env.messages.isEmpty());
+        QVERIFY(w.env.messages.isEmpty());
     }
 };
 

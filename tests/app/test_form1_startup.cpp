@@ -44,27 +44,6 @@ private slots:
         QCOMPARE(form.Command6->text(), QStringLiteral("-"));
         QCOMPARE(form.List1->count(), 0);
     }
-
-    // Saved by one run, read by the next: the saved adapter is restored after the listed ones.
-    void savedAdapterAndNameComeBack() {
-        testing::TestEnvironment env;
-        env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
-        {
-            Form1 first(env.make());
-            first.EnumerateAdapters();
-            first.List1->setCurrentRow(1);
-            first.Text19->setText(QStringLiteral("Office"));
-            first.Command7_Click();
-        }
-        Form1 form(env.make());
-        form.Start();
-        QVERIFY(form.isVisible());
-        QCOMPARE(form.Command1->text(), QStringLiteral("Office"));
-        QCOMPARE(form.List1->count(), 4);
-        QCOMPARE(form.List1->currentRow(), 3);
-        QCOMPARE(form.TabAdapterCaption[0], QStringLiteral("B"));
-        QCOMPARE(form.List2->count(), 3);
-    }
 };
 
 QTEST_MAIN(TestForm1Startup)

@@ -124,26 +124,10 @@ struct Korvo {
     QString report() const { return applying() ? applying()->Label3->text() : QString(); }
 };
 
-QStringList entries(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
-
 // Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
 constexpr qint64 HangMs = 30000;
+// How long NetworkManager may take to bring a change to the adapter.
+constexpr int SettleMs = 20000;
 
 } // namespace
 
@@ -219,7 +203,7 @@ private slots:
         QFETCH(QString, operation);
         TestBed bed({.adapters = 1});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth0"));
-        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth0"}));
+        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth0"}));
 
         const pid_t nm = testing::networkManagerPid(bed.busAddress());
         QVERIFY(nm > 1);
@@ -248,25 +232,23 @@ private slots:
         bed.startNetworkManager();
         korvo.applyProfileOne();
         QCOMPARE(korvo.applying()->windowTitle(), QStringLiteral("Configuration Applied"));
-        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"); }));
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
     }
 
     // The adapter is gone after start-up: the lists keep it, the apply reports it missing.
     void adapterRemovedBeforeApply() {
         TestBed bed({.adapters = 2});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth1"));
-        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
 
         bed.ip({"link", "delete", "veth1"});
-        QVERIFY(eventually([&] {
-            return !bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains(QStringLiteral("veth1"));
-        }));
+        QTRY_VERIFY_WITH_TIMEOUT(!bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains("veth1"), SettleMs);
         const qint64 applyMs = korvo.applyProfileOne();
         QVERIFY(applyMs < HangMs);
         QVERIFY2(korvo.report().contains(QStringLiteral("veth1")) &&
                      korvo.report().contains(QStringLiteral("not found")),
                  qPrintable(korvo.report()));
-        QCOMPARE(entries(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
         KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
         QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }

@@ -6,8 +6,6 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <functional>
-
 using namespace korvo::platform;
 using korvo::testing::TestBed;
 
@@ -16,6 +14,8 @@ namespace {
 const std::string StartupMoniker = "winmgmts:\\\\.\\root\\cimv2";
 const std::string ApplyMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
 const int QueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
+// How long NetworkManager may take to bring a change to the adapter.
+constexpr int SettleMs = 10000;
 
 std::vector<std::unique_ptr<AdapterItem>> query(const TestBed& bed,
                                                 const std::string& moniker = ApplyMoniker) {
@@ -31,18 +31,6 @@ std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption)
         }
     }
     return nullptr;
-}
-
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(50);
-    }
-    return true;
 }
 
 QString addresses(const TestBed& bed, const QString& adapter) {
@@ -80,16 +68,16 @@ private slots:
         QVERIFY(veth1);
 
         QCOMPARE(veth1->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-        QVERIFY2(eventually([&] { return addresses(bed, "veth1").contains("inet 192.0.2.10/24"); }),
-                 qPrintable(addresses(bed, "veth1")));
+        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth1").contains("inet 192.0.2.10/24"),
+                                  qPrintable(addresses(bed, "veth1")), SettleMs);
         QCOMPARE(veth1->setGateways({"192.0.2.1"}, {1}), code::Success);
-        QVERIFY2(eventually([&] { return defaultRoute(bed).contains("via 192.0.2.1 dev veth1"); }),
-                 qPrintable(defaultRoute(bed)));
+        QTRY_VERIFY2_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth1"),
+                                  qPrintable(defaultRoute(bed)), SettleMs);
         QVERIFY(defaultRoute(bed).contains("metric 1"));
         QCOMPARE(veth1->setWINSServer("", ""), code::Success);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
                  code::Success);
-        QVERIFY(eventually([&] { return bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53"; }));
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53", SettleMs);
         QCOMPARE(bed.ip4("veth1", "IP4.ADDRESS"), QString("192.0.2.10/24"));
         QCOMPARE(bed.ip4("veth1", "IP4.GATEWAY"), QString("192.0.2.1"));
         QVERIFY(addresses(bed, "veth0").isEmpty());
@@ -98,8 +86,8 @@ private slots:
         QCOMPARE(veth1->enableStatic({"203.0.113.20"}, {"255.255.255.128"}), code::Success);
         QCOMPARE(veth1->setGateways({""}, {1}), code::Success);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::nullopt), code::Success);
-        QVERIFY(eventually([&] { return bed.ip4("veth1", "IP4.DNS").isEmpty(); }));
-        QVERIFY(eventually([&] { return defaultRoute(bed).isEmpty(); }));
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS").isEmpty(), SettleMs);
+        QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).isEmpty(), SettleMs);
         const auto now = addresses(bed, "veth1");
         QVERIFY2(now.contains("inet 203.0.113.20/25") && !now.contains("192.0.2.10"), qPrintable(now));
     }
@@ -108,7 +96,7 @@ private slots:
         TestBed bed({.adapters = 1});
         auto veth0 = adapter(bed, "veth0");
         QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("192.0.2.10/24"); }));
+        QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
         const auto profiles = bed.nmcli({"-g", "NAME,UUID", "connection", "show"});
 
         QCOMPARE(veth0->enableStatic({"192.0.2.20"}, {"255.0.255.0"}), code::InvalidSubnetMask);
@@ -123,30 +111,28 @@ private slots:
         auto veth0 = adapter(bed, "veth0");
         QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
         QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
-        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("203.0.113.7/24"); }));
+        QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("203.0.113.7/24"), SettleMs);
 
         QCOMPARE(veth0->enableDHCP(), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
-        QVERIFY2(eventually([&] {
-                     return addresses(bed, "veth0")
-                         .contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24"));
-                 }),
-                 qPrintable(addresses(bed, "veth0")));
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            addresses(bed, "veth0").contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24")),
+            qPrintable(addresses(bed, "veth0")), SettleMs);
         QVERIFY(!addresses(bed, "veth0").contains("203.0.113.7"));
-        QVERIFY(eventually([&] { return defaultRoute(bed).contains("via 198.51.100.1 dev veth0"); }));
-        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.DNS") == "198.51.100.1"; }));
+        QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).contains("via 198.51.100.1 dev veth0"), SettleMs);
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS") == "198.51.100.1", SettleMs);
         // A DHCP profile has no static gateway to set.
         QCOMPARE(veth0->setGateways({"198.51.100.1"}, {1}), code::NotSupported);
 
         // Static DNS on a DHCP profile replaces the servers DHCP offers, both on
         // a running lease and when applied together with DHCP, as Korvo does.
         QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"203.0.113.53"}), code::Success);
-        QVERIFY(eventually([&] { return bed.ip4("veth0", "IP4.DNS") == "203.0.113.53"; }));
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS") == "203.0.113.53", SettleMs);
         QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
         QCOMPARE(veth0->enableDHCP(), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
-        QVERIFY(eventually([&] { return addresses(bed, "veth0").contains("inet 198.51.100.1"); }));
+        QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 198.51.100.1"), SettleMs);
         QTest::qWait(300);
         QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
     }
@@ -163,9 +149,9 @@ private slots:
         // Without NetworkManager the kernel forgets nothing, so clear the device to see it come back.
         bed.ip({"addr", "flush", "dev", "veth0"});
         bed.startNetworkManager();
-        QVERIFY2(eventually([&] { return addresses(bed, "veth0").contains("inet 192.0.2.44/24"); }),
-                 qPrintable(addresses(bed, "veth0")));
-        QVERIFY(eventually([&] { return defaultRoute(bed).contains("via 192.0.2.1 dev veth0"); }));
+        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 192.0.2.44/24"),
+                                  qPrintable(addresses(bed, "veth0")), SettleMs);
+        QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth0"), SettleMs);
         QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
     }
 

@@ -34,13 +34,6 @@ QString selected(const QListWidget* list) {
     return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
 }
 
-QStringList entries(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 struct Fixture {
     testing::TestEnvironment env;
     Fixture() { env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}}; }
@@ -144,12 +137,12 @@ private slots:
         QCOMPARE(f.lines()[128], "C");
         Form1 form(f.env.make());
         form.Form_Load();
-        QCOMPARE(entries(form.List1), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(testing::listTexts(form.List1), (QStringList{"A", "B", "C", "B"}));
         QCOMPARE(form.List1->currentRow(), 3);
         QCOMPARE(form.TabAdapterCaption[0], "B");
-        QCOMPARE(entries(form.List2), (QStringList{"A", "B", "C"}));
+        QCOMPARE(testing::listTexts(form.List2), (QStringList{"A", "B", "C"}));
         QCOMPARE(selected(form.List2), "");
-        QCOMPARE(entries(form.List7), (QStringList{"A", "B", "C", "C"}));
+        QCOMPARE(testing::listTexts(form.List7), (QStringList{"A", "B", "C", "C"}));
         QCOMPARE(form.TabAdapterCaption[DhcpTab], "C");
     }
 
@@ -162,7 +155,7 @@ private slots:
         f.write(lines);
         Form1 form(f.env.make());
         form.Form_Load();
-        QCOMPARE(entries(form.List1), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(testing::listTexts(form.List1), (QStringList{"A", "B", "C", "B"}));
         QCOMPARE(selected(form.List1), "B");
         QCOMPARE(form.TabAdapterCaption[0], "B");
     }

@@ -1,6 +1,15 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <QListWidget>
+
 namespace korvo::testing {
+
+QStringList listTexts(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
 
 Form1Environment TestEnvironment::make() {
     Form1Environment env;

@@ -9,7 +9,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class QListWidget;
+
 namespace korvo::testing {
+
+QStringList listTexts(const QListWidget* list); // every row's text, in order
 
 struct TestEnvironment {
     QTemporaryDir folder;
