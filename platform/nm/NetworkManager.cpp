@@ -8,6 +8,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QThread>
@@ -117,17 +118,18 @@ public:
                       const QVariantList& args = {}) {
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
-        const QDBusMessage reply = connection_.call(message, QDBus::Block, timeoutMs_);
-        if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
-            throw ServiceError(reason(method, reply));
-        }
-        return reply;
+        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_));
     }
 
     // Like call(), but a refusal is an error too: for reads that must succeed.
     QDBusMessage read(const QString& path, const QString& iface, const QString& method,
                       const QVariantList& args = {}) {
-        QDBusMessage reply = call(path, iface, method, args);
+        return readOf(method, call(path, iface, method, args));
+    }
+
+    // What read() makes of a reply that was asked for earlier without waiting.
+    QDBusMessage readOf(const QString& method, const QDBusMessage& pending) {
+        QDBusMessage reply = answered(method, pending);
         if (reply.type() == QDBusMessage::ErrorMessage) {
             if (permissionDenied(reply.errorName())) {
                 throw PermissionRefusal(reason(method, reply));
@@ -137,7 +139,21 @@ public:
         return reply;
     }
 
+    static bool unanswered(const QDBusMessage& reply) {
+        const QString name = reply.errorName();
+        return name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+               name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
+               name == QLatin1String("org.freedesktop.DBus.Error.TimedOut");
+    }
+
 private:
+    QDBusMessage answered(const QString& method, const QDBusMessage& reply) const {
+        if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
+            throw ServiceError(reason(method, reply));
+        }
+        return reply;
+    }
+
     // NetworkManager's own answers and the bus policy's no; everything else
     // from the bus means the call never got an answer.
     static bool isRefusal(const QString& errorName) {
@@ -148,9 +164,7 @@ private:
     std::string reason(const QString& method, const QDBusMessage& reply) const {
         const QString name = reply.errorName();
         QString text;
-        if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-            name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
-            name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")) {
+        if (unanswered(reply)) {
             text =
                 QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(timeoutMs_);
         } else if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
@@ -375,18 +389,21 @@ private:
     nm::DnsProperty dns_;
 };
 
+const QString ObjectRoot = QStringLiteral("/org/freedesktop");
+const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
+const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
+
 class NmService : public Service {
 public:
-    explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
+    NmService(std::shared_ptr<Bus> bus, std::optional<QDBusPendingCall> early = std::nullopt)
+        : bus_(std::move(bus)), early_(std::move(early)) {}
 
     std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int) override {
         if (QString::fromStdString(query).compare(QLatin1String(AdapterQuery), Qt::CaseInsensitive) != 0) {
             throw ServiceError("unsupported query: " + query);
         }
         // Everything in one round trip: the manager's device order and every device's properties.
-        const auto reply = bus_->read(QStringLiteral("/org/freedesktop"),
-                                      QStringLiteral("org.freedesktop.DBus.ObjectManager"),
-                                      QStringLiteral("GetManagedObjects"));
+        const auto reply = managedObjects();
         const auto objects = fromVariant<NmManagedObjects>(reply.arguments().value(0));
         const auto manager = objects.value(QDBusObjectPath(ManagerPath)).value(ManagerIface);
         if (manager.isEmpty()) {
@@ -410,22 +427,51 @@ public:
     }
 
 private:
+    // The first query takes the answer to the call the connector made ahead of
+    // it, unless that call was refused: NetworkManager may have come up since.
+    // An unanswered one stands, or a hung daemon would cost two timeouts.
+    QDBusMessage managedObjects() {
+        if (early_) {
+            QDBusPendingCall call = std::move(*early_);
+            early_.reset();
+            call.waitForFinished();
+            const QDBusMessage reply = call.reply();
+            if (reply.type() != QDBusMessage::ErrorMessage || Bus::unanswered(reply)) {
+                return bus_->readOf(GetManagedObjects, reply);
+            }
+        }
+        return bus_->read(ObjectRoot, ObjectManagerIface, GetManagedObjects);
+    }
+
     std::shared_ptr<Bus> bus_;
+    std::optional<QDBusPendingCall> early_;
 };
 
 class NmConnector : public ServiceConnector {
 public:
-    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout)
-        : address_(std::move(address)), timeout_(timeout) {}
+    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout, bool askEarly)
+        : address_(std::move(address)), timeout_(timeout) {
+        if (askEarly) {
+            startEarlyQuery();
+        }
+    }
+    ~NmConnector() override {
+        if (early_) {
+            QDBusConnection::disconnectFromBus(early_->connection);
+        }
+    }
+    NmConnector(const NmConnector&) = delete;
+    NmConnector& operator=(const NmConnector&) = delete;
 
     std::unique_ptr<Service> connect(const std::string& moniker) override {
         checkMoniker(moniker);
         registerTypes();
-        static QAtomicInt counter;
-        const QString name = QStringLiteral("korvo-nm-%1").arg(counter.fetchAndAddRelaxed(1));
-        const QDBusConnection connection =
-            address_ ? QDBusConnection::connectToBus(QString::fromStdString(*address_), name)
-                     : QDBusConnection::connectToBus(QDBusConnection::SystemBus, name);
+        if (auto early = takeEarlyQuery()) {
+            return std::make_unique<NmService>(std::make_shared<Bus>(early->connection, timeout_),
+                                               std::move(early->call));
+        }
+        const QString name = newConnectionName();
+        const QDBusConnection connection = open(name);
         if (!connection.isConnected()) {
             const auto why = connection.lastError().message().toStdString();
             QDBusConnection::disconnectFromBus(name);
@@ -435,8 +481,54 @@ public:
     }
 
 private:
+    // The adapter query asked on a connection of its own as soon as the
+    // connector exists, so that NetworkManager works on it while the window
+    // is being built.
+    struct EarlyQuery {
+        QString connection;
+        QDBusPendingCall call;
+        QElapsedTimer age;
+    };
+
+    static QString newConnectionName() {
+        static QAtomicInt counter;
+        return QStringLiteral("korvo-nm-%1").arg(counter.fetchAndAddRelaxed(1));
+    }
+
+    QDBusConnection open(const QString& name) const {
+        return address_ ? QDBusConnection::connectToBus(QString::fromStdString(*address_), name)
+                        : QDBusConnection::connectToBus(QDBusConnection::SystemBus, name);
+    }
+
+    void startEarlyQuery() {
+        registerTypes();
+        const QString name = newConnectionName();
+        QDBusConnection connection = open(name);
+        if (!connection.isConnected()) {
+            QDBusConnection::disconnectFromBus(name); // connect() will say why
+            return;
+        }
+        const auto message =
+            QDBusMessage::createMethodCall(NmBusName, ObjectRoot, ObjectManagerIface, GetManagedObjects);
+        early_.emplace(EarlyQuery{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}});
+        early_->age.start();
+    }
+
+    // Only for the first connection, and only while its answer is recent
+    // enough to describe the adapters as they are now.
+    std::optional<EarlyQuery> takeEarlyQuery() {
+        std::optional<EarlyQuery> early = std::move(early_);
+        early_.reset();
+        if (early && early->age.elapsed() > timeout_.count()) {
+            QDBusConnection::disconnectFromBus(early->connection);
+            early.reset();
+        }
+        return early;
+    }
+
     std::optional<std::string> address_;
     std::chrono::milliseconds timeout_;
+    std::optional<EarlyQuery> early_;
 };
 
 } // namespace
@@ -473,16 +565,19 @@ void checkMoniker(const std::string& moniker) {
 }
 
 std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,
-                                                              std::chrono::milliseconds callTimeout) {
-    return std::make_unique<NmConnector>(busAddress, callTimeout);
+                                                              std::chrono::milliseconds callTimeout,
+                                                              AskEarly askEarly) {
+    return std::make_unique<NmConnector>(busAddress, callTimeout, askEarly == AskEarly::Yes);
 }
 
-std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout) {
-    return std::make_unique<NmConnector>(std::nullopt, callTimeout);
+std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout,
+                                                                    AskEarly askEarly) {
+    return std::make_unique<NmConnector>(std::nullopt, callTimeout, askEarly == AskEarly::Yes);
 }
 
 std::unique_ptr<ServiceConnector> makeSystemConnector() {
-    return makeSystemNetworkManagerConnector();
+    // Korvo's start-up queries the adapters right after making its connector.
+    return makeSystemNetworkManagerConnector(NetworkManagerCallTimeout, AskEarly::Yes);
 }
 
 } // namespace korvo::platform

@@ -15,14 +15,21 @@ namespace korvo::platform {
 // How long any single D-Bus call may take before it counts as failed.
 inline constexpr std::chrono::milliseconds NetworkManagerCallTimeout{5000};
 
+// Yes: the connector asks for the adapter list as soon as it is made, and the
+// first query of its first connection takes that answer (if the query comes
+// within the call timeout); every later query asks afresh.
+enum class AskEarly { No, Yes };
+
 // NetworkManager on the bus at `busAddress` (e.g. "unix:path=/tmp/x/bus").
 std::unique_ptr<ServiceConnector>
 makeNetworkManagerConnector(const std::string& busAddress,
-                            std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+                            std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
+                            AskEarly askEarly = AskEarly::No);
 
 // NetworkManager on the system bus (DBUS_SYSTEM_BUS_ADDRESS is honoured).
 std::unique_ptr<ServiceConnector>
-makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
+makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
+                                  AskEarly askEarly = AskEarly::No);
 
 // Whether `moniker` names this computer's root\cimv2, the only namespace there is.
 // Throws ServiceError naming what else it asks for.
