@@ -109,11 +109,15 @@ private slots:
             code::Success, "address-data=192.0.2.10/24 method=manual", false);
         row("host mask", dhcp, EnableStatic{{"192.0.2.10"}, {"255.255.255.255"}}, code::Success,
             "address-data=192.0.2.10/32 method=manual", true);
+        row("shortest mask", dhcp, EnableStatic{{"192.0.2.10"}, {"128.0.0.0"}}, code::Success,
+            "address-data=192.0.2.10/1 method=manual", true);
         row("two addresses", dhcp,
             EnableStatic{{"192.0.2.10", "198.51.100.10"}, {"255.255.255.0", "255.255.0.0"}}, code::Success,
             "address-data=192.0.2.10/24,198.51.100.10/16 method=manual", true);
         row("non-contiguous mask", manual, EnableStatic{{"192.0.2.20"}, {"255.0.255.0"}},
             code::InvalidSubnetMask, "", false);
+        row("inverted mask", manual, EnableStatic{{"192.0.2.20"}, {"0.0.0.255"}}, code::InvalidSubnetMask, "",
+            false);
         row("zero mask", manual, EnableStatic{{"192.0.2.20"}, {"0.0.0.0"}}, code::InvalidSubnetMask, "",
             false);
         row("short mask", manual, EnableStatic{{"192.0.2.20"}, {"255.255.255"}}, code::InvalidSubnetMask, "",
@@ -243,25 +247,6 @@ private slots:
         QFETCH(qlonglong, value);
         const auto parsed = parseIPv4(text.toStdString());
         QCOMPARE(parsed ? qlonglong{*parsed} : -1, value);
-    }
-
-    void prefixesOnlyForContiguousMasks_data() {
-        QTest::addColumn<uint>("mask");
-        QTest::addColumn<int>("prefix"); // -1: none
-        QTest::newRow("/24") << 0xFFFFFF00u << 24;
-        QTest::newRow("/1") << 0x80000000u << 1;
-        QTest::newRow("/32") << 0xFFFFFFFFu << 32;
-        QTest::newRow("/25") << 0xFFFFFF80u << 25;
-        QTest::newRow("zero") << 0u << -1;
-        QTest::newRow("hole") << 0xFF00FF00u << -1;
-        QTest::newRow("inverted") << 0x000000FFu << -1;
-    }
-
-    void prefixesOnlyForContiguousMasks() {
-        QFETCH(uint, mask);
-        QFETCH(int, prefix);
-        const auto p = prefixFromMask(mask);
-        QCOMPARE(p ? int(*p) : -1, prefix);
     }
 
     void choosesTheDnsPropertyByVersion() {
