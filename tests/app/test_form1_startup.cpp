@@ -15,18 +15,6 @@ using namespace korvo;
 class TestForm1Startup : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartShowsOnlyTheTerms() {
-        testing::TestEnvironment env;
-        env.service->adapters = {{"A", {}, {}}};
-        Form1 form(env.make());
-        form.Start();
-        QVERIFY(!form.isVisible());
-        QVERIFY(form.TermsWindow() && form.TermsWindow()->isVisible());
-        QCOMPARE(form.List1->count(), 1);
-        QCOMPARE(form.Command2->text(), QStringLiteral("-"));
-        QVERIFY(env.messages.isEmpty());
-    }
-
     void corruptFileAndNoServiceStillStart() {
         testing::TestEnvironment env;
         env.service->failConnect = true;

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -30,14 +31,19 @@ void click(Form3& terms, char event) {
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
+    // Start-up still lists the adapters and sets the captions behind the terms window.
     void firstStartShowsOnlyTheTerms() {
         testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}};
         Form1 form(env.make());
         form.Start();
         Form3* terms = form.TermsWindow();
         QVERIFY(terms);
         QVERIFY(terms->isVisible());
         QVERIFY(!form.isVisible());
+        QCOMPARE(form.List1->count(), 1);
+        QCOMPARE(form.Command2->text(), QStringLiteral("-"));
+        QVERIFY(env.messages.isEmpty());
         QCOMPARE(terms->windowTitle(), "Korvo EULA");
         QVERIFY(!terms->Check1->isChecked() && !terms->Check2->isChecked());
         QCOMPARE(terms->focusWidget(), static_cast<QWidget*>(terms->Text1));
