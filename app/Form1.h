@@ -133,6 +133,7 @@ private:
     void buildLayout();    // app/Form1.cpp
     void connectReactions(); // app/Form1_reactions.cpp
     void connectApplyCommands(); // netconfig/Form1_apply.cpp
+    bool takeTab(int tabIndex);
     void startApplying();        // netconfig/Form1_apply.cpp: shows Form4, disables both windows, SetInterface
 
     Form1Environment Env;

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QWindow>
+#include <array>
 #include <exception>
 
 namespace korvo {
@@ -23,6 +24,20 @@ QString selectedText(const QListWidget* list) {
 }
 
 std::string text(const QString& s) { return s.toStdString(); }
+
+struct ServerField {
+    QLineEdit* box;
+    QString PendingConfiguration::*field;
+    int PendingConfiguration::*omitted;
+};
+
+// Primary DNS, secondary DNS, primary WINS, secondary WINS: the order every command works in.
+std::array<ServerField, 4> serverFields(const ProfileTab& t) {
+    return {{{t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted},
+             {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted},
+             {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted},
+             {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted}}};
+}
 
 // Paints the working state now: the service calls below block the window thread.
 void paintNow(Form4* window) {
@@ -44,31 +59,13 @@ void Form1::connectApplyCommands() {
 }
 
 void Form1::ProfileCommand(int tabIndex) {
-    const ProfileTab& t = tab(tabIndex);
-    Pending.AdapterCaption = TabAdapterCaption[static_cast<std::size_t>(tabIndex)];
     Pending.DHCPMode = 0;
-    if (selectedText(t.Adapters).isEmpty()) {
-        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+    if (!takeTab(tabIndex))
         return;
-    }
-    Pending.IPAddress = t.IPAddress->text();
-    Pending.SubnetMask = t.SubnetMask->text();
-    Pending.Gateway = t.Gateway->text();
-
-    struct Server {
-        QLineEdit* box;
-        QString PendingConfiguration::*field;
-        int PendingConfiguration::*omitted;
-    };
-    const Server servers[] = {
-        {t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted},
-        {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted},
-        {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted},
-        {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted},
-    };
-    for (const Server& s : servers)
+    const auto servers = serverFields(tab(tabIndex));
+    for (const ServerField& s : servers)
         Pending.*s.field = trimBlanks(s.box->text());
-    for (const Server& s : servers) {
+    for (const ServerField& s : servers) {
         const bool empty = (Pending.*s.field).isEmpty();
         if (empty)
             s.box->setText(QString());
@@ -78,42 +75,39 @@ void Form1::ProfileCommand(int tabIndex) {
 }
 
 void Form1::Command8_Click() {
-    const ProfileTab& t = tab(DhcpTab);
-    Pending.AdapterCaption = TabAdapterCaption[DhcpTab];
-    if (selectedText(t.Adapters).isEmpty()) {
-        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+    if (!takeTab(DhcpTab))
         return;
-    }
     Pending.DHCPMode = 1;
-    Pending.IPAddress = t.IPAddress->text();
-    Pending.SubnetMask = t.SubnetMask->text();
-    Pending.Gateway = t.Gateway->text();
-
-    struct Server {
-        QLineEdit* box;
-        QString PendingConfiguration::*field;
-        int PendingConfiguration::*omitted;
-        bool omittedWhenEmpty; // an empty primary DNS is validated, and so reported
-    };
-    const Server servers[] = {
-        {t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted, false},
-        {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted, true},
-        {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted, true},
-        {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted, true},
-    };
-    for (const Server& s : servers) {
+    const auto servers = serverFields(tab(DhcpTab));
+    for (const ServerField& s : servers) {
         // The literal is the instruction to take this server from DHCP; " DHCP" or "dhcp" is not.
         Pending.*s.omitted = s.box->text() == QLatin1String("DHCP") ? 1 : 0;
         Pending.*s.field = trimBlanks(s.box->text());
     }
-    for (const Server& s : servers) {
+    for (const ServerField& s : servers) {
         if (!(Pending.*s.field).isEmpty())
             continue;
         s.box->setText(QString());
-        if (s.omittedWhenEmpty)
+        // An empty primary DNS stays tested, and so reported.
+        if (&s != &servers.front())
             Pending.*s.omitted = 1;
     }
     startApplying();
+}
+
+// What every command does first: the tab's adapter, the check that one is chosen, and the
+// address, mask and gateway boxes as typed.
+bool Form1::takeTab(int tabIndex) {
+    const ProfileTab& t = tab(tabIndex);
+    Pending.AdapterCaption = TabAdapterCaption[static_cast<std::size_t>(tabIndex)];
+    if (selectedText(t.Adapters).isEmpty()) {
+        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+        return false;
+    }
+    Pending.IPAddress = t.IPAddress->text();
+    Pending.SubnetMask = t.SubnetMask->text();
+    Pending.Gateway = t.Gateway->text();
+    return true;
 }
 
 void Form1::startApplying() {
