@@ -11,13 +11,12 @@
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QThread>
 #include <QUuid>
 
 #include <optional>
 #include <utility>
-
-using NmManagedObjects = QMap<QDBusObjectPath, QMap<QString, QVariantMap>>;
 
 namespace korvo::platform {
 
@@ -77,7 +76,6 @@ void registerTypes() {
     static const bool registered = [] {
         qDBusRegisterMetaType<QList<QVariantMap>>();
         qDBusRegisterMetaType<ConnectionSettings>();
-        qDBusRegisterMetaType<NmManagedObjects>();
         return true;
     }();
     (void)registered;
@@ -403,9 +401,8 @@ public:
             throw ServiceError("unsupported query: " + query);
         }
         // Everything in one round trip: the manager's device order and every device's properties.
-        const auto reply = managedObjects();
-        const auto objects = fromVariant<NmManagedObjects>(reply.arguments().value(0));
-        const auto manager = objects.value(QDBusObjectPath(ManagerPath)).value(ManagerIface);
+        const auto objects = managerAndDevices(managedObjects());
+        const auto manager = objects.value(ManagerPath);
         if (manager.isEmpty()) {
             throw ServiceError("NetworkManager published no manager object");
         }
@@ -414,7 +411,7 @@ public:
         std::vector<std::unique_ptr<AdapterItem>> items;
         for (const auto& path :
              fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
-            const auto device = objects.value(path).value(DeviceIface);
+            const auto device = objects.value(path.path());
             const auto name = device.value(QStringLiteral("Interface")).toString();
             const auto type = device.value(QStringLiteral("DeviceType")).toUInt();
             if (device.value(QStringLiteral("Real")).toBool() &&
@@ -427,6 +424,43 @@ public:
     }
 
 private:
+    // The manager's and the devices' properties by object path. Most of the
+    // answer is IP configurations, profiles and other interfaces, which are
+    // passed over undecoded.
+    static QHash<QString, QVariantMap> managerAndDevices(const QDBusMessage& reply) {
+        const QString devicePrefix = ManagerPath + QStringLiteral("/Devices/");
+        QHash<QString, QVariantMap> found;
+        const auto all = reply.arguments().value(0).value<QDBusArgument>();
+        all.beginMap();
+        while (!all.atEnd()) {
+            QDBusObjectPath object;
+            all.beginMapEntry();
+            all >> object;
+            const QString path = object.path();
+            const bool isManager = path == ManagerPath;
+            all.beginMap();
+            if (isManager || path.startsWith(devicePrefix)) {
+                const QString& wanted = isManager ? ManagerIface : DeviceIface;
+                while (!all.atEnd()) {
+                    QString iface;
+                    all.beginMapEntry();
+                    all >> iface;
+                    if (iface == wanted) {
+                        all >> found[path];
+                    } else {
+                        all.beginMap(); // leaving a container unread skips it
+                        all.endMap();
+                    }
+                    all.endMapEntry();
+                }
+            }
+            all.endMap();
+            all.endMapEntry();
+        }
+        all.endMap();
+        return found;
+    }
+
     // The first query takes the answer to the call the connector made ahead of
     // it, unless that call was refused: NetworkManager may have come up since.
     // An unanswered one stands, or a hung daemon would cost two timeouts.
