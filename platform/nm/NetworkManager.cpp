@@ -388,6 +388,9 @@ private:
 };
 
 const QString ObjectRoot = QStringLiteral("/org/freedesktop");
+const QStringList ManagerProperties = {QStringLiteral("Version"), QStringLiteral("Devices")};
+const QStringList DeviceProperties = {QStringLiteral("Interface"), QStringLiteral("DeviceType"),
+                                      QStringLiteral("Real"), QStringLiteral("Managed")};
 const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
 const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
@@ -446,7 +449,7 @@ private:
                     all.beginMapEntry();
                     all >> iface;
                     if (iface == wanted) {
-                        all >> found[path];
+                        found[path] = properties(all, isManager ? ManagerProperties : DeviceProperties);
                     } else {
                         all.beginMap(); // leaving a container unread skips it
                         all.endMap();
@@ -459,6 +462,29 @@ private:
         }
         all.endMap();
         return found;
+    }
+
+    // The properties named in `wanted` of an a{sv} dictionary; the others'
+    // values are stepped over without being decoded.
+    static QVariantMap properties(const QDBusArgument& dictionary, const QStringList& wanted) {
+        QVariantMap values;
+        dictionary.beginMap();
+        while (!dictionary.atEnd()) {
+            QString name;
+            dictionary.beginMapEntry();
+            dictionary >> name;
+            if (wanted.contains(name)) {
+                QDBusVariant value;
+                dictionary >> value;
+                values.insert(name, value.variant());
+            } else {
+                dictionary.beginStructure(); // enters the variant; leaving it unread skips it
+                dictionary.endStructure();
+            }
+            dictionary.endMapEntry();
+        }
+        dictionary.endMap();
+        return values;
     }
 
     // The first query takes the answer to the call the connector made ahead of
@@ -544,7 +570,8 @@ private:
         }
         const auto message =
             QDBusMessage::createMethodCall(NmBusName, ObjectRoot, ObjectManagerIface, GetManagedObjects);
-        early_.emplace(EarlyQuery{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}});
+        early_.emplace(
+            EarlyQuery{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}});
         early_->age.start();
     }
 
