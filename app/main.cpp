@@ -1,8 +1,10 @@
+#include "app/FontWarmup.h"
 #include "app/Form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    const korvo::FontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0.2"));

@@ -5,7 +5,7 @@ KORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 
 # What building and running Korvo needs on Debian 12.
-KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps)
 # scripts/fuzz: libFuzzer comes with clang. scripts/bench: a virtual X server to time windows on.
