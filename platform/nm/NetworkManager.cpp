@@ -396,8 +396,10 @@ const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
 class NmService : public Service {
 public:
-    NmService(std::shared_ptr<Bus> bus, std::optional<QDBusPendingCall> early = std::nullopt)
-        : bus_(std::move(bus)), early_(std::move(early)) {}
+    explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
+    // `early` was sent when `age` started; it counts as unanswered only once it has waited out `timeout`.
+    NmService(std::shared_ptr<Bus> bus, QDBusPendingCall early, QElapsedTimer age, std::chrono::milliseconds timeout)
+        : bus_(std::move(bus)), early_(std::move(early)), earlyAge_(age), earlyTimeout_(timeout) {}
 
     std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int) override {
         if (QString::fromStdString(query).compare(QLatin1String(AdapterQuery), Qt::CaseInsensitive) != 0) {
@@ -488,15 +490,17 @@ private:
     }
 
     // The first query takes the answer to the call the connector made ahead of
-    // it, unless that call was refused: NetworkManager may have come up since.
-    // An unanswered one stands, or a hung daemon would cost two timeouts.
+    // it, unless that call failed early: NetworkManager may have come up since
+    // (a daemon that quits mid-call also gives NoReply, at once). One that waited
+    // out its timeout stands, or a hung daemon would cost two timeouts.
     QDBusMessage managedObjects() {
         if (early_) {
             QDBusPendingCall call = std::move(*early_);
             early_.reset();
             call.waitForFinished();
             const QDBusMessage reply = call.reply();
-            if (reply.type() != QDBusMessage::ErrorMessage || Bus::unanswered(reply)) {
+            const bool waitedOut = Bus::unanswered(reply) && earlyAge_.elapsed() >= earlyTimeout_.count();
+            if (reply.type() != QDBusMessage::ErrorMessage || waitedOut) {
                 return bus_->readOf(GetManagedObjects, reply);
             }
         }
@@ -505,6 +509,8 @@ private:
 
     std::shared_ptr<Bus> bus_;
     std::optional<QDBusPendingCall> early_;
+    QElapsedTimer earlyAge_;
+    std::chrono::milliseconds earlyTimeout_{0};
 };
 
 class NmConnector : public ServiceConnector {
@@ -528,7 +534,7 @@ public:
         registerTypes();
         if (auto early = takeEarlyQuery()) {
             return std::make_unique<NmService>(std::make_shared<Bus>(early->connection, timeout_),
-                                               std::move(early->call));
+                                               std::move(early->call), early->age, timeout_);
         }
         const QString name = newConnectionName();
         const QDBusConnection connection = open(name);

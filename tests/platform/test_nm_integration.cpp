@@ -33,6 +33,14 @@ std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption)
     return nullptr;
 }
 
+QStringList captions(const std::vector<std::unique_ptr<AdapterItem>>& items) {
+    QStringList out;
+    for (const auto& item : items) {
+        out << QString::fromStdString(item->caption());
+    }
+    return out;
+}
+
 QString addresses(const TestBed& bed, const QString& adapter) {
     return bed.ip({"-4", "-o", "addr", "show", "dev", adapter});
 }
@@ -60,6 +68,28 @@ private slots:
             captions << QString::fromStdString(item->caption());
         }
         QCOMPARE(captions, bed.adapters());
+    }
+
+    // Start-up's connector asks before the window exists; only its first query may use that answer.
+    void earlyAnswerServesOnlyTheFirstQuery() {
+        TestBed bed({.adapters = 2});
+        const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
+        QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)), bed.adapters());
+        bed.stopNetworkManager();
+        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags));
+    }
+
+    void earlyQueryThatFailedIsAskedAgain() {
+        TestBed bed({.adapters = 2});
+        bed.stopNetworkManager();
+        const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
+        bed.startNetworkManager();
+        try {
+            QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)),
+                     bed.adapters());
+        } catch (const ServiceError& e) {
+            QFAIL(e.what());
+        }
     }
 
     void staticProfileReachesTheAdapter() {
