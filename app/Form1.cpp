@@ -31,7 +31,7 @@ struct Control {
 #define KORVO_CONTROL(control) {&Form1::control, #control}
 
 // One tab of SSTab2 and the apply button that belongs to it.
-struct TabSpec {
+struct TabControlNames {
     const char* caption;
     Control<QLineEdit> fields[7]; // IP, mask, gateway, DNS 1 and 2, WINS 1 and 2
     Control<QListWidget> list;
@@ -40,7 +40,7 @@ struct TabSpec {
     Control<QPushButton> apply;
 };
 
-const TabSpec TabSpecs[TabCount] = {
+const TabControlNames TabControls[TabCount] = {
     {"Profile 1",
      {KORVO_CONTROL(Text1), KORVO_CONTROL(Text2), KORVO_CONTROL(Text3), KORVO_CONTROL(Text27),
       KORVO_CONTROL(Text28), KORVO_CONTROL(Text29), KORVO_CONTROL(Text51)},
@@ -180,7 +180,7 @@ void Form1::buildLayout() {
     Picture1 = fillWith(mainPage, place(new PicturePanel(PicturePanel::Kind::MainPage, mainPage), "Picture1", 0, 0,
                                         ClientWidth, pageHeight));
     for (int t = 0; t < TabCount; ++t) {
-        const Control<QPushButton>& apply = TabSpecs[t].apply;
+        const Control<QPushButton>& apply = TabControls[t].apply;
         auto* button = place(new PictureButton(PictureButton::Face::Apply,
                                                t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"),
                                                mainPage),
@@ -205,32 +205,32 @@ void Form1::buildLayout() {
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = scaled(font(), 0.9);
     for (int t = 0; t < TabCount; ++t) {
-        const TabSpec& spec = TabSpecs[t];
+        const TabControlNames& names = TabControls[t];
         auto* page = new QWidget;
-        SSTab2->addTab(page, QString::fromLatin1(spec.caption));
-        this->*spec.picture.member =
-            fillWith(page, place(new PicturePanel(PicturePanel::Kind::TabPage, page), spec.picture.name, 0, 0, 0, 0));
+        SSTab2->addTab(page, QString::fromLatin1(names.caption));
+        this->*names.picture.member =
+            fillWith(page, place(new PicturePanel(PicturePanel::Kind::TabPage, page), names.picture.name, 0, 0, 0, 0));
 
         ProfileTab& tab = Tabs[static_cast<std::size_t>(t)];
         QLineEdit** roles[7] = {&tab.IPAddress,    &tab.SubnetMask,  &tab.Gateway,      &tab.PrimaryDNS,
                                 &tab.SecondaryDNS, &tab.PrimaryWINS, &tab.SecondaryWINS};
         for (int f = 0; f < 7; ++f) {
             heading(page, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
-            auto* edit = place(new QLineEdit(page), spec.fields[f].name, FieldX[f], 26, 89, 22);
+            auto* edit = place(new QLineEdit(page), names.fields[f].name, FieldX[f], 26, 89, 22);
             edit->setFont(addressFont);
-            this->*spec.fields[f].member = edit;
+            this->*names.fields[f].member = edit;
             *roles[f] = edit;
         }
         heading(page, QStringLiteral("Select a Network Interface"), 144, 60, 240);
-        tab.Adapters = this->*spec.list.member =
-            place(new AdapterList(page), spec.list.name, 144, 78, 385, 56);
-        if (spec.name.member) {
+        tab.Adapters = this->*names.list.member =
+            place(new AdapterList(page), names.list.name, 144, 78, 385, 56);
+        if (names.name.member) {
             heading(page, QStringLiteral("Button Name"), 8, 140, 137);
             // The name boxes' stored 23 is their help topic, not a length limit:
             // a limit would cut a longer name read from the settings file.
-            tab.Name = this->*spec.name.member = place(new QLineEdit(page), spec.name.name, 8, 158, 137, 22);
+            tab.Name = this->*names.name.member = place(new QLineEdit(page), names.name.name, 8, 158, 137, 22);
         }
-        tab.Apply = this->*spec.apply.member;
+        tab.Apply = this->*names.apply.member;
     }
 
     auto* dhcpPage = SSTab2->widget(DhcpTab);
