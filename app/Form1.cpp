@@ -165,7 +165,6 @@ void Form1::buildLayout() {
 
     auto* pages = place(new PictureTabWidget(PictureTabWidget::Look::Header, this), "SSTab1", 0, BannerHeight,
                         ClientWidth, ClientHeight - BannerHeight);
-    pages->setStyleSheet(QString::fromLatin1(PageStyle));
     SSTab1 = pages;
     auto* mainPage = new QWidget;
     auto* settingsPage = new QWidget;
@@ -195,6 +194,9 @@ void Form1::buildLayout() {
     Picture11 =
         place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
     SSTab2 = place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
+    // Only the profile tabs hold text boxes and lists; a style sheet higher up would
+    // route every control of the window through the style sheet machinery.
+    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
     Command7 = place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
                      "Command7", 8, pageButtonRowTop, 89, 33);
     Label27 = place(new QLabel(QStringLiteral("Revision 2.0.0.2"), settingsPage), "Label27", 400,
