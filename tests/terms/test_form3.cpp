@@ -26,6 +26,20 @@ void click(Form3& terms, char event) {
     }
 }
 
+// A first start (no settings file) with `events` already clicked in the terms window.
+struct FirstStart {
+    testing::TestEnvironment env;
+    Form1 form{env.make()};
+    Form3* terms = nullptr;
+
+    explicit FirstStart(const QString& events = QString()) {
+        form.Start();
+        terms = form.TermsWindow();
+        for (QChar e : events)
+            click(*terms, e.toLatin1());
+    }
+};
+
 } // namespace
 
 class TestForm3 : public QObject {
@@ -72,24 +86,17 @@ private slots:
     void choices() {
         QFETCH(QString, events);
         QFETCH(QString, ticked);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.Start();
-        Form3& terms = *form.TermsWindow();
-        for (QChar e : events)
-            click(terms, e.toLatin1());
-        QCOMPARE(terms.Check1->isChecked(), ticked == "accept");
-        QCOMPARE(terms.Check2->isChecked(), ticked == "decline");
+        FirstStart start(events);
+        QCOMPARE(start.terms->Check1->isChecked(), ticked == "accept");
+        QCOMPARE(start.terms->Check2->isChecked(), ticked == "decline");
     }
 
     void continueWithoutChoiceDoesNothing() {
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.Start();
-        QTest::mouseClick(form.TermsWindow()->Command1, Qt::LeftButton);
-        QVERIFY(form.TermsWindow()->isVisible());
-        QVERIFY(!form.isVisible());
-        QCOMPARE(env.terminations, 0);
+        FirstStart start;
+        QTest::mouseClick(start.terms->Command1, Qt::LeftButton);
+        QVERIFY(start.terms->isVisible());
+        QVERIFY(!start.form.isVisible());
+        QCOMPARE(start.env.terminations, 0);
     }
 
     void acceptSavesAndOpensTheMainWindow() {
@@ -129,20 +136,15 @@ private slots:
     void declineOrCloseEndsWithoutSaving() {
         QFETCH(QString, events);
         QFETCH(bool, close);
-        testing::TestEnvironment env;
-        Form1 form(env.make());
-        form.Start();
-        Form3& terms = *form.TermsWindow();
-        for (QChar e : events)
-            click(terms, e.toLatin1());
+        FirstStart start(events);
         if (close)
-            terms.close();
+            start.terms->close();
         else
-            QTest::mouseClick(terms.Command1, Qt::LeftButton);
-        QCOMPARE(env.terminations, 1);
-        QVERIFY(!form.Check1->isChecked());
-        QVERIFY(!form.isVisible());
-        QVERIFY(!QFile::exists(settingsPath(env)));
+            QTest::mouseClick(start.terms->Command1, Qt::LeftButton);
+        QCOMPARE(start.env.terminations, 1);
+        QVERIFY(!start.form.Check1->isChecked());
+        QVERIFY(!start.form.isVisible());
+        QVERIFY(!QFile::exists(settingsPath(start.env)));
     }
 };
 
