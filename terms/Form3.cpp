@@ -1,5 +1,6 @@
 #include "terms/Form3.h"
 
+#include "app/Artwork.h"
 #include "app/Form1.h"
 
 #include <QCheckBox>
@@ -41,6 +42,12 @@ Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Korvo EULA"));
     resize(ClientWidth, ClientHeight);
+    // The same light page and ink as the main window's pages.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, art::PageTop);
+    colours.setColor(QPalette::WindowText, art::Ink);
+    setPalette(colours);
+    setAutoFillBackground(true);
 
     Text1 = named(new QTextEdit(this), "Text1");
     Text1->setGeometry(48, 24, 521, 105);
@@ -73,7 +80,7 @@ Form3::Form3(Form1* mainWindow) : QWidget(nullptr), Main(mainWindow) {
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);
 
-    Command1 = named(new QPushButton(QStringLiteral("Continue"), this), "Command1");
+    Command1 = named(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Continue"), this), "Command1");
     Command1->setGeometry(272, 248, 89, 33);
     Check1 = named(new QCheckBox(this), "Check1");
     Check1->setGeometry(72, 168, 17, 25);
