@@ -1,5 +1,7 @@
 #include "netconfig/Form4.h"
 
+#include "app/Artwork.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -98,6 +100,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(rect(), Picture);
     } else {
+        // Behind the result texts: faint enough that every line stays readable.
+        p.setOpacity(0.3);
         p.drawPixmap(0, 0, Picture);
     }
 }
@@ -122,11 +126,15 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFont font = this->font();
     font.setPointSize(8);
     setFont(font);
-    // The window is disabled while it works; its texts must stay readable, not greyed.
+    // The main window's light page and ink. The window is disabled while it works;
+    // its texts must stay readable, not greyed.
     QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, art::PageTop);
+    palette.setColor(QPalette::WindowText, art::Ink);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     setPalette(palette);
+    setAutoFillBackground(true);
 
     Picture3 = new PictureBox(this, false);
     Picture3->setObjectName(QStringLiteral("Picture3"));
@@ -151,7 +159,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Picture2->setPicture(crossPicture());
     Picture2->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1 = new PictureButton(PictureButton::Face::Primary, QStringLiteral("Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(136, 216, 81, 33);
     Command1->raise();
