@@ -211,7 +211,9 @@ void Form1::SetInterface() {
             if (dnsResult != platform::code::Success)
                 refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
             if (!refused.isEmpty()) {
-                serviceError(refused.join(u'\r'));
+                // The address is in place by now: say so, and what was refused.
+                ResultText = composePartialFailureText(refused.join(u'\r'));
+                window->ShowServiceError(ResultText);
                 continue;
             }
             ResultValues = composeResultValues(Pending);

@@ -43,6 +43,12 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
            adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
 }
 
+QString composePartialFailureText(const QString& refusals) {
+    return CR + CR + CR +
+           QStringLiteral("The adapter's address was changed, but the network service refused some settings.") + CR +
+           CR + refusals;
+}
+
 QString describeServiceCode(int code) {
     const char* meaning = nullptr;
     switch (code) {

@@ -17,6 +17,8 @@ QString composeSuccessText(const QString& adapterCaption);
 QString composeValidationText(const QString& adapterCaption, const QString& validationMessages);
 // Three empty lines and the failure sentence; a non-empty reason follows after an empty line.
 QString composeFailureText(const QString& reason = QString());
+// Three empty lines, the sentence that the adapter's address did change, an empty line, the refusals.
+QString composePartialFailureText(const QString& refusals);
 // "code 91: access denied": a service return code with its meaning where one is known.
 QString describeServiceCode(int code);
 

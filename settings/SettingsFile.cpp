@@ -34,6 +34,9 @@ QString writeSettingsFile(const QString& path, const QStringList& lines) {
         return encoded.error;
 
     QSaveFile file(path);
+    // A folder the user may not write to but a Korvo.ini they may (an installed
+    // program with only its settings opened up): rewrite the file in place there.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(encoded.bytes) != encoded.bytes.size()) {
