@@ -175,15 +175,15 @@ int main(int argc, char* argv[]) {
     const int rounds = std::atoi(argv[1]);
     std::vector<Scenario> scenarios;
     for (int i = 2; i < argc; ++i) {
-        const std::string spec = argv[i];
-        const auto eq = spec.find('=');
+        const std::string argument = argv[i];
+        const auto eq = argument.find('=');
         if (eq == std::string::npos) {
             std::fprintf(stderr, "bench_startup: %s is not NAME=COMMAND\n", argv[i]);
             return 2;
         }
         Scenario s;
-        s.name = spec.substr(0, eq);
-        std::istringstream words(spec.substr(eq + 1));
+        s.name = argument.substr(0, eq);
+        std::istringstream words(argument.substr(eq + 1));
         for (std::string word; words >> word;)
             s.argv.push_back(word);
         scenarios.push_back(std::move(s));

@@ -18,8 +18,8 @@ const QString Partial =
     QStringLiteral("\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
 
 // "eth0" or "eth0 EnableStatic=1 SetGateways=71"
-FakeAdapter adapter(const QString& spec) {
-    const QStringList words = spec.split(u' ');
+FakeAdapter adapter(const QString& description) {
+    const QStringList words = description.split(u' ');
     FakeAdapter a{words.first().toStdString(), {}, {}};
     for (const QString& w : words.mid(1))
         a.results[w.section(u'=', 0, 0).toStdString()] = w.section(u'=', 1).toInt();
@@ -128,8 +128,8 @@ private slots:
         QFETCH(QString, values);
 
         TestEnvironment env;
-        for (const QString& spec : adapters)
-            env.service->adapters.push_back(adapter(spec));
+        for (const QString& description : adapters)
+            env.service->adapters.push_back(adapter(description));
         Form1 form(env.make());
         fillTab(form, tab, boxes);
         chooseAdapter(form, tab, QStringLiteral("eth0"));
