@@ -24,4 +24,11 @@ protected:
     }
 };
 
+// The list's selected entry, empty when none. Not currentItem(): keyboard focus makes
+// an entry current without selecting it, and an unselected entry is no choice.
+inline QString selectedEntry(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
 } // namespace korvo

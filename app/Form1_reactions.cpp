@@ -1,6 +1,8 @@
 #include "app/Artwork.h"
 #include "app/Form1.h"
 
+#include "app/AdapterList.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -59,8 +61,7 @@ void Form1::NameBox_Change(int tabIndex) {
 }
 
 void Form1::List_Click(int tabIndex) {
-    const QList<QListWidgetItem*> selected = tab(tabIndex).Adapters->selectedItems();
-    TabAdapterCaption[static_cast<std::size_t>(tabIndex)] = selected.isEmpty() ? QString() : selected.first()->text();
+    TabAdapterCaption[static_cast<std::size_t>(tabIndex)] = selectedEntry(tab(tabIndex).Adapters);
 }
 
 void Form1::Check2_Click() {

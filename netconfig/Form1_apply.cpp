@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "app/AdapterList.h"
+
 #include "netconfig/AddressValidation.h"
 #include "netconfig/Form4.h"
 #include "netconfig/ResultTexts.h"
@@ -17,11 +19,6 @@
 namespace korvo {
 
 namespace {
-
-QString selectedText(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
 
 std::string text(const QString& s) { return s.toStdString(); }
 
@@ -100,7 +97,7 @@ void Form1::Command8_Click() {
 bool Form1::takeTab(int tabIndex) {
     const ProfileTab& t = tab(tabIndex);
     Pending.AdapterCaption = TabAdapterCaption[static_cast<std::size_t>(tabIndex)];
-    if (selectedText(t.Adapters).isEmpty()) {
+    if (selectedEntry(t.Adapters).isEmpty()) {
         Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
         return false;
     }

@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "app/AdapterList.h"
+
 #include "settings/SettingsFile.h"
 
 #include <QCheckBox>
@@ -10,13 +12,6 @@
 namespace korvo {
 
 namespace {
-
-// The list's selected entry. Not currentItem(): keyboard focus makes an entry
-// current without selecting it, and an unselected entry is no choice.
-QString selectedEntry(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
 
 // The platform's grey third state counts as cleared.
 bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }

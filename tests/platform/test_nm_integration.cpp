@@ -63,11 +63,7 @@ private slots:
 
     void listsExactlyTheVethAdaptersInOrder() {
         TestBed bed({.adapters = 3});
-        QStringList captions;
-        for (const auto& item : query(bed, StartupMoniker)) {
-            captions << QString::fromStdString(item->caption());
-        }
-        QCOMPARE(captions, bed.adapters());
+        QCOMPARE(captions(query(bed, StartupMoniker)), bed.adapters());
     }
 
     // Start-up's connector asks before the window exists; only its first query may use that answer.
