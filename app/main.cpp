@@ -1,5 +1,7 @@
 #include "app/FontWarmup.h"
-#include "app/Form1.h"
+#include "app/SystemEnvironment.h"
+#include "core/Version.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 
@@ -7,9 +9,9 @@ int main(int argc, char* argv[]) {
     const korvo::FontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0.2"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
 
-    korvo::Form1 form(korvo::Form1Environment::system());
+    korvo::Form1 form(korvo::systemEnvironment());
     form.Start();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 //
 // Input: one byte of flags (bit 0 DHCP mode, bits 1-4 the four omitted flags),
 // then the seven texts in field order, separated by LF.
-#include "netconfig/AddressValidation.h"
+#include "core/AddressValidation.h"
 
 #include <QList>
 #include <QStringList>
@@ -24,26 +24,26 @@ void require(bool condition, const char* what) {
     }
 }
 
-constexpr std::array<QString PendingConfiguration::*, AddressFieldCount> Fields = {
-    &PendingConfiguration::IPAddress,    &PendingConfiguration::SubnetMask,  &PendingConfiguration::Gateway,
-    &PendingConfiguration::PrimaryDNS,   &PendingConfiguration::SecondaryDNS, &PendingConfiguration::PrimaryWINS,
-    &PendingConfiguration::SecondaryWINS};
+constexpr std::array<QString Profile::*, AddressFieldCount> Fields = {
+    &Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,
+    &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
+    &Profile::SecondaryWINS};
 
-bool tested(const PendingConfiguration& p, int field) {
+bool tested(const Profile& p, ApplyMode mode, const OmittedServers& omitted, int field) {
     switch (field) {
     case IPAddressField:
     case SubnetMaskField:
-        return p.DHCPMode != 1;
+        return mode == ApplyMode::Static;
     case GatewayField:
-        return p.DHCPMode != 1 && !p.Gateway.isEmpty();
+        return mode == ApplyMode::Static && !p.Gateway.isEmpty();
     case PrimaryDNSField:
-        return p.PrimaryDNSOmitted != 1;
+        return !omitted.PrimaryDNS;
     case SecondaryDNSField:
-        return p.SecondaryDNSOmitted != 1;
+        return !omitted.SecondaryDNS;
     case PrimaryWINSField:
-        return p.PrimaryWINSOmitted != 1;
+        return !omitted.PrimaryWINS;
     default:
-        return p.SecondaryWINSOmitted != 1;
+        return !omitted.SecondaryWINS;
     }
 }
 
@@ -72,27 +72,25 @@ bool canonical(const QString& text, bool mask) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    PendingConfiguration pending;
+    Profile pending;
     const std::uint8_t flags = data[0];
-    pending.DHCPMode = flags & 1;
-    pending.PrimaryDNSOmitted = (flags >> 1) & 1;
-    pending.SecondaryDNSOmitted = (flags >> 2) & 1;
-    pending.PrimaryWINSOmitted = (flags >> 3) & 1;
-    pending.SecondaryWINSOmitted = (flags >> 4) & 1;
+    const ApplyMode mode = (flags & 1) ? ApplyMode::Dhcp : ApplyMode::Static;
+    const OmittedServers omitted{((flags >> 1) & 1) != 0, ((flags >> 2) & 1) != 0, ((flags >> 3) & 1) != 0,
+                                 ((flags >> 4) & 1) != 0};
     const QStringList texts =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)).split(u'\n');
     for (int f = 0; f < AddressFieldCount; ++f)
         pending.*Fields[static_cast<std::size_t>(f)] = texts.value(f);
 
-    const PendingConfiguration before = pending;
-    const ValidationOutcome outcome = validateAddresses(pending);
+    const Profile before = pending;
+    const ValidationOutcome outcome = validateAddresses(pending, mode, omitted);
 
     int invalid = 0;
     for (int f = 0; f < AddressFieldCount; ++f) {
         const auto field = Fields[static_cast<std::size_t>(f)];
         const int valid = outcome.Valid[static_cast<std::size_t>(f)];
         require(valid == 0 || valid == 1, "a valid flag that is neither 0 nor 1");
-        if (!tested(before, f)) {
+        if (!tested(before, mode, omitted, f)) {
             require(valid == 1 && pending.*field == before.*field, "an untested address was judged or changed");
         } else if (valid == 1) {
             require(canonical(pending.*field, f == SubnetMaskField), "a valid address not in canonical form");
@@ -107,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(outcome.Messages.isEmpty() || outcome.Messages.endsWith(u'\r'), "a message without its CR");
 
     // Validating the rewritten configuration again changes nothing that passed.
-    PendingConfiguration again = pending;
-    const ValidationOutcome second = validateAddresses(again);
+    Profile again = pending;
+    const ValidationOutcome second = validateAddresses(again, mode, omitted);
     for (int f = 0; f < AddressFieldCount; ++f) {
         const auto field = Fields[static_cast<std::size_t>(f)];
         if (outcome.Valid[static_cast<std::size_t>(f)] == 1)

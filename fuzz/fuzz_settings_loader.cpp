@@ -1,6 +1,6 @@
 // Any bytes as Korvo.ini: the loader must never crash, and whatever it accepts
 // must be exactly 129 lines that a save writes back to the same values.
-#include "settings/SettingsLines.h"
+#include "core/SettingsLines.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,7 @@
-// The network configuration service as Korvo uses it: the handful of
-// Win32_NetworkAdapterConfiguration operations, in standard C++ only so that
-// every backend (WMI on Windows, NetworkManager on Linux) can implement it.
+// The network configuration service as Korvo uses it: list the IP-enabled
+// adapters, and on one adapter set its address, gateways, DHCP, DNS and WINS.
+// Standard C++ only, so that every backend (WMI on Windows, NetworkManager on
+// Linux) can implement it; how a backend addresses its service is its own affair.
 #pragma once
 
 #include <memory>
@@ -30,15 +31,10 @@ inline constexpr int InvalidGateway = 71;
 inline constexpr int AccessDenied = 91;
 } // namespace code
 
-inline constexpr const char* AdapterQuery =
-    "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
-inline constexpr int QueryFlagReturnImmediately = 16;
-inline constexpr int QueryFlagForwardOnly = 32;
-
-// One Win32_NetworkAdapterConfiguration instance.
-class AdapterItem {
+// One IP-enabled adapter, as the listing found it.
+class Adapter {
 public:
-    virtual ~AdapterItem() = default;
+    virtual ~Adapter() = default;
 
     virtual std::string caption() const = 0;
 
@@ -51,18 +47,23 @@ public:
     virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
 };
 
-// A connected service (the object a moniker yields).
+// A connection to the service.
 class Service {
 public:
     virtual ~Service() = default;
-    // The whole result, in the service's order; items stay usable after the query.
-    virtual std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int flags) = 0;
+    // Every IP-enabled adapter, in the service's order; each stays usable afterwards.
+    virtual std::vector<std::unique_ptr<Adapter>> adapters() = 0;
 };
+
+// What a connection is for: start-up only lists the adapters; applying changes
+// one, which some services let a program do only when it asks for that up front.
+enum class Purpose { List, Change };
 
 class ServiceConnector {
 public:
     virtual ~ServiceConnector() = default;
-    virtual std::unique_ptr<Service> connect(const std::string& moniker) = 0;
+    // A fresh connection to this computer's service.
+    virtual std::unique_ptr<Service> connect(Purpose purpose) = 0;
 };
 
 // The backend of the platform Korvo was built for.

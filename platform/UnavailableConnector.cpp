@@ -1,4 +1,5 @@
-// Placeholder until the platform backends land: every connection fails truthfully.
+// The backend of a platform that has neither NetworkManager nor WMI: Korvo
+// still starts, lists nothing, and says why every apply fails.
 #include "platform/NetConfigService.h"
 
 namespace korvo::platform {
@@ -6,7 +7,7 @@ namespace korvo::platform {
 namespace {
 class UnavailableConnector : public ServiceConnector {
 public:
-    std::unique_ptr<Service> connect(const std::string&) override {
+    std::unique_ptr<Service> connect(Purpose) override {
         throw ServiceError("no network configuration service backend is built into this program");
     }
 };

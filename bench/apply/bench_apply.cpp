@@ -3,8 +3,8 @@
 // both on a private NetworkManager test bed. Prints medians and the ratio.
 //
 //   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
-#include "app/Form1.h"
-#include "netconfig/Form4.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
@@ -73,23 +73,23 @@ int main(int argc, char* argv[]) {
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
         Form1 form(std::move(made));
         form.EnumerateAdapters();
-        form.List1->setCurrentItem(form.List1->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
+        control<QListWidget>(form, "List1")->setCurrentItem(control<QListWidget>(form, "List1")->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
         form.show();
-        form.Text2->setText(QStringLiteral("255.255.255.0"));
-        form.Text3->setText(QStringLiteral("192.0.2.1"));
-        form.Text27->setText(QStringLiteral("203.0.113.53"));
+        control<QLineEdit>(form, "Text2")->setText(QStringLiteral("255.255.255.0"));
+        control<QLineEdit>(form, "Text3")->setText(QStringLiteral("192.0.2.1"));
+        control<QLineEdit>(form, "Text27")->setText(QStringLiteral("203.0.113.53"));
 
         auto korvoApply = [&](const QString& address, double* visible) {
-            form.Text1->setText(address);
+            control<QLineEdit>(form, "Text1")->setText(address);
             QElapsedTimer timer;
             timer.start();
-            QTest::mouseClick(form.Command1, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
             const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
-                throw std::runtime_error("Korvo did not apply: " + form.ResultText.toStdString());
+                throw std::runtime_error("Korvo did not apply: " + form.ApplyingWindow()->outcome().ResultText.toStdString());
             if (visible)
                 *visible = untilVisible(bed, address, timer);
-            QTest::mouseClick(form.ApplyingWindow()->Command1, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
             return applied;
         };
 

@@ -3,9 +3,9 @@
 // "Save Settings" click and start-up load on the main window.
 //
 //   bench_settings [FOLDER] [ROUNDS]     (FOLDER: where the file goes; a new temporary folder by default)
-#include "app/Form1.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsLines.h"
+#include "ui/Form1.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ namespace {
 StoredSettings fullSettings() {
     StoredSettings s;
     for (int k = 0; k < StoredProfileCount; ++k) {
-        StoredProfile& p = s.Profiles[static_cast<std::size_t>(k)];
+        Profile& p = s.Profiles[static_cast<std::size_t>(k)];
         p = {QStringLiteral("192.0.2.%1").arg(10 + k), QStringLiteral("255.255.255.0"), QStringLiteral("192.0.2.1"),
              QStringLiteral("198.51.100.53"), QStringLiteral("198.51.100.54"), QStringLiteral("203.0.113.1"),
              QStringLiteral("203.0.113.2"), QStringLiteral("Office network %1").arg(k + 1),

@@ -215,7 +215,7 @@ ConnectionSettings settingsFrom(const QDBusMessage& reply) {
     return settings;
 }
 
-class NmAdapter : public AdapterItem {
+class NmAdapter : public Adapter {
 public:
     NmAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName, uint deviceType,
               nm::DnsProperty dns)
@@ -401,10 +401,7 @@ public:
     NmService(std::shared_ptr<Bus> bus, QDBusPendingCall early, QElapsedTimer age, std::chrono::milliseconds timeout)
         : bus_(std::move(bus)), early_(std::move(early)), earlyAge_(age), earlyTimeout_(timeout) {}
 
-    std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int) override {
-        if (QString::fromStdString(query).compare(QLatin1String(AdapterQuery), Qt::CaseInsensitive) != 0) {
-            throw ServiceError("unsupported query: " + query);
-        }
+    std::vector<std::unique_ptr<Adapter>> adapters() override {
         // Everything in one round trip: the manager's device order and every device's properties.
         const auto objects = managerAndDevices(managedObjects());
         const auto manager = objects.value(ManagerPath);
@@ -413,7 +410,7 @@ public:
         }
         const auto dns = nm::dnsPropertyFor(manager.value(QStringLiteral("Version")).toString());
 
-        std::vector<std::unique_ptr<AdapterItem>> items;
+        std::vector<std::unique_ptr<Adapter>> items;
         for (const auto& path :
              fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
             const auto device = objects.value(path.path());
@@ -529,8 +526,9 @@ public:
     NmConnector(const NmConnector&) = delete;
     NmConnector& operator=(const NmConnector&) = delete;
 
-    std::unique_ptr<Service> connect(const std::string& moniker) override {
-        checkMoniker(moniker);
+    // NetworkManager's own access rules decide what a caller may change, so
+    // both purposes connect alike.
+    std::unique_ptr<Service> connect(Purpose) override {
         registerTypes();
         if (auto early = takeEarlyQuery()) {
             return std::make_unique<NmService>(std::make_shared<Bus>(early->connection, timeout_),
@@ -599,37 +597,6 @@ private:
 };
 
 } // namespace
-
-void checkMoniker(const std::string& moniker) {
-    const QString text = QString::fromStdString(moniker);
-    const QLatin1String scheme("winmgmts:");
-    if (!text.startsWith(scheme, Qt::CaseInsensitive)) {
-        throw ServiceError("not a management service moniker: " + moniker);
-    }
-    QString rest = text.mid(scheme.size());
-    if (rest.startsWith(QLatin1Char('{'))) {
-        const auto close = rest.indexOf(QLatin1String("}!"));
-        const auto security = rest.mid(1, close - 1);
-        if (close < 0 ||
-            security.compare(QLatin1String("impersonationLevel=impersonate"), Qt::CaseInsensitive) != 0) {
-            throw ServiceError("unsupported security settings in moniker: " + moniker);
-        }
-        rest = rest.mid(close + 2);
-    }
-    if (!rest.startsWith(QLatin1String("\\\\")) || rest.count(QLatin1Char('\\')) != 4) {
-        throw ServiceError("moniker does not name a computer and namespace: " + moniker);
-    }
-    const auto parts = rest.mid(2).split(QLatin1Char('\\'));
-    if (parts.at(0) != QLatin1String(".")) {
-        throw ServiceError("only this computer (\".\") can be configured, not \"" +
-                           parts.at(0).toStdString() + "\"");
-    }
-    if (parts.at(1).compare(QLatin1String("root"), Qt::CaseInsensitive) != 0 ||
-        parts.at(2).compare(QLatin1String("cimv2"), Qt::CaseInsensitive) != 0) {
-        throw ServiceError("namespace " + parts.at(1).toStdString() + "\\" + parts.at(2).toStdString() +
-                           " is not available, only root\\cimv2");
-    }
-}
 
 std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,
                                                               std::chrono::milliseconds callTimeout,

@@ -31,8 +31,4 @@ std::unique_ptr<ServiceConnector>
 makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
                                   AskEarly askEarly = AskEarly::No);
 
-// Whether `moniker` names this computer's root\cimv2, the only namespace there is.
-// Throws ServiceError naming what else it asks for.
-void checkMoniker(const std::string& moniker);
-
 } // namespace korvo::platform

@@ -15,6 +15,18 @@ namespace korvo::platform::wmi {
 
 inline constexpr const char* AdapterClass = "Win32_NetworkAdapterConfiguration";
 
+// What Korvo sends to WMI, exactly as the program it succeeds did: both
+// connections name this computer, only the one that changes an adapter asks
+// for impersonation; the query returns at once and walks forward only.
+inline constexpr const char* ListMoniker = "winmgmts:\\\\.\\root\\cimv2";
+inline constexpr const char* ChangeMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
+inline constexpr const char* AdapterQuery = "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
+inline constexpr long QueryFlagReturnImmediately = 16;
+inline constexpr long QueryFlagForwardOnly = 32;
+inline constexpr long AdapterQueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
+
+inline const char* monikerFor(Purpose purpose) { return purpose == Purpose::Change ? ChangeMoniker : ListMoniker; }
+
 // RPC_C_IMP_LEVEL_* numbering.
 enum class Impersonation : std::uint32_t {
     Default = 0,

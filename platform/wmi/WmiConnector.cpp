@@ -124,7 +124,7 @@ struct Connection {
     ComPtr<IWbemClassObject> adapterClass; // fetched with the first method call
 };
 
-class WmiAdapterItem : public AdapterItem {
+class WmiAdapter : public Adapter {
 public:
     struct State {
         std::shared_ptr<Connection> connection;
@@ -132,9 +132,9 @@ public:
         Bstr path;
     };
 
-    WmiAdapterItem(std::shared_ptr<ComWorker> worker, std::unique_ptr<State> state, std::string caption)
+    WmiAdapter(std::shared_ptr<ComWorker> worker, std::unique_ptr<State> state, std::string caption)
         : worker_(std::move(worker)), state_(std::move(state)), caption_(std::move(caption)) {}
-    ~WmiAdapterItem() override {
+    ~WmiAdapter() override {
         worker_->run([this] { state_.reset(); });
     }
 
@@ -226,17 +226,17 @@ public:
         worker_->run([this] { connection_.reset(); });
     }
 
-    std::vector<std::unique_ptr<AdapterItem>> execQuery(const std::string& query, int flags) override {
+    std::vector<std::unique_ptr<Adapter>> adapters() override {
         struct Found {
-            std::unique_ptr<WmiAdapterItem::State> state;
+            std::unique_ptr<WmiAdapter::State> state;
             std::string caption;
         };
         auto found = worker_->call([&] {
             std::vector<Found> out;
             const Bstr language(L"WQL");
-            const Bstr text(query);
+            const Bstr text(AdapterQuery);
             ComPtr<IEnumWbemClassObject> results;
-            check(connection_->services->ExecQuery(language.get(), text.get(), static_cast<long>(flags),
+            check(connection_->services->ExecQuery(language.get(), text.get(), AdapterQueryFlags,
                                                    nullptr, results.put()),
                   "querying the adapters");
             for (;;) {
@@ -251,7 +251,7 @@ public:
                 auto path = stringProperty(instance.get(), L"__RELPATH");
                 if (!path) path = stringProperty(instance.get(), L"__PATH");
                 if (!path) throw ServiceError("reading the adapters: an adapter has no object path");
-                auto state = std::make_unique<WmiAdapterItem::State>();
+                auto state = std::make_unique<WmiAdapter::State>();
                 state->connection = connection_;
                 state->instance = std::move(instance);
                 state->path = Bstr(*path);
@@ -261,11 +261,11 @@ public:
             results.reset();
             return out;
         });
-        std::vector<std::unique_ptr<AdapterItem>> items;
+        std::vector<std::unique_ptr<Adapter>> items;
         items.reserve(found.size());
         for (auto& item : found)
             items.push_back(
-                std::make_unique<WmiAdapterItem>(worker_, std::move(item.state), std::move(item.caption)));
+                std::make_unique<WmiAdapter>(worker_, std::move(item.state), std::move(item.caption)));
         return items;
     }
 
@@ -276,8 +276,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Service> WmiConnector::connect(const std::string& moniker) {
-    const Moniker target = parseMoniker(moniker);
+std::unique_ptr<Service> WmiConnector::connect(Purpose purpose) {
+    const Moniker target = parseMoniker(monikerFor(purpose));
     std::shared_ptr<ComWorker> worker;
     {
         std::lock_guard lock(mutex_);

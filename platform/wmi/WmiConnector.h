@@ -13,9 +13,9 @@ class ComWorker;
 
 class WmiConnector : public ServiceConnector {
 public:
-    // Connects to the namespace on the moniker's computer with the moniker's
-    // impersonation level. COM starts with the first connection.
-    std::unique_ptr<Service> connect(const std::string& moniker) override;
+    // Connects to the namespace and with the impersonation level that the
+    // purpose's moniker names. COM starts with the first connection.
+    std::unique_ptr<Service> connect(Purpose purpose) override;
 
 private:
     std::mutex mutex_;

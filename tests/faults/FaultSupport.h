@@ -3,8 +3,8 @@
 // processes of a test bed that the tests stop, freeze and kill.
 #pragma once
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsLines.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ namespace korvo::testing {
 // nothing here should ever look like a real network.
 inline StoredSettings profileOneFor(const QString& adapter) {
     StoredSettings s;
-    StoredProfile& p = s.Profiles[0];
+    Profile& p = s.Profiles[0];
     p.IPAddress = QStringLiteral("192.0.2.10");
     p.SubnetMask = QStringLiteral("255.255.255.0");
     p.Gateway = QStringLiteral("192.0.2.1");
@@ -62,10 +62,10 @@ inline QString generationValue(qint64 generation, int profile, int field) {
            QString(static_cast<qsizetype>(generation % 13), u'x');
 }
 
-inline std::array<QString StoredProfile::*, 8> generationFields() {
-    return {&StoredProfile::IPAddress,    &StoredProfile::SubnetMask,  &StoredProfile::Gateway,
-            &StoredProfile::PrimaryDNS,   &StoredProfile::SecondaryDNS, &StoredProfile::PrimaryWINS,
-            &StoredProfile::SecondaryWINS, &StoredProfile::Name};
+inline std::array<QString Profile::*, 8> generationFields() {
+    return {&Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,
+            &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
+            &Profile::SecondaryWINS, &Profile::Name};
 }
 
 // The generation every profile value of `s` agrees on, or -1 when they disagree.

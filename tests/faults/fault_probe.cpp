@@ -3,10 +3,11 @@
 // starts it as an unprivileged user, which the test process itself is not.
 //
 //   fault_probe BUS_ADDRESS ADAPTER
-#include "app/Form1.h"
-#include "netconfig/Form4.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
+#include "tests/support/Controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace korvo;
+using namespace korvo::testing;
 
 namespace {
 
@@ -52,19 +54,19 @@ int main(int argc, char* argv[]) {
     form.Start();
     print("uid", QString::number(::getuid()));
     QStringList listed;
-    for (int i = 0; i < form.List1->count(); ++i)
-        listed << form.List1->item(i)->text();
+    for (int i = 0; i < control<QListWidget>(form, "List1")->count(); ++i)
+        listed << control<QListWidget>(form, "List1")->item(i)->text();
     print("listed", listed.join(u','));
 
-    form.Command1->click();
+    control<QPushButton>(form, "Command1")->click();
     Form4* applying = form.ApplyingWindow();
     if (!applying) {
         print("caption", "(no applying window)");
         return 0;
     }
     print("caption", applying->windowTitle());
-    print("report", applying->Label3->text());
-    applying->Command1->click();
+    print("report", control<QLabel>(*applying, "Label3")->text());
+    control<QPushButton>(*applying, "Command1")->click();
     print("windows usable", form.isEnabled() && !applying->isVisible() ? "yes" : "no");
     return 0;
 }

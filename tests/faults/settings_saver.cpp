@@ -3,8 +3,9 @@
 // standard output, unbuffered, so the killer knows which save was last complete.
 //
 //   settings_saver FOLDER FIRST_GENERATION
-#include "app/Form1.h"
+#include "ui/Form1.h"
 #include "tests/faults/FaultSupport.h"
+#include "tests/support/Controls.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace korvo;
+using namespace korvo::testing;
 
 namespace {
 
@@ -46,7 +48,7 @@ int main(int argc, char* argv[]) {
     for (qint64 g = QByteArray(argv[2]).toLongLong();; ++g) {
         const StoredSettings s = testing::generationSettings(g);
         for (int t = 0; t < StoredProfileCount; ++t) {
-            const ProfileTab& tab = form.tab(t);
+            const TabControls tab = tabControls(form, t);
             QLineEdit* const boxes[] = {tab.IPAddress,    tab.SubnetMask,  tab.Gateway,      tab.PrimaryDNS,
                                         tab.SecondaryDNS, tab.PrimaryWINS, tab.SecondaryWINS, tab.Name};
             for (int f = 0; f < static_cast<int>(fields.size()); ++f)

@@ -1,7 +1,7 @@
 // Korvo against a NetworkManager that is missing, dies mid-apply, refuses, or
 // loses the adapter: the real Form1 on a private test bed.
-#include "app/Form1.h"
-#include "netconfig/Form4.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/TestBed.h"
@@ -22,6 +22,7 @@
 #include <thread>
 
 using namespace korvo;
+using namespace korvo::testing;
 using korvo::testing::TestBed;
 
 namespace {
@@ -30,9 +31,9 @@ using Hook = std::function<void(const QString& operation)>;
 
 // Passes every operation through to NetworkManager, calling `hook` with the
 // operation's name just before it goes out: the place to break the service.
-class HookedItem : public platform::AdapterItem {
+class HookedItem : public platform::Adapter {
 public:
-    HookedItem(std::unique_ptr<platform::AdapterItem> inner, const Hook& hook)
+    HookedItem(std::unique_ptr<platform::Adapter> inner, const Hook& hook)
         : inner_(std::move(inner)), hook_(hook) {}
     std::string caption() const override { return inner_->caption(); }
     int enableStatic(const std::vector<std::string>& ip, const std::vector<std::string>& masks) override {
@@ -57,17 +58,17 @@ public:
     }
 
 private:
-    std::unique_ptr<platform::AdapterItem> inner_;
+    std::unique_ptr<platform::Adapter> inner_;
     const Hook& hook_;
 };
 
 class HookedService : public platform::Service {
 public:
     HookedService(std::unique_ptr<platform::Service> inner, const Hook& hook) : inner_(std::move(inner)), hook_(hook) {}
-    std::vector<std::unique_ptr<platform::AdapterItem>> execQuery(const std::string& query, int flags) override {
+    std::vector<std::unique_ptr<platform::Adapter>> adapters() override {
         hook_(QStringLiteral("ExecQuery"));
-        std::vector<std::unique_ptr<platform::AdapterItem>> items;
-        for (auto& item : inner_->execQuery(query, flags))
+        std::vector<std::unique_ptr<platform::Adapter>> items;
+        for (auto& item : inner_->adapters())
             items.push_back(std::make_unique<HookedItem>(std::move(item), hook_));
         return items;
     }
@@ -80,9 +81,9 @@ private:
 class HookedConnector : public platform::ServiceConnector {
 public:
     explicit HookedConnector(std::unique_ptr<platform::ServiceConnector> inner) : inner_(std::move(inner)) {}
-    std::unique_ptr<platform::Service> connect(const std::string& moniker) override {
+    std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override {
         hook(QStringLiteral("connect"));
-        return std::make_unique<HookedService>(inner_->connect(moniker), hook);
+        return std::make_unique<HookedService>(inner_->connect(purpose), hook);
     }
     Hook hook = [](const QString&) {};
 
@@ -116,12 +117,12 @@ struct Korvo {
     qint64 applyProfileOne() {
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*form, "Command1"), Qt::LeftButton);
         return timer.elapsed();
     }
 
     Form4* applying() const { return form->ApplyingWindow(); }
-    QString report() const { return applying() ? applying()->Label3->text() : QString(); }
+    QString report() const { return applying() ? control<QLabel>(*applying(), "Label3")->text() : QString(); }
 };
 
 // Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
@@ -138,12 +139,12 @@ constexpr int SettleMs = 20000;
         Form4* w = (korvo).applying();                                                                            \
         QVERIFY(w);                                                                                                \
         QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));                               \
-        QVERIFY(w->Label3->text().contains(                                                                        \
+        QVERIFY(control<QLabel>(*w, "Label3")->text().contains(                                                                        \
             QStringLiteral("There has been an error and the IP settings could not be changed.")));                \
         QVERIFY(w->isEnabled());                                                                                   \
-        QVERIFY(w->Command1->isVisible());                                                                         \
+        QVERIFY(control<QPushButton>(*w, "Command1")->isVisible());                                                                         \
         QVERIFY(!(korvo).form->isEnabled());                                                                       \
-        QTest::mouseClick(w->Command1, Qt::LeftButton);                                                            \
+        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);                                                            \
         QVERIFY(!w->isVisible());                                                                                  \
         QVERIFY((korvo).form->isEnabled());                                                                        \
     } while (false)
@@ -180,10 +181,10 @@ private slots:
         Korvo korvo(bus, QStringLiteral("veth0"), std::chrono::milliseconds(2000));
         QVERIFY2(korvo.startMs < HangMs, qPrintable(QString::number(korvo.startMs)));
         for (int t = 0; t < TabCount; ++t)
-            QCOMPARE(korvo.form->tab(t).Adapters->count(), 0);
+            QCOMPARE(tabControls(*korvo.form, t).Adapters->count(), 0);
         QCOMPARE(korvo.env.messages, QStringList());
         QVERIFY(korvo.form->isVisible());
-        QCOMPARE(korvo.form->Command1->text(), QStringLiteral("Fault"));
+        QCOMPARE(control<QPushButton>(*korvo.form, "Command1")->text(), QStringLiteral("Fault"));
 
         // The saved adapter was not put back, so there is nothing to apply to.
         korvo.applyProfileOne();
@@ -203,7 +204,7 @@ private slots:
         QFETCH(QString, operation);
         TestBed bed({.adapters = 1});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth0"));
-        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth0"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth0"}));
 
         const pid_t nm = testing::networkManagerPid(bed.busAddress());
         QVERIFY(nm > 1);
@@ -239,7 +240,7 @@ private slots:
     void adapterRemovedBeforeApply() {
         TestBed bed({.adapters = 2});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth1"));
-        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth1", "veth1"}));
 
         bed.ip({"link", "delete", "veth1"});
         QTRY_VERIFY_WITH_TIMEOUT(!bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains("veth1"), SettleMs);
@@ -248,7 +249,7 @@ private slots:
         QVERIFY2(korvo.report().contains(QStringLiteral("veth1")) &&
                      korvo.report().contains(QStringLiteral("not found")),
                  qPrintable(korvo.report()));
-        QCOMPARE(testing::listTexts(korvo.form->List1), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth1", "veth1"}));
         KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
         QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }

@@ -1,6 +1,6 @@
 // A save killed at any moment leaves a settings file that loads, with either the
 // values of the last completed save or those of the save it interrupted.
-#include "settings/SettingsFile.h"
+#include "core/SettingsFile.h"
 #include "tests/faults/FaultSupport.h"
 
 #include <QDir>

@@ -11,20 +11,14 @@ using korvo::testing::TestBed;
 
 namespace {
 
-const std::string StartupMoniker = "winmgmts:\\\\.\\root\\cimv2";
-const std::string ApplyMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
-const int QueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
 // How long NetworkManager may take to bring a change to the adapter.
 constexpr int SettleMs = 10000;
 
-std::vector<std::unique_ptr<AdapterItem>> query(const TestBed& bed,
-                                                const std::string& moniker = ApplyMoniker) {
-    return makeNetworkManagerConnector(bed.busAddress())
-        ->connect(moniker)
-        ->execQuery(AdapterQuery, QueryFlags);
+std::vector<std::unique_ptr<Adapter>> query(const TestBed& bed, Purpose purpose = Purpose::Change) {
+    return makeNetworkManagerConnector(bed.busAddress())->connect(purpose)->adapters();
 }
 
-std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption) {
+std::unique_ptr<Adapter> adapter(const TestBed& bed, const QString& caption) {
     for (auto& item : query(bed)) {
         if (item->caption() == caption.toStdString()) {
             return std::move(item);
@@ -33,7 +27,7 @@ std::unique_ptr<AdapterItem> adapter(const TestBed& bed, const QString& caption)
     return nullptr;
 }
 
-QStringList captions(const std::vector<std::unique_ptr<AdapterItem>>& items) {
+QStringList captions(const std::vector<std::unique_ptr<Adapter>>& items) {
     QStringList out;
     for (const auto& item : items) {
         out << QString::fromStdString(item->caption());
@@ -63,16 +57,16 @@ private slots:
 
     void listsExactlyTheVethAdaptersInOrder() {
         TestBed bed({.adapters = 3});
-        QCOMPARE(captions(query(bed, StartupMoniker)), bed.adapters());
+        QCOMPARE(captions(query(bed, Purpose::List)), bed.adapters());
     }
 
     // Start-up's connector asks before the window exists; only its first query may use that answer.
     void earlyAnswerServesOnlyTheFirstQuery() {
         TestBed bed({.adapters = 2});
         const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)), bed.adapters());
+        QCOMPARE(captions(connector->connect(Purpose::List)->adapters()), bed.adapters());
         bed.stopNetworkManager();
-        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags));
+        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(Purpose::Change)->adapters());
     }
 
     void earlyQueryThatFailedIsAskedAgain() {
@@ -81,7 +75,7 @@ private slots:
         const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
         bed.startNetworkManager();
         try {
-            QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)),
+            QCOMPARE(captions(connector->connect(Purpose::List)->adapters()),
                      bed.adapters());
         } catch (const ServiceError& e) {
             QFAIL(e.what());
@@ -201,7 +195,7 @@ private slots:
     void hungNetworkManagerFailsWithinTheTimeout() {
         TestBed bed({.adapters = 1});
         const auto connector = makeNetworkManagerConnector(bed.busAddress(), std::chrono::milliseconds(500));
-        auto items = connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags);
+        auto items = connector->connect(Purpose::Change)->adapters();
         QCOMPARE(items.size(), std::size_t{1});
         bed.freezeNetworkManager(true);
 

@@ -1,4 +1,4 @@
-// How each service method rewrites a NetworkManager profile, and the moniker check.
+// How each service method rewrites a NetworkManager profile.
 #include "platform/nm/NetworkManager.h"
 #include "platform/nm/NmSettings.h"
 
@@ -256,42 +256,10 @@ private slots:
         QCOMPARE(dnsPropertyFor(""), DnsProperty::Legacy);
     }
 
-    void acceptsOnlyThisComputersCimv2_data() {
-        QTest::addColumn<QString>("moniker");
-        QTest::addColumn<QString>("error"); // part of the reason; empty: accepted
-        QTest::newRow("start-up") << R"(winmgmts:\\.\root\cimv2)"
-                                  << "";
-        QTest::newRow("apply") << R"(winmgmts:{impersonationLevel=impersonate}!\\.\root\cimv2)"
-                               << "";
-        QTest::newRow("letter case") << R"(WinMgmts:\\.\ROOT\CIMV2)"
-                                     << "";
-        QTest::newRow("other computer") << R"(winmgmts:\\server7\root\cimv2)"
-                                        << "server7";
-        QTest::newRow("other namespace") << R"(winmgmts:\\.\root\default)"
-                                         << "root\\default";
-        QTest::newRow("other security") << R"(winmgmts:{impersonationLevel=delegate}!\\.\root\cimv2)"
-                                        << "security";
-        QTest::newRow("no path") << "winmgmts:"
-                                 << "computer";
-        QTest::newRow("other scheme") << R"(ldap:\\.\root\cimv2)"
-                                      << "moniker";
-    }
-
-    void acceptsOnlyThisComputersCimv2() {
-        QFETCH(QString, moniker);
-        QFETCH(QString, error);
-        try {
-            platform::checkMoniker(moniker.toStdString());
-            QVERIFY2(error.isEmpty(), "accepted");
-        } catch (const platform::ServiceError& e) {
-            QVERIFY2(!error.isEmpty() && QString(e.what()).contains(error), e.what());
-        }
-    }
-
     void unreachableBusFailsToConnect() {
         // A path that cannot exist: no bus of this machine is ever contacted.
         const auto connector = platform::makeNetworkManagerConnector("unix:path=/nonexistent/korvo-test-bus");
-        QVERIFY_THROWS_EXCEPTION(platform::ServiceError, connector->connect(R"(winmgmts:\\.\root\cimv2)"));
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError, connector->connect(platform::Purpose::List));
     }
 };
 

@@ -41,6 +41,14 @@ QString render(const MethodCall& call) {
 class TestWmiArguments : public QObject {
     Q_OBJECT
 private slots:
+    // Listing connects with default security, changing asks for impersonation; one query serves both.
+    void sendsTheMonikersAndQueryForEachPurpose() {
+        QCOMPARE(monikerFor(Purpose::List), "winmgmts:\\\\.\\root\\cimv2");
+        QCOMPARE(monikerFor(Purpose::Change), "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2");
+        QCOMPARE(AdapterQuery, "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE");
+        QCOMPARE(AdapterQueryFlags, 48L);
+    }
+
     void parsesMonikers_data() {
         QTest::addColumn<QString>("moniker");
         QTest::addColumn<QString>("resource");

@@ -23,11 +23,11 @@ std::string joinedInts(const std::vector<int>& items) {
     return joined(texts);
 }
 
-class Item : public platform::AdapterItem {
+class Item : public platform::Adapter {
 public:
-    Item(RecordingService& owner, FakeAdapter adapter) : Owner(owner), Adapter(std::move(adapter)) {}
+    Item(RecordingService& owner, FakeAdapter adapter) : Owner(owner), Fake(std::move(adapter)) {}
 
-    std::string caption() const override { return Adapter.caption; }
+    std::string caption() const override { return Fake.caption; }
     int enableStatic(const std::vector<std::string>& ips, const std::vector<std::string>& masks) override {
         return call("EnableStatic", joined(ips) + " " + joined(masks));
     }
@@ -44,25 +44,25 @@ public:
 
 private:
     int call(const std::string& method, const std::string& args) {
-        Owner.calls.push_back(Adapter.caption + " " + method + (args.empty() ? "" : " " + args));
-        if (std::find(Adapter.raising.begin(), Adapter.raising.end(), method) != Adapter.raising.end())
+        Owner.calls.push_back(Fake.caption + " " + method + (args.empty() ? "" : " " + args));
+        if (std::find(Fake.raising.begin(), Fake.raising.end(), method) != Fake.raising.end())
             throw platform::ServiceError(method + " could not be called");
-        auto it = Adapter.results.find(method);
-        return it == Adapter.results.end() ? 0 : it->second;
+        auto it = Fake.results.find(method);
+        return it == Fake.results.end() ? 0 : it->second;
     }
 
     RecordingService& Owner;
-    FakeAdapter Adapter;
+    FakeAdapter Fake;
 };
 
 class FakeService : public platform::Service {
 public:
     explicit FakeService(RecordingService& owner) : Owner(owner) {}
-    std::vector<std::unique_ptr<platform::AdapterItem>> execQuery(const std::string& query, int flags) override {
-        Owner.calls.push_back("query " + query + " " + std::to_string(flags));
-        if (Owner.failQuery)
-            throw platform::ServiceError("the query failed");
-        std::vector<std::unique_ptr<platform::AdapterItem>> items;
+    std::vector<std::unique_ptr<platform::Adapter>> adapters() override {
+        Owner.calls.push_back("list adapters");
+        if (Owner.failListing)
+            throw platform::ServiceError("the listing failed");
+        std::vector<std::unique_ptr<platform::Adapter>> items;
         for (const FakeAdapter& adapter : Owner.adapters)
             items.push_back(std::make_unique<Item>(Owner, adapter));
         return items;
@@ -74,8 +74,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<platform::Service> RecordingService::connect(const std::string& moniker) {
-    calls.push_back("connect " + moniker);
+std::unique_ptr<platform::Service> RecordingService::connect(platform::Purpose purpose) {
+    calls.push_back(purpose == platform::Purpose::Change ? "connect change" : "connect list");
     if (failConnect)
         throw platform::ServiceError("the service is not running");
     return std::make_unique<FakeService>(*this);
@@ -84,7 +84,7 @@ std::unique_ptr<platform::Service> RecordingService::connect(const std::string& 
 std::vector<std::string> RecordingService::methodCalls() const {
     std::vector<std::string> out;
     for (const std::string& line : calls)
-        if (line.rfind("connect ", 0) != 0 && line.rfind("query ", 0) != 0)
+        if (line.rfind("connect ", 0) != 0 && line != "list adapters")
             out.push_back(line);
     return out;
 }

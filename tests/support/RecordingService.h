@@ -1,7 +1,7 @@
 // A recording fake of the network configuration service. Every connection,
-// query and method call is appended to `calls` as one readable line, e.g.
-//   connect winmgmts:\\.\root\cimv2
-//   query Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE 48
+// listing and method call is appended to `calls` as one readable line, e.g.
+//   connect list                       (or: connect change)
+//   list adapters
 //   eth0 EnableStatic [192.0.2.10] [255.255.255.0]
 //   eth0 SetDNSServerSearchOrder -          (called without its argument)
 #pragma once
@@ -27,12 +27,12 @@ class RecordingService : public platform::ServiceConnector {
 public:
     std::vector<FakeAdapter> adapters;
     bool failConnect = false;
-    bool failQuery = false;
+    bool failListing = false;
     std::vector<std::string> calls;
 
-    std::unique_ptr<platform::Service> connect(const std::string& moniker) override;
+    std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override;
 
-    // The calls that name an adapter method, without connect and query lines.
+    // The calls that name an adapter method, without connect and list lines.
     std::vector<std::string> methodCalls() const;
     void clear() { calls.clear(); }
 };

@@ -2,7 +2,8 @@
 // service, and termination and message boxes that are recorded, not acted on.
 #pragma once
 
-#include "app/Form1Environment.h"
+#include "ui/Form1Environment.h"
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingService.h"
 
 #include <QStringList>

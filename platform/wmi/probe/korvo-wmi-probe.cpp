@@ -29,9 +29,6 @@ constexpr int ServiceFailed = 2;
 constexpr int NoSuchAdapter = 3;
 constexpr int Usage = 64;
 
-constexpr const char* ListMoniker = "winmgmts:\\\\.\\root\\cimv2";
-constexpr const char* ApplyMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
-
 int usage() {
     std::fputs("usage: korvo-wmi-probe list\n"
                "       korvo-wmi-probe apply <caption> static <ip> <mask> [gateway]\n"
@@ -40,13 +37,12 @@ int usage() {
     return Usage;
 }
 
-std::vector<std::unique_ptr<AdapterItem>> adapters(const char* moniker) {
-    auto service = makeSystemConnector()->connect(moniker);
-    return service->execQuery(AdapterQuery, QueryFlagReturnImmediately + QueryFlagForwardOnly);
+std::vector<std::unique_ptr<Adapter>> adapters(Purpose purpose) {
+    return makeSystemConnector()->connect(purpose)->adapters();
 }
 
 int list() {
-    const auto items = adapters(ListMoniker);
+    const auto items = adapters(Purpose::List);
     for (const auto& item : items)
         std::printf("%s\n", item->caption().c_str());
     std::fprintf(stderr, "%zu IP-enabled adapter(s)\n", items.size());
@@ -65,7 +61,7 @@ int apply(const std::vector<std::string>& args) {
     if (!dhcp && !fixed) return usage();
 
     int outcome = NoSuchAdapter;
-    for (const auto& item : adapters(ApplyMoniker)) {
+    for (const auto& item : adapters(Purpose::Change)) {
         if (item->caption() != caption) continue;
         std::printf("%s\n", caption.c_str());
         if (dhcp) {

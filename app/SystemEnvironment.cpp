@@ -1,0 +1,29 @@
+#include "app/SystemEnvironment.h"
+
+#include "platform/NetConfigService.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+namespace korvo {
+
+Form1Environment systemEnvironment() {
+    Form1Environment env;
+    env.programFolder = QCoreApplication::applicationDirPath();
+    env.connector = platform::makeSystemConnector();
+    env.terminate = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    env.exclamation = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    };
+    env.openDocument = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    return env;
+}
+
+} // namespace korvo

@@ -1,0 +1,137 @@
+#include "core/Applier.h"
+
+#include "core/AddressValidation.h"
+#include "core/ResultTexts.h"
+#include "platform/NetConfigService.h"
+
+#include <QStringList>
+#include <array>
+#include <exception>
+
+namespace korvo {
+
+namespace {
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+// Primary DNS, secondary DNS, primary WINS, secondary WINS: the order every command works in.
+struct ServerField {
+    QString Profile::*text;
+    bool OmittedServers::*omitted;
+};
+constexpr std::array<ServerField, 4> ServerFields{{{&Profile::PrimaryDNS, &OmittedServers::PrimaryDNS},
+                                                   {&Profile::SecondaryDNS, &OmittedServers::SecondaryDNS},
+                                                   {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
+                                                   {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
+
+// The servers as the profile commands take them from the boxes. Address, mask and
+// gateway stay as typed.
+OmittedServers takeServers(Profile& p, ApplyMode mode) {
+    OmittedServers omitted;
+    for (const ServerField& s : ServerFields) {
+        // On the DHCP tab the literal is the instruction to take this server from DHCP;
+        // " DHCP" or "dhcp" is not.
+        const bool fromDhcp = mode == ApplyMode::Dhcp && p.*s.text == QLatin1String("DHCP");
+        p.*s.text = trimBlanks(p.*s.text);
+        // An empty primary DNS on the DHCP tab stays tested, and so reported.
+        const bool emptyLeftOut = mode == ApplyMode::Static || s.text != &Profile::PrimaryDNS;
+        omitted.*s.omitted = fromDhcp || ((p.*s.text).isEmpty() && emptyLeftOut);
+    }
+    return omitted;
+}
+
+ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
+    return {ApplyOutcome::State::ServiceError, QStringLiteral("Error Applying Configuration"), resultText, {},
+            values};
+}
+
+ApplyOutcome failure(const QString& reason, const Profile& values) {
+    return serviceError(composeFailureText(reason), values);
+}
+
+} // namespace
+
+Applier::Applier(std::shared_ptr<platform::ServiceConnector> connector) : Connector(std::move(connector)) {}
+
+ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
+    Profile p = typed;
+    const OmittedServers omitted = takeServers(p, mode);
+
+    const ValidationOutcome validation = validateAddresses(p, mode, omitted);
+    if (!validation.valid())
+        return {ApplyOutcome::State::Invalid, QStringLiteral("Configuration Error!"),
+                composeValidationText(p.AdapterCaption, validation.Messages), composeResultValues(p), p};
+
+    ApplyOutcome outcome;
+    bool matched = false;
+    try {
+        if (!Connector)
+            throw platform::ServiceError("no network configuration service is available on this system");
+        const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
+        if (!service)
+            throw platform::ServiceError("the service gave no connection");
+        const auto adapters = service->adapters();
+
+        const std::vector<std::string> IPAddresses{text(p.IPAddress)};
+        const std::vector<std::string> SubnetMasks{text(p.SubnetMask)};
+        const std::vector<std::string> Gateways{text(p.Gateway)};
+        const std::vector<int> GatewayMetrics{1};
+        std::vector<std::string> DNSServers{text(p.PrimaryDNS)};
+        if (!omitted.PrimaryDNS && !omitted.SecondaryDNS)
+            DNSServers.push_back(text(p.SecondaryDNS));
+        // A secondary server without a primary is not sent, and the summary says so.
+        if (omitted.PrimaryDNS && !omitted.SecondaryDNS)
+            p.SecondaryDNS = QStringLiteral("Ignored");
+
+        const std::string caption = text(p.AdapterCaption);
+        // Every adapter of that caption is changed; the last one's outcome is shown.
+        for (const auto& adapter : adapters) {
+            if (!adapter || adapter->caption() != caption)
+                continue;
+            matched = true;
+            int gatewayResult = platform::code::Success;
+            int enableResult = platform::code::Success;
+            if (mode == ApplyMode::Static) {
+                enableResult = adapter->enableStatic(IPAddresses, SubnetMasks);
+                gatewayResult = adapter->setGateways(Gateways, GatewayMetrics);
+            } else {
+                enableResult = adapter->enableDHCP();
+            }
+            if (enableResult != platform::code::Success) {
+                outcome = failure((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
+                                                             : QStringLiteral("DHCP was refused (%1)."))
+                                      .arg(describeServiceCode(enableResult)),
+                                  p);
+                continue;
+            }
+            const int winsResult = !omitted.PrimaryWINS
+                                       ? adapter->setWINSServer(text(p.PrimaryWINS), text(p.SecondaryWINS))
+                                       : adapter->setWINSServer("", "");
+            const int dnsResult = !omitted.PrimaryDNS ? adapter->setDNSServerSearchOrder(DNSServers)
+                                                      : adapter->setDNSServerSearchOrder(std::nullopt);
+            // A server the service refused must not be reported as applied.
+            QStringList refused;
+            if (gatewayResult != platform::code::Success)
+                refused << QStringLiteral("The gateway was refused (%1).").arg(describeServiceCode(gatewayResult));
+            if (winsResult != platform::code::Success)
+                refused << QStringLiteral("The WINS servers were refused (%1).").arg(describeServiceCode(winsResult));
+            if (dnsResult != platform::code::Success)
+                refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
+            if (!refused.isEmpty()) {
+                // The address is in place by now: say so, and what was refused.
+                outcome = serviceError(composePartialFailureText(refused.join(u'\r')), p);
+                continue;
+            }
+            outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"),
+                       composeSuccessText(p.AdapterCaption), composeResultValues(p), p};
+        }
+    } catch (const std::exception& e) {
+        return failure(
+            QStringLiteral("The network configuration service failed: %1").arg(QString::fromStdString(e.what())), p);
+    }
+    if (!matched)
+        return failure(QStringLiteral("The network interface -%1- was not found.").arg(p.AdapterCaption), p);
+    return outcome;
+}
+
+} // namespace korvo

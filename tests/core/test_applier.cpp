@@ -1,0 +1,187 @@
+// The whole applying run through core alone: a profile as typed, validation,
+// the service calls against the recording fake, and the outcome. No window.
+#include "core/Applier.h"
+#include "tests/support/RecordingService.h"
+
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString Failure = QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+// The address is in place, so the report must not claim that nothing changed.
+const QString Partial =
+    QStringLiteral("\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
+
+// "eth0" or "eth0 EnableStatic=1 SetGateways=71"
+FakeAdapter adapter(const QString& description) {
+    const QStringList words = description.split(u' ');
+    FakeAdapter a{words.first().toStdString(), {}, {}};
+    for (const QString& w : words.mid(1))
+        a.results[w.section(u'=', 0, 0).toStdString()] = w.section(u'=', 1).toInt();
+    return a;
+}
+
+QStringList methodCalls(const RecordingService& service) {
+    QStringList out;
+    for (const std::string& line : service.methodCalls())
+        out << QString::fromStdString(line);
+    return out;
+}
+
+// The seven address boxes in field order, for the adapter "eth0".
+Profile typed(const QStringList& boxes) {
+    return {boxes.value(0), boxes.value(1), boxes.value(2), boxes.value(3), boxes.value(4),
+            boxes.value(5), boxes.value(6), QStringLiteral("name"), QStringLiteral("eth0")};
+}
+
+} // namespace
+
+class TestApplier : public QObject {
+    Q_OBJECT
+private slots:
+    void calls_data() {
+        QTest::addColumn<bool>("dhcp");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("adapters");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("values"); // ResultValues, or the start of ResultText's reason line
+
+        const QStringList base{"192.0.2.10", "255.255.255.0", "192.0.2.1"};
+        const QString st = "eth0 EnableStatic [192.0.2.10] [255.255.255.0]";
+        const QString gw = "eth0 SetGateways [192.0.2.1] [1]";
+        const QString applied = "Configuration Applied";
+        const QString error = "Error Applying Configuration";
+
+        QTest::newRow("servers empty or blank")
+            << false << base + QStringList{"", "  ", " ", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
+        QTest::newRow("secondary dns without primary")
+            << false << base + QStringList{"", "198.51.100.2", "", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
+        QTest::newRow("one dns, primary wins only")
+            << false << base + QStringList{" 198.51.100.1 ", "", "203.0.113.1", ""} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r203.0.113.1\r\r";
+        QTest::newRow("two dns, secondary wins only")
+            << false << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"} << QStringList{"eth0"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1, 198.51.100.2]"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
+        QTest::newRow("dhcp everywhere")
+            << true << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
+            << QStringList{"eth0"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r";
+        QTest::newRow("dhcp with primary dns and wins")
+            << true << QStringList{"DHCP", "DHCP", "DHCP", "198.51.100.1", "DHCP", "203.0.113.1", "DHCP"}
+            << QStringList{"eth0"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"203.0.113.1\" \"DHCP\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << applied << "\rDHCP\rDHCP\rDHCP\r198.51.100.1\rDHCP\r203.0.113.1\rDHCP\r";
+        QTest::newRow("EnableStatic returns 1")
+            << false << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=1"}
+            << QStringList{st, gw} << error << Failure + "\r\rThe address was refused (code 1).";
+        QTest::newRow("EnableDHCP fails")
+            << true << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
+            << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error
+            << Failure + "\r\rDHCP was refused (code 84).";
+        QTest::newRow("same caption twice, last one decides")
+            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
+            << error << Failure + "\r\rThe address was refused (code 1).";
+        QTest::newRow("refused gateway is no success")
+            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 SetGateways=71"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
+            << Partial + "The gateway was refused (code 71: invalid gateway).";
+        QTest::newRow("refused wins and dns")
+            << false << base + QStringList{"198.51.100.1", "", "203.0.113.1", ""}
+            << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
+                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
+            << error << Partial + "The WINS servers were refused (code 65: the service failed).\r"
+                        "The DNS servers were refused (code 70: invalid IP address).";
+        QTest::newRow("invalid never connects")
+            << false << QStringList{"192.0.2.255", "255.255.255.0", "", "", "", "", ""} << QStringList{"eth0"}
+            << QStringList{} << "Configuration Error!" << "\rA valid IP address is required\r";
+        // The literal is compared before trimming; an empty primary DNS on the DHCP tab is validated.
+        QTest::newRow("dhcp: blank before, lower case, empty")
+            << true << QStringList{"DHCP", "DHCP", "DHCP", " DHCP", "dhcp", " ", ""} << QStringList{"eth0"}
+            << QStringList{} << "Configuration Error!"
+            << "Secondary WINS\r\rA valid Primary DNS address is required\r"
+               "A valid Secondary DNS address is required or leave the box empty\r";
+        QTest::newRow("dhcp: empty primary dns")
+            << true << QStringList{"DHCP", "DHCP", "DHCP", "  ", "", "", "DHCP"} << QStringList{"eth0"}
+            << QStringList{} << "Configuration Error!" << "Secondary WINS\r\rA valid Primary DNS address is required\r";
+        QTest::newRow("caption differs in case") << false << base + QStringList{"", "", "", ""} << QStringList{"ETH0"}
+                                                 << QStringList{} << error
+                                                 << "The network interface -eth0- was not found.";
+    }
+    void calls() {
+        QFETCH(bool, dhcp);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, adapters);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, caption);
+        QFETCH(QString, values);
+
+        auto service = std::make_shared<RecordingService>();
+        for (const QString& description : adapters)
+            service->adapters.push_back(adapter(description));
+        const ApplyOutcome outcome =
+            Applier(service).SetInterface(typed(boxes), dhcp ? ApplyMode::Dhcp : ApplyMode::Static);
+
+        QCOMPARE(methodCalls(*service), calls);
+        if (caption != QLatin1String("Configuration Error!")) {
+            // Applying connects afresh, asking to change, and lists the adapters once.
+            QCOMPARE(service->calls.at(0), "connect change");
+            QCOMPARE(service->calls.at(1), "list adapters");
+        } else {
+            QVERIFY(service->calls.empty());
+        }
+        QCOMPARE(outcome.Heading, caption);
+        if (caption == QLatin1String("Configuration Applied")) {
+            QCOMPARE(outcome.state, ApplyOutcome::State::Applied);
+            QCOMPARE(outcome.ResultValues, values);
+        } else {
+            QVERIFY(outcome.state != ApplyOutcome::State::Applied);
+            QVERIFY2(outcome.ResultText.endsWith(values), qPrintable(outcome.ResultText));
+        }
+    }
+
+    void serviceFailures_data() {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no connector") << 0 << "no network configuration service is available on this system";
+        QTest::newRow("connect fails") << 1 << "the service is not running";
+        QTest::newRow("listing fails") << 2 << "the listing failed";
+        QTest::newRow("call raises") << 3 << "SetGateways could not be called";
+    }
+    void serviceFailures() {
+        QFETCH(int, failure);
+        QFETCH(QString, reason);
+        auto service = std::make_shared<RecordingService>();
+        FakeAdapter eth0 = adapter("eth0");
+        if (failure == 3)
+            eth0.raising.push_back("SetGateways");
+        service->adapters.push_back(eth0);
+        service->failConnect = failure == 1;
+        service->failListing = failure == 2;
+        const Applier applier(failure == 0 ? nullptr : service);
+        const ApplyOutcome outcome =
+            applier.SetInterface(typed({"192.0.2.10", "255.255.255.0", "192.0.2.1"}), ApplyMode::Static);
+
+        QCOMPARE(outcome.state, ApplyOutcome::State::ServiceError);
+        QCOMPARE(outcome.Heading, QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(outcome.ResultText, Failure + "\r\rThe network configuration service failed: " + reason);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestApplier)
+#include "test_applier.moc"

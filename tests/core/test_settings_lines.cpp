@@ -1,0 +1,139 @@
+#include "core/SettingsLines.h"
+
+#include <QtTest>
+
+using namespace korvo;
+
+namespace {
+
+// Every value distinct, so a value landing on the wrong line shows.
+StoredSettings sample() {
+    StoredSettings s;
+    for (int k = 0; k < StoredProfileCount; ++k) {
+        const QString n = QString::number(k + 1);
+        s.Profiles[static_cast<std::size_t>(k)] = {"ip" + n,   "mask" + n, "gw" + n,   "dns1-" + n, "dns2-" + n,
+                                                   "wins1-" + n, "wins2-" + n, "name" + n, "adapter" + n};
+    }
+    s.Profiles[1].Name = QStringLiteral("Office, 2nd floor");
+    s.Profiles[2].Name = QStringLiteral("Büro Zürich");
+    s.TermsAccepted = true;
+    s.DhcpPrimaryDNS = QStringLiteral("DHCP");
+    s.DhcpSecondaryDNS = QStringLiteral("DHCP");
+    s.DhcpPrimaryWINS = QStringLiteral("198.51.100.1");
+    s.DhcpSecondaryWINS = QStringLiteral("198.51.100.2");
+    s.DNSViaDHCP = true;
+    s.WINSViaDHCP = false;
+    s.DhcpAdapterCaption = QStringLiteral("dhcp adapter");
+    return s;
+}
+
+QByteArray linesOf(int count, const QByteArray& text = {}) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += text + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestSettingsLines : public QObject {
+    Q_OBJECT
+private slots:
+    // Values on lines 1-9 of each block, 40 and 121-129 (127 repeating 9); every other line empty.
+    void layout() {
+        const QStringList lines = settingsLines(sample());
+        QCOMPARE(lines.size(), 129);
+        const QStringList fields = {"ip", "mask", "gw", "dns1-", "dns2-", "wins1-", "wins2-", "name", "adapter"};
+        QStringList expected(129);
+        for (int k = 1; k <= 6; ++k)
+            for (int f = 0; f < 9; ++f)
+                expected[20 * (k - 1) + f] = fields[f] + QString::number(k);
+        expected[27] = QStringLiteral("Office, 2nd floor");
+        expected[47] = QStringLiteral("Büro Zürich");
+        expected[39] = QStringLiteral("1");
+        const QStringList dhcp = {"DHCP", "DHCP", "198.51.100.1", "198.51.100.2", "1", "0", "adapter1", "",
+                                  "dhcp adapter"};
+        for (int i = 0; i < dhcp.size(); ++i)
+            expected[120 + i] = dhcp[i];
+        for (int line = 1; line <= 129; ++line)
+            QVERIFY2(lines[line - 1] == expected[line - 1], qPrintable(QString::number(line)));
+    }
+
+    void bytesRoundTrip() {
+        const StoredSettings s = sample();
+        const EncodedSettings encoded = encodeSettingsFile(settingsLines(s));
+        QVERIFY(encoded.error.isEmpty());
+        QVERIFY(encoded.bytes.endsWith("dhcp adapter\r\n"));
+        QCOMPARE(encoded.bytes.count("\r\n"), 129);
+        QCOMPARE(encoded.bytes.count('\n'), 129);
+        QVERIFY(!encoded.bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(encoded.bytes.contains(QStringLiteral("Büro Zürich").toLocal8Bit()));
+
+        const DecodedSettings decoded = decodeSettingsFile(encoded.bytes);
+        QCOMPARE(decoded.fault, SettingsFault::None);
+        StoredSettings back = storedSettings(decoded.lines);
+        QCOMPARE(back.RepeatedAdapterCaption, QStringLiteral("adapter1"));
+        QVERIFY(!back.UseRepeatedAdapter);
+        back.RepeatedAdapterCaption.clear();
+        QCOMPARE(back, s);
+    }
+
+    void decoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SettingsFault>("fault");
+        const QByteArray full = linesOf(129, "x, y");
+        QTest::newRow("129 lines with commas") << full << SettingsFault::None;
+        QTest::newRow("last line without CR LF") << full.chopped(2) << SettingsFault::None;
+        QTest::newRow("empty") << QByteArray() << SettingsFault::WrongLineCount;
+        QTest::newRow("128 lines") << linesOf(128) << SettingsFault::WrongLineCount;
+        QTest::newRow("130 lines") << linesOf(130) << SettingsFault::WrongLineCount;
+        QTest::newRow("129 and an empty 130th") << full + "\r\n" << SettingsFault::WrongLineCount;
+        QTest::newRow("LF line ends") << QByteArray(full).replace("\r\n", "\n") << SettingsFault::BadLineEnd;
+        QTest::newRow("lone CR") << "a\rb" + linesOf(129) << SettingsFault::BadLineEnd;
+        QTest::newRow("NUL") << QByteArray(full).replace(0, 1, QByteArray(1, '\0')) << SettingsFault::NotText;
+        QTest::newRow("invalid encoding") << "\xff\xfe\x80" + full << SettingsFault::NotText;
+        QTest::newRow("huge") << linesOf(129, QByteArray(SettingsMaxBytes / 129 + 1, 'a'))
+                              << SettingsFault::TooLarge;
+    }
+    void decoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(SettingsFault, fault);
+        const DecodedSettings decoded = decodeSettingsFile(bytes);
+        QCOMPARE(decoded.fault, fault);
+        if (fault == SettingsFault::None)
+            QCOMPARE(decoded.lines.size(), 129);
+    }
+
+    void checkStates_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("state"); // -1: not a state
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("1") << "1" << 1;
+        for (const char* other : {"", " 1", "1 ", "2", "-1", "01", "yes"})
+            QTest::newRow(other) << QString::fromLatin1(other) << -1;
+    }
+    void checkStates() {
+        QFETCH(QString, line);
+        QFETCH(int, state);
+        const std::optional<bool> parsed = checkStateFromLine(line);
+        QCOMPARE(parsed ? int(*parsed) : -1, state);
+    }
+
+    // Korvo must never write a file it would reject itself.
+    void refusesWhatWouldNotReadBack_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("LF") << "a\nb";
+        QTest::newRow("CR") << "a\rb";
+        QTest::newRow("NUL") << QString(QChar(0)) + "b";
+        QTest::newRow("unencodable") << QString(QChar(0xD800));
+    }
+    void refusesWhatWouldNotReadBack() {
+        QFETCH(QString, value);
+        StoredSettings s = sample();
+        s.Profiles[4].Gateway = value;
+        QVERIFY(!encodeSettingsFile(settingsLines(s)).error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsLines)
+#include "test_settings_lines.moc"

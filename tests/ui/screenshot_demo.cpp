@@ -1,0 +1,64 @@
+// Shows the main window with demo profiles and three demo adapters, for the
+// screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
+//   korvo_screenshot_demo [main|settings|dhcp]
+#include "ui/Form1.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
+
+    testing::TestEnvironment env;
+    env.service->adapters = {{"enp0s31f6", {}, {}},
+                             {"enx00e04c68a1b2", {}, {}},
+                             {"wlp0s20f3", {}, {}}};
+    Form1 form(env.make());
+    form.EnumerateAdapters();
+
+    struct Demo {
+        const char* name;
+        const char* ip;
+        const char* mask;
+        const char* gateway;
+        const char* dns;
+        int adapter;
+    };
+    const Demo demos[] = {
+        {"Office LAN", "192.0.2.25", "255.255.255.0", "192.0.2.1", "192.0.2.53", 0},
+        {"Lab bench", "198.51.100.40", "255.255.255.0", "198.51.100.1", "198.51.100.1", 1},
+        {"Test rack", "203.0.113.7", "255.255.255.128", "203.0.113.1", "203.0.113.2", 0},
+        {"Home Wi-Fi", "192.0.2.140", "255.255.255.0", "192.0.2.129", "192.0.2.129", 2},
+        {"-", "", "", "", "", -1},
+        {"-", "", "", "", "", -1},
+    };
+    for (int t = 0; t < DhcpTab; ++t) {
+        const Demo& d = demos[t];
+        const TabControls tab = tabControls(form, t);
+        tab.Name->setText(QString::fromLatin1(d.name));
+        tab.IPAddress->setText(QString::fromLatin1(d.ip));
+        tab.SubnetMask->setText(QString::fromLatin1(d.mask));
+        tab.Gateway->setText(QString::fromLatin1(d.gateway));
+        tab.PrimaryDNS->setText(QString::fromLatin1(d.dns));
+        if (d.adapter >= 0)
+            tab.Adapters->setCurrentRow(d.adapter);
+    }
+    tabControls(form, DhcpTab).Adapters->setCurrentRow(2);
+    for (int t = 0; t < DhcpTab; ++t) // as start-up's last step does
+        tabControls(form, t).Apply->setText(tabControls(form, t).Name->text());
+
+    if (view == QLatin1String("settings") || view == QLatin1String("dhcp"))
+        control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
+    if (view == QLatin1String("dhcp"))
+        control<QTabWidget>(form, "SSTab2")->setCurrentIndex(DhcpTab);
+    form.show();
+    return QApplication::exec();
+}

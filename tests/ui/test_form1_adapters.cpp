@@ -1,0 +1,104 @@
+// Listing the adapters at start-up and putting saved adapters back, against the recording fake.
+#include "ui/Form1.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QListWidget>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+QStringList selected(const QListWidget* list) {
+    QStringList out;
+    for (const QListWidgetItem* item : list->selectedItems())
+        out << QStringLiteral("%1:%2").arg(list->row(item)).arg(item->text());
+    return out;
+}
+
+std::vector<std::string> expectedCalls() {
+    return {"connect list", "list adapters"};
+}
+
+} // namespace
+
+class TestForm1Adapters : public QObject {
+    Q_OBJECT
+private slots:
+    void threeAdaptersFillEveryList() {
+        testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
+        Form1 form(env.make());
+        form.EnumerateAdapters();
+
+        QCOMPARE(env.service->calls, expectedCalls()); // one connection, one listing for all seven lists
+        for (int t = 0; t < TabCount; ++t) {
+            QCOMPARE(testing::listTexts(tabControls(form, t).Adapters), (QStringList{"A", "B", "C"}));
+            QVERIFY(tabControls(form, t).Adapters->selectedItems().isEmpty());
+            QCOMPARE(form.TabAdapterCaption(t), QString());
+        }
+    }
+
+    void serviceDown_data() {
+        QTest::addColumn<bool>("failConnect");
+        QTest::addColumn<bool>("failListing");
+        QTest::newRow("connection refused") << true << false;
+        QTest::newRow("listing fails") << false << true;
+    }
+    void serviceDown() {
+        QFETCH(bool, failConnect);
+        QFETCH(bool, failListing);
+        testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}};
+        env.service->failConnect = failConnect;
+        env.service->failListing = failListing;
+        Form1 form(env.make());
+        form.EnumerateAdapters();
+        form.RestoreSavedAdapter(0, QStringLiteral("B"));
+
+        // A failed enumeration lists nothing, and no saved adapter either.
+        for (int t = 0; t < TabCount; ++t)
+            QCOMPARE(tabControls(form, t).Adapters->count(), 0);
+        QCOMPARE(form.TabAdapterCaption(0), QString());
+        QVERIFY(env.messages.isEmpty());
+    }
+
+    void restoreWithoutAdapters() {
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        form.EnumerateAdapters();
+        form.RestoreSavedAdapter(DhcpTab, QStringLiteral("B"));
+
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List7")), QStringList{"B"});
+        QCOMPARE(selected(control<QListWidget>(form, "List7")), QStringList{"0:B"});
+        QCOMPARE(form.TabAdapterCaption(DhcpTab), QStringLiteral("B"));
+        for (int t = 0; t < DhcpTab; ++t)
+            QCOMPARE(tabControls(form, t).Adapters->count(), 0);
+    }
+
+    // Loading can restore twice into List1: the second caption replaces the first.
+    void restoreTwiceIntoList1() {
+        testing::TestEnvironment env;
+        env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
+        Form1 form(env.make());
+        form.EnumerateAdapters();
+
+        form.RestoreSavedAdapter(0, QStringLiteral("B"));
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(selected(control<QListWidget>(form, "List1")), QStringList{"3:B"});
+        QCOMPARE(form.TabAdapterCaption(0), QStringLiteral("B"));
+
+        form.RestoreSavedAdapter(0, QStringLiteral("D"));
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "D"}));
+        QCOMPARE(selected(control<QListWidget>(form, "List1")), QStringList{"3:D"});
+        QCOMPARE(form.TabAdapterCaption(0), QStringLiteral("D"));
+
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List2")), (QStringList{"A", "B", "C"}));
+        QVERIFY(control<QListWidget>(form, "List2")->selectedItems().isEmpty());
+        QCOMPARE(form.TabAdapterCaption(1), QString());
+    }
+};
+
+QTEST_MAIN(TestForm1Adapters)
+#include "test_form1_adapters.moc"

@@ -1,0 +1,192 @@
+// The main window as it stands before any settings are loaded: texts, states,
+// keyboard order and the help key.
+#include "ui/Form1.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+// The control that owns the focus: a tab control's tab strip counts as the control.
+QString focusOwner() {
+    static const QRegularExpression control(QStringLiteral("^(SSTab|Command|Text|List|Check)\\d+$"));
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (control.match(w->objectName()).hasMatch())
+            return w->objectName();
+    return QStringLiteral("(none)");
+}
+
+} // namespace
+
+class TestForm1Layout : public QObject {
+    Q_OBJECT
+private slots:
+    void window() {
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Korvo  Version 2.0"));
+        QCOMPARE(form.size(), QSize(745, 399));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        const Qt::WindowFlags flags = form.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::Tool)); // keeps its taskbar entry
+
+        QCOMPARE(control<QTabWidget>(form, "SSTab1")->currentIndex(), 0);
+        QCOMPARE(control<QTabWidget>(form, "SSTab1")->tabText(0), QStringLiteral("Main"));
+        QCOMPARE(control<QTabWidget>(form, "SSTab1")->tabText(1), QStringLiteral("Settings"));
+        const QStringList tabs = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5", "Profile 6", "DHCP"};
+        QCOMPARE(control<QTabWidget>(form, "SSTab2")->count(), tabs.size());
+        for (int i = 0; i < tabs.size(); ++i) {
+            QCOMPARE(control<QTabWidget>(form, "SSTab2")->tabText(i), tabs[i]);
+            QVERIFY(control<QTabWidget>(form, "SSTab2")->isTabEnabled(i));
+        }
+        QCOMPARE(control<QTabWidget>(form, "SSTab2")->currentIndex(), 0);
+
+        for (int t = 0; t < TabCount; ++t) {
+            QCOMPARE(tabControls(form, t).Apply->text(), t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"));
+            QCOMPARE(tabControls(form, t).Apply->toolTip(), QStringLiteral("Click this button to use these settings"));
+            QCOMPARE(tabControls(form, t).Adapters->count(), 0);
+            QCOMPARE(tabControls(form, t).Adapters->selectionMode(), QAbstractItemView::SingleSelection);
+            if (t != DhcpTab)
+                QCOMPARE(tabControls(form, t).Name->maxLength(), 32767); // a long loaded name stays whole
+        }
+        QCOMPARE(control<QPushButton>(form, "Command7")->text(), QStringLiteral("Save Settings"));
+        QCOMPARE(control<QPushButton>(form, "Command9")->text(), QStringLiteral("Minimise"));
+        QCOMPARE(control<QPushButton>(form, "Command10")->text(), QStringLiteral("Exit"));
+        QVERIFY(!control<QCheckBox>(form, "Check1")->isChecked());
+        QVERIFY(!control<QCheckBox>(form, "Check1")->isVisibleTo(&form));
+        QCOMPARE(control<QCheckBox>(form, "Check1")->focusPolicy(), Qt::NoFocus);
+        QVERIFY(control<QCheckBox>(form, "Check2")->isChecked() && control<QCheckBox>(form, "Check3")->isChecked());
+    }
+
+    // Text, enabled, read-only of every address, name and DHCP box before loading.
+    void initialBoxes() {
+        struct Box {
+            int number;
+            const char* text;
+            bool locked = false; // disabled and read-only
+        };
+        QList<Box> boxes = {{1, "192.168.1.10"}, {2, "255.255.255.0"}, {3, "192.168.1.1"},
+                            {27, "192.168.1.1"}, {19, "Network 1"},    {57, "DHCP"}};
+        for (int n : {28, 29, 51, 4, 5, 6, 30, 31, 32, 52, 18, 44, 56})
+            boxes.append({n, ""});
+        for (int n = 20; n <= 24; ++n)
+            boxes.append({n, "-"});
+        for (int n = 45; n <= 50; ++n)
+            boxes.append({n, "DHCP", true});
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        for (const Box& b : boxes) {
+            const QString name = QStringLiteral("Text%1").arg(b.number);
+            auto* box = form.findChild<QLineEdit*>(name);
+            QVERIFY2(box, qPrintable(name));
+            QCOMPARE(box->text(), QString::fromUtf8(b.text));
+            QVERIFY2(box->isEnabled() != b.locked && box->isReadOnly() == b.locked, qPrintable(name));
+        }
+    }
+
+    void keyboardOrder_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("profileTab");
+        QTest::addColumn<bool>("clearDhcpBoxes");
+        QTest::addColumn<QStringList>("stops");
+        const QStringList bottom = {"Command9", "Command10"};
+        QTest::newRow("Main") << 0 << 0 << false
+                              << (QStringList{"SSTab1", "Command1", "Command2", "Command3", "Command4", "Command5",
+                                              "Command6", "Command8"} + bottom + QStringList{"SSTab1"});
+        QTest::newRow("Profile 1") << 1 << 0 << false
+                                   << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                                       QStringList{"Text1", "Text2", "Text3", "Text27", "Text28", "Text29", "Text51",
+                                                   "List1", "Text19", "Command7", "SSTab1"});
+        QTest::newRow("Profile 4") << 1 << 3 << false
+                                   << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                                       QStringList{"Text10", "Text11", "Text12", "Text36", "Text37", "Text38",
+                                                   "Text54", "List4", "Text22", "Command7", "SSTab1"});
+        QTest::newRow("DHCP at start") << 1 << 6 << false
+                                       << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                                           QStringList{"Check2", "Check3", "Text57", "List7", "Command7", "SSTab1"});
+        QTest::newRow("DHCP, both cleared")
+            << 1 << 6 << true
+            << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                QStringList{"Check2", "Check3", "Text48", "Text49", "Text50", "Text57", "List7", "Command7", "SSTab1"});
+    }
+    void keyboardOrder() {
+        QFETCH(int, page);
+        QFETCH(int, profileTab);
+        QFETCH(bool, clearDhcpBoxes);
+        QFETCH(QStringList, stops);
+        testing::TestEnvironment env;
+        Form1 form(env.make());
+        control<QTabWidget>(form, "SSTab1")->setCurrentIndex(page);
+        control<QTabWidget>(form, "SSTab2")->setCurrentIndex(profileTab);
+        if (clearDhcpBoxes) {
+            control<QCheckBox>(form, "Check2")->setChecked(false);
+            control<QCheckBox>(form, "Check3")->setChecked(false);
+        }
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        control<QTabWidget>(form, "SSTab1")->setFocus(Qt::TabFocusReason);
+
+        QStringList visited = {focusOwner()};
+        for (qsizetype i = 1; i < stops.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focusOwner();
+        }
+        QCOMPARE(visited, stops);
+    }
+
+    void helpKey_data() {
+        QTest::addColumn<bool>("filePresent");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("openAttempts");
+        QTest::addColumn<QString>("messageContains");
+        QTest::newRow("opens") << true << true << 1 << QString();
+        QTest::newRow("file missing") << false << true << 0 << "KorvoHelp.chm";
+        QTest::newRow("no viewer") << true << false << 1 << "KorvoHelp.chm";
+    }
+    void helpKey() {
+        QFETCH(bool, filePresent);
+        QFETCH(bool, opens);
+        QFETCH(int, openAttempts);
+        QFETCH(QString, messageContains);
+        testing::TestEnvironment env;
+        env.documentOpens = opens;
+        const QString path = QDir(env.folder.path()).filePath(QStringLiteral("KorvoHelp.chm"));
+        if (filePresent) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        Form1 form(env.make());
+        control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        control<QLineEdit>(form, "Text19")->setFocus();
+        QTest::keyClick(control<QLineEdit>(form, "Text19"), Qt::Key_F1); // a box with the focus passes F1 on
+
+        QCOMPARE(env.openedDocuments.size(), openAttempts);
+        if (openAttempts)
+            QCOMPARE(env.openedDocuments.first(), path);
+        if (messageContains.isEmpty()) {
+            QVERIFY(env.messages.isEmpty());
+        } else {
+            QCOMPARE(env.messages.size(), 1);
+            QVERIFY2(env.messages.first().contains(messageContains), qPrintable(env.messages.first()));
+        }
+    }
+};
+
+QTEST_MAIN(TestForm1Layout)
+#include "test_form1_layout.moc"

@@ -1,0 +1,167 @@
+#include "ui/Form1.h"
+#include "ui/Form4.h"
+#include "tests/ui/ApplyHarness.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString Names = QStringLiteral(
+    "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS\r");
+
+QString shown(QString text) { return text.replace(u'\r', u'\n'); }
+
+// Lets a test look at the windows at the moment the service is first contacted.
+class ProbeConnector : public platform::ServiceConnector {
+public:
+    std::shared_ptr<RecordingService> inner;
+    std::function<void()> probe;
+    std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override {
+        probe();
+        return inner->connect(purpose);
+    }
+};
+
+// Records what Form4's Label2 showed each time it was really painted.
+class PaintRecorder : public QObject {
+public:
+    QStringList painted;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (event->type() == QEvent::Paint && label && label->objectName() == QLatin1String("Label2") &&
+            label->window()->objectName() == QLatin1String("Form4"))
+            painted << label->text();
+        return false;
+    }
+};
+
+} // namespace
+
+class TestForm4 : public QObject {
+    Q_OBJECT
+private slots:
+    void workingStateIsPaintedBeforeTheService() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        auto probe = std::make_shared<ProbeConnector>();
+        probe->inner = env.service;
+        Form1Environment made = env.make();
+        made.connector = probe;
+        Form1 form(std::move(made));
+        form.show();
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        PaintRecorder recorder;
+        qApp->installEventFilter(&recorder);
+        bool checked = false;
+        probe->probe = [&] {
+            Form4* w = form.ApplyingWindow();
+            QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
+            QVERIFY(!w->parentWidget());
+            QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
+            QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() && control<PictureBox>(*w, "Picture2")->isHidden());
+            QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
+            QVERIFY(control<QLabel>(*w, "Label1")->isVisible() && control<QLabel>(*w, "Label2")->isVisible() && !control<QPushButton>(*w, "Command1")->isVisible());
+            QCOMPARE(control<QLabel>(*w, "Label1")->text(), QStringLiteral("This configuration is being applied."));
+            QVERIFY(control<QLabel>(*w, "Label3")->text().isEmpty() && control<PictureBox>(*w, "Picture3")->picture().isNull());
+            QCOMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
+            checked = true;
+        };
+        QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        qApp->removeEventFilter(&recorder);
+        QVERIFY(checked);
+    }
+
+    void outcomes_data() {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("label3");
+        QTest::addColumn<QString>("label4");
+        QTest::addColumn<bool>("tick");
+        const QString values = "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r";
+        QTest::newRow("applied") << "192.0.2.10" << "Configuration Applied"
+                                 << "The IP configuration for the following interface has been changed \r\r"
+                                    "-Wired connection 1-\r\r" + Names + " "
+                                 << values << true;
+        QTest::newRow("invalid") << " 192.0.2.255" << "Configuration Error!"
+                                 << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" +
+                                        Names + "\rA valid IP address is required\r"
+                                 << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
+        QTest::newRow("service error") << "192.0.2.11" << "Error Applying Configuration"
+                                       << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
+                                          "The address was refused (code 66: invalid subnet mask)."
+                                       << "" << false;
+    }
+    void outcomes() {
+        QFETCH(QString, ip);
+        QFETCH(QString, caption);
+        QFETCH(QString, label3);
+        QFETCH(QString, label4);
+        QFETCH(bool, tick);
+        TestEnvironment env;
+        env.service->adapters.push_back({"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
+        Form1 form(env.make());
+        form.show();
+        fillTab(form, 3, {ip, "255.255.255.0", "192.0.2.1", "198.51.100.1"});
+        chooseAdapter(form, 3, QStringLiteral("Wired connection 1"));
+        QTest::mouseClick(control<QPushButton>(form, "Command4"), Qt::LeftButton);
+
+        Form4* w = form.ApplyingWindow();
+        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(w->outcome().ResultText, label3);
+        QCOMPARE(control<QLabel>(*w, "Label3")->text(), shown(label3));
+        QVERIFY(control<QLabel>(*w, "Label3")->isVisible());
+        QCOMPARE(control<QLabel>(*w, "Label4")->text(), shown(label4));
+        QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !label4.isEmpty());
+        if (!label4.isEmpty()) {
+            QCOMPARE(w->outcome().ResultValues, label4);
+            // Each value level with its name: no name line wrapped, the IP beside "IP Address".
+            const int line = QFontMetrics(control<QLabel>(*w, "Label3")->font()).lineSpacing();
+            QVERIFY(control<QLabel>(*w, "Label3")->width() >= control<QLabel>(*w, "Label3")->sizeHint().width() && !control<QLabel>(*w, "Label3")->wordWrap());
+            QCOMPARE(control<QLabel>(*w, "Label4")->y() + line, control<QLabel>(*w, "Label3")->y() + 4 * line);
+        }
+        QVERIFY(!control<QLabel>(*w, "Label1")->isVisible() && !control<QLabel>(*w, "Label2")->isVisible());
+        if (tick)
+            QVERIFY(control<QLabel>(*w, "Label1")->text().isEmpty() && control<QLabel>(*w, "Label2")->text().isEmpty());
+        QCOMPARE(control<PictureBox>(*w, "Picture3")->picture().cacheKey(),
+                 control<PictureBox>(*w, tick ? "Picture1" : "Picture2")->picture().cacheKey());
+        QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible() && !form.isEnabled());
+    }
+
+    void okHidesAndCloseUnloads() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        Form1 form(env.make());
+        form.show();
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        QPointer<Form4> first = form.ApplyingWindow();
+        QTest::mouseClick(control<QPushButton>(*first, "Command1"), Qt::LeftButton);
+        QVERIFY(first && !first->isVisible());
+        QVERIFY(form.isEnabled());
+        QTRY_VERIFY(form.isActiveWindow());
+
+        QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        QCOMPARE(form.ApplyingWindow(), first.data()); // hidden, not unloaded
+        first->setEnabled(false);
+        QVERIFY(!first->close()); // a disabled window ignores its close box
+        first->setEnabled(true);
+        QVERIFY(first->close());
+        QVERIFY(form.isEnabled());
+        // The next apply makes a new window even before the closed one is deleted.
+        control<QLineEdit>(form, "Text1")->setText(QStringLiteral("x"));
+        QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        QVERIFY(form.ApplyingWindow());
+        QVERIFY(form.ApplyingWindow() != first.data());
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
+        QTRY_VERIFY(!first);
+    }
+};
+
+QTEST_MAIN(TestForm4)
+#include "test_form4.moc"

@@ -1,0 +1,258 @@
+#include "ui/Form1.h"
+#include "core/SettingsLines.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+const QString CorruptMessage = QStringLiteral("Woops|Error while reading the ini file, it may be corrupt.");
+
+// Address, name and DHCP boxes with the line each is stored on.
+const QList<QPair<const char*, int>> StoredBoxes = {
+    {"Text1", 1},   {"Text2", 2},   {"Text3", 3},    {"Text27", 4},   {"Text28", 5},   {"Text29", 6},
+    {"Text51", 7},  {"Text19", 8},  {"Text4", 21},   {"Text5", 22},   {"Text6", 23},   {"Text30", 24},
+    {"Text31", 25}, {"Text32", 26}, {"Text52", 27},  {"Text20", 28},  {"Text7", 41},   {"Text8", 42},
+    {"Text9", 43},  {"Text33", 44}, {"Text34", 45},  {"Text35", 46},  {"Text53", 47},  {"Text21", 48},
+    {"Text10", 61}, {"Text11", 62}, {"Text12", 63},  {"Text36", 64},  {"Text37", 65},  {"Text38", 66},
+    {"Text54", 67}, {"Text22", 68}, {"Text13", 81},  {"Text14", 82},  {"Text15", 83},  {"Text39", 84},
+    {"Text40", 85}, {"Text41", 86}, {"Text55", 87},  {"Text23", 88},  {"Text16", 101}, {"Text17", 102},
+    {"Text18", 103}, {"Text42", 104}, {"Text43", 105}, {"Text44", 106}, {"Text56", 107}, {"Text24", 108},
+    {"Text48", 121}, {"Text49", 122}, {"Text50", 123}, {"Text57", 124}};
+
+QLineEdit* box(Form1& form, const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
+
+QString selected(const QListWidget* list) {
+    return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
+}
+
+struct Fixture {
+    testing::TestEnvironment env;
+    Fixture() { env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}}; }
+    QString path() const { return env.folder.filePath(QStringLiteral("Korvo.ini")); }
+    void write(const QByteArray& bytes) {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void write(const QStringList& lines) { write(encodeSettingsFile(lines).bytes); }
+    QByteArray bytes() const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList lines() const { return decodeSettingsFile(bytes()).lines; }
+};
+
+// A valid file written by a default window, then edited.
+QStringList defaultLines() {
+    testing::TestEnvironment env;
+    Form1 form(env.make());
+    control<QPushButton>(form, "Command7")->click();
+    QFile file(env.folder.filePath(QStringLiteral("Korvo.ini")));
+    return file.open(QIODevice::ReadOnly) ? decodeSettingsFile(file.readAll()).lines : QStringList();
+}
+
+} // namespace
+
+class TestSettingsForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    // Every box goes to its own line and comes back from it, commas and non-ASCII included.
+    void boxesRoundTrip() {
+        Fixture f;
+        {
+            Form1 form(f.env.make());
+            for (const auto& [name, line] : StoredBoxes)
+                box(form, name)->setText(QStringLiteral("v%1, Zürich").arg(line));
+            control<QPushButton>(form, "Command7")->click();
+            QVERIFY(f.env.messages.isEmpty());
+        }
+        const QStringList lines = f.lines();
+        QCOMPARE(lines.size(), 129);
+        for (const auto& [name, line] : StoredBoxes)
+            QCOMPARE(lines[line - 1], QStringLiteral("v%1, Zürich").arg(line));
+
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QVERIFY(f.env.messages.isEmpty());
+        QVERIFY(!form.TermsWindow());
+        for (const auto& [name, line] : StoredBoxes)
+            QCOMPARE(box(form, name)->text(), QStringLiteral("v%1, Zürich").arg(line));
+        QCOMPARE(control<QPushButton>(form, "Command2")->text(), QStringLiteral("v28, Zürich"));
+    }
+
+    void flagsRoundTrip_data() {
+        QTest::addColumn<bool>("terms");
+        QTest::addColumn<bool>("dns");
+        QTest::addColumn<bool>("wins");
+        // Complementary rows: a line that is always written the same, or two swapped lines, fail one.
+        QTest::newRow("terms, WINS") << true << false << true;
+        QTest::newRow("DNS") << false << true << false;
+    }
+    void flagsRoundTrip() {
+        QFETCH(bool, terms);
+        QFETCH(bool, dns);
+        QFETCH(bool, wins);
+        Fixture f;
+        {
+            Form1 form(f.env.make());
+            control<QCheckBox>(form, "Check1")->setChecked(terms);
+            control<QCheckBox>(form, "Check2")->setChecked(dns);
+            control<QCheckBox>(form, "Check3")->setChecked(wins);
+            control<QPushButton>(form, "Command7")->click();
+        }
+        QCOMPARE(f.lines()[39], terms ? "1" : "0");
+        QCOMPARE(f.lines()[124], dns ? "1" : "0");
+        QCOMPARE(f.lines()[125], wins ? "1" : "0");
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QCOMPARE(control<QCheckBox>(form, "Check1")->isChecked(), terms);
+        QCOMPARE(control<QCheckBox>(form, "Check2")->isChecked(), dns);
+        QCOMPARE(control<QCheckBox>(form, "Check3")->isChecked(), wins);
+        QCOMPARE(control<QLineEdit>(form, "Text48")->isEnabled(), !dns);
+        QCOMPARE(control<QLineEdit>(form, "Text57")->isReadOnly(), wins);
+    }
+
+    // The saved adapter is added after the listed ones and selected; an empty line adds nothing.
+    void adaptersRoundTrip() {
+        Fixture f;
+        {
+            Form1 form(f.env.make());
+            form.EnumerateAdapters();
+            control<QListWidget>(form, "List1")->setCurrentRow(1);
+            control<QListWidget>(form, "List7")->setCurrentRow(2);
+            control<QPushButton>(form, "Command7")->click();
+        }
+        QCOMPARE(f.lines()[8], "B");
+        QCOMPARE(f.lines()[126], "B");
+        QCOMPARE(f.lines()[28], "");
+        QCOMPARE(f.lines()[128], "C");
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(control<QListWidget>(form, "List1")->currentRow(), 3);
+        QCOMPARE(form.TabAdapterCaption(0), "B");
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List2")), (QStringList{"A", "B", "C"}));
+        QCOMPARE(selected(control<QListWidget>(form, "List2")), "");
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List7")), (QStringList{"A", "B", "C", "C"}));
+        QCOMPARE(form.TabAdapterCaption(DhcpTab), "C");
+    }
+
+    void gonAdapterAndLine128() {
+        Fixture f;
+        QStringList lines = defaultLines();
+        lines[8] = QStringLiteral("D");
+        lines[126] = QStringLiteral("B");
+        lines[127] = QStringLiteral("1");
+        f.write(lines);
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(selected(control<QListWidget>(form, "List1")), "B");
+        QCOMPARE(form.TabAdapterCaption(0), "B");
+    }
+
+    void ignoredLinesAndBadCheckLines() {
+        Fixture f;
+        QStringList lines = defaultLines();
+        for (int line : {10, 19, 20, 30, 39, 50, 60, 70, 80, 90, 100, 110, 120})
+            lines[line - 1] = QStringLiteral("junk");
+        lines[4] = QStringLiteral("192.0.2.53");
+        lines[124] = QStringLiteral("x"); // not a number: Check2 stays as it is
+        lines[125] = QStringLiteral("0");
+        f.write(lines);
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QVERIFY(f.env.messages.isEmpty());
+        QCOMPARE(control<QLineEdit>(form, "Text28")->text(), "192.0.2.53");
+        QVERIFY(control<QCheckBox>(form, "Check2")->isChecked());
+        QVERIFY(!control<QCheckBox>(form, "Check3")->isChecked());
+        QVERIFY(control<QLineEdit>(form, "Text50")->isEnabled());
+    }
+
+    // Loading remembers the DHCP boxes' values for the check boxes' reactions.
+    void rememberedValues() {
+        Fixture f;
+        QStringList lines = defaultLines();
+        lines[120] = lines[121] = QStringLiteral("DHCP");
+        lines[122] = QStringLiteral("198.51.100.7");
+        lines[123] = QStringLiteral("198.51.100.8");
+        lines[124] = QStringLiteral("1");
+        lines[125] = QStringLiteral("0");
+        f.write(lines);
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QCOMPARE(control<QLineEdit>(form, "Text57")->text(), "198.51.100.8"); // cleared Check3 shows it
+        QVERIFY(!control<QLineEdit>(form, "Text49")->isEnabled() && control<QLineEdit>(form, "Text49")->isReadOnly());
+        QCOMPARE(control<QLineEdit>(form, "Text50")->text(), "198.51.100.7");
+        QVERIFY(control<QLineEdit>(form, "Text57")->isEnabled() && !control<QLineEdit>(form, "Text57")->isReadOnly());
+        control<QCheckBox>(form, "Check2")->setChecked(false); // a loaded "DHCP" does not come back as an address
+        QCOMPARE(control<QLineEdit>(form, "Text48")->text(), "");
+        control<QCheckBox>(form, "Check3")->setChecked(true);
+        control<QCheckBox>(form, "Check3")->setChecked(false);
+        QCOMPARE(control<QLineEdit>(form, "Text57")->text(), "198.51.100.8");
+    }
+
+    void rejected_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray valid = encodeSettingsFile(defaultLines()).bytes;
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("128 lines") << valid.left(valid.lastIndexOf("\r\n", valid.size() - 3) + 2);
+        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10).repeated(50);
+        QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'a');
+    }
+    void rejected() {
+        QFETCH(QByteArray, bytes);
+        Fixture f;
+        f.write(bytes);
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QCOMPARE(f.env.messages, QStringList{CorruptMessage});
+        QVERIFY(!form.TermsWindow());
+        QCOMPARE(control<QLineEdit>(form, "Text1")->text(), "192.168.1.10");
+        QCOMPARE(control<QPushButton>(form, "Command1")->text(), "Network 1");
+        QCOMPARE(f.bytes(), bytes);
+    }
+
+    // A failed save names the file and the reason and changes neither window nor file.
+    void failedSave() {
+        Fixture f;
+        const QByteArray before = encodeSettingsFile(defaultLines()).bytes;
+        f.write(before);
+        Form1 form(f.env.make());
+        const QString big(30000, QLatin1Char('a'));
+        for (const auto& [name, line] : StoredBoxes.mid(0, 10))
+            box(form, name)->setText(big);
+        control<QPushButton>(form, "Command7")->click();
+        QCOMPARE(f.env.messages.size(), 1);
+        QVERIFY(f.env.messages[0].contains(QDir::toNativeSeparators(f.path())));
+        QVERIFY(f.env.messages[0].contains(QStringLiteral("KiB")));
+        QCOMPARE(f.bytes(), before);
+        QCOMPARE(control<QLineEdit>(form, "Text1")->text(), big);
+        QCOMPARE(QDir(f.env.folder.path()).entryList(QDir::Files), QStringList{"Korvo.ini"});
+    }
+
+    // Exists but is no readable file, and cannot be replaced either.
+    void directoryInPlaceOfTheFile() {
+        Fixture f;
+        QVERIFY(QDir(f.env.folder.path()).mkdir(QStringLiteral("Korvo.ini")));
+        Form1 form(f.env.make());
+        QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Rejected);
+        QCOMPARE(f.env.messages, QStringList{CorruptMessage});
+        control<QPushButton>(form, "Command7")->click();
+        QCOMPARE(f.env.messages.size(), 2);
+        QVERIFY(f.env.messages[1].contains(QDir::toNativeSeparators(f.path())));
+    }
+};
+
+QTEST_MAIN(TestSettingsForm1)
+#include "test_settings_form1.moc"

@@ -1,0 +1,476 @@
+#include "ui/Form1.h"
+
+#include "core/Applier.h"
+#include "core/SettingsFile.h"
+#include "core/Version.h"
+#include "platform/NetConfigService.h"
+#include "ui/Artwork.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWindow>
+#include <exception>
+
+namespace korvo {
+
+namespace {
+
+constexpr int ClientWidth = 745;
+constexpr int ClientHeight = 399;
+constexpr int BannerHeight = 24;
+constexpr int ButtonRowTop = ClientHeight - 8 - 33;
+
+const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command3", "Command4",
+                                               "Command5", "Command6", "Command8"};
+
+using art::place;
+
+// Boxes and lists on the pages; the painted faces do the rest.
+const char* const PageStyle = R"(
+QLineEdit {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px;
+    padding: 1px 2px; selection-background-color: #2a67d6; selection-color: white;
+}
+QLineEdit:hover { border-color: #9fb3d3; }
+QLineEdit:focus { border-color: #2a67d6; }
+QLineEdit:disabled { background: #edf0f5; color: #7f8a9e; border-color: #d5dbe5; }
+QListWidget {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px; outline: 0;
+    padding: 1px;
+}
+QListWidget:focus { border-color: #2a67d6; }
+QListWidget::item:hover { background: #e8f0fd; }
+QListWidget::item:selected { background: #2a67d6; color: white; }
+)";
+
+} // namespace
+
+
+namespace {
+
+// Paints the working state now: the service calls that follow block the window thread.
+void paintNow(Form4* window) {
+    // A window just shown is not exposed until the window system says so; wait for
+    // that without taking any user input (both windows are disabled meanwhile).
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    window->repaint();
+}
+
+} // namespace
+
+Form1::Form1(Form1Environment environment, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Env(std::move(environment)) {
+    setObjectName(QStringLiteral("Form1"));
+    buildLayout();
+    connectReactions();
+}
+
+Form1::~Form1() {
+    // Both are top-level windows without an owner; they go with the main window.
+    delete Terms;
+    delete Applying;
+}
+
+Form3* Form1::TermsWindow() const { return Terms; }
+Form4* Form1::ApplyingWindow() const { return Applying; }
+
+void Form1::buildLayout() {
+    setWindowTitle(QStringLiteral("Korvo  Version " KORVO_VERSION_MAJOR_MINOR));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    // Top strip: banner, help hint, glyphs.
+    place(new PicturePanel(PicturePanel::Kind::Banner, this), nullptr, 0, 0, ClientWidth, BannerHeight);
+    Label26 = place(new QLabel(QStringLiteral("Help (F1)"), this), "Label26", 10, 0, 90, BannerHeight);
+    art::setTextColor(Label26, art::OnHeader);
+    Picture10 = place(new PicturePanel(PicturePanel::Kind::MinimiseGlyph, this), "Picture10", ClientWidth - 50, 0,
+                      22, BannerHeight);
+    Picture9 = place(new PicturePanel(PicturePanel::Kind::CloseGlyph, this), "Picture9", ClientWidth - 26, 0, 22,
+                     BannerHeight);
+
+    SSTab1 = place(new PictureTabWidget(PictureTabWidget::Look::Header, this), "SSTab1", 0, BannerHeight,
+                   ClientWidth, ClientHeight - BannerHeight);
+    auto* mainPage = new QWidget;
+    auto* settingsPage = new QWidget;
+    SSTab1->addTab(mainPage, QStringLiteral("Main"));
+    SSTab1->addTab(settingsPage, QStringLiteral("Settings"));
+    // A page is what the page tabs leave of the tab control.
+    const int pageHeight = ClientHeight - BannerHeight - SSTab1->tabBar()->sizeHint().height();
+    // The bottom button row belongs to the window, so its top in page coordinates:
+    const int pageButtonRowTop = ButtonRowTop - (ClientHeight - pageHeight);
+
+    // "Main" page.
+    Picture1 = art::fillWith(mainPage, place(new PicturePanel(PicturePanel::Kind::MainPage, mainPage), "Picture1",
+                                             0, 0, ClientWidth, pageHeight));
+    for (int t = 0; t < TabCount; ++t) {
+        auto* button = place(new PictureButton(PictureButton::Face::Apply,
+                                               t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"),
+                                               mainPage),
+                             ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
+        button->setToolTip(QStringLiteral("Click this button to use these settings"));
+        ApplyButtons[static_cast<std::size_t>(t)] = button;
+    }
+
+    // "Settings" page.
+    Picture2 = art::fillWith(settingsPage, place(new PicturePanel(PicturePanel::Kind::SettingsPage, settingsPage),
+                                                 "Picture2", 0, 0, ClientWidth, pageHeight));
+    Picture11 =
+        place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
+    SSTab2 = place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
+    // Only the profile tabs hold text boxes and lists; a style sheet higher up would
+    // route every control of the window through the style sheet machinery.
+    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
+    Command7 = place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
+                     "Command7", 8, pageButtonRowTop, 89, 33);
+    Label27 = place(new QLabel(QStringLiteral("Revision " KORVO_VERSION), settingsPage), "Label27", 400,
+                    pageButtonRowTop, 140, 33);
+    Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    art::setTextColor(Label27, art::Slate);
+
+    for (int t = 0; t < TabCount; ++t) {
+        auto* page = new ProfileTab(t);
+        SSTab2->addTab(page, page->caption());
+        Tabs[static_cast<std::size_t>(t)] = page;
+    }
+
+    // Holds TermsAccepted; nobody sees or reaches it.
+    Check1 = new QCheckBox(QStringLiteral("EULA accepted"), tab(0));
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFocusPolicy(Qt::NoFocus);
+    Check1->setVisible(false);
+
+    // Bottom button row, above whichever page is shown.
+    Command9 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Minimise"), this), "Command9",
+                     ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
+    Command10 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Exit"), this), "Command10",
+                      ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
+
+    // Initial contents.
+    tab(0)->setProfile({QStringLiteral("192.168.1.10"), QStringLiteral("255.255.255.0"),
+                        QStringLiteral("192.168.1.1"), QStringLiteral("192.168.1.1"), {}, {}, {},
+                        QStringLiteral("Network 1"), {}});
+    for (int t = 1; t < DhcpTab; ++t)
+        tab(t)->setProfile({{}, {}, {}, {}, {}, {}, {}, QStringLiteral("-"), {}});
+
+    // Keyboard order: one chain through both pages; Qt skips what is hidden or disabled.
+    QList<QWidget*> order = {SSTab1, SSTab2};
+    for (QPushButton* button : ApplyButtons)
+        order << button;
+    order << Command9 << Command10;
+    for (int t = 0; t < TabCount; ++t)
+        order << tab(t)->keyboardOrder();
+    order << Command7;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    SSTab1->setCurrentIndex(0);
+    SSTab2->setCurrentIndex(0);
+}
+
+void Form1::connectReactions() {
+    for (int t = 0; t < TabCount; ++t) {
+        connect(tab(t), &ProfileTab::nameChanged, this, [this, t] { NameBox_Change(t); });
+        connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this, [this, t] {
+            if (t == DhcpTab)
+                Command8_Click();
+            else
+                ProfileCommand(t);
+        });
+    }
+    SSTab2->tabBar()->installEventFilter(this);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(static_cast<PicturePanel*>(Picture10), &PicturePanel::clicked, this, &Form1::Picture10_Click);
+    connect(static_cast<PicturePanel*>(Picture9), &PicturePanel::clicked, this, &Form1::Picture9_Click);
+}
+
+// ---- start-up ----
+
+// Each step that fails is passed over silently; only the settings file's
+// corrupt-file message can appear during start-up.
+void Form1::Form_Load() {
+    try {
+        EnumerateAdapters();
+    } catch (...) {
+    }
+
+    LoadOutcome outcome = LoadOutcome::Rejected;
+    try {
+        outcome = LoadSettings();
+    } catch (...) {
+    }
+    if (outcome == LoadOutcome::Missing) {
+        try {
+            OpenTermsWindow();
+        } catch (...) {
+        }
+    }
+
+    for (int t = 0; t < DhcpTab; ++t)
+        ApplyButtons[static_cast<std::size_t>(t)]->setText(tab(t)->profile().Name);
+}
+
+void Form1::Start() {
+    Form_Load();
+    // The terms window keeps the main window hidden until the user accepts.
+    if (!Terms || !Terms->isVisible()) {
+        show();
+        // Showing posts update and polish requests to every control, and the
+        // buttons' polish asks for a new layout, which climbs one control per
+        // round up to the tab controls. Handled after the first paint, they
+        // would paint the whole window a second time; handled now, they merge
+        // into the first.
+        for (int round = 0; round < 8; ++round)
+            for (const QEvent::Type type : {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
+                QCoreApplication::sendPostedEvents(nullptr, type);
+    }
+}
+
+// ---- adapter lists ----
+
+void Form1::EnumerateAdapters() {
+    ListedAdapterCount = 0;
+    EnumerationFailed = true;
+    if (!Env.connector)
+        return;
+
+    std::vector<std::unique_ptr<platform::Adapter>> adapters;
+    try {
+        const std::unique_ptr<platform::Service> service = Env.connector->connect(platform::Purpose::List);
+        if (!service)
+            return;
+        adapters = service->adapters();
+    } catch (const std::exception&) {
+        return; // no service, no lists, no message
+    }
+    EnumerationFailed = false;
+
+    for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
+        const QString caption = QString::fromStdString(adapter->caption());
+        for (ProfileTab* t : Tabs)
+            t->listAdapter(ListedAdapterCount, caption);
+        ++ListedAdapterCount;
+    }
+}
+
+void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
+    if (!EnumerationFailed)
+        tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
+}
+
+QString Form1::TabAdapterCaption(int tabIndex) const { return tab(tabIndex)->TabAdapterCaption(); }
+
+// ---- settings file ----
+
+QString Form1::SettingsPath() const { return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini"); }
+
+Form1::LoadOutcome Form1::LoadSettings() {
+    const SettingsFileRead read = readSettingsFile(SettingsPath());
+    if (read.outcome == SettingsFileRead::Outcome::Missing)
+        return LoadOutcome::Missing;
+    if (read.outcome == SettingsFileRead::Outcome::Rejected) {
+        Env.exclamation(this, QStringLiteral("Woops"),
+                        QStringLiteral("Error while reading the ini file, it may be corrupt."));
+        return LoadOutcome::Rejected;
+    }
+
+    // The order matters: boxes and lists run their reactions as they are set, and
+    // the check boxes' reactions use the remembered values stored just before.
+    const StoredSettings s = storedSettings(read.lines);
+    for (int t = 0; t < StoredProfileCount; ++t) {
+        const Profile& p = s.Profiles[static_cast<std::size_t>(t)];
+        tab(t)->setProfile(p);
+        if (!p.AdapterCaption.isEmpty())
+            RestoreSavedAdapter(t, p.AdapterCaption);
+        if (t == 1 && s.TermsAccepted)
+            Check1->setChecked(*s.TermsAccepted);
+    }
+
+    ProfileTab* dhcp = tab(DhcpTab);
+    dhcp->setProfile({{}, {}, {}, s.DhcpPrimaryDNS, s.DhcpSecondaryDNS, s.DhcpPrimaryWINS, s.DhcpSecondaryWINS, {},
+                      {}});
+    dhcp->setViaDhcp({s.DNSViaDHCP, s.WINSViaDHCP});
+
+    // The restore operation takes non-empty captions only.
+    if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty())
+        RestoreSavedAdapter(0, s.RepeatedAdapterCaption);
+    if (!s.DhcpAdapterCaption.isEmpty())
+        RestoreSavedAdapter(DhcpTab, s.DhcpAdapterCaption);
+    return LoadOutcome::Applied;
+}
+
+void Form1::Command7_Click() {
+    StoredSettings s;
+    for (int t = 0; t < StoredProfileCount; ++t) {
+        Profile p = tab(t)->profile();
+        // The file keeps the list's selected entry.
+        p.AdapterCaption = tab(t)->chosenAdapter();
+        s.Profiles[static_cast<std::size_t>(t)] = p;
+    }
+    s.TermsAccepted = Check1->checkState() == Qt::Checked;
+    const Profile dhcp = tab(DhcpTab)->profile();
+    s.DhcpPrimaryDNS = dhcp.PrimaryDNS;
+    s.DhcpSecondaryDNS = dhcp.SecondaryDNS;
+    s.DhcpPrimaryWINS = dhcp.PrimaryWINS;
+    s.DhcpSecondaryWINS = dhcp.SecondaryWINS;
+    const ProfileTab::ViaDhcp via = tab(DhcpTab)->viaDhcp();
+    s.DNSViaDHCP = via.DNS;
+    s.WINSViaDHCP = via.WINS;
+    s.DhcpAdapterCaption = tab(DhcpTab)->chosenAdapter();
+
+    const QString path = SettingsPath();
+    const QString failure = writeSettingsFile(path, settingsLines(s));
+    if (!failure.isEmpty())
+        Env.exclamation(this, QStringLiteral("Korvo"),
+                        QStringLiteral("The settings could not be saved to \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), failure));
+}
+
+// ---- terms ----
+
+void Form1::OpenTermsWindow() {
+    if (!Terms) {
+        Terms = new Form3;
+        connect(Terms, &Form3::accepted, this, &Form1::TermsAccepted);
+        connect(Terms, &Form3::declined, this, &Form1::TermsDeclined);
+    }
+    // The terms window holds the main window back until the user accepts.
+    hide();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        Terms->move(screen->availableGeometry().center() - Terms->rect().center());
+    Terms->show();
+}
+
+void Form1::TermsAccepted() {
+    Check1->setChecked(true);
+    Command7->click(); // the save, exactly as the user's click runs it
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+    setFocus();
+}
+
+void Form1::TermsDeclined() {
+    Check1->setChecked(false);
+    Env.terminate();
+}
+
+// ---- own reactions ----
+
+void Form1::NameBox_Change(int tabIndex) {
+    ApplyButtons[static_cast<std::size_t>(tabIndex)]->setText(tab(tabIndex)->profile().Name);
+}
+
+void Form1::SSTab2_GotFocus() {
+    QTabBar* captions = SSTab2->tabBar();
+    for (int i = 0; i < captions->count(); ++i)
+        captions->setTabTextColor(i, QColor(15, 0, 0));
+    // The third display setting of the original tab control has no counterpart here.
+    QFont font = captions->font();
+    font.setBold(false);
+    captions->setFont(font);
+}
+
+void Form1::Command9_Click() { showMinimized(); }
+void Form1::Picture10_Click() { showMinimized(); }
+void Form1::Command10_Click() { Env.terminate(); }
+void Form1::Picture9_Click() { Env.terminate(); }
+
+void Form1::ShowHelp() {
+    const QString title = QStringLiteral("Korvo Help");
+    const QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
+    if (!QFileInfo::exists(path)) {
+        Env.exclamation(this, title,
+                        QStringLiteral("The help file \"KorvoHelp.chm\" was not found in %1.")
+                            .arg(QDir::toNativeSeparators(Env.programFolder)));
+        return;
+    }
+    if (!Env.openDocument(path))
+        Env.exclamation(this, title,
+                        QStringLiteral("No program on this computer could open the help file %1.")
+                            .arg(QDir::toNativeSeparators(path)));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Env.terminate();
+    event->ignore();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Keys that the focused control leaves alone arrive here, so F1 works everywhere.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelp();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SSTab2->tabBar() && event->type() == QEvent::FocusIn)
+        SSTab2_GotFocus();
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- applying ----
+
+void Form1::ProfileCommand(int tabIndex) {
+    ProfileTab* t = tab(tabIndex);
+    if (t->chosenAdapter().isEmpty()) {
+        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+        return;
+    }
+    const Profile typed = t->profile();
+    t->clearBlankServers();
+    startApplying(typed, tabIndex == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static);
+}
+
+void Form1::Command8_Click() { ProfileCommand(DhcpTab); }
+
+void Form1::startApplying(const Profile& profile, ApplyMode mode) {
+    if (!Applying) {
+        Applying = new Form4(nullptr);
+        connect(Applying, &Form4::dismissed, this, [this] {
+            setEnabled(true);
+            activateWindow();
+            setFocus();
+        });
+        // Deletion waits for the event loop; until then the closed window must not be reused.
+        connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
+    }
+    Applying->ShowPrepared();
+    Applying->show();
+    setEnabled(false);
+    Applying->setEnabled(false);
+    SetInterface(profile, mode);
+}
+
+void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
+    if (!Applying) {
+        startApplying(profile, mode); // creates the window and comes back here
+        return;
+    }
+    Form4* window = Applying;
+    window->ShowWorking();
+    paintNow(window);
+    window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
+}
+
+} // namespace korvo

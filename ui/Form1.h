@@ -1,0 +1,100 @@
+// The main window: the "Main" page's apply buttons, the "Settings" page's
+// profile tabs, and the start-up, settings and apply flows that join them.
+#pragma once
+
+#include "core/Profile.h"
+#include "ui/Form1Environment.h"
+#include "ui/ProfileTab.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace korvo {
+
+class Form3;
+class Form4;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(Form1Environment environment, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the start-up sequence, then shows the window unless the terms window holds it back.
+    void Start();
+    // The start-up sequence: adapters, settings file (or the terms window), button captions.
+    void Form_Load();
+
+    // Lists the service's adapters into all seven lists; start-up does it once.
+    void EnumerateAdapters();
+    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6).
+    void RestoreSavedAdapter(int tabIndex, const QString& caption);
+    // The adapter last chosen on tab 0..6.
+    QString TabAdapterCaption(int tabIndex) const;
+
+    enum class LoadOutcome { Missing, Rejected, Applied };
+    QString SettingsPath() const;
+    LoadOutcome LoadSettings();
+    void Command7_Click(); // "Save Settings"
+
+    void OpenTermsWindow();
+    Form3* TermsWindow() const;
+
+    // Validates and applies `profile`, showing the applying window throughout.
+    void SetInterface(const Profile& profile, ApplyMode mode);
+    Form4* ApplyingWindow() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectReactions();
+    ProfileTab* tab(int index) const { return Tabs[static_cast<std::size_t>(index)]; }
+
+    // ---- own reactions ----
+    void NameBox_Change(int tabIndex); // Text19..Text24
+    void SSTab2_GotFocus();
+    void Command9_Click();
+    void Picture10_Click();
+    void Command10_Click();
+    void Picture9_Click();
+    void ShowHelp();
+    void TermsAccepted();
+    void TermsDeclined();
+
+    // ---- applying ----
+    void ProfileCommand(int tabIndex); // Command1..Command6
+    void Command8_Click();             // DHCP
+    void startApplying(const Profile& profile, ApplyMode mode);
+
+    Form1Environment Env;
+
+    // ---- controls (objectName == control name) ----
+    QTabWidget *SSTab1 = nullptr, *SSTab2 = nullptr;
+    std::array<ProfileTab*, TabCount> Tabs{};
+    std::array<QPushButton*, TabCount> ApplyButtons{}; // Command1..Command6, Command8
+    QCheckBox* Check1 = nullptr; // TermsAccepted, hidden
+    QPushButton *Command7 = nullptr, *Command9 = nullptr, *Command10 = nullptr;
+    QLabel *Label26 = nullptr, *Label27 = nullptr;
+    QWidget *Picture1 = nullptr, *Picture2 = nullptr, *Picture9 = nullptr, *Picture10 = nullptr,
+            *Picture11 = nullptr;
+
+    // ---- state ----
+    int ListedAdapterCount = 0;
+    bool EnumerationFailed = false; // the enumeration's connection or query failed
+    QPointer<Form3> Terms;
+    QPointer<Form4> Applying;
+};
+
+} // namespace korvo

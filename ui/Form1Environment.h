@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QUrl;
+
+namespace korvo {
+namespace platform {
+class ServiceConnector;
+}
+
+// What the main window needs from the outside world; app/ gives it the real
+// thing, tests replace any of it.
+struct Form1Environment {
+    // Folder that holds Korvo.ini and KorvoHelp.chm.
+    QString programFolder;
+    // The network configuration service; null behaves like an unreachable service.
+    std::shared_ptr<platform::ServiceConnector> connector;
+    // Ends the process at once: nothing saved, no further handler. Tests record the call instead.
+    std::function<void()> terminate;
+    // A modal message box with an OK button and the exclamation icon.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> exclamation;
+    // Opens a file with the desktop's default viewer; false when nothing could open it.
+    std::function<bool(const QString& path)> openDocument;
+};
+
+} // namespace korvo

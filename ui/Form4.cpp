@@ -1,0 +1,255 @@
+#include "ui/Form4.h"
+
+#include "ui/Artwork.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QWindow>
+#include <algorithm>
+
+namespace korvo {
+
+namespace {
+
+constexpr int DesignWidth = 200;
+constexpr int DesignHeight = 178;
+constexpr int ClientWidth = 358;
+constexpr int Picture3Width = 353;
+constexpr int Label1Width = 169;
+constexpr int Label2Width = 201;
+constexpr int Label3Width = 345;
+constexpr int Label4Width = 201;
+
+// QLabel breaks lines only at \n; the texts keep their lone CRs.
+QString forDisplay(const QString& text) {
+    QString shown = text;
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QRect& geometry, const QString& text = QString()) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+// Pale strokes: the picture lies behind the outcome text and must not drown it.
+QPixmap drawPicture(const QColor& colour, bool tick) {
+    QPixmap picture(DesignWidth, DesignHeight);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(colour, 26, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    if (tick) {
+        QPainterPath path;
+        path.moveTo(30, 95);
+        path.lineTo(80, 145);
+        path.lineTo(172, 32);
+        p.drawPath(path);
+    } else {
+        p.drawLine(40, 30, 160, 148);
+        p.drawLine(160, 30, 40, 148);
+    }
+    return picture;
+}
+
+QIcon applyingIcon() {
+    QPixmap icon(32, 32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(40, 110, 200));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(1, 1, 30, 30);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(9, 12, 23, 12);
+    p.drawLine(19, 8, 23, 12);
+    p.drawLine(9, 20, 23, 20);
+    p.drawLine(9, 20, 13, 24);
+    return QIcon(icon);
+}
+
+// Labels never wrap the name and value lines: a wrapped line would move every name
+// below it away from its value. A text wider than the label widens it instead.
+void fitWidth(QLabel* label, int designWidth) {
+    label->resize(std::max(designWidth, label->sizeHint().width()), label->height());
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, bool scaled) : QWidget(parent), Scaled(scaled) {}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    Picture = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (Picture.isNull())
+        return;
+    QPainter p(this);
+    if (Scaled) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), Picture);
+    } else {
+        // Behind the result texts: faint enough that every line stays readable.
+        p.setOpacity(0.3);
+        p.drawPixmap(0, 0, Picture);
+    }
+}
+
+QPixmap Form4::tickPicture() {
+    static const QPixmap picture = drawPicture(QColor(120, 200, 120), true);
+    return picture;
+}
+
+QPixmap Form4::crossPicture() {
+    static const QPixmap picture = drawPicture(QColor(230, 120, 120), false);
+    return picture;
+}
+
+Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Applying Configuration"));
+    setWindowIcon(applyingIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(ClientWidth, 264);
+
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+    // The main window's light page and ink. The window is disabled while it works;
+    // its texts must stay readable, not greyed.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, art::PageTop);
+    palette.setColor(QPalette::WindowText, art::Ink);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Picture3 = new PictureBox(this, false);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setGeometry(0, 0, Picture3Width, 257);
+    Label3 = label(Picture3, "Label3", QRect(8, 8, 345, 185));
+    Label4 = label(Picture3, "Label4", QRect(144, 48, 201, 145));
+    Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), QStringLiteral("Please wait a moment..."));
+    QFont big = font;
+    big.setPointSize(12);
+    big.setBold(true);
+    Label2->setFont(big);
+    Label1 = label(Picture3, "Label1", QRect(88, 128, 169, 25), QStringLiteral("This configuration is being applied."));
+
+    Picture1 = new PictureBox(this, true);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(0, 160, 81, 97);
+    Picture1->setPicture(tickPicture());
+    Picture1->hide();
+    Picture2 = new PictureBox(this, true);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(80, 168, 129, 89);
+    Picture2->setPicture(crossPicture());
+    Picture2->hide();
+
+    Command1 = new PictureButton(PictureButton::Face::Primary, QStringLiteral("Ok"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(136, 216, 81, 33);
+    Command1->raise();
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+}
+
+void Form4::ShowPrepared() {
+    Label3->clear();
+    Label4->clear();
+    Command1->hide();
+}
+
+void Form4::ShowWorking() {
+    Picture3->setPicture(QPixmap());
+    setWindowTitle(QStringLiteral("Applying Configuration"));
+    Label2->setText(QStringLiteral("Please wait a moment..."));
+    fitWidth(Label2, Label2Width);
+    Label2->show();
+    Label1->setText(QStringLiteral("This configuration is being applied."));
+    fitWidth(Label1, Label1Width);
+    Label1->show();
+}
+
+void Form4::ShowOutcome(const ApplyOutcome& outcome) {
+    Shown = outcome;
+    switch (outcome.state) {
+    case ApplyOutcome::State::Invalid:
+        Label2->hide();
+        Label1->hide();
+        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture2->picture());
+        break;
+    case ApplyOutcome::State::Applied:
+        Label2->clear();
+        Label2->hide();
+        Label1->clear();
+        Label1->hide();
+        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture1->picture());
+        break;
+    case ApplyOutcome::State::ServiceError:
+        Label2->hide();
+        Label1->hide();
+        Label4->clear();
+        Label4->hide();
+        showOutcome(outcome.Heading, outcome.ResultText, nullptr, Picture2->picture());
+        break;
+    }
+}
+
+void Form4::showOutcome(const QString& caption, const QString& resultText, const QString* resultValues,
+                        const QPixmap& picture) {
+    setWindowTitle(caption);
+    Label3->setText(forDisplay(resultText));
+    if (resultValues) {
+        Label3->setWordWrap(false);
+        fitWidth(Label3, Label3Width);
+        // The values start one line above the first name and stand level with the names.
+        Label4->move(Label4->x(), Label3->y() + 3 * QFontMetrics(Label3->font()).lineSpacing());
+        Label4->setText(forDisplay(*resultValues));
+        fitWidth(Label4, Label4Width);
+        Label4->show();
+    } else {
+        // No values beside it: a long reason may wrap.
+        Label3->setWordWrap(true);
+        Label3->resize(Label3Width, Label3->height());
+    }
+    Label3->show();
+    const int wanted = std::max({Label3->geometry().right(), Label4->isVisible() ? Label4->geometry().right() : 0,
+                                 Picture3->width() - 1}) + 1;
+    Picture3->resize(wanted, Picture3->height());
+    if (wanted + ClientWidth - Picture3Width > width())
+        resize(wanted + ClientWidth - Picture3Width, height());
+    Picture3->setPicture(picture);
+    setEnabled(true);
+    Command1->show();
+}
+
+void Form4::Command1_Click() {
+    hide();
+    emit dismissed();
+}
+
+void Form4::closeEvent(QCloseEvent* event) {
+    // A disabled window takes no clicks, its close box included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    emit dismissed();
+    emit unloaded();
+    event->accept();
+}
+
+} // namespace korvo

@@ -1,0 +1,67 @@
+// The applying window: shows that a configuration is being applied, then its outcome.
+#pragma once
+
+#include "core/Applier.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace korvo {
+
+// A picture box: draws its picture at the top-left corner, or scaled into the box.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent, bool scaled);
+    const QPixmap& picture() const { return Picture; }
+    void setPicture(const QPixmap& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap Picture;
+    bool Scaled;
+};
+
+class Form4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form4(QWidget* parent = nullptr);
+
+    // The states an apply goes through: prepared by the command, working, then the outcome.
+    void ShowPrepared();
+    void ShowWorking();
+    void ShowOutcome(const ApplyOutcome& outcome);
+    // The outcome shown last.
+    const ApplyOutcome& outcome() const { return Shown; }
+
+    // The project's own pictures, 200 x 178.
+    static QPixmap tickPicture();
+    static QPixmap crossPicture();
+
+signals:
+    // "Ok" or the close box: the main window takes over again.
+    void dismissed();
+    // The close box: the window goes away for good; the next apply makes a new one.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Command1_Click();
+    void showOutcome(const QString& caption, const QString& resultText, const QString* resultValues,
+                     const QPixmap& picture);
+
+    QPushButton* Command1 = nullptr;
+    PictureBox* Picture3 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    PictureBox *Picture1 = nullptr, *Picture2 = nullptr;
+    ApplyOutcome Shown;
+};
+
+} // namespace korvo
