@@ -81,7 +81,6 @@ public:
     // ---- state ----
     QString ComputerName;
     int ListedAdapterCount = 0;
-    bool EnumerationFailed = false; // the enumeration's connection or query failed
     std::array<QString, TabCount> TabAdapterCaption;
     QString RememberedPrimaryDNS, RememberedSecondaryDNS, RememberedPrimaryWINS, RememberedSecondaryWINS;
     PendingConfiguration Pending; // PendingConfiguration

@@ -137,6 +137,12 @@ void Form1::ShowHelp() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A disabled window takes no input, its close box included: an apply is running or its
+    // result is still shown.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     Env.terminate();
     event->ignore();
 }

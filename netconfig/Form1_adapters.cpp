@@ -10,7 +10,6 @@ namespace korvo {
 void Form1::EnumerateAdapters() {
     ComputerName = QStringLiteral(".");
     ListedAdapterCount = 0;
-    EnumerationFailed = true;
     if (!Env.connector)
         return;
 
@@ -25,7 +24,6 @@ void Form1::EnumerateAdapters() {
     } catch (const std::exception&) {
         return; // no service, no lists, no message
     }
-    EnumerationFailed = false;
 
     for (const std::unique_ptr<platform::AdapterItem>& adapter : adapters) {
         const QString caption = QString::fromStdString(adapter->caption());
@@ -35,9 +33,9 @@ void Form1::EnumerateAdapters() {
     }
 }
 
+// Also when the service could not be asked: the saved caption is kept, shown and saved back,
+// and pressing the tab's button reports why the service failed.
 void Form1::RestoreSavedAdapter(QListWidget* list, const QString& caption) {
-    if (EnumerationFailed)
-        return;
     // A second restore into the same list replaces the entry the first one added.
     if (list->count() > ListedAdapterCount)
         list->item(ListedAdapterCount)->setText(caption);

@@ -1,5 +1,6 @@
 // The main window's own reactions, driven by the user and by the program alike.
 #include "app/Form1.h"
+#include "netconfig/Form4.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -272,6 +273,28 @@ private slots:
         QVERIFY(form.isVisible()); // termination is the process's end; nothing else closes the window
         QVERIFY(!QFile::exists(form.SettingsPath()));
         QVERIFY(w.env.messages.isEmpty());
+    }
+
+    // While an apply runs or its result is shown, the main window is disabled: its close box
+    // must not end the program; once "Ok" is pressed it does again.
+    void closeBoxIgnoredWhileDisabled() {
+        Window w;
+        Form1& form = w.form;
+        form.List1->addItem(QStringLiteral("eth0"));
+        form.List1->setCurrentRow(0);
+        QVERIFY(w.show());
+        form.Command1->click(); // no address typed: the result window shows the validation errors
+        QWidget* applying = form.ApplyingWindow();
+        QVERIFY(applying && applying->isVisible());
+        QVERIFY(!form.isEnabled());
+
+        form.close();
+        QCOMPARE(w.env.terminations, 0);
+
+        QTest::mouseClick(applying->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(form.isEnabled());
+        form.close();
+        QCOMPARE(w.env.terminations, 1);
     }
 };
 
