@@ -247,7 +247,6 @@ void Form1::Start() {
 
 void Form1::EnumerateAdapters() {
     ListedAdapterCount = 0;
-    EnumerationFailed = true;
     if (!Env.connector)
         return;
 
@@ -260,7 +259,6 @@ void Form1::EnumerateAdapters() {
     } catch (const std::exception&) {
         return; // no service, no lists, no message
     }
-    EnumerationFailed = false;
 
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
         const QString caption = QString::fromStdString(adapter->caption());
@@ -270,9 +268,9 @@ void Form1::EnumerateAdapters() {
     }
 }
 
+// Also when the service could not be asked: pressing the tab's button then reports why it failed.
 void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
-    if (!EnumerationFailed)
-        tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
+    tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
 }
 
 QString Form1::TabAdapterCaption(int tabIndex) const { return tab(tabIndex)->TabAdapterCaption(); }
@@ -410,6 +408,12 @@ void Form1::ShowHelp() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A disabled window takes no input, its close box included: an apply is running or its
+    // result is still shown.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     Env.terminate();
     event->ignore();
 }

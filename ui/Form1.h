@@ -35,7 +35,8 @@ public:
 
     // Lists the service's adapters into all seven lists; start-up does it once.
     void EnumerateAdapters();
-    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6).
+    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
+    // the service could not be asked: the caption is kept, shown and saved back.
     void RestoreSavedAdapter(int tabIndex, const QString& caption);
     // The adapter last chosen on tab 0..6.
     QString TabAdapterCaption(int tabIndex) const;
@@ -92,7 +93,6 @@ private:
 
     // ---- state ----
     int ListedAdapterCount = 0;
-    bool EnumerationFailed = false; // the enumeration's connection or query failed
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
 };

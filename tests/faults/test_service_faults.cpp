@@ -165,7 +165,7 @@ private slots:
         QTest::newRow("no bus at all") << "no bus";
     }
 
-    // Empty lists, no message, no hang; the settings still load.
+    // No adapters but the saved one, no message, no hang; the settings still load.
     void startsWithoutNetworkManager() {
         QFETCH(QString, fault);
         TestBed bed({.adapters = 2});
@@ -180,15 +180,20 @@ private slots:
 
         Korvo korvo(bus, QStringLiteral("veth0"), std::chrono::milliseconds(2000));
         QVERIFY2(korvo.startMs < HangMs, qPrintable(QString::number(korvo.startMs)));
-        for (int t = 0; t < TabCount; ++t)
+        // Only the saved adapter is listed, on its own tab.
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), QStringList{"veth0"});
+        for (int t = 1; t < TabCount; ++t)
             QCOMPARE(tabControls(*korvo.form, t).Adapters->count(), 0);
         QCOMPARE(korvo.env.messages, QStringList());
         QVERIFY(korvo.form->isVisible());
         QCOMPARE(control<QPushButton>(*korvo.form, "Command1")->text(), QStringLiteral("Fault"));
 
-        // The saved adapter was not put back, so there is nothing to apply to.
+        // The saved adapter was put back, so applying reports why the service failed.
         korvo.applyProfileOne();
-        QCOMPARE(korvo.env.messages, QStringList{QStringLiteral("Whoops|Please select an Interface first!!")});
+        QCOMPARE(korvo.env.messages, QStringList());
+        QCOMPARE(korvo.form->ApplyingWindow()->windowTitle(), QStringLiteral("Error Applying Configuration"));
+        QVERIFY2(korvo.report().contains(QStringLiteral("The network configuration service failed: ")),
+                 qPrintable(korvo.report()));
     }
 
     void networkManagerKilledDuringApply_data() {

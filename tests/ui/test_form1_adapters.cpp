@@ -1,5 +1,6 @@
 // Listing the adapters at start-up and putting saved adapters back, against the recording fake.
 #include "ui/Form1.h"
+#include "ui/Form4.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QListWidget>
@@ -46,6 +47,8 @@ private slots:
         QTest::newRow("connection refused") << true << false;
         QTest::newRow("listing fails") << false << true;
     }
+    // The saved adapter survives a service that is down: shown, selected, and the button
+    // reports the service's failure instead of asking for an adapter.
     void serviceDown() {
         QFETCH(bool, failConnect);
         QFETCH(bool, failListing);
@@ -57,11 +60,16 @@ private slots:
         form.EnumerateAdapters();
         form.RestoreSavedAdapter(0, QStringLiteral("B"));
 
-        // A failed enumeration lists nothing, and no saved adapter either.
-        for (int t = 0; t < TabCount; ++t)
+        QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), QStringList{"B"});
+        QCOMPARE(selected(control<QListWidget>(form, "List1")), QStringList{"0:B"});
+        QCOMPARE(form.TabAdapterCaption(0), QStringLiteral("B"));
+        for (int t = 1; t < TabCount; ++t)
             QCOMPARE(tabControls(form, t).Adapters->count(), 0);
-        QCOMPARE(form.TabAdapterCaption(0), QString());
+
+        control<QPushButton>(form, "Command1")->click();
         QVERIFY(env.messages.isEmpty());
+        QVERIFY(form.ApplyingWindow()->outcome().ResultText.contains(
+            QStringLiteral("The network configuration service failed: ")));
     }
 
     void restoreWithoutAdapters() {

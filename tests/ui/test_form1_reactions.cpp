@@ -1,6 +1,7 @@
 // The main window's own reactions, driven by the user and by the program alike.
 #include "core/SettingsFile.h"
 #include "ui/Form1.h"
+#include "ui/Form4.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -280,6 +281,28 @@ private slots:
         QVERIFY(form.isVisible()); // termination is the process's end; nothing else closes the window
         QVERIFY(!QFile::exists(form.SettingsPath()));
         QVERIFY(w.env.messages.isEmpty());
+    }
+
+    // While an apply runs or its result is shown, the main window is disabled: its close box
+    // must not end the program; once "Ok" is pressed it does again.
+    void closeBoxIgnoredWhileDisabled() {
+        Window w;
+        Form1& form = w.form;
+        control<QListWidget>(form, "List1")->addItem(QStringLiteral("eth0"));
+        control<QListWidget>(form, "List1")->setCurrentRow(0);
+        QVERIFY(w.show());
+        control<QPushButton>(form, "Command1")->click(); // no address typed: the result window shows the validation errors
+        QWidget* applying = form.ApplyingWindow();
+        QVERIFY(applying && applying->isVisible());
+        QVERIFY(!form.isEnabled());
+
+        form.close();
+        QCOMPARE(w.env.terminations, 0);
+
+        QTest::mouseClick(control<QPushButton>(*applying, "Command1"), Qt::LeftButton);
+        QVERIFY(form.isEnabled());
+        form.close();
+        QCOMPARE(w.env.terminations, 1);
     }
 };
 
