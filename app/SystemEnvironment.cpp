@@ -11,8 +11,8 @@
 
 namespace korvo {
 
-Form1Environment systemEnvironment() {
-    Form1Environment env;
+Environment systemEnvironment() {
+    Environment env;
     env.programFolder = QCoreApplication::applicationDirPath();
     env.connector = platform::makeSystemConnector();
     env.terminate = [] {

@@ -1,7 +1,7 @@
 #include "app/FontWarmup.h"
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 
@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
 
-    korvo::Form1 form(korvo::systemEnvironment());
-    form.Start();
+    const std::unique_ptr<QWidget> window = korvo::startMainWindow(korvo::systemEnvironment());
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 // The settings file as a list of 129 lines, addressed by line number, and its
-// byte form. Nothing here knows the window: Form1 supplies and receives the
-// values through StoredSettings.
+// byte form. Nothing here knows the window: the main window supplies and
+// receives the values through StoredSettings.
 #pragma once
 
 #include "core/Profile.h"

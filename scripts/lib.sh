@@ -8,6 +8,8 @@ KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps)
+# scripts/test: the format check, with the version the repo's .clang-format is written for.
+KORVO_FORMAT_PACKAGES=(clang-format-14)
 # scripts/fuzz: libFuzzer comes with clang. scripts/bench: a virtual X server to time windows on.
 KORVO_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 KORVO_BENCH_PACKAGES=(xvfb libxcb1-dev libxcb-damage0-dev qt6-qpa-plugins network-manager dbus iproute2 util-linux)
@@ -34,6 +36,14 @@ ensure_packages() {
         KORVO_APT_UPDATED=1
     fi
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# check_format: every C++ file of Korvo's own laid out as the repo's .clang-format says.
+check_format() {
+    echo "Checking the format of Korvo's C++ files (clang-format-14)"
+    (cd "$KORVO_ROOT" &&
+        find app core ui platform tests bench fuzz -name '*.cpp' -o -name '*.h' | sort |
+        xargs clang-format-14 --dry-run -Werror)
 }
 
 # build_korvo DIR [cmake args...]: configures (once) and builds into DIR.

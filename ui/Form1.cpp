@@ -7,6 +7,7 @@
 #include "ui/Artwork.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "ui/MainWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,7 +75,7 @@ void paintNow(Form4* window) {
 
 } // namespace
 
-Form1::Form1(Form1Environment environment, QWidget* parent)
+Form1::Form1(Environment environment, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Env(std::move(environment)) {
     setObjectName(QStringLiteral("Form1"));
@@ -475,6 +476,12 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     window->ShowWorking();
     paintNow(window);
     window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
+}
+
+std::unique_ptr<QWidget> startMainWindow(Environment environment) {
+    auto window = std::make_unique<Form1>(std::move(environment));
+    window->Start();
+    return window;
 }
 
 } // namespace korvo

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/Profile.h"
-#include "ui/Form1Environment.h"
+#include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
 #include <QPointer>
@@ -25,7 +25,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(Form1Environment environment, QWidget* parent = nullptr);
+    explicit Form1(Environment environment, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence, then shows the window unless the terms window holds it back.
@@ -79,7 +79,7 @@ private:
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
 
-    Form1Environment Env;
+    Environment Env;
 
     // ---- controls (objectName == control name) ----
     QTabWidget *SSTab1 = nullptr, *SSTab2 = nullptr;

@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     try {
         TestBed bed({.adapters = 1});
         TestEnvironment env;
-        Form1Environment made = env.make();
+        Environment made = env.make();
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
         Form1 form(std::move(made));
         form.EnumerateAdapters();

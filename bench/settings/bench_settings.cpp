@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
            }));
 
     // The same through the main window: values from and into its controls.
-    Form1Environment env;
+    Environment env;
     env.programFolder = folder;
     env.terminate = [] { fail(QStringLiteral("the window asked to end the program")); };
     env.exclamation = [](QWidget*, const QString&, const QString& text) { fail(text); };

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    Form1Environment env;
+    Environment env;
     env.programFolder = folder.path();
     env.connector = platform::makeNetworkManagerConnector(argv[1]);
     env.terminate = [] { std::_Exit(3); };

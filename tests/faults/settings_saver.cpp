@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: settings_saver FOLDER FIRST_GENERATION\n");
         return 2;
     }
-    Form1Environment env;
+    Environment env;
     env.programFolder = QString::fromLocal8Bit(argv[1]);
     env.terminate = [] { std::_Exit(3); };
     env.exclamation = [](QWidget*, const QString& title, const QString& text) {

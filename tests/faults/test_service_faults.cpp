@@ -103,7 +103,7 @@ struct Korvo {
         const QString failure = testing::writeProfileOneSettings(env.folder.path(), adapter);
         if (!failure.isEmpty())
             throw std::runtime_error(failure.toStdString());
-        Form1Environment e = env.make();
+        Environment e = env.make();
         connector = std::make_shared<HookedConnector>(platform::makeNetworkManagerConnector(busAddress, callTimeout));
         e.connector = connector;
         form = std::make_unique<Form1>(e);

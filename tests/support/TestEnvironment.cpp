@@ -11,8 +11,8 @@ QStringList listTexts(const QListWidget* list) {
     return out;
 }
 
-Form1Environment TestEnvironment::make() {
-    Form1Environment env;
+Environment TestEnvironment::make() {
+    Environment env;
     env.programFolder = folder.path();
     env.connector = service;
     env.terminate = [this] { ++terminations; };

@@ -1,8 +1,8 @@
-// A Form1Environment for tests: a temporary program folder, a recording
+// A Environment for tests: a temporary program folder, a recording
 // service, and termination and message boxes that are recorded, not acted on.
 #pragma once
 
-#include "ui/Form1Environment.h"
+#include "ui/Environment.h"
 #include "tests/support/Controls.h"
 #include "tests/support/RecordingService.h"
 
@@ -24,7 +24,7 @@ struct TestEnvironment {
     QStringList openedDocuments;
     bool documentOpens = true;
 
-    Form1Environment make();
+    Environment make();
 };
 
 } // namespace korvo::testing

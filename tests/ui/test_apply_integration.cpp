@@ -18,7 +18,7 @@ namespace {
 // The main window on the test bed's NetworkManager, with `adapter` chosen on `tab`
 // the way a user does it: listed at start-up, then selected.
 std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int tab, const QString& adapter) {
-    Form1Environment made = env.make();
+    Environment made = env.make();
     made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
     auto form = std::make_unique<Form1>(std::move(made));
     form->EnumerateAdapters();

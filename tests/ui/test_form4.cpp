@@ -51,7 +51,7 @@ private slots:
         env.service->adapters.push_back({"eth0", {}, {}});
         auto probe = std::make_shared<ProbeConnector>();
         probe->inner = env.service;
-        Form1Environment made = env.make();
+        Environment made = env.make();
         made.connector = probe;
         Form1 form(std::move(made));
         form.show();

@@ -14,7 +14,7 @@ class ServiceConnector;
 
 // What the main window needs from the outside world; app/ gives it the real
 // thing, tests replace any of it.
-struct Form1Environment {
+struct Environment {
     // Folder that holds Korvo.ini and KorvoHelp.chm.
     QString programFolder;
     // The network configuration service; null behaves like an unreachable service.
