@@ -35,9 +35,8 @@ QLabel* sentence(QWidget* parent, const char* name, const QString& text, const Q
 
 } // namespace
 
-// Top-level of its own even with a parent: it has a taskbar entry while the
-// main window is hidden.
-Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+// Top-level without an owner: it has a taskbar entry while the main window is hidden.
+Form3::Form3() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Korvo EULA"));
     resize(ClientWidth, ClientHeight);

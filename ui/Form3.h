@@ -17,7 +17,7 @@ QString agreementText();
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form3(QWidget* parent = nullptr);
+    Form3();
 
 signals:
     // "Continue" with the accept box ticked; the window has hidden itself.
