@@ -5,9 +5,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <cerrno>
 #include <cstdio>
+
+#ifdef Q_OS_LINUX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -30,19 +37,47 @@ int acceptTermsUnattended(korvo::Form1Environment env) {
     return 0;
 }
 
+// Qt's own remarks about the invisible window it draws on; real failures still show.
+void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+#ifdef Q_OS_LINUX
+// Root shells and sudo have no runtime folder; Qt would choose the same one itself, with a warning.
+void ensureRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(::getuid());
+    if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", folder);
+}
+#endif
+
+bool hasDisplay(const QStringList& arguments) {
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || arguments.contains(QStringLiteral("-platform"));
+#else
+    Q_UNUSED(arguments);
+    return true;
+#endif
+}
+
+int optionError(const QCommandLineParser& parser) {
+    std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(parser.errorText()));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const korvo::FontWarmup fonts;
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvo"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0.2"));
-
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Read before the window system is touched: --help and --accept-terms need no display.
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Switches a network adapter's IPv4 configuration between "
                                                     "stored profiles."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption settings(
         QStringLiteral("settings"),
         QStringLiteral("Read and save the settings in FILE instead of Korvo.ini "
@@ -53,10 +88,41 @@ int main(int argc, char* argv[]) {
                                                         "without showing a window, print its path and end."));
     parser.addOption(settings);
     parser.addOption(acceptTerms);
-    parser.process(app);
+    // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
+    // left is checked again below.
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                               QStringLiteral("korvo"))));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Korvo 2.0.0.2\n");
+        return 0;
+    }
+    const bool unattended = parser.isSet(acceptTerms);
+    if (unattended) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(onlyFailures);
+    } else if (!parsed && !hasDisplay(arguments)) {
+        return optionError(parser);
+    } else if (!hasDisplay(arguments)) {
+        std::fprintf(stderr,
+                     "korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
+        return 1;
+    }
+#ifdef Q_OS_LINUX
+    ensureRuntimeFolder();
+#endif
+
+    const korvo::FontWarmup fonts;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvo"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0.2"));
+    if (!parsed && !parser.parse(QApplication::arguments())) return optionError(parser);
 
     auto env = korvo::Form1Environment::system(parser.value(settings));
-    if (parser.isSet(acceptTerms)) return acceptTermsUnattended(std::move(env));
+    if (unattended) return acceptTermsUnattended(std::move(env));
 
     korvo::Form1 form(std::move(env));
     form.Start();
