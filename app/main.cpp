@@ -119,6 +119,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0.2"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvo.Korvo"));
     if (!parsed && !parser.parse(QApplication::arguments())) return optionError(parser);
 
     auto env = korvo::Form1Environment::system(parser.value(settings));
