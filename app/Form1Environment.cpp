@@ -1,6 +1,7 @@
 #include "app/Form1Environment.h"
 
 #include "platform/NetConfigService.h"
+#include "settings/SettingsLocation.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,9 +12,10 @@
 
 namespace korvo {
 
-Form1Environment Form1Environment::system() {
+Form1Environment Form1Environment::system(const QString& settingsFile) {
     Form1Environment env;
     env.programFolder = QCoreApplication::applicationDirPath();
+    env.settingsFile = settingsLocation(env.programFolder, settingsFile);
     env.connector = platform::makeSystemConnector();
     env.terminate = [] {
         std::fflush(nullptr);

@@ -14,8 +14,10 @@ class ServiceConnector;
 
 // What the main window needs from the outside world; tests replace any of it.
 struct Form1Environment {
-    // Folder that holds Korvo.ini and KorvoHelp.chm.
+    // Folder that holds KorvoHelp.chm (and a portable Korvo.ini).
     QString programFolder;
+    // The settings file; empty means Korvo.ini in programFolder.
+    QString settingsFile;
     // The network configuration service; null behaves like an unreachable service.
     std::shared_ptr<platform::ServiceConnector> connector;
     // Ends the process at once: nothing saved, no further handler. Tests record the call instead.
@@ -25,8 +27,9 @@ struct Form1Environment {
     // Opens a file with the desktop's default viewer; false when nothing could open it.
     std::function<bool(const QString& path)> openDocument;
 
-    // The real thing: the program's folder, the platform's service, std::_Exit, QMessageBox, QDesktopServices.
-    static Form1Environment system();
+    // The real thing: the program's folder, the user's settings file (or `settingsFile` when given), the
+    // platform's service, std::_Exit, QMessageBox, QDesktopServices.
+    static Form1Environment system(const QString& settingsFile = QString());
 };
 
 } // namespace korvo

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 
 #include "app/AdapterList.h"
+#include "app/HelpPage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -123,8 +124,9 @@ void Form1::Picture9_Click() {
 
 void Form1::ShowHelp() {
     const QString title = QStringLiteral("Korvo Help");
-    const QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
-    if (!QFileInfo::exists(path)) {
+    QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
+    if (!QFileInfo::exists(path)) path = ownHelpPage(Env.programFolder);
+    if (path.isEmpty()) {
         Env.exclamation(this, title,
                         QStringLiteral("The help file \"KorvoHelp.chm\" was not found in %1.")
                             .arg(QDir::toNativeSeparators(Env.programFolder)));

@@ -6,6 +6,7 @@
 #include "netconfig/Form4.h"
 #include "netconfig/ResultTexts.h"
 #include "platform/NetConfigService.h"
+#include "platform/PermissionAdvice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -148,6 +150,14 @@ void Form1::SetInterface() {
         return;
     }
 
+    // A refusal for lack of rights also says which permission is missing and how to get it.
+    auto withAdvice = [](const QString& text, std::initializer_list<int> codes) {
+        const QString advice = QString::fromUtf8(platform::missingPermissionAdvice());
+        if (advice.isEmpty() ||
+            std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
+            return text;
+        return text + QStringLiteral("\r\r") + advice;
+    };
     auto serviceError = [&](const QString& reason) {
         ResultText = composeFailureText(reason);
         window->ShowServiceError(ResultText);
@@ -189,9 +199,11 @@ void Form1::SetInterface() {
                 EnableResult = item->enableDHCP();
             }
             if (EnableResult != platform::code::Success) {
-                serviceError((Pending.DHCPMode == 0 ? QStringLiteral("The address was refused (%1).")
-                                                    : QStringLiteral("DHCP was refused (%1)."))
-                                 .arg(describeServiceCode(EnableResult)));
+                serviceError(
+                    withAdvice((Pending.DHCPMode == 0 ? QStringLiteral("The address was refused (%1).")
+                                                      : QStringLiteral("DHCP was refused (%1)."))
+                                   .arg(describeServiceCode(EnableResult)),
+                               {EnableResult}));
                 continue;
             }
             const int winsResult = Pending.PrimaryWINSOmitted != 1
@@ -209,7 +221,8 @@ void Form1::SetInterface() {
                 refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
             if (!refused.isEmpty()) {
                 // The address is in place by now: say so, and what was refused.
-                ResultText = composePartialFailureText(refused.join(u'\r'));
+                ResultText = composePartialFailureText(
+                    withAdvice(refused.join(u'\r'), {gatewayResult, winsResult, dnsResult}));
                 window->ShowServiceError(ResultText);
                 continue;
             }

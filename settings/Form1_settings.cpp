@@ -3,6 +3,7 @@
 #include "app/AdapterList.h"
 
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -48,7 +49,10 @@ StoredSettings fromWindow(const Form1& form) {
 
 } // namespace
 
-QString Form1::SettingsPath() const { return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini"); }
+QString Form1::SettingsPath() const {
+    if (!Env.settingsFile.isEmpty()) return Env.settingsFile;
+    return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
+}
 
 Form1::LoadOutcome Form1::LoadSettings() {
     const SettingsFileRead read = readSettingsFile(SettingsPath());
@@ -110,7 +114,10 @@ Form1::LoadOutcome Form1::LoadSettings() {
 
 void Form1::Command7_Click() {
     const QString path = SettingsPath();
-    const QString failure = writeSettingsFile(path, settingsLines(fromWindow(*this)));
+    // The user's configuration folder may not have a Korvo folder yet: the first save makes it.
+    const QString failure = makeSettingsFolder(path)
+                                ? writeSettingsFile(path, settingsLines(fromWindow(*this)))
+                                : QStringLiteral("its folder could not be created");
     if (!failure.isEmpty())
         Env.exclamation(this, QStringLiteral("Korvo"),
                         QStringLiteral("The settings could not be saved to \"%1\": %2")

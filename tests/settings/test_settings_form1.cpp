@@ -1,5 +1,7 @@
 #include "app/Form1.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsLines.h"
+#include "settings/SettingsLocation.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -311,6 +313,52 @@ private slots:
         QVERIFY(f.env.messages[1].contains(QDir::toNativeSeparators(f.path())));
         QVERIFY(!QFileInfo(f.path()).isFile());
         QVERIFY(QFileInfo(f.path()).exists());
+    }
+
+    // Which Korvo.ini is used: --settings, else one beside the program, else the user's configuration folder.
+    void location_data() {
+        QTest::addColumn<bool>("besideExists");
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("expected"); // relative to the test folder
+        QTest::newRow("first start") << false << ""
+                                     << "config/Korvo/Korvo.ini";
+        QTest::newRow("portable") << true << ""
+                                  << "program/Korvo.ini";
+        QTest::newRow("named") << true << "elsewhere/mine.ini"
+                               << "elsewhere/mine.ini";
+    }
+    void location() {
+        QFETCH(bool, besideExists);
+        QFETCH(QString, requested);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(QStringLiteral("program")));
+        if (besideExists) {
+            QFile beside(dir.filePath(QStringLiteral("program/Korvo.ini")));
+            QVERIFY(beside.open(QIODevice::WriteOnly));
+        }
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        const QString where = settingsLocation(dir.filePath(QStringLiteral("program")),
+                                               requested.isEmpty() ? QString() : dir.filePath(requested));
+        qputenv("XDG_CONFIG_HOME", saved);
+#ifdef _WIN32
+        if (requested.isEmpty()) expected = QStringLiteral("program/Korvo.ini");
+#endif
+        QCOMPARE(where, dir.filePath(expected));
+    }
+
+    // The first save makes the folders the settings file goes in.
+    void firstSaveMakesItsFolder() {
+        testing::TestEnvironment env;
+        Form1Environment made = env.make();
+        made.settingsFile = env.folder.filePath(QStringLiteral("config/Korvo/Korvo.ini"));
+        const QString file = made.settingsFile;
+        Form1 form(std::move(made));
+        form.Command7->click();
+        QVERIFY2(env.messages.isEmpty(), qPrintable(env.messages.join(u'\n')));
+        QCOMPARE(readSettingsFile(file).outcome, SettingsFileRead::Outcome::Read);
     }
 };
 
