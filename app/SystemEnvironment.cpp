@@ -1,6 +1,7 @@
 #include "app/SystemEnvironment.h"
 
 #include "platform/NetConfigService.h"
+#include "core/SettingsLocation.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,9 +12,10 @@
 
 namespace korvo {
 
-Environment systemEnvironment() {
+Environment systemEnvironment(const QString& settingsFile) {
     Environment env;
     env.programFolder = QCoreApplication::applicationDirPath();
+    env.settingsFile = settingsLocation(env.programFolder, settingsFile);
     env.connector = platform::makeSystemConnector();
     env.terminate = [] {
         std::fflush(nullptr);

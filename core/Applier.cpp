@@ -3,8 +3,10 @@
 #include "core/AddressValidation.h"
 #include "core/ResultTexts.h"
 #include "platform/NetConfigService.h"
+#include "platform/PermissionAdvice.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -38,6 +40,14 @@ OmittedServers takeServers(Profile& p, ApplyMode mode) {
         omitted.*s.omitted = fromDhcp || ((p.*s.text).isEmpty() && emptyLeftOut);
     }
     return omitted;
+}
+
+// A refusal for lack of rights also says which permission is missing and how to get it.
+QString withAdvice(const QString& text, std::initializer_list<int> codes) {
+    const QString advice = QString::fromUtf8(platform::missingPermissionAdvice());
+    if (advice.isEmpty() || std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
+        return text;
+    return text + QStringLiteral("\r\r") + advice;
 }
 
 ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
@@ -98,9 +108,10 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 enableResult = adapter->enableDHCP();
             }
             if (enableResult != platform::code::Success) {
-                outcome = failure((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
-                                                             : QStringLiteral("DHCP was refused (%1)."))
-                                      .arg(describeServiceCode(enableResult)),
+                outcome = failure(withAdvice((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
+                                                                        : QStringLiteral("DHCP was refused (%1)."))
+                                                 .arg(describeServiceCode(enableResult)),
+                                             {enableResult}),
                                   p);
                 continue;
             }
@@ -119,7 +130,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
             if (!refused.isEmpty()) {
                 // The address is in place by now: say so, and what was refused.
-                outcome = serviceError(composePartialFailureText(refused.join(u'\r')), p);
+                outcome = serviceError(
+                    composePartialFailureText(withAdvice(refused.join(u'\r'), {gatewayResult, winsResult, dnsResult})),
+                    p);
                 continue;
             }
             outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"),

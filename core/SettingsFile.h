@@ -19,7 +19,8 @@ struct SettingsFileRead {
 SettingsFileRead readSettingsFile(const QString& path);
 
 // Replaces the file atomically, so a failed save leaves the previous file as it
-// was. Returns why it failed, or an empty text on success.
+// was, in the encoding the previous file used (see SettingsEncoding). Returns
+// why it failed, or an empty text on success.
 QString writeSettingsFile(const QString& path, const QStringList& lines);
 
 } // namespace korvo

@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvo {
 
 namespace {
@@ -12,6 +15,26 @@ using settings_line::ProfileField;
 constexpr QChar CR = QLatin1Char('\r');
 constexpr QChar LF = QLatin1Char('\n');
 constexpr QChar NUL = QLatin1Char('\0');
+
+constexpr char16_t Windows1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
+
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Empty when the text cannot be stored that way.
+std::optional<QByteArray> encoded(const QString& text, QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding);
+    QByteArray bytes = encoder(text);
+    if (encoder.hasError()) return std::nullopt;
+    return bytes;
+}
 
 QString stateLine(const std::optional<bool>& state) {
     return state ? QString::number(*state ? 1 : 0) : QString();
@@ -35,10 +58,8 @@ void forEachField(P& p, Visit visit) {
 } // namespace
 
 std::optional<bool> checkStateFromLine(const QString& line) {
-    if (line == QLatin1String("0"))
-        return false;
-    if (line == QLatin1String("1"))
-        return true;
+    if (line == QLatin1String("0")) return false;
+    if (line == QLatin1String("1")) return true;
     return std::nullopt;
 }
 
@@ -84,55 +105,126 @@ StoredSettings storedSettings(const QStringList& lines) {
     return s;
 }
 
-EncodedSettings encodeSettingsFile(const QStringList& lines) {
+SettingsEncoding settingsEncodingOf(QByteArrayView bytes) {
+    if (isAscii(bytes)) return SettingsEncoding::System;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    (void)utf8(bytes).operator QString();
+    if (utf8.hasError()) return SettingsEncoding::Windows1252;
+    return bytes.startsWith(Utf8Bom) ? SettingsEncoding::Utf8WithBom : SettingsEncoding::Utf8;
+}
+
+QString fromWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t{b});
+    }
+    return text;
+}
+
+std::optional<QByteArray> toWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto* const found = std::find(std::begin(Windows1252High), std::end(Windows1252High), c);
+        if (found == std::end(Windows1252High)) return std::nullopt;
+        bytes[i] = static_cast<char>(0x80 + (found - std::begin(Windows1252High)));
+    }
+    return bytes;
+}
+
+namespace {
+
+QString textOf(QByteArrayView bytes, SettingsEncoding encoding) {
+    switch (encoding) {
+    case SettingsEncoding::System:
+        return QString::fromLatin1(bytes); // ASCII
+    case SettingsEncoding::Utf8:
+        return QString::fromUtf8(bytes);
+    case SettingsEncoding::Utf8WithBom: {
+        // Only the first mark is the file's; a second one is text.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return utf8(bytes.sliced(Utf8Bom.size()));
+    }
+    case SettingsEncoding::Windows1252:
+        return fromWindows1252(bytes);
+    }
+    return {};
+}
+
+std::optional<QByteArray> inEncoding(const QString& text, SettingsEncoding encoding) {
+    switch (encoding) {
+    case SettingsEncoding::System:
+        return encoded(text, QStringConverter::System);
+    case SettingsEncoding::Utf8:
+        return encoded(text, QStringConverter::Utf8);
+    case SettingsEncoding::Utf8WithBom:
+        if (std::optional<QByteArray> bytes = encoded(text, QStringConverter::Utf8))
+            return bytes->prepend(Utf8Bom);
+        return std::nullopt;
+    case SettingsEncoding::Windows1252:
+        return toWindows1252(text);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+EncodedSettings encodeSettingsFile(const QStringList& lines, SettingsEncoding encoding) {
     Q_ASSERT(lines.size() == SettingsLineCount);
     QString text;
     for (const QString& line : lines) {
         // A line break or NUL inside a value would shift every later line: refuse
         // rather than write a file that the next start rejects.
         if (line.contains(CR) || line.contains(LF) || line.contains(NUL))
-            return {{}, QStringLiteral("the value \"%1\" contains a line break or a NUL character")
-                            .arg(QString(line).replace(CR, QLatin1Char(' ')).replace(LF, QLatin1Char(' ')))};
+            return {{},
+                    QStringLiteral("the value \"%1\" contains a line break or a NUL character")
+                        .arg(QString(line).replace(CR, QLatin1Char(' ')).replace(LF, QLatin1Char(' '))),
+                    encoding};
         text += line;
         text += QLatin1String("\r\n");
     }
-    QStringEncoder encoder(QStringConverter::System);
-    QByteArray bytes = encoder(text);
-    if (encoder.hasError())
-        return {{}, QStringLiteral("a value contains characters that the system's character set cannot store")};
-    if (bytes.size() > SettingsMaxBytes)
-        return {{}, QStringLiteral("the settings are larger than %1 KiB").arg(SettingsMaxBytes / 1024)};
-    return {bytes, {}};
+    // Bytes that the reader would take for another encoding (Windows-1252 that
+    // happens to be valid UTF-8) go to UTF-8, as does what the encoding cannot hold.
+    const auto readsBack = [&text](const std::optional<QByteArray>& b) {
+        return b && textOf(*b, settingsEncodingOf(*b)) == text;
+    };
+    std::optional<QByteArray> bytes = inEncoding(text, encoding);
+    if (!readsBack(bytes)) {
+        encoding = SettingsEncoding::Utf8;
+        bytes = inEncoding(text, encoding);
+    }
+    if (!readsBack(bytes))
+        return {{}, QStringLiteral("a value contains characters that cannot be stored"), encoding};
+    if (bytes->size() > SettingsMaxBytes)
+        return {
+            {}, QStringLiteral("the settings are larger than %1 KiB").arg(SettingsMaxBytes / 1024), encoding};
+    return {*std::move(bytes), {}, encoding};
 }
 
 DecodedSettings decodeSettingsFile(QByteArrayView bytes) {
-    if (bytes.size() > SettingsMaxBytes)
-        return {SettingsFault::TooLarge, {}};
-    if (bytes.contains('\0'))
-        return {SettingsFault::NotText, {}};
-    QStringDecoder decoder(QStringConverter::System);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        return {SettingsFault::NotText, {}};
+    if (bytes.size() > SettingsMaxBytes) return {SettingsFault::TooLarge, {}};
+    if (bytes.contains('\0')) return {SettingsFault::NotText, {}};
+    const SettingsEncoding encoding = settingsEncodingOf(bytes);
+    const QString text = textOf(bytes, encoding);
 
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == LF)
-            return {SettingsFault::BadLineEnd, {}};
-        if (c != CR)
-            continue;
-        if (i + 1 >= text.size() || text.at(i + 1) != LF)
-            return {SettingsFault::BadLineEnd, {}};
+        if (c == LF) return {SettingsFault::BadLineEnd, {}};
+        if (c != CR) continue;
+        if (i + 1 >= text.size() || text.at(i + 1) != LF) return {SettingsFault::BadLineEnd, {}};
         lines << text.mid(start, i - start);
         start = ++i + 1;
     }
-    if (start < text.size())
-        lines << text.mid(start); // the last line without its CR LF
-    if (lines.size() != SettingsLineCount)
-        return {SettingsFault::WrongLineCount, {}};
-    return {SettingsFault::None, lines};
+    if (start < text.size()) lines << text.mid(start); // the last line without its CR LF
+    if (lines.size() != SettingsLineCount) return {SettingsFault::WrongLineCount, {}};
+    return {SettingsFault::None, lines, encoding};
 }
 
 } // namespace korvo

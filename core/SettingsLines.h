@@ -35,9 +35,20 @@ inline constexpr int RepeatedAdapterFlag = 128;
 inline constexpr int DhcpAdapter = 129;
 
 // Lines 1 to 9 of profile k's block (k from 1): IP address ... adapter caption.
-enum class ProfileField { IPAddress = 1, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS,
-                          SecondaryWINS, Name, AdapterCaption };
-constexpr int profile(int k, ProfileField field) { return BlockSize * (k - 1) + static_cast<int>(field); }
+enum class ProfileField {
+    IPAddress = 1,
+    SubnetMask,
+    Gateway,
+    PrimaryDNS,
+    SecondaryDNS,
+    PrimaryWINS,
+    SecondaryWINS,
+    Name,
+    AdapterCaption
+};
+constexpr int profile(int k, ProfileField field) {
+    return BlockSize * (k - 1) + static_cast<int>(field);
+}
 } // namespace settings_line
 
 // Every value the file carries. A check-box state is std::nullopt when its line
@@ -62,22 +73,38 @@ std::optional<bool> checkStateFromLine(const QString& line);
 QStringList settingsLines(const StoredSettings& settings); // always SettingsLineCount lines
 StoredSettings storedSettings(const QStringList& lines);   // expects SettingsLineCount lines
 
-// The file's bytes: every line ended by CR LF, the system's 8-bit encoding (the
-// ANSI code page on Windows, the locale's elsewhere), no byte-order mark.
+// How the file's text is stored. A file is read as UTF-8 when it is valid
+// UTF-8, else as Windows-1252 (the western ANSI code page, which also reads
+// Latin-1), and saved back the same way while every character fits and reads
+// back the same, else in UTF-8. A file of ASCII alone says nothing about its
+// encoding: it, and a new file, use the system's 8-bit encoding (the ANSI code
+// page on Windows, UTF-8 elsewhere).
+enum class SettingsEncoding { System, Utf8, Utf8WithBom, Windows1252 };
+SettingsEncoding settingsEncodingOf(QByteArrayView bytes);
+
+// Windows-1252 exactly as Windows converts it: the five bytes it leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for U+0081 and so on.
+QString fromWindows1252(QByteArrayView bytes);
+std::optional<QByteArray> toWindows1252(QStringView text); // nullopt when a character has no byte
+
+// The file's bytes: every line ended by CR LF.
 struct EncodedSettings {
     QByteArray bytes;
     QString error; // empty on success: why the lines cannot be written so that they read back
+    SettingsEncoding encoding = SettingsEncoding::System; // the one used
 };
-EncodedSettings encodeSettingsFile(const QStringList& lines);
+EncodedSettings encodeSettingsFile(const QStringList& lines,
+                                   SettingsEncoding encoding = SettingsEncoding::System);
 
 enum class SettingsFault { None, TooLarge, NotText, BadLineEnd, WrongLineCount };
 struct DecodedSettings {
     SettingsFault fault = SettingsFault::None;
     QStringList lines; // SettingsLineCount lines when fault is None
+    SettingsEncoding encoding = SettingsEncoding::System;
 };
 // Lines end with CR LF; only the very last line may lack it (a hand-edited
-// file). A lone CR or LF, a NUL, bytes that are not text in the system's
-// encoding, more than SettingsMaxBytes or any count other than 129 reject it.
+// file). A lone CR or LF, a NUL, more than SettingsMaxBytes or any count other
+// than 129 reject it.
 DecodedSettings decodeSettingsFile(QByteArrayView bytes);
 
 } // namespace korvo

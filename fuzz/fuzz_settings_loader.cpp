@@ -1,5 +1,6 @@
 // Any bytes as Korvo.ini: the loader must never crash, and whatever it accepts
-// must be exactly 129 lines that a save writes back to the same values.
+// must be exactly 129 lines that a save writes back to the same values, and,
+// unedited, to the same bytes.
 #include "core/SettingsLines.h"
 
 #include <cstdint>
@@ -20,14 +21,19 @@ void require(bool condition, const char* what) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const DecodedSettings decoded =
-        decodeSettingsFile(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (decoded.fault != SettingsFault::None)
-        return 0;
+    const QByteArrayView input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const DecodedSettings decoded = decodeSettingsFile(input);
+    if (decoded.fault != SettingsFault::None) return 0;
     require(decoded.lines.size() == SettingsLineCount, "accepted a file that is not 129 lines");
 
+    // Only a last line without its CR LF gains one.
+    const EncodedSettings unedited = encodeSettingsFile(decoded.lines, decoded.encoding);
+    require(unedited.error.isEmpty() && unedited.encoding == decoded.encoding, "cannot save as it was read");
+    require(unedited.bytes == input || unedited.bytes == input.toByteArray() + "\r\n",
+            "an unedited save changes the bytes");
+
     StoredSettings loaded = storedSettings(decoded.lines);
-    const EncodedSettings saved = encodeSettingsFile(settingsLines(loaded));
+    const EncodedSettings saved = encodeSettingsFile(settingsLines(loaded), decoded.encoding);
     require(saved.error.isEmpty(), "cannot save values that were loaded");
     const DecodedSettings reloaded = decodeSettingsFile(saved.bytes);
     require(reloaded.fault == SettingsFault::None, "rejects a file it saved itself");

@@ -7,7 +7,9 @@ KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 # What building and running Korvo needs on Debian 12.
 KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
 # What the tests need beyond that: a private NetworkManager test bed.
-KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps)
+KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
+# scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.
+KORVO_PACKAGE_PACKAGES=(dpkg-dev fakeroot file desktop-file-utils appstream lintian debootstrap)
 # scripts/test: the format check, with the version the repo's .clang-format is written for.
 KORVO_FORMAT_PACKAGES=(clang-format-14)
 # scripts/fuzz: libFuzzer comes with clang. scripts/bench: a virtual X server to time windows on.
@@ -19,10 +21,11 @@ KORVO_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw
 
 # ensure_packages PKG...: installs those that are missing; a no-op when all are there.
 ensure_packages() {
-    local missing=()
-    local pkg
+    local missing=() installed pkg
+    # One query for all: the test bed asks on every start.
+    installed=$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null | sed -n 's/ install ok installed$//p' || true)
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+        grep -qxF "$pkg" <<<"$installed" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
@@ -52,4 +55,17 @@ build_korvo() {
     shift
     cmake -S "$KORVO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$KORVO_JOBS"
+}
+
+# Qt warns on every start when XDG_RUNTIME_DIR is unset (root shells, sudo): give it a private one.
+ensure_runtime_dir() {
+    [ -n "${XDG_RUNTIME_DIR:-}" ] && return 0
+    XDG_RUNTIME_DIR=${TMPDIR:-/tmp}/korvo-runtime-$(id -u)
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+}
+
+# has_display: true when a window can be shown (X11, Wayland, or a Qt platform chosen by hand).
+has_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]
 }

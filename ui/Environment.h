@@ -15,8 +15,10 @@ class ServiceConnector;
 // What the main window needs from the outside world; app/ gives it the real
 // thing, tests replace any of it.
 struct Environment {
-    // Folder that holds Korvo.ini and KorvoHelp.chm.
+    // Folder that holds KorvoHelp.chm (and a portable Korvo.ini).
     QString programFolder;
+    // The settings file; empty means Korvo.ini in programFolder.
+    QString settingsFile;
     // The network configuration service; null behaves like an unreachable service.
     std::shared_ptr<platform::ServiceConnector> connector;
     // Ends the process at once: nothing saved, no further handler. Tests record the call instead.

@@ -2,11 +2,13 @@
 
 #include "core/Applier.h"
 #include "core/SettingsFile.h"
+#include "core/SettingsLocation.h"
 #include "core/Version.h"
 #include "platform/NetConfigService.h"
 #include "ui/Artwork.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "ui/HelpPage.h"
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
@@ -278,7 +280,11 @@ QString Form1::TabAdapterCaption(int tabIndex) const { return tab(tabIndex)->Tab
 
 // ---- settings file ----
 
-QString Form1::SettingsPath() const { return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini"); }
+QString Form1::SettingsPath() const {
+    if (!Env.settingsFile.isEmpty())
+        return Env.settingsFile;
+    return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
+}
 
 Form1::LoadOutcome Form1::LoadSettings() {
     const SettingsFileRead read = readSettingsFile(SettingsPath());
@@ -335,7 +341,9 @@ void Form1::Command7_Click() {
     s.DhcpAdapterCaption = tab(DhcpTab)->chosenAdapter();
 
     const QString path = SettingsPath();
-    const QString failure = writeSettingsFile(path, settingsLines(s));
+    // The user's configuration folder may not have a Korvo folder yet: the first save makes it.
+    const QString failure = makeSettingsFolder(path) ? writeSettingsFile(path, settingsLines(s))
+                                                     : QStringLiteral("its folder could not be created");
     if (!failure.isEmpty())
         Env.exclamation(this, QStringLiteral("Korvo"),
                         QStringLiteral("The settings could not be saved to \"%1\": %2")
@@ -395,8 +403,10 @@ void Form1::Picture9_Click() { Env.terminate(); }
 
 void Form1::ShowHelp() {
     const QString title = QStringLiteral("Korvo Help");
-    const QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
-    if (!QFileInfo::exists(path)) {
+    QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
+    if (!QFileInfo::exists(path))
+        path = ownHelpPage(Env.programFolder);
+    if (path.isEmpty()) {
         Env.exclamation(this, title,
                         QStringLiteral("The help file \"KorvoHelp.chm\" was not found in %1.")
                             .arg(QDir::toNativeSeparators(Env.programFolder)));
@@ -482,6 +492,17 @@ std::unique_ptr<QWidget> startMainWindow(Environment environment) {
     auto window = std::make_unique<Form1>(std::move(environment));
     window->Start();
     return window;
+}
+
+QString acceptTerms(Environment environment) {
+    Form1 form(std::move(environment));
+    form.Start();
+    // As the user accepts: the accept box, then "Continue".
+    if (Form3* terms = form.TermsWindow(); terms && terms->isVisible()) {
+        terms->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+        terms->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
+    return QFileInfo::exists(form.SettingsPath()) ? form.SettingsPath() : QString();
 }
 
 } // namespace korvo

@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QUuid>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -104,8 +105,9 @@ public:
 // One private bus connection, shared by a service and the items it returned.
 class Bus {
 public:
-    Bus(const QString& name, std::chrono::milliseconds timeout)
-        : connection_(QDBusConnection(name)), name_(name), timeoutMs_(static_cast<int>(timeout.count())) {}
+    Bus(const QString& name, std::chrono::milliseconds timeout, std::chrono::milliseconds changeTimeout)
+        : connection_(QDBusConnection(name)), name_(name), timeoutMs_(static_cast<int>(timeout.count())),
+          changeTimeoutMs_(static_cast<int>(std::max(timeout, changeTimeout).count())) {}
     ~Bus() { QDBusConnection::disconnectFromBus(name_); }
     Bus(const Bus&) = delete;
     Bus& operator=(const Bus&) = delete;
@@ -116,7 +118,17 @@ public:
                       const QVariantList& args = {}) {
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
-        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_));
+        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_), timeoutMs_);
+    }
+
+    // Like call(), for a call that changes something: polkit may ask the user for a password
+    // (the desktop's own dialog), so the call may wait for the answer.
+    QDBusMessage change(const QString& path, const QString& iface, const QString& method,
+                        const QVariantList& args = {}) {
+        auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
+        message.setArguments(args);
+        message.setInteractiveAuthorizationAllowed(true);
+        return answered(method, connection_.call(message, QDBus::Block, changeTimeoutMs_), changeTimeoutMs_);
     }
 
     // Like call(), but a refusal is an error too: for reads that must succeed.
@@ -127,12 +139,12 @@ public:
 
     // What read() makes of a reply that was asked for earlier without waiting.
     QDBusMessage readOf(const QString& method, const QDBusMessage& pending) {
-        QDBusMessage reply = answered(method, pending);
+        QDBusMessage reply = answered(method, pending, timeoutMs_);
         if (reply.type() == QDBusMessage::ErrorMessage) {
             if (permissionDenied(reply.errorName())) {
-                throw PermissionRefusal(reason(method, reply));
+                throw PermissionRefusal(reason(method, reply, timeoutMs_));
             }
-            throw ServiceError(reason(method, reply));
+            throw ServiceError(reason(method, reply, timeoutMs_));
         }
         return reply;
     }
@@ -145,9 +157,9 @@ public:
     }
 
 private:
-    QDBusMessage answered(const QString& method, const QDBusMessage& reply) const {
+    QDBusMessage answered(const QString& method, const QDBusMessage& reply, int waitedMs) const {
         if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
-            throw ServiceError(reason(method, reply));
+            throw ServiceError(reason(method, reply, waitedMs));
         }
         return reply;
     }
@@ -159,12 +171,11 @@ private:
                errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
     }
 
-    std::string reason(const QString& method, const QDBusMessage& reply) const {
+    static std::string reason(const QString& method, const QDBusMessage& reply, int waitedMs) {
         const QString name = reply.errorName();
         QString text;
         if (unanswered(reply)) {
-            text =
-                QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(timeoutMs_);
+            text = QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(waitedMs);
         } else if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
                    name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
             text = QStringLiteral("NetworkManager is not running on the system bus");
@@ -183,6 +194,7 @@ private:
     QDBusConnection connection_;
     QString name_;
     int timeoutMs_;
+    int changeTimeoutMs_;
 
 public:
     int timeoutMs() const { return timeoutMs_; }
@@ -287,10 +299,10 @@ private:
     }
 
     int activate(const QString& profile) {
-        const auto reply = bus_->call(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
-                                      {QVariant::fromValue(QDBusObjectPath(profile)),
-                                       QVariant::fromValue(QDBusObjectPath(device_)),
-                                       QVariant::fromValue(QDBusObjectPath(NoObject))});
+        const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
+                                        {QVariant::fromValue(QDBusObjectPath(profile)),
+                                         QVariant::fromValue(QDBusObjectPath(device_)),
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
         if (failed(reply)) {
             return codeForRefusal(reply);
         }
@@ -310,14 +322,14 @@ private:
         const QVariant settings = QVariant::fromValue(created.settings);
         if (!canActivate) {
             const auto reply =
-                bus_->call(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
+                bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
             return failed(reply) ? codeForRefusal(reply) : code::Success;
         }
         // Adding and activating in one call: a profile added alone would
         // autoconnect at once, and activating it then would do it twice.
-        const auto reply = bus_->call(ManagerPath, ManagerIface, QStringLiteral("AddAndActivateConnection"),
-                                      {settings, QVariant::fromValue(QDBusObjectPath(device_)),
-                                       QVariant::fromValue(QDBusObjectPath(NoObject))});
+        const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("AddAndActivateConnection"),
+                                        {settings, QVariant::fromValue(QDBusObjectPath(device_)),
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
         if (failed(reply)) {
             return codeForRefusal(reply);
         }
@@ -350,8 +362,9 @@ private:
             return edit.code;
         }
         if (edit.changed) {
-            const auto reply = bus_->call(profile, ConnectionIface, QStringLiteral("Update2"),
-                                          {QVariant::fromValue(edit.settings), Update2ToDisk, QVariantMap{}});
+            const auto reply =
+                bus_->change(profile, ConnectionIface, QStringLiteral("Update2"),
+                             {QVariant::fromValue(edit.settings), Update2ToDisk, QVariantMap{}});
             if (failed(reply)) {
                 return codeForRefusal(reply);
             }
@@ -363,8 +376,8 @@ private:
             if (!edit.reactivate) {
                 // Reapply changes the addresses in place, without taking the link down.
                 const auto reply =
-                    bus_->call(device_, DeviceIface, QStringLiteral("Reapply"),
-                               {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
+                    bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
+                                 {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
                 if (!failed(reply)) {
                     return code::Success;
                 }
@@ -512,8 +525,9 @@ private:
 
 class NmConnector : public ServiceConnector {
 public:
-    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout, bool askEarly)
-        : address_(std::move(address)), timeout_(timeout) {
+    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout, bool askEarly,
+                std::chrono::milliseconds changeTimeout = {})
+        : address_(std::move(address)), timeout_(timeout), changeTimeout_(changeTimeout) {
         if (askEarly) {
             startEarlyQuery();
         }
@@ -531,8 +545,9 @@ public:
     std::unique_ptr<Service> connect(Purpose) override {
         registerTypes();
         if (auto early = takeEarlyQuery()) {
-            return std::make_unique<NmService>(std::make_shared<Bus>(early->connection, timeout_),
-                                               std::move(early->call), early->age, timeout_);
+            return std::make_unique<NmService>(
+                std::make_shared<Bus>(early->connection, timeout_, changeTimeout_), std::move(early->call),
+                early->age, timeout_);
         }
         const QString name = newConnectionName();
         const QDBusConnection connection = open(name);
@@ -541,7 +556,7 @@ public:
             QDBusConnection::disconnectFromBus(name);
             throw ServiceError("cannot connect to the system bus: " + why);
         }
-        return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_));
+        return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_, changeTimeout_));
     }
 
 private:
@@ -593,6 +608,7 @@ private:
 
     std::optional<std::string> address_;
     std::chrono::milliseconds timeout_;
+    std::chrono::milliseconds changeTimeout_;
     std::optional<EarlyQuery> early_;
 };
 
@@ -611,7 +627,8 @@ std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono:
 
 std::unique_ptr<ServiceConnector> makeSystemConnector() {
     // Korvo's start-up queries the adapters right after making its connector.
-    return makeSystemNetworkManagerConnector(NetworkManagerCallTimeout, AskEarly::Yes);
+    return std::make_unique<NmConnector>(std::nullopt, NetworkManagerCallTimeout, true,
+                                         NetworkManagerAuthorizationTimeout);
 }
 
 } // namespace korvo::platform

@@ -14,6 +14,8 @@ namespace korvo::platform {
 
 // How long any single D-Bus call may take before it counts as failed.
 inline constexpr std::chrono::milliseconds NetworkManagerCallTimeout{5000};
+// Korvo's own changes may wait this long: polkit can ask the user for a password first.
+inline constexpr std::chrono::milliseconds NetworkManagerAuthorizationTimeout{120000};
 
 // Yes: the connector asks for the adapter list as soon as it is made, and the
 // first query of its first connection takes that answer (if the query comes

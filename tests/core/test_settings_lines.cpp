@@ -11,8 +11,9 @@ StoredSettings sample() {
     StoredSettings s;
     for (int k = 0; k < StoredProfileCount; ++k) {
         const QString n = QString::number(k + 1);
-        s.Profiles[static_cast<std::size_t>(k)] = {"ip" + n,   "mask" + n, "gw" + n,   "dns1-" + n, "dns2-" + n,
-                                                   "wins1-" + n, "wins2-" + n, "name" + n, "adapter" + n};
+        s.Profiles[static_cast<std::size_t>(k)] = {"ip" + n,     "mask" + n,  "gw" + n,
+                                                   "dns1-" + n,  "dns2-" + n, "wins1-" + n,
+                                                   "wins2-" + n, "name" + n,  "adapter" + n};
     }
     s.Profiles[1].Name = QStringLiteral("Office, 2nd floor");
     s.Profiles[2].Name = QStringLiteral("Büro Zürich");
@@ -43,7 +44,8 @@ private slots:
     void layout() {
         const QStringList lines = settingsLines(sample());
         QCOMPARE(lines.size(), 129);
-        const QStringList fields = {"ip", "mask", "gw", "dns1-", "dns2-", "wins1-", "wins2-", "name", "adapter"};
+        const QStringList fields = {"ip",     "mask",   "gw",   "dns1-",  "dns2-",
+                                    "wins1-", "wins2-", "name", "adapter"};
         QStringList expected(129);
         for (int k = 1; k <= 6; ++k)
             for (int f = 0; f < 9; ++f)
@@ -51,8 +53,8 @@ private slots:
         expected[27] = QStringLiteral("Office, 2nd floor");
         expected[47] = QStringLiteral("Büro Zürich");
         expected[39] = QStringLiteral("1");
-        const QStringList dhcp = {"DHCP", "DHCP", "198.51.100.1", "198.51.100.2", "1", "0", "adapter1", "",
-                                  "dhcp adapter"};
+        const QStringList dhcp = {"DHCP",     "DHCP", "198.51.100.1", "198.51.100.2", "1", "0",
+                                  "adapter1", "",     "dhcp adapter"};
         for (int i = 0; i < dhcp.size(); ++i)
             expected[120 + i] = dhcp[i];
         for (int line = 1; line <= 129; ++line)
@@ -91,7 +93,7 @@ private slots:
         QTest::newRow("LF line ends") << QByteArray(full).replace("\r\n", "\n") << SettingsFault::BadLineEnd;
         QTest::newRow("lone CR") << "a\rb" + linesOf(129) << SettingsFault::BadLineEnd;
         QTest::newRow("NUL") << QByteArray(full).replace(0, 1, QByteArray(1, '\0')) << SettingsFault::NotText;
-        QTest::newRow("invalid encoding") << "\xff\xfe\x80" + full << SettingsFault::NotText;
+        QTest::newRow("not UTF-8: Windows-1252") << "\xff\xfe\x80" + full << SettingsFault::None;
         QTest::newRow("huge") << linesOf(129, QByteArray(SettingsMaxBytes / 129 + 1, 'a'))
                               << SettingsFault::TooLarge;
     }
@@ -100,8 +102,75 @@ private slots:
         QFETCH(SettingsFault, fault);
         const DecodedSettings decoded = decodeSettingsFile(bytes);
         QCOMPARE(decoded.fault, fault);
-        if (fault == SettingsFault::None)
-            QCOMPARE(decoded.lines.size(), 129);
+        if (fault == SettingsFault::None) QCOMPARE(decoded.lines.size(), 129);
+    }
+
+    // Read as UTF-8 when it is UTF-8, else as Windows-1252; unedited lines encode to the same bytes.
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<SettingsEncoding>("encoding");
+        QTest::newRow("ASCII") << QByteArray("Cafe") << "Cafe" << SettingsEncoding::System;
+        QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9 \xe2\x82\xac") << "Café €"
+                               << SettingsEncoding::Utf8;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                      "Caf\xc3\xa9")
+                                        << "Café" << SettingsEncoding::Utf8WithBom;
+        QTest::newRow("UTF-8 with two BOMs") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                                                           "1")
+                                             << QStringLiteral("\ufeff1") << SettingsEncoding::Utf8WithBom;
+        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << "Café" << SettingsEncoding::Windows1252;
+        QTest::newRow("Windows-1252")
+            << QByteArray("\x80 \x9f \x81") << "€ Ÿ \u0081" << SettingsEncoding::Windows1252;
+        QTest::newRow("UTF-8 cut short") << QByteArray("Caf\xc3") << "CafÃ" << SettingsEncoding::Windows1252;
+    }
+    void encodings() {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(QString, text);
+        QFETCH(SettingsEncoding, encoding);
+        const QByteArray bytes = firstLine + linesOf(129);
+        const DecodedSettings decoded = decodeSettingsFile(bytes);
+        QCOMPARE(decoded.fault, SettingsFault::None);
+        QCOMPARE(decoded.encoding, encoding);
+        QCOMPARE(decoded.lines[0], text);
+        const EncodedSettings again = encodeSettingsFile(decoded.lines, decoded.encoding);
+        QCOMPARE(again.bytes, bytes);
+        QCOMPARE(again.encoding, encoding);
+    }
+
+    // A Windows-1252 file whose new text would not read back as written goes to UTF-8, the whole file.
+    void encodingFallsBackToUtf8_data() {
+        QTest::addColumn<QString>("edit"); // line 1's new text; line 2 is "Ã©" throughout
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("a character beyond it") << "Łódź"
+                                               << QByteArray("\xc5\x81\xc3\xb3"
+                                                             "d\xc5\xba\r\n\xc3\x83\xc2\xa9");
+        QTest::newRow("bytes that read as UTF-8") << "Cafe" << QByteArray("Cafe\r\n\xc3\x83\xc2\xa9\r\n");
+    }
+    void encodingFallsBackToUtf8() {
+        QFETCH(QString, edit);
+        QFETCH(QByteArray, start);
+        QStringList lines = decodeSettingsFile("Caf\xe9\r\n\xc3\xa9" + linesOf(128)).lines;
+        QCOMPARE(lines[1], QStringLiteral("Ã©"));
+        lines[0] = edit;
+        const EncodedSettings encoded = encodeSettingsFile(lines, SettingsEncoding::Windows1252);
+        QCOMPARE(encoded.encoding, SettingsEncoding::Utf8);
+        QVERIFY(encoded.bytes.startsWith(start));
+    }
+
+    void windows1252() {
+        QByteArray all(256, 0);
+        for (int b = 0; b < 256; ++b)
+            all[b] = static_cast<char>(b);
+        const QString text = fromWindows1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(toWindows1252(text), std::optional<QByteArray>(all));
+        QCOMPARE(text.mid(0x7f, 0x22),
+                 QStringLiteral("\u007f€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008dŽ\u008f\u0090‘’“”•–—˜™š›œ\u009džŸ\u00a0"));
+        QCOMPARE(text.mid(0xe9, 1), QStringLiteral("é"));
+        for (const QString& beyond :
+             {QStringLiteral("\u0080"), QStringLiteral("Ł"), QStringLiteral("\u20ad")})
+            QCOMPARE(toWindows1252(beyond), std::nullopt);
     }
 
     void checkStates_data() {

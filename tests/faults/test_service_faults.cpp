@@ -259,19 +259,49 @@ private slots:
         QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }
 
-    // NetworkManager that serves root only, and Korvo run as nobody: it may list
-    // the adapters but not change them, and the report says why, not just that.
-    void permissionDenied() {
+    // Korvo run as nobody against NetworkManager's permission checks: root only, or a real polkit
+    // daemon with and without Korvo's example rule (granted to nobody's group instead of netdev).
+    // Listing always works; a change is applied, or refused with a report that says why.
+    void permissions_data() {
+        QTest::addColumn<QString>("checks");
+        QTest::addColumn<bool>("applied");
+        QTest::addColumn<QString>("reportMatches");
+        QTest::newRow("root only") << "root-only" << false << "denied|not authori[sz]ed|permission|privilege";
+        QTest::newRow("polkit, no rule")
+            << "polkit" << false
+            << "access denied.*permission org\\.freedesktop\\.NetworkManager\\.settings\\.modify\\.system; "
+               ".*polkit "
+               "rule";
+        QTest::newRow("polkit, Korvo's rule") << "polkit with rule" << true << "";
+    }
+    void permissions() {
+        QFETCH(QString, checks);
+        QFETCH(bool, applied);
+        QFETCH(QString, reportMatches);
         if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             QSKIP("setpriv (util-linux) is missing");
-        TestBed bed({.adapters = 1});
-        const QString dir = testing::testBedDir(bed.busAddress());
-        {
-            QFile conf(dir + QStringLiteral("/conf.d/90-root-only.conf"));
+        QTemporaryDir rules;
+        QVERIFY(QFile::setPermissions(rules.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                        QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                        QFileDevice::ExeOther));
+        if (checks == QLatin1String("polkit with rule")) {
+            QFile shipped(QStringLiteral(KORVO_POLKIT_RULE));
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            QFile rule(rules.filePath(QStringLiteral("50-korvo.rules")));
+            QVERIFY(rule.open(QIODevice::WriteOnly));
+            rule.write(shipped.readAll().replace("\"netdev\"", "\"nogroup\""));
+            rule.close();
+            QVERIFY(rule.setPermissions(rule.permissions() | QFileDevice::ReadOther));
+        }
+        TestBed bed({.adapters = 1,
+                     .polkitRules = checks.startsWith(QLatin1String("polkit")) ? rules.path() : QString()});
+        if (checks == QLatin1String("root-only")) {
+            QFile conf(testing::testBedDir(bed.busAddress()) + QStringLiteral("/conf.d/90-root-only.conf"));
             QVERIFY(conf.open(QIODevice::WriteOnly));
             conf.write("[main]\nauth-polkit=root-only\n");
+            conf.close();
+            bed.restartNetworkManager();
         }
-        bed.restartNetworkManager();
 
         QProcess probe;
         QProcessEnvironment env;
@@ -293,13 +323,20 @@ private slots:
 
         QVERIFY2(out.contains(QStringLiteral("uid: 65534\n")), qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("listed: veth0,veth0\n")), qPrintable(out));
-        QVERIFY2(out.contains(QStringLiteral("caption: Error Applying Configuration\n")), qPrintable(out));
+        QVERIFY2(out.contains(applied ? QStringLiteral("caption: Configuration Applied\n")
+                                      : QStringLiteral("caption: Error Applying Configuration\n")),
+                 qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("windows usable: yes\n")), qPrintable(out));
-        const QString report = out.section(QStringLiteral("report: "), 1).section(u'\n', 0, 0);
-        QVERIFY2(report.contains(QRegularExpression(QStringLiteral("denied|not authori[sz]ed|permission|privilege"),
-                                                    QRegularExpression::CaseInsensitiveOption)),
-                 qPrintable(report));
-        QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
+        if (!applied) {
+            const QString report = out.section(QStringLiteral("report: "), 1).section(u'\n', 0, 0);
+            QVERIFY2(
+                report.contains(QRegularExpression(reportMatches, QRegularExpression::CaseInsensitiveOption)),
+                qPrintable(report));
+        }
+        if (applied)
+            QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
+        else
+            QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }
 };
 

@@ -82,6 +82,9 @@ TestBed::TestBed(Options options) {
     if (options.dhcp) {
         args << QStringLiteral("--dhcp");
     }
+    if (!options.polkitRules.isEmpty()) {
+        args << QStringLiteral("--polkit") << options.polkitRules;
+    }
     const auto started = run(TestbedScript, args, 60000);
     if (started.exitCode != 0) {
         throw std::runtime_error(("test bed did not start: " + started.err).toStdString());

@@ -29,6 +29,8 @@ public:
     struct Options {
         int adapters = 1;
         bool dhcp = false;
+        // A folder of polkit rules: NetworkManager then asks a polkit daemon that knows only these.
+        QString polkitRules = {};
     };
 
     // Why no test bed can run here (not root, a tool missing), or nullopt.

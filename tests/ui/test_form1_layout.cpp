@@ -4,7 +4,9 @@
 #include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -149,24 +151,28 @@ private slots:
     }
 
     void helpKey_data() {
-        QTest::addColumn<bool>("filePresent");
+        QTest::addColumn<QString>("present"); // files in the program folder
         QTest::addColumn<bool>("opens");
-        QTest::addColumn<int>("openAttempts");
+        QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("messageContains");
-        QTest::newRow("opens") << true << true << 1 << QString();
-        QTest::newRow("file missing") << false << true << 0 << "KorvoHelp.chm";
-        QTest::newRow("no viewer") << true << false << 1 << "KorvoHelp.chm";
+        QTest::newRow("opens") << "KorvoHelp.chm help/index.html" << true << "KorvoHelp.chm" << QString();
+        QTest::newRow("own page") << "help/index.html" << true << "help/index.html" << QString();
+        QTest::newRow("file missing") << "" << true << ""
+                                      << "KorvoHelp.chm";
+        QTest::newRow("no viewer") << "KorvoHelp.chm" << false << "KorvoHelp.chm"
+                                   << "KorvoHelp.chm";
     }
     void helpKey() {
-        QFETCH(bool, filePresent);
+        QFETCH(QString, present);
         QFETCH(bool, opens);
-        QFETCH(int, openAttempts);
+        QFETCH(QString, opened);
         QFETCH(QString, messageContains);
         testing::TestEnvironment env;
         env.documentOpens = opens;
-        const QString path = QDir(env.folder.path()).filePath(QStringLiteral("KorvoHelp.chm"));
-        if (filePresent) {
-            QFile file(path);
+        const QDir folder(env.folder.path());
+        for (const QString& name : present.split(u' ', Qt::SkipEmptyParts)) {
+            QVERIFY(folder.mkpath(QFileInfo(name).path()));
+            QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         Form1 form(env.make());
@@ -176,9 +182,8 @@ private slots:
         control<QLineEdit>(form, "Text19")->setFocus();
         QTest::keyClick(control<QLineEdit>(form, "Text19"), Qt::Key_F1); // a box with the focus passes F1 on
 
-        QCOMPARE(env.openedDocuments.size(), openAttempts);
-        if (openAttempts)
-            QCOMPARE(env.openedDocuments.first(), path);
+        QCOMPARE(env.openedDocuments,
+                 opened.isEmpty() ? QStringList() : QStringList{folder.filePath(opened)});
         if (messageContains.isEmpty()) {
             QVERIFY(env.messages.isEmpty());
         } else {

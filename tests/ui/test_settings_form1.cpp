@@ -1,5 +1,7 @@
-#include "ui/Form1.h"
+#include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
+#include "core/SettingsLocation.h"
+#include "ui/Form1.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -10,6 +12,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using namespace korvo;
 using namespace korvo::testing;
 
@@ -19,17 +24,19 @@ const QString CorruptMessage = QStringLiteral("Woops|Error while reading the ini
 
 // Address, name and DHCP boxes with the line each is stored on.
 const QList<QPair<const char*, int>> StoredBoxes = {
-    {"Text1", 1},   {"Text2", 2},   {"Text3", 3},    {"Text27", 4},   {"Text28", 5},   {"Text29", 6},
-    {"Text51", 7},  {"Text19", 8},  {"Text4", 21},   {"Text5", 22},   {"Text6", 23},   {"Text30", 24},
-    {"Text31", 25}, {"Text32", 26}, {"Text52", 27},  {"Text20", 28},  {"Text7", 41},   {"Text8", 42},
-    {"Text9", 43},  {"Text33", 44}, {"Text34", 45},  {"Text35", 46},  {"Text53", 47},  {"Text21", 48},
-    {"Text10", 61}, {"Text11", 62}, {"Text12", 63},  {"Text36", 64},  {"Text37", 65},  {"Text38", 66},
-    {"Text54", 67}, {"Text22", 68}, {"Text13", 81},  {"Text14", 82},  {"Text15", 83},  {"Text39", 84},
-    {"Text40", 85}, {"Text41", 86}, {"Text55", 87},  {"Text23", 88},  {"Text16", 101}, {"Text17", 102},
+    {"Text1", 1},    {"Text2", 2},    {"Text3", 3},    {"Text27", 4},   {"Text28", 5},   {"Text29", 6},
+    {"Text51", 7},   {"Text19", 8},   {"Text4", 21},   {"Text5", 22},   {"Text6", 23},   {"Text30", 24},
+    {"Text31", 25},  {"Text32", 26},  {"Text52", 27},  {"Text20", 28},  {"Text7", 41},   {"Text8", 42},
+    {"Text9", 43},   {"Text33", 44},  {"Text34", 45},  {"Text35", 46},  {"Text53", 47},  {"Text21", 48},
+    {"Text10", 61},  {"Text11", 62},  {"Text12", 63},  {"Text36", 64},  {"Text37", 65},  {"Text38", 66},
+    {"Text54", 67},  {"Text22", 68},  {"Text13", 81},  {"Text14", 82},  {"Text15", 83},  {"Text39", 84},
+    {"Text40", 85},  {"Text41", 86},  {"Text55", 87},  {"Text23", 88},  {"Text16", 101}, {"Text17", 102},
     {"Text18", 103}, {"Text42", 104}, {"Text43", 105}, {"Text44", 106}, {"Text56", 107}, {"Text24", 108},
     {"Text48", 121}, {"Text49", 122}, {"Text50", 123}, {"Text57", 124}};
 
-QLineEdit* box(Form1& form, const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
+QLineEdit* box(Form1& form, const char* name) {
+    return form.findChild<QLineEdit*>(QLatin1String(name));
+}
 
 QString selected(const QListWidget* list) {
     return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
@@ -207,7 +214,10 @@ private slots:
         const QByteArray valid = encodeSettingsFile(defaultLines()).bytes;
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("128 lines") << valid.left(valid.lastIndexOf("\r\n", valid.size() - 3) + 2);
-        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10).repeated(50);
+        QTest::newRow("binary") << QByteArray("\x7f"
+                                              "ELF\x02\x01\x01\0\0\0",
+                                              10)
+                                       .repeated(50);
         QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'a');
     }
     void rejected() {
@@ -221,6 +231,42 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "Text1")->text(), "192.168.1.10");
         QCOMPARE(control<QPushButton>(form, "Command1")->text(), "Network 1");
         QCOMPARE(f.bytes(), bytes);
+    }
+
+    // A file is saved back in the encoding it was read in while its text fits, else in UTF-8.
+    void encodingKept_data() {
+        QTest::addColumn<bool>("windows1252"); // the file's encoding, else UTF-8
+        QTest::addColumn<QString>("edit");     // Profile 2's new name, if any
+        QTest::addColumn<bool>("savedAs1252");
+        QTest::newRow("Windows-1252, unedited") << true << "" << true;
+        QTest::newRow("Windows-1252, edited within it") << true << "Zürich" << true;
+        QTest::newRow("Windows-1252, a character beyond it") << true << "Łódź" << false;
+        QTest::newRow("UTF-8, unedited") << false << "" << false;
+    }
+    void encodingKept() {
+        QFETCH(bool, windows1252);
+        QFETCH(QString, edit);
+        QFETCH(bool, savedAs1252);
+        const auto encoded = [](const QStringList& lines, bool latin1) {
+            const QString text = lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+            return latin1 ? text.toLatin1()
+                          : text.toUtf8(); // é and ü are the same in Latin-1 and Windows-1252
+        };
+        Fixture f;
+        QStringList lines = defaultLines();
+        lines[7] = QStringLiteral("Café");
+        f.write(encoded(lines, windows1252));
+        Form1 form(f.env.make());
+        form.Form_Load();
+        QVERIFY(f.env.messages.isEmpty());
+        QCOMPARE(control<QLineEdit>(form, "Text19")->text(), QStringLiteral("Café"));
+        if (!edit.isEmpty()) {
+            control<QLineEdit>(form, "Text20")->setText(edit);
+            lines[27] = edit;
+        }
+        control<QPushButton>(form, "Command7")->click();
+        QVERIFY(f.env.messages.isEmpty());
+        QCOMPARE(f.bytes(), encoded(lines, savedAs1252));
     }
 
     // A failed save names the file and the reason and changes neither window nor file.
@@ -241,16 +287,78 @@ private slots:
         QCOMPARE(QDir(f.env.folder.path()).entryList(QDir::Files), QStringList{"Korvo.ini"});
     }
 
-    // Exists but is no readable file, and cannot be replaced either.
-    void directoryInPlaceOfTheFile() {
+    // Exists but is no settings file: rejected at once, without blocking on it, and
+    // a save neither writes into it nor puts a file in its place.
+    void noRegularFileInPlaceOfTheFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("device") << "device";
+    }
+    void noRegularFileInPlaceOfTheFile() {
+        QFETCH(QString, kind);
         Fixture f;
-        QVERIFY(QDir(f.env.folder.path()).mkdir(QStringLiteral("Korvo.ini")));
+        const QByteArray path = QFile::encodeName(f.path());
+        if (kind == QLatin1String("directory"))
+            QVERIFY(::mkdir(path.constData(), 0755) == 0);
+        else if (kind == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+        else if (::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0) // a /dev/zero of its own
+            QSKIP("cannot make a device node here (not root)");
         Form1 form(f.env.make());
         QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Rejected);
         QCOMPARE(f.env.messages, QStringList{CorruptMessage});
         control<QPushButton>(form, "Command7")->click();
         QCOMPARE(f.env.messages.size(), 2);
         QVERIFY(f.env.messages[1].contains(QDir::toNativeSeparators(f.path())));
+        QVERIFY(!QFileInfo(f.path()).isFile());
+        QVERIFY(QFileInfo(f.path()).exists());
+    }
+
+    // Which Korvo.ini is used: --settings, else one beside the program, else the user's configuration folder.
+    void location_data() {
+        QTest::addColumn<bool>("besideExists");
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("expected"); // relative to the test folder
+        QTest::newRow("first start") << false << ""
+                                     << "config/Korvo/Korvo.ini";
+        QTest::newRow("portable") << true << ""
+                                  << "program/Korvo.ini";
+        QTest::newRow("named") << true << "elsewhere/mine.ini"
+                               << "elsewhere/mine.ini";
+    }
+    void location() {
+        QFETCH(bool, besideExists);
+        QFETCH(QString, requested);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(QStringLiteral("program")));
+        if (besideExists) {
+            QFile beside(dir.filePath(QStringLiteral("program/Korvo.ini")));
+            QVERIFY(beside.open(QIODevice::WriteOnly));
+        }
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        const QString where = settingsLocation(dir.filePath(QStringLiteral("program")),
+                                               requested.isEmpty() ? QString() : dir.filePath(requested));
+        qputenv("XDG_CONFIG_HOME", saved);
+#ifdef _WIN32
+        if (requested.isEmpty()) expected = QStringLiteral("program/Korvo.ini");
+#endif
+        QCOMPARE(where, dir.filePath(expected));
+    }
+
+    // The first save makes the folders the settings file goes in.
+    void firstSaveMakesItsFolder() {
+        testing::TestEnvironment env;
+        Environment made = env.make();
+        made.settingsFile = env.folder.filePath(QStringLiteral("config/Korvo/Korvo.ini"));
+        const QString file = made.settingsFile;
+        Form1 form(std::move(made));
+        control<QPushButton>(form, "Command7")->click();
+        QVERIFY2(env.messages.isEmpty(), qPrintable(env.messages.join(u'\n')));
+        QCOMPARE(readSettingsFile(file).outcome, SettingsFileRead::Outcome::Read);
     }
 };
 

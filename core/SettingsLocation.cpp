@@ -1,0 +1,29 @@
+#include "core/SettingsLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace korvo {
+
+QString settingsLocation(const QString& programFolder, const QString& requested) {
+    if (!requested.isEmpty()) return QFileInfo(requested).absoluteFilePath();
+    const QString beside = QDir(programFolder).filePath(QStringLiteral("Korvo.ini"));
+#ifdef _WIN32
+    return beside;
+#else
+    // An installed program's folder is not the user's to write; a copy there still wins so that a
+    // portable setup, and every one made before this rule, keeps its settings.
+    if (QFileInfo::exists(beside)) return beside;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty()) return beside;
+    return QDir(config).filePath(QStringLiteral("Korvo/Korvo.ini"));
+#endif
+}
+
+bool makeSettingsFolder(const QString& file) {
+    const QDir folder = QFileInfo(file).absoluteDir();
+    return folder.exists() || folder.mkpath(QStringLiteral("."));
+}
+
+} // namespace korvo

@@ -1,0 +1,111 @@
+// Saves through the window onto a real, small file system in a private mount
+// namespace: full, filling up part-way through the write, or a folder an ordinary
+// user may not write to. A failed save is reported and leaves the file as it was.
+#include "core/SettingsFile.h"
+#include "tests/faults/FaultSupport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace korvo;
+
+namespace {
+
+// Runs as root inside `unshare -m`, so the mount vanishes with it; only the
+// saver runs as the given user. The results are copied out before it ends.
+const char* const Script = R"(set -eu
+mnt=$1 out=$2 saver=$3 user=$4 mode=$5 free=$6 pad=$7
+mount -t tmpfs -o size=128k,mode=0755 korvo-test "$mnt"
+cp "$out/before.ini" "$mnt/Korvo.ini"
+chmod "$mode" "$mnt/Korvo.ini"
+if [ "$free" -ge 0 ]; then
+    dd if=/dev/zero of="$mnt/fill" bs=4k 2>/dev/null || true
+    truncate -s "-${free}K" "$mnt/fill"
+fi
+as=""
+[ "$user" = root ] || as="setpriv --reuid=65534 --regid=65534 --clear-groups"
+rc=0
+QT_QPA_PLATFORM=offscreen $as "$saver" "$mnt" 2 1 "$pad" >"$out/stdout" 2>"$out/stderr" || rc=$?
+cp "$mnt/Korvo.ini" "$out/after.ini"
+ls -A "$mnt" >"$out/listing"
+exit $rc
+)";
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+class TestSettingsDisk : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (::geteuid() != 0) QSKIP("needs root to mount a file system of its own");
+        if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")}) != 0)
+            QSKIP("cannot make a private mount namespace here");
+    }
+
+    void failedSaveKeepsTheFile_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("mode"); // Korvo.ini's; the folder is root's, 0755
+        QTest::addColumn<int>("freeKiB");  // -1: the file system is not filled
+        QTest::addColumn<int>("pad");      // characters added to a profile name
+        QTest::addColumn<bool>("saved");
+        // A 10 KiB file where 4 KiB are left: the write stops part-way.
+        QTest::newRow("full disk") << "root"
+                                   << "644" << 0 << 0 << false;
+        QTest::newRow("fills up halfway") << "root"
+                                          << "644" << 4 << 10000 << false;
+        QTest::newRow("ordinary user, nothing writable") << "nobody"
+                                                         << "644" << -1 << 0 << false;
+        QTest::newRow("ordinary user, only the file writable") << "nobody"
+                                                               << "666" << -1 << 0 << true;
+        QTest::newRow("only the file writable, fills up halfway") << "nobody"
+                                                                  << "666" << 4 << 10000 << false;
+    }
+    void failedSaveKeepsTheFile() {
+        QFETCH(QString, user);
+        QFETCH(QString, mode);
+        QFETCH(int, freeKiB);
+        QFETCH(int, pad);
+        QFETCH(bool, saved);
+        QTemporaryDir out, mnt;
+        QVERIFY(out.isValid() && mnt.isValid());
+        const QString before = out.filePath(QStringLiteral("before.ini"));
+        QCOMPARE(writeSettingsFile(before, settingsLines(testing::generationSettings(1))), QString());
+
+        QProcess run;
+        run.start(QStringLiteral("unshare"),
+                  {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
+                   QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(Script),
+                   QStringLiteral("sh"), mnt.path(), out.path(),
+                   QCoreApplication::applicationDirPath() + QStringLiteral("/settings_saver"), user, mode,
+                   QString::number(freeKiB), QString::number(pad)});
+        QVERIFY(run.waitForFinished(60000));
+        const QByteArray said = contents(out.filePath(QStringLiteral("stderr"))) + run.readAllStandardError();
+        const QByteArray after = contents(out.filePath(QStringLiteral("after.ini")));
+
+        QList<QByteArray> listing = contents(out.filePath(QStringLiteral("listing"))).split('\n');
+        listing.removeAll("fill");
+        listing.removeAll("");
+        QCOMPARE(listing, QList<QByteArray>{"Korvo.ini"}); // no temporary file left behind
+        if (saved) {
+            QVERIFY2(run.exitCode() == 0, said.constData());
+            QCOMPARE(testing::generationOf(storedSettings(decodeSettingsFile(after).lines)), 2);
+        } else {
+            QVERIFY2(run.exitCode() == 5, said.constData()); // the saver's message box
+            QVERIFY2(said.contains("Korvo: The settings could not be saved to"), said.constData());
+            QCOMPARE(after, contents(before));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsDisk)
+#include "test_settings_disk.moc"
