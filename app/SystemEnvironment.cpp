@@ -1,7 +1,7 @@
 #include "app/SystemEnvironment.h"
 
-#include "platform/NetConfigService.h"
 #include "core/SettingsLocation.h"
+#include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -24,7 +24,9 @@ Environment systemEnvironment(const QString& settingsFile) {
     env.exclamation = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text, QMessageBox::Ok);
     };
-    env.openDocument = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    env.openDocument = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
     return env;
 }
 

@@ -19,17 +19,14 @@ struct AddressRule {
 };
 
 bool lowerBoundMet(long long value, int part, bool isMask) {
-    if (part == 0)
-        return value > 0;
-    if (part == 3 && !isMask)
-        return value > 0;
+    if (part == 0) return value > 0;
+    if (part == 3 && !isMask) return value > 0;
     return value >= 0;
 }
 
 // Returns 1 when valid, 0 when not; appends the rule's message on failure.
 int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
-    if (!rule.tested)
-        return 1;
+    if (!rule.tested) return 1;
     const QString message = QString::fromUtf16(rule.message) + CR;
 
     // An empty text has no parts at all, not one empty part.
@@ -43,8 +40,7 @@ int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
     for (int k = 0; k < 4; ++k) {
         const auto value = numericPartValue(parts[k]);
         if (!value) {
-            if (rule.zeroOnNonNumeric)
-                text = QStringLiteral("0.0.0.0");
+            if (rule.zeroOnNonNumeric) text = QStringLiteral("0.0.0.0");
             messages += message;
             return 0;
         }
@@ -72,8 +68,7 @@ int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
 
 bool ValidationOutcome::valid() const {
     for (int flag : Valid)
-        if (flag != 1)
-            return false;
+        if (flag != 1) return false;
     return true;
 }
 
@@ -89,13 +84,11 @@ std::optional<long long> numericPartValue(QStringView part) {
         negative = part[begin] == u'-';
         ++begin;
     }
-    if (begin == end)
-        return std::nullopt;
+    if (begin == end) return std::nullopt;
     long long value = 0;
     for (qsizetype i = begin; i < end; ++i) {
         const char16_t c = part[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
+        if (c < u'0' || c > u'9') return std::nullopt;
         value = std::min(value * 10 + (c - u'0'), Saturation);
     }
     return negative ? -value : value;
@@ -108,7 +101,8 @@ ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const Omit
         {&Profile::SubnetMask, staticMode, 256, true, true, u"A valid SubnetMask is required"},
         {&Profile::Gateway, staticMode && !profile.Gateway.isEmpty(), 255, false, true,
          u"A valid Gateway Address is required"},
-        {&Profile::PrimaryDNS, !omitted.PrimaryDNS, 255, false, false, u"A valid Primary DNS address is required"},
+        {&Profile::PrimaryDNS, !omitted.PrimaryDNS, 255, false, false,
+         u"A valid Primary DNS address is required"},
         {&Profile::SecondaryDNS, !omitted.SecondaryDNS, 255, false, false,
          u"A valid Secondary DNS address is required or leave the box empty"},
         {&Profile::PrimaryWINS, !omitted.PrimaryWINS, 255, false, false,
@@ -119,7 +113,8 @@ ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const Omit
     ValidationOutcome outcome;
     for (int f = 0; f < AddressFieldCount; ++f) {
         const AddressRule& rule = rules[f];
-        outcome.Valid[static_cast<std::size_t>(f)] = checkDottedQuad(profile.*rule.text, rule, outcome.Messages);
+        outcome.Valid[static_cast<std::size_t>(f)] =
+            checkDottedQuad(profile.*rule.text, rule, outcome.Messages);
     }
     return outcome;
 }

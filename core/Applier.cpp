@@ -14,17 +14,20 @@ namespace korvo {
 
 namespace {
 
-std::string text(const QString& s) { return s.toStdString(); }
+std::string text(const QString& s) {
+    return s.toStdString();
+}
 
 // Primary DNS, secondary DNS, primary WINS, secondary WINS: the order every command works in.
 struct ServerField {
     QString Profile::*text;
     bool OmittedServers::*omitted;
 };
-constexpr std::array<ServerField, 4> ServerFields{{{&Profile::PrimaryDNS, &OmittedServers::PrimaryDNS},
-                                                   {&Profile::SecondaryDNS, &OmittedServers::SecondaryDNS},
-                                                   {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
-                                                   {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
+constexpr std::array<ServerField, 4> ServerFields{
+    {{&Profile::PrimaryDNS, &OmittedServers::PrimaryDNS},
+     {&Profile::SecondaryDNS, &OmittedServers::SecondaryDNS},
+     {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
+     {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
 
 // The servers as the profile commands take them from the boxes. Address, mask and
 // gateway stay as typed.
@@ -45,13 +48,17 @@ OmittedServers takeServers(Profile& p, ApplyMode mode) {
 // A refusal for lack of rights also says which permission is missing and how to get it.
 QString withAdvice(const QString& text, std::initializer_list<int> codes) {
     const QString advice = QString::fromUtf8(platform::missingPermissionAdvice());
-    if (advice.isEmpty() || std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
+    if (advice.isEmpty() ||
+        std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
         return text;
     return text + QStringLiteral("\r\r") + advice;
 }
 
 ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
-    return {ApplyOutcome::State::ServiceError, QStringLiteral("Error Applying Configuration"), resultText, {},
+    return {ApplyOutcome::State::ServiceError,
+            QStringLiteral("Error Applying Configuration"),
+            resultText,
+            {},
             values};
 }
 
@@ -78,8 +85,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         if (!Connector)
             throw platform::ServiceError("no network configuration service is available on this system");
         const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-        if (!service)
-            throw platform::ServiceError("the service gave no connection");
+        if (!service) throw platform::ServiceError("the service gave no connection");
         const auto adapters = service->adapters();
 
         const std::vector<std::string> IPAddresses{text(p.IPAddress)};
@@ -87,17 +93,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         const std::vector<std::string> Gateways{text(p.Gateway)};
         const std::vector<int> GatewayMetrics{1};
         std::vector<std::string> DNSServers{text(p.PrimaryDNS)};
-        if (!omitted.PrimaryDNS && !omitted.SecondaryDNS)
-            DNSServers.push_back(text(p.SecondaryDNS));
+        if (!omitted.PrimaryDNS && !omitted.SecondaryDNS) DNSServers.push_back(text(p.SecondaryDNS));
         // A secondary server without a primary is not sent, and the summary says so.
-        if (omitted.PrimaryDNS && !omitted.SecondaryDNS)
-            p.SecondaryDNS = QStringLiteral("Ignored");
+        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = QStringLiteral("Ignored");
 
         const std::string caption = text(p.AdapterCaption);
         // Every adapter of that caption is changed; the last one's outcome is shown.
         for (const auto& adapter : adapters) {
-            if (!adapter || adapter->caption() != caption)
-                continue;
+            if (!adapter || adapter->caption() != caption) continue;
             matched = true;
             int gatewayResult = platform::code::Success;
             int enableResult = platform::code::Success;
@@ -108,11 +111,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 enableResult = adapter->enableDHCP();
             }
             if (enableResult != platform::code::Success) {
-                outcome = failure(withAdvice((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
-                                                                        : QStringLiteral("DHCP was refused (%1)."))
-                                                 .arg(describeServiceCode(enableResult)),
-                                             {enableResult}),
-                                  p);
+                outcome = failure(
+                    withAdvice((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
+                                                          : QStringLiteral("DHCP was refused (%1)."))
+                                   .arg(describeServiceCode(enableResult)),
+                               {enableResult}),
+                    p);
                 continue;
             }
             const int winsResult = !omitted.PrimaryWINS
@@ -123,24 +127,28 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             // A server the service refused must not be reported as applied.
             QStringList refused;
             if (gatewayResult != platform::code::Success)
-                refused << QStringLiteral("The gateway was refused (%1).").arg(describeServiceCode(gatewayResult));
+                refused << QStringLiteral("The gateway was refused (%1).")
+                               .arg(describeServiceCode(gatewayResult));
             if (winsResult != platform::code::Success)
-                refused << QStringLiteral("The WINS servers were refused (%1).").arg(describeServiceCode(winsResult));
+                refused << QStringLiteral("The WINS servers were refused (%1).")
+                               .arg(describeServiceCode(winsResult));
             if (dnsResult != platform::code::Success)
-                refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
+                refused << QStringLiteral("The DNS servers were refused (%1).")
+                               .arg(describeServiceCode(dnsResult));
             if (!refused.isEmpty()) {
                 // The address is in place by now: say so, and what was refused.
-                outcome = serviceError(
-                    composePartialFailureText(withAdvice(refused.join(u'\r'), {gatewayResult, winsResult, dnsResult})),
-                    p);
+                outcome = serviceError(composePartialFailureText(withAdvice(
+                                           refused.join(u'\r'), {gatewayResult, winsResult, dnsResult})),
+                                       p);
                 continue;
             }
             outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"),
                        composeSuccessText(p.AdapterCaption), composeResultValues(p), p};
         }
     } catch (const std::exception& e) {
-        return failure(
-            QStringLiteral("The network configuration service failed: %1").arg(QString::fromStdString(e.what())), p);
+        return failure(QStringLiteral("The network configuration service failed: %1")
+                           .arg(QString::fromStdString(e.what())),
+                       p);
     }
     if (!matched)
         return failure(QStringLiteral("The network interface -%1- was not found.").arg(p.AdapterCaption), p);

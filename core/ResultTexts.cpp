@@ -10,9 +10,10 @@ const QString CR = QStringLiteral("\r");
 
 // The names line up with the values of composeResultValues beside them.
 QString fieldNames() {
-    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR + QStringLiteral("Gateway   ") +
-           CR + QStringLiteral("Primary DNS ") + CR + QStringLiteral("Secondary DNS") + CR +
-           QStringLiteral("Primary WINS ") + CR + QStringLiteral("Secondary WINS");
+    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR +
+           QStringLiteral("Gateway   ") + CR + QStringLiteral("Primary DNS ") + CR +
+           QStringLiteral("Secondary DNS") + CR + QStringLiteral("Primary WINS ") + CR +
+           QStringLiteral("Secondary WINS");
 }
 
 } // namespace
@@ -28,8 +29,8 @@ QString trimBlanks(const QString& text) {
 }
 
 QString composeResultValues(const Profile& p) {
-    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS + CR +
-           p.PrimaryWINS + CR + p.SecondaryWINS + CR;
+    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS +
+           CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;
 }
 
 QString composeSuccessText(const QString& adapterCaption) {
@@ -45,31 +46,44 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
 
 QString composePartialFailureText(const QString& refusals) {
     return CR + CR + CR +
-           QStringLiteral("The adapter's address was changed, but the network service refused some settings.") + CR +
-           CR + refusals;
+           QStringLiteral(
+               "The adapter's address was changed, but the network service refused some settings.") +
+           CR + CR + refusals;
 }
 
 QString describeServiceCode(int code) {
     const char* meaning = nullptr;
     switch (code) {
-    case platform::code::NotSupported: meaning = "not supported on this platform"; break;
-    case platform::code::UnknownFailure: meaning = "the service failed"; break;
-    case platform::code::InvalidSubnetMask: meaning = "invalid subnet mask"; break;
-    case platform::code::InvalidIPAddress: meaning = "invalid IP address"; break;
-    case platform::code::InvalidGateway: meaning = "invalid gateway"; break;
-    case platform::code::AccessDenied: meaning = "access denied"; break;
-    default: break;
+    case platform::code::NotSupported:
+        meaning = "not supported on this platform";
+        break;
+    case platform::code::UnknownFailure:
+        meaning = "the service failed";
+        break;
+    case platform::code::InvalidSubnetMask:
+        meaning = "invalid subnet mask";
+        break;
+    case platform::code::InvalidIPAddress:
+        meaning = "invalid IP address";
+        break;
+    case platform::code::InvalidGateway:
+        meaning = "invalid gateway";
+        break;
+    case platform::code::AccessDenied:
+        meaning = "access denied";
+        break;
+    default:
+        break;
     }
     QString text = QStringLiteral("code %1").arg(code);
-    if (meaning)
-        text += QStringLiteral(": ") + QLatin1String(meaning);
+    if (meaning) text += QStringLiteral(": ") + QLatin1String(meaning);
     return text;
 }
 
 QString composeFailureText(const QString& reason) {
-    QString text = CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
-    if (!reason.isEmpty())
-        text += CR + CR + reason;
+    QString text =
+        CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
+    if (!reason.isEmpty()) text += CR + CR + reason;
     return text;
 }
 

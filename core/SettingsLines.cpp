@@ -42,8 +42,7 @@ QString stateLine(const std::optional<bool>& state) {
 
 // The fields of a profile block in line order, so that building and reading
 // cannot drift apart.
-template <typename P, typename Visit>
-void forEachField(P& p, Visit visit) {
+template <typename P, typename Visit> void forEachField(P& p, Visit visit) {
     visit(ProfileField::IPAddress, p.IPAddress);
     visit(ProfileField::SubnetMask, p.SubnetMask);
     visit(ProfileField::Gateway, p.Gateway);

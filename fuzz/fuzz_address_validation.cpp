@@ -25,9 +25,8 @@ void require(bool condition, const char* what) {
 }
 
 constexpr std::array<QString Profile::*, AddressFieldCount> Fields = {
-    &Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,
-    &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
-    &Profile::SecondaryWINS};
+    &Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,      &Profile::PrimaryDNS,
+    &Profile::SecondaryDNS, &Profile::PrimaryWINS, &Profile::SecondaryWINS};
 
 bool tested(const Profile& p, ApplyMode mode, const OmittedServers& omitted, int field) {
     switch (field) {
@@ -50,19 +49,15 @@ bool tested(const Profile& p, ApplyMode mode, const OmittedServers& omitted, int
 // Four decimal octets without leading zeros, each within the field's bounds.
 bool canonical(const QString& text, bool mask) {
     const QStringList parts = text.split(u'.');
-    if (parts.size() != 4)
-        return false;
+    if (parts.size() != 4) return false;
     for (int k = 0; k < 4; ++k) {
         const QString& part = parts[k];
-        if (part.isEmpty() || part.size() > 3 || (part.size() > 1 && part.startsWith(u'0')))
-            return false;
+        if (part.isEmpty() || part.size() > 3 || (part.size() > 1 && part.startsWith(u'0'))) return false;
         for (QChar c : part)
-            if (c < u'0' || c > u'9')
-                return false;
+            if (c < u'0' || c > u'9') return false;
         const int v = part.toInt();
         const int lowest = (k == 0 || (k == 3 && !mask)) ? 1 : 0;
-        if (v < lowest || v > (mask ? 255 : 254))
-            return false;
+        if (v < lowest || v > (mask ? 255 : 254)) return false;
     }
     return true;
 }
@@ -70,15 +65,15 @@ bool canonical(const QString& text, bool mask) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     Profile pending;
     const std::uint8_t flags = data[0];
     const ApplyMode mode = (flags & 1) ? ApplyMode::Dhcp : ApplyMode::Static;
     const OmittedServers omitted{((flags >> 1) & 1) != 0, ((flags >> 2) & 1) != 0, ((flags >> 3) & 1) != 0,
                                  ((flags >> 4) & 1) != 0};
     const QStringList texts =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)).split(u'\n');
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1))
+            .split(u'\n');
     for (int f = 0; f < AddressFieldCount; ++f)
         pending.*Fields[static_cast<std::size_t>(f)] = texts.value(f);
 
@@ -91,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int valid = outcome.Valid[static_cast<std::size_t>(f)];
         require(valid == 0 || valid == 1, "a valid flag that is neither 0 nor 1");
         if (!tested(before, mode, omitted, f)) {
-            require(valid == 1 && pending.*field == before.*field, "an untested address was judged or changed");
+            require(valid == 1 && pending.*field == before.*field,
+                    "an untested address was judged or changed");
         } else if (valid == 1) {
             require(canonical(pending.*field, f == SubnetMaskField), "a valid address not in canonical form");
         } else {

@@ -13,6 +13,8 @@ public:
 };
 } // namespace
 
-std::unique_ptr<ServiceConnector> makeSystemConnector() { return std::make_unique<UnavailableConnector>(); }
+std::unique_ptr<ServiceConnector> makeSystemConnector() {
+    return std::make_unique<UnavailableConnector>();
+}
 
 } // namespace korvo::platform

@@ -183,8 +183,8 @@ void PicturePanel::paintBanner(QPainter& p) {
 
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRectF(startX + mark + gap, r.top(), textWidth + 4, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               name);
+    p.drawText(QRectF(startX + mark + gap, r.top(), textWidth + 4, r.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, name);
 }
 
 void PicturePanel::paintMainPage(QPainter& p) {
@@ -244,8 +244,7 @@ void PicturePanel::paintGlyph(QPainter& p) {
     const bool close = PanelKind == Kind::CloseGlyph;
     if (Hovered || Pressed) {
         QColor face = close ? QColor(0xe0, 0x44, 0x4e) : withAlpha(Qt::white, 46);
-        if (Pressed)
-            face = close ? QColor(0xb8, 0x32, 0x3b) : withAlpha(Qt::white, 80);
+        if (Pressed) face = close ? QColor(0xb8, 0x32, 0x3b) : withAlpha(Qt::white, 80);
         p.setPen(Qt::NoPen);
         p.setBrush(face);
         p.drawRoundedRect(r, 4, 4);
@@ -273,7 +272,8 @@ void PicturePanel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = Pressed;
     Pressed = false;
     update();
-    if (isGlyph() && wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (isGlyph() && wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     else
         QWidget::mouseReleaseEvent(event);
@@ -305,8 +305,7 @@ PictureButton::PictureButton(Face face, const QString& text, QWidget* parent)
 bool PictureButton::event(QEvent* event) {
     // QAbstractButton turns "&x" in its text into an Alt+X shortcut; a caption
     // here is a profile name, never an access key.
-    if (event->type() == QEvent::Shortcut)
-        return true;
+    if (event->type() == QEvent::Shortcut) return true;
     return QPushButton::event(event);
 }
 
@@ -376,9 +375,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     // Drawn without mnemonic handling, so "&" shows as typed. A long caption
     // first gets a slightly smaller font, and only then an ellipsis.
-    const QRectF textRect = r.adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, -4, 0).translated(0, down ? 1 : 0);
+    const QRectF textRect =
+        r.adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, -4, 0).translated(0, down ? 1 : 0);
     QFont captionFont = font();
-    for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > textRect.width(); ++step) {
+    for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > textRect.width();
+         ++step) {
         if (captionFont.pointSizeF() > 0)
             captionFont.setPointSizeF(captionFont.pointSizeF() * 0.92);
         else
@@ -405,8 +406,7 @@ PictureTabWidget::PictureTabWidget(Look look, QWidget* parent) : QTabWidget(pare
 }
 
 void PictureTabWidget::paintEvent(QPaintEvent*) {
-    if (TabLook != Look::Header)
-        return; // the band behind shows through; the pages draw the card
+    if (TabLook != Look::Header) return; // the band behind shows through; the pages draw the card
     QPainter p(this);
     const QRect strip(0, 0, width(), tabBar()->geometry().bottom() + 1);
     art::fillHeader(p, strip, window()->width());
@@ -425,8 +425,7 @@ PictureTabBar::PictureTabBar(PictureTabWidget::Look look, QWidget* parent) : QTa
 }
 
 QSize PictureTabBar::tabSizeHint(int index) const {
-    if (TabLook == PictureTabWidget::Look::Header)
-        return {index == 0 ? 112 : 104, 28};
+    if (TabLook == PictureTabWidget::Look::Header) return {index == 0 ? 112 : 104, 28};
     const int textWidth = QFontMetrics(font()).horizontalAdvance(tabText(index));
     return {qMax(96, textWidth + 28), 27};
 }
@@ -461,8 +460,7 @@ void PictureTabBar::paintEvent(QPaintEvent*) {
             }
             textColor = selected ? art::Ink : art::Slate;
         }
-        if (tabTextColor(i).isValid())
-            textColor = tabTextColor(i);
+        if (tabTextColor(i).isValid()) textColor = tabTextColor(i);
 
         if (selected && hasFocus()) {
             p.setPen(QPen(art::Accent, 1.2, Qt::DotLine));

@@ -31,10 +31,8 @@ void fillHeader(QPainter& painter, const QRectF& rect, qreal windowWidth);
 
 // Placing a control where the design puts it, under its control name (none for
 // decorations).
-template <typename W>
-W* place(W* widget, const char* name, int x, int y, int w, int h) {
-    if (name)
-        widget->setObjectName(QString::fromLatin1(name));
+template <typename W> W* place(W* widget, const char* name, int x, int y, int w, int h) {
+    if (name) widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(x, y, w, h);
     return widget;
 }

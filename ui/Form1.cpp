@@ -37,7 +37,7 @@ constexpr int BannerHeight = 24;
 constexpr int ButtonRowTop = ClientHeight - 8 - 33;
 
 const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command3", "Command4",
-                                               "Command5", "Command6", "Command8"};
+                                                "Command5", "Command6", "Command8"};
 
 using art::place;
 
@@ -60,7 +60,6 @@ QListWidget::item:selected { background: #2a67d6; color: white; }
 )";
 
 } // namespace
-
 
 namespace {
 
@@ -91,8 +90,12 @@ Form1::~Form1() {
     delete Applying;
 }
 
-Form3* Form1::TermsWindow() const { return Terms; }
-Form4* Form1::ApplyingWindow() const { return Applying; }
+Form3* Form1::TermsWindow() const {
+    return Terms;
+}
+Form4* Form1::ApplyingWindow() const {
+    return Applying;
+}
 
 void Form1::buildLayout() {
     setWindowTitle(QStringLiteral("Korvo  Version " KORVO_VERSION_MAJOR_MINOR));
@@ -102,10 +105,10 @@ void Form1::buildLayout() {
     place(new PicturePanel(PicturePanel::Kind::Banner, this), nullptr, 0, 0, ClientWidth, BannerHeight);
     Label26 = place(new QLabel(QStringLiteral("Help (F1)"), this), "Label26", 10, 0, 90, BannerHeight);
     art::setTextColor(Label26, art::OnHeader);
-    Picture10 = place(new PicturePanel(PicturePanel::Kind::MinimiseGlyph, this), "Picture10", ClientWidth - 50, 0,
-                      22, BannerHeight);
-    Picture9 = place(new PicturePanel(PicturePanel::Kind::CloseGlyph, this), "Picture9", ClientWidth - 26, 0, 22,
-                     BannerHeight);
+    Picture10 = place(new PicturePanel(PicturePanel::Kind::MinimiseGlyph, this), "Picture10",
+                      ClientWidth - 50, 0, 22, BannerHeight);
+    Picture9 = place(new PicturePanel(PicturePanel::Kind::CloseGlyph, this), "Picture9", ClientWidth - 26, 0,
+                     22, BannerHeight);
 
     SSTab1 = place(new PictureTabWidget(PictureTabWidget::Look::Header, this), "SSTab1", 0, BannerHeight,
                    ClientWidth, ClientHeight - BannerHeight);
@@ -119,28 +122,31 @@ void Form1::buildLayout() {
     const int pageButtonRowTop = ButtonRowTop - (ClientHeight - pageHeight);
 
     // "Main" page.
-    Picture1 = art::fillWith(mainPage, place(new PicturePanel(PicturePanel::Kind::MainPage, mainPage), "Picture1",
-                                             0, 0, ClientWidth, pageHeight));
+    Picture1 = art::fillWith(mainPage, place(new PicturePanel(PicturePanel::Kind::MainPage, mainPage),
+                                             "Picture1", 0, 0, ClientWidth, pageHeight));
     for (int t = 0; t < TabCount; ++t) {
-        auto* button = place(new PictureButton(PictureButton::Face::Apply,
-                                               t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"),
-                                               mainPage),
-                             ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
+        auto* button = place(
+            new PictureButton(PictureButton::Face::Apply,
+                              t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"), mainPage),
+            ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
         button->setToolTip(QStringLiteral("Click this button to use these settings"));
         ApplyButtons[static_cast<std::size_t>(t)] = button;
     }
 
     // "Settings" page.
-    Picture2 = art::fillWith(settingsPage, place(new PicturePanel(PicturePanel::Kind::SettingsPage, settingsPage),
-                                                 "Picture2", 0, 0, ClientWidth, pageHeight));
+    Picture2 =
+        art::fillWith(settingsPage, place(new PicturePanel(PicturePanel::Kind::SettingsPage, settingsPage),
+                                          "Picture2", 0, 0, ClientWidth, pageHeight));
     Picture11 =
         place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
-    SSTab2 = place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
+    SSTab2 =
+        place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
     // Only the profile tabs hold text boxes and lists; a style sheet higher up would
     // route every control of the window through the style sheet machinery.
     SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
-    Command7 = place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
-                     "Command7", 8, pageButtonRowTop, 89, 33);
+    Command7 =
+        place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
+              "Command7", 8, pageButtonRowTop, 89, 33);
     Label27 = place(new QLabel(QStringLiteral("Revision " KORVO_VERSION), settingsPage), "Label27", 400,
                     pageButtonRowTop, 140, 33);
     Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -159,15 +165,21 @@ void Form1::buildLayout() {
     Check1->setVisible(false);
 
     // Bottom button row, above whichever page is shown.
-    Command9 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Minimise"), this), "Command9",
-                     ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
-    Command10 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Exit"), this), "Command10",
-                      ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
+    Command9 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Minimise"), this),
+                     "Command9", ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
+    Command10 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Exit"), this),
+                      "Command10", ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
 
     // Initial contents.
-    tab(0)->setProfile({QStringLiteral("192.168.1.10"), QStringLiteral("255.255.255.0"),
-                        QStringLiteral("192.168.1.1"), QStringLiteral("192.168.1.1"), {}, {}, {},
-                        QStringLiteral("Network 1"), {}});
+    tab(0)->setProfile({QStringLiteral("192.168.1.10"),
+                        QStringLiteral("255.255.255.0"),
+                        QStringLiteral("192.168.1.1"),
+                        QStringLiteral("192.168.1.1"),
+                        {},
+                        {},
+                        {},
+                        QStringLiteral("Network 1"),
+                        {}});
     for (int t = 1; t < DhcpTab; ++t)
         tab(t)->setProfile({{}, {}, {}, {}, {}, {}, {}, QStringLiteral("-"), {}});
 
@@ -241,7 +253,8 @@ void Form1::Start() {
         // would paint the whole window a second time; handled now, they merge
         // into the first.
         for (int round = 0; round < 8; ++round)
-            for (const QEvent::Type type : {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
+            for (const QEvent::Type type :
+                 {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
                 QCoreApplication::sendPostedEvents(nullptr, type);
     }
 }
@@ -250,14 +263,12 @@ void Form1::Start() {
 
 void Form1::EnumerateAdapters() {
     ListedAdapterCount = 0;
-    if (!Env.connector)
-        return;
+    if (!Env.connector) return;
 
     std::vector<std::unique_ptr<platform::Adapter>> adapters;
     try {
         const std::unique_ptr<platform::Service> service = Env.connector->connect(platform::Purpose::List);
-        if (!service)
-            return;
+        if (!service) return;
         adapters = service->adapters();
     } catch (const std::exception&) {
         return; // no service, no lists, no message
@@ -276,20 +287,20 @@ void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
     tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
 }
 
-QString Form1::TabAdapterCaption(int tabIndex) const { return tab(tabIndex)->TabAdapterCaption(); }
+QString Form1::TabAdapterCaption(int tabIndex) const {
+    return tab(tabIndex)->TabAdapterCaption();
+}
 
 // ---- settings file ----
 
 QString Form1::SettingsPath() const {
-    if (!Env.settingsFile.isEmpty())
-        return Env.settingsFile;
+    if (!Env.settingsFile.isEmpty()) return Env.settingsFile;
     return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
 }
 
 Form1::LoadOutcome Form1::LoadSettings() {
     const SettingsFileRead read = readSettingsFile(SettingsPath());
-    if (read.outcome == SettingsFileRead::Outcome::Missing)
-        return LoadOutcome::Missing;
+    if (read.outcome == SettingsFileRead::Outcome::Missing) return LoadOutcome::Missing;
     if (read.outcome == SettingsFileRead::Outcome::Rejected) {
         Env.exclamation(this, QStringLiteral("Woops"),
                         QStringLiteral("Error while reading the ini file, it may be corrupt."));
@@ -302,22 +313,19 @@ Form1::LoadOutcome Form1::LoadSettings() {
     for (int t = 0; t < StoredProfileCount; ++t) {
         const Profile& p = s.Profiles[static_cast<std::size_t>(t)];
         tab(t)->setProfile(p);
-        if (!p.AdapterCaption.isEmpty())
-            RestoreSavedAdapter(t, p.AdapterCaption);
-        if (t == 1 && s.TermsAccepted)
-            Check1->setChecked(*s.TermsAccepted);
+        if (!p.AdapterCaption.isEmpty()) RestoreSavedAdapter(t, p.AdapterCaption);
+        if (t == 1 && s.TermsAccepted) Check1->setChecked(*s.TermsAccepted);
     }
 
     ProfileTab* dhcp = tab(DhcpTab);
-    dhcp->setProfile({{}, {}, {}, s.DhcpPrimaryDNS, s.DhcpSecondaryDNS, s.DhcpPrimaryWINS, s.DhcpSecondaryWINS, {},
-                      {}});
+    dhcp->setProfile(
+        {{}, {}, {}, s.DhcpPrimaryDNS, s.DhcpSecondaryDNS, s.DhcpPrimaryWINS, s.DhcpSecondaryWINS, {}, {}});
     dhcp->setViaDhcp({s.DNSViaDHCP, s.WINSViaDHCP});
 
     // The restore operation takes non-empty captions only.
     if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty())
         RestoreSavedAdapter(0, s.RepeatedAdapterCaption);
-    if (!s.DhcpAdapterCaption.isEmpty())
-        RestoreSavedAdapter(DhcpTab, s.DhcpAdapterCaption);
+    if (!s.DhcpAdapterCaption.isEmpty()) RestoreSavedAdapter(DhcpTab, s.DhcpAdapterCaption);
     return LoadOutcome::Applied;
 }
 
@@ -396,16 +404,23 @@ void Form1::SSTab2_GotFocus() {
     captions->setFont(font);
 }
 
-void Form1::Command9_Click() { showMinimized(); }
-void Form1::Picture10_Click() { showMinimized(); }
-void Form1::Command10_Click() { Env.terminate(); }
-void Form1::Picture9_Click() { Env.terminate(); }
+void Form1::Command9_Click() {
+    showMinimized();
+}
+void Form1::Picture10_Click() {
+    showMinimized();
+}
+void Form1::Command10_Click() {
+    Env.terminate();
+}
+void Form1::Picture9_Click() {
+    Env.terminate();
+}
 
 void Form1::ShowHelp() {
     const QString title = QStringLiteral("Korvo Help");
     QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
-    if (!QFileInfo::exists(path))
-        path = ownHelpPage(Env.programFolder);
+    if (!QFileInfo::exists(path)) path = ownHelpPage(Env.programFolder);
     if (path.isEmpty()) {
         Env.exclamation(this, title,
                         QStringLiteral("The help file \"KorvoHelp.chm\" was not found in %1.")
@@ -439,8 +454,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == SSTab2->tabBar() && event->type() == QEvent::FocusIn)
-        SSTab2_GotFocus();
+    if (watched == SSTab2->tabBar() && event->type() == QEvent::FocusIn) SSTab2_GotFocus();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -457,7 +471,9 @@ void Form1::ProfileCommand(int tabIndex) {
     startApplying(typed, tabIndex == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static);
 }
 
-void Form1::Command8_Click() { ProfileCommand(DhcpTab); }
+void Form1::Command8_Click() {
+    ProfileCommand(DhcpTab);
+}
 
 void Form1::startApplying(const Profile& profile, ApplyMode mode) {
     if (!Applying) {

@@ -85,7 +85,7 @@ private:
     QTabWidget *SSTab1 = nullptr, *SSTab2 = nullptr;
     std::array<ProfileTab*, TabCount> Tabs{};
     std::array<QPushButton*, TabCount> ApplyButtons{}; // Command1..Command6, Command8
-    QCheckBox* Check1 = nullptr; // TermsAccepted, hidden
+    QCheckBox* Check1 = nullptr;                       // TermsAccepted, hidden
     QPushButton *Command7 = nullptr, *Command9 = nullptr, *Command10 = nullptr;
     QLabel *Label26 = nullptr, *Label27 = nullptr;
     QWidget *Picture1 = nullptr, *Picture2 = nullptr, *Picture9 = nullptr, *Picture10 = nullptr,

@@ -6,10 +6,10 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QPushButton>
 
 namespace korvo {
 
@@ -18,8 +18,7 @@ namespace {
 constexpr int ClientWidth = 667;
 constexpr int ClientHeight = 300;
 
-template <typename W>
-W* named(W* widget, const char* name) {
+template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
@@ -63,10 +62,11 @@ Form3::Form3() : QWidget(nullptr) {
     Text1->moveCursor(QTextCursor::Start);
     Text1->document()->setModified(false);
 
-    Label3 = sentence(this, "Label3",
-                      QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
-                                     "this End User Licence Agreement."),
-                      QRect(96, 176, 537, 25));
+    Label3 =
+        sentence(this, "Label3",
+                 QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
+                                "this End User Licence Agreement."),
+                 QRect(96, 176, 537, 25));
     Label4 = sentence(this, "Label4",
                       QStringLiteral("I do not wish to use this utility and would like to exit now."),
                       QRect(96, 200, 497, 17));
@@ -78,7 +78,8 @@ Form3::Form3() : QWidget(nullptr) {
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);
 
-    Command1 = named(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Continue"), this), "Command1");
+    Command1 =
+        named(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Continue"), this), "Command1");
     Command1->setGeometry(272, 248, 89, 33);
     Check1 = named(new QCheckBox(this), "Check1");
     Check1->setGeometry(72, 168, 17, 25);
@@ -99,13 +100,11 @@ Form3::Form3() : QWidget(nullptr) {
 }
 
 void Form3::Check1_Click() {
-    if (Check1->isChecked())
-        Check2->setChecked(false);
+    if (Check1->isChecked()) Check2->setChecked(false);
 }
 
 void Form3::Check2_Click() {
-    if (Check2->isChecked())
-        Check1->setChecked(false);
+    if (Check2->isChecked()) Check1->setChecked(false);
 }
 
 void Form3::Label3_Click() {

@@ -93,8 +93,7 @@ void PictureBox::setPicture(const QPixmap& picture) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (Picture.isNull())
-        return;
+    if (Picture.isNull()) return;
     QPainter p(this);
     if (Scaled) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -146,7 +145,8 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     big.setPointSize(12);
     big.setBold(true);
     Label2->setFont(big);
-    Label1 = label(Picture3, "Label1", QRect(88, 128, 169, 25), QStringLiteral("This configuration is being applied."));
+    Label1 = label(Picture3, "Label1", QRect(88, 128, 169, 25),
+                   QStringLiteral("This configuration is being applied."));
 
     Picture1 = new PictureBox(this, true);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -226,8 +226,10 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
         Label3->resize(Label3Width, Label3->height());
     }
     Label3->show();
-    const int wanted = std::max({Label3->geometry().right(), Label4->isVisible() ? Label4->geometry().right() : 0,
-                                 Picture3->width() - 1}) + 1;
+    const int wanted =
+        std::max({Label3->geometry().right(), Label4->isVisible() ? Label4->geometry().right() : 0,
+                  Picture3->width() - 1}) +
+        1;
     Picture3->resize(wanted, Picture3->height());
     if (wanted + ClientWidth - Picture3Width > width())
         resize(wanted + ClientWidth - Picture3Width, height());

@@ -13,34 +13,23 @@ namespace korvo {
 namespace {
 
 struct TabControlNames {
-    const char* caption;
     const char* fields[7]; // IP, mask, gateway, DNS 1 and 2, WINS 1 and 2
     const char* list;
     const char* name; // none on the DHCP tab
     const char* picture;
 };
 
+// clang-format off
 const TabControlNames TabControls[TabCount] = {
-    {"Profile 1", {"Text1", "Text2", "Text3", "Text27", "Text28", "Text29", "Text51"}, "List1", "Text19", "Picture3"},
-    {"Profile 2", {"Text4", "Text5", "Text6", "Text30", "Text31", "Text32", "Text52"}, "List2", "Text20", "Picture4"},
-    {"Profile 3", {"Text7", "Text8", "Text9", "Text33", "Text34", "Text35", "Text53"}, "List3", "Text21", "Picture5"},
-    {"Profile 4",
-     {"Text10", "Text11", "Text12", "Text36", "Text37", "Text38", "Text54"},
-     "List4",
-     "Text22",
-     "Picture6"},
-    {"Profile 5",
-     {"Text13", "Text14", "Text15", "Text39", "Text40", "Text41", "Text55"},
-     "List5",
-     "Text23",
-     "Picture7"},
-    {"Profile 6",
-     {"Text16", "Text17", "Text18", "Text42", "Text43", "Text44", "Text56"},
-     "List6",
-     "Text24",
-     "Picture8"},
-    {"DHCP", {"Text45", "Text46", "Text47", "Text48", "Text49", "Text50", "Text57"}, "List7", nullptr, "Picture12"},
+    {{"Text1",  "Text2",  "Text3",  "Text27", "Text28", "Text29", "Text51"}, "List1", "Text19", "Picture3"},
+    {{"Text4",  "Text5",  "Text6",  "Text30", "Text31", "Text32", "Text52"}, "List2", "Text20", "Picture4"},
+    {{"Text7",  "Text8",  "Text9",  "Text33", "Text34", "Text35", "Text53"}, "List3", "Text21", "Picture5"},
+    {{"Text10", "Text11", "Text12", "Text36", "Text37", "Text38", "Text54"}, "List4", "Text22", "Picture6"},
+    {{"Text13", "Text14", "Text15", "Text39", "Text40", "Text41", "Text55"}, "List5", "Text23", "Picture7"},
+    {{"Text16", "Text17", "Text18", "Text42", "Text43", "Text44", "Text56"}, "List6", "Text24", "Picture8"},
+    {{"Text45", "Text46", "Text47", "Text48", "Text49", "Text50", "Text57"}, "List7", nullptr,  "Picture12"},
 };
+// clang-format on
 
 const char* const FieldHeadings[7] = {"IP Address",    "Subnet Mask",  "Gateway",       "DNS-Primary",
                                       "DNS-Secondary", "WINS-Primary", "WINS-Secondary"};
@@ -70,22 +59,25 @@ void unlock(QLineEdit* box) {
 
 // A remembered "DHCP" is the marker, not an address: it must not come back as one.
 void forgetMarker(QString& remembered) {
-    if (remembered == Dhcp)
-        remembered.clear();
+    if (remembered == Dhcp) remembered.clear();
 }
 
 // The platform's grey third state counts as cleared.
-bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+bool ticked(const QCheckBox* box) {
+    return box->checkState() == Qt::Checked;
+}
 
 } // namespace
 
 ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(index) {
     const TabControlNames& names = TabControls[index];
-    art::fillWith(this, art::place(new PicturePanel(PicturePanel::Kind::TabPage, this), names.picture, 0, 0, 0, 0));
+    art::fillWith(this,
+                  art::place(new PicturePanel(PicturePanel::Kind::TabPage, this), names.picture, 0, 0, 0, 0));
 
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
-    QLineEdit** roles[7] = {&IPAddress, &SubnetMask, &Gateway, &PrimaryDNS, &SecondaryDNS, &PrimaryWINS, &SecondaryWINS};
+    QLineEdit** roles[7] = {&IPAddress,    &SubnetMask,  &Gateway,      &PrimaryDNS,
+                            &SecondaryDNS, &PrimaryWINS, &SecondaryWINS};
     for (int f = 0; f < 7; ++f) {
         heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
@@ -113,7 +105,8 @@ ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(inde
     for (QLabel* label : {Label5, Label6})
         art::setTextColor(label, art::Ink);
 
-    for (QLineEdit* box : {IPAddress, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS})
+    for (QLineEdit* box :
+         {IPAddress, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS})
         box->setText(Dhcp);
     // The secondary WINS box alone starts editable although Check3 is ticked; only
     // Check3's own reaction or a loaded file locks it.
@@ -127,12 +120,14 @@ ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(inde
     connect(Check3, &QCheckBox::stateChanged, this, &ProfileTab::Check3_Click);
 }
 
-QString ProfileTab::caption() const { return QString::fromLatin1(TabControls[Index].caption); }
+QString ProfileTab::caption() const {
+    return isDhcp() ? QStringLiteral("DHCP") : QStringLiteral("Profile %1").arg(Index + 1);
+}
 
 Profile ProfileTab::profile() const {
-    return {IPAddress->text(),   SubnetMask->text(),    Gateway->text(),
-            PrimaryDNS->text(),  SecondaryDNS->text(),  PrimaryWINS->text(),
-            SecondaryWINS->text(), Name ? Name->text() : QString(), AdapterCaption};
+    return {IPAddress->text(),    SubnetMask->text(),  Gateway->text(),       PrimaryDNS->text(),
+            SecondaryDNS->text(), PrimaryWINS->text(), SecondaryWINS->text(), Name ? Name->text() : QString(),
+            AdapterCaption};
 }
 
 void ProfileTab::setProfile(const Profile& p) {
@@ -159,7 +154,9 @@ void ProfileTab::setProfile(const Profile& p) {
     Name->setText(p.Name);
 }
 
-QString ProfileTab::chosenAdapter() const { return selectedEntry(Adapters); }
+QString ProfileTab::chosenAdapter() const {
+    return selectedEntry(Adapters);
+}
 
 void ProfileTab::listAdapter(int position, const QString& caption) {
     if (Adapters->count() > position)
@@ -185,29 +182,27 @@ void ProfileTab::List_Click() {
     emit adapterChosen();
 }
 
-QList<QLineEdit*> ProfileTab::servers() const { return {PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS}; }
+QList<QLineEdit*> ProfileTab::servers() const {
+    return {PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS};
+}
 
 void ProfileTab::clearBlankServers() {
     for (QLineEdit* box : servers())
-        if (!box->text().isEmpty() && box->text().count(u' ') == box->text().size())
-            box->setText(QString());
+        if (!box->text().isEmpty() && box->text().count(u' ') == box->text().size()) box->setText(QString());
 }
 
 ProfileTab::ViaDhcp ProfileTab::viaDhcp() const {
-    if (!isDhcp())
-        return {};
+    if (!isDhcp()) return {};
     return {ticked(Check2), ticked(Check3)};
 }
 
 void ProfileTab::setViaDhcp(const ViaDhcp& via) {
-    if (via.DNS)
-        Check2->setChecked(*via.DNS);
+    if (via.DNS) Check2->setChecked(*via.DNS);
     if (via.DNS == true) {
         lock(PrimaryDNS);
         lock(SecondaryDNS);
     }
-    if (via.WINS)
-        Check3->setChecked(*via.WINS);
+    if (via.WINS) Check3->setChecked(*via.WINS);
     if (via.WINS == true) {
         lock(PrimaryWINS);
         lock(SecondaryWINS);
@@ -251,9 +246,9 @@ void ProfileTab::Check3_Click() {
 }
 
 QList<QWidget*> ProfileTab::keyboardOrder() const {
-    if (isDhcp())
-        return {Check2, Check3, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS, Adapters};
-    return {IPAddress, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS, Adapters, Name};
+    if (isDhcp()) return {Check2, Check3, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS, Adapters};
+    return {IPAddress,   SubnetMask,    Gateway,  PrimaryDNS, SecondaryDNS,
+            PrimaryWINS, SecondaryWINS, Adapters, Name};
 }
 
 } // namespace korvo

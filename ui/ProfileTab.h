@@ -71,7 +71,7 @@ private:
     QLineEdit *IPAddress = nullptr, *SubnetMask = nullptr, *Gateway = nullptr, *PrimaryDNS = nullptr,
               *SecondaryDNS = nullptr, *PrimaryWINS = nullptr, *SecondaryWINS = nullptr;
     QListWidget* Adapters = nullptr;
-    QLineEdit* Name = nullptr; // none on the DHCP tab
+    QLineEdit* Name = nullptr;                      // none on the DHCP tab
     QCheckBox *Check2 = nullptr, *Check3 = nullptr; // DHCP tab only
     QString AdapterCaption;
     // The DHCP tab's typed servers while their boxes show "DHCP".

@@ -3,11 +3,11 @@
 // both on a private NetworkManager test bed. Prints medians and the ratio.
 //
 //   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
-#include "ui/Form1.h"
-#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,7 +38,8 @@ double timedInBed(const TestBed& bed, const QString& command) {
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(Testbed, {QStringLiteral("exec"), bed.name(), QStringLiteral("sh"), QStringLiteral("-c"), command});
+    process.start(Testbed,
+                  {QStringLiteral("exec"), bed.name(), QStringLiteral("sh"), QStringLiteral("-c"), command});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         throw std::runtime_error("in the test bed: " + command.toStdString() + ": " +
                                  process.readAllStandardError().toStdString());
@@ -57,8 +58,7 @@ double untilVisible(const TestBed& bed, const QString& address, const QElapsedTi
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     if (auto why = TestBed::unavailable()) {
@@ -73,7 +73,10 @@ int main(int argc, char* argv[]) {
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
         Form1 form(std::move(made));
         form.EnumerateAdapters();
-        control<QListWidget>(form, "List1")->setCurrentItem(control<QListWidget>(form, "List1")->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
+        control<QListWidget>(form, "List1")
+            ->setCurrentItem(control<QListWidget>(form, "List1")
+                                 ->findItems(QStringLiteral("veth0"), Qt::MatchExactly)
+                                 .value(0));
         form.show();
         control<QLineEdit>(form, "Text2")->setText(QStringLiteral("255.255.255.0"));
         control<QLineEdit>(form, "Text3")->setText(QStringLiteral("192.0.2.1"));
@@ -86,9 +89,9 @@ int main(int argc, char* argv[]) {
             QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
             const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
-                throw std::runtime_error("Korvo did not apply: " + form.ApplyingWindow()->outcome().ResultText.toStdString());
-            if (visible)
-                *visible = untilVisible(bed, address, timer);
+                throw std::runtime_error("Korvo did not apply: " +
+                                         form.ApplyingWindow()->outcome().ResultText.toStdString());
+            if (visible) *visible = untilVisible(bed, address, timer);
             QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
             return applied;
         };
@@ -97,11 +100,10 @@ int main(int argc, char* argv[]) {
         double ignored = 0;
         korvoApply(QStringLiteral("192.0.2.9"), &ignored);
         QString uuid;
-        for (const QString& line : bed.nmcli({"-t", "-f", "UUID,DEVICE", "connection", "show", "--active"}).split('\n'))
-            if (line.endsWith(QLatin1String(":veth0")))
-                uuid = line.section(':', 0, 0);
-        if (uuid.isEmpty())
-            throw std::runtime_error("no active profile on veth0");
+        for (const QString& line :
+             bed.nmcli({"-t", "-f", "UUID,DEVICE", "connection", "show", "--active"}).split('\n'))
+            if (line.endsWith(QLatin1String(":veth0"))) uuid = line.section(':', 0, 0);
+        if (uuid.isEmpty()) throw std::runtime_error("no active profile on veth0");
 
         std::vector<double> korvo, korvoVisible, nmcli, nmcliVisible, baseline;
         for (int i = 0; i < rounds; ++i) {
@@ -113,8 +115,9 @@ int main(int argc, char* argv[]) {
             QElapsedTimer timer;
             timer.start();
             nmcli.push_back(timedInBed(
-                bed, QStringLiteral("nmcli connection modify %1 ipv4.method manual ipv4.addresses %2/24 "
-                                    "ipv4.gateway 192.0.2.1 ipv4.dns 203.0.113.53 && nmcli connection up %1 >/dev/null")
+                bed, QStringLiteral(
+                         "nmcli connection modify %1 ipv4.method manual ipv4.addresses %2/24 "
+                         "ipv4.gateway 192.0.2.1 ipv4.dns 203.0.113.53 && nmcli connection up %1 >/dev/null")
                          .arg(uuid, address)));
             nmcliVisible.push_back(untilVisible(bed, address, timer));
             // What entering the test bed costs, so that nmcli is not charged for it.

@@ -3,9 +3,9 @@
 // "Save Settings" click and start-up load on the main window.
 //
 //   bench_settings [FOLDER] [ROUNDS]     (FOLDER: where the file goes; a new temporary folder by default)
-#include "ui/Form1.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,9 +28,14 @@ StoredSettings fullSettings() {
     StoredSettings s;
     for (int k = 0; k < StoredProfileCount; ++k) {
         Profile& p = s.Profiles[static_cast<std::size_t>(k)];
-        p = {QStringLiteral("192.0.2.%1").arg(10 + k), QStringLiteral("255.255.255.0"), QStringLiteral("192.0.2.1"),
-             QStringLiteral("198.51.100.53"), QStringLiteral("198.51.100.54"), QStringLiteral("203.0.113.1"),
-             QStringLiteral("203.0.113.2"), QStringLiteral("Office network %1").arg(k + 1),
+        p = {QStringLiteral("192.0.2.%1").arg(10 + k),
+             QStringLiteral("255.255.255.0"),
+             QStringLiteral("192.0.2.1"),
+             QStringLiteral("198.51.100.53"),
+             QStringLiteral("198.51.100.54"),
+             QStringLiteral("203.0.113.1"),
+             QStringLiteral("203.0.113.2"),
+             QStringLiteral("Office network %1").arg(k + 1),
              QStringLiteral("Intel(R) Ethernet Connection I219-LM #%1").arg(k + 1)};
     }
     s.TermsAccepted = true;
@@ -69,8 +74,7 @@ void report(const char* what, const Figures& f) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
@@ -84,8 +88,7 @@ int main(int argc, char* argv[]) {
                 static_cast<long long>(encodeSettingsFile(lines).bytes.size()));
 
     report("save file (encode, write, flush, rename)", timeUs(rounds, [&] {
-               if (const QString why = writeSettingsFile(path, lines); !why.isEmpty())
-                   fail(why);
+               if (const QString why = writeSettingsFile(path, lines); !why.isEmpty()) fail(why);
            }));
     report("load file (read, decode, values)", timeUs(rounds, [&] {
                const SettingsFileRead read = readSettingsFile(path);

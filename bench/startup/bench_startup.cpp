@@ -65,10 +65,10 @@ public:
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
 
         const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
-        if (!damage || !damage->present)
-            throw std::runtime_error("the X server has no DAMAGE extension");
+        if (!damage || !damage->present) throw std::runtime_error("the X server has no DAMAGE extension");
         damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        free(xcb_damage_query_version_reply(connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+        free(xcb_damage_query_version_reply(connection_, xcb_damage_query_version(connection_, 1, 1),
+                                            nullptr));
 
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
@@ -89,8 +89,7 @@ public:
         drain();
         const Clock::time_point start = Clock::now();
         const pid_t pid = fork();
-        if (pid < 0)
-            throw std::runtime_error("fork failed");
+        if (pid < 0) throw std::runtime_error("fork failed");
         if (pid == 0) {
             std::vector<char*> args;
             for (const std::string& a : argv)
@@ -106,12 +105,9 @@ public:
         int x = 0, y = 0, w = 0, h = 0;
         for (;;) {
             const Clock::time_point now = Clock::now();
-            if (msSince(start, now) > GiveUpMs)
-                break;
-            if (lastDrawn && msSince(*lastDrawn, now) >= QuietMs)
-                break;
-            if (mapped && !lastDrawn && msSince(*mapped, now) >= GiveUpMs / 4)
-                break;
+            if (msSince(start, now) > GiveUpMs) break;
+            if (lastDrawn && msSince(*lastDrawn, now) >= QuietMs) break;
+            if (mapped && !lastDrawn && msSince(*mapped, now) >= GiveUpMs / 4) break;
             pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
             xcb_generic_event_t* event = xcb_poll_for_event(connection_);
             if (!event) {
@@ -125,7 +121,8 @@ public:
                 if (!map->override_redirect && map->event == root_) {
                     mapped = at;
                     window = map->window;
-                    if (auto* g = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr)) {
+                    if (auto* g = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window),
+                                                         nullptr)) {
                         x = g->x, y = g->y, w = g->width, h = g->height;
                         free(g);
                     }
@@ -133,8 +130,7 @@ public:
             } else if (type == damageEvent_ && mapped) {
                 const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
                 const xcb_rectangle_t& r = damage->area;
-                if (r.x < x + w && x < r.x + r.width && r.y < y + h && y < r.y + r.height)
-                    lastDrawn = at;
+                if (r.x < x + w && x < r.x + r.width && r.y < y + h && y < r.y + r.height) lastDrawn = at;
             }
             free(event);
         }
@@ -155,8 +151,7 @@ private:
         std::ifstream status("/proc/" + std::to_string(pid) + "/status");
         std::string line;
         while (std::getline(status, line))
-            if (line.rfind("VmHWM:", 0) == 0)
-                return std::stod(line.substr(6)) / 1024.0; // kB
+            if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0; // kB
         return -1;
     }
 
@@ -214,9 +209,9 @@ int main(int argc, char* argv[]) {
         const Scenario& first = scenarios.front();
         const Scenario& before = scenarios[i ? i - 1 : 0];
         std::printf("%-14s %10.1f %10.1f %8.2f %8.2f %12.1f %8.2f %8.2f\n", s.name.c_str(), median(s.mapped),
-                    median(s.drawn), median(s.drawn) / median(first.drawn), median(s.drawn) / median(before.drawn),
-                    median(s.rssMiB), median(s.rssMiB) / median(first.rssMiB),
-                    median(s.rssMiB) / median(before.rssMiB));
+                    median(s.drawn), median(s.drawn) / median(first.drawn),
+                    median(s.drawn) / median(before.drawn), median(s.rssMiB),
+                    median(s.rssMiB) / median(first.rssMiB), median(s.rssMiB) / median(before.rssMiB));
     }
     return 0;
 }

@@ -411,7 +411,8 @@ class NmService : public Service {
 public:
     explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
     // `early` was sent when `age` started; it counts as unanswered only once it has waited out `timeout`.
-    NmService(std::shared_ptr<Bus> bus, QDBusPendingCall early, QElapsedTimer age, std::chrono::milliseconds timeout)
+    NmService(std::shared_ptr<Bus> bus, QDBusPendingCall early, QElapsedTimer age,
+              std::chrono::milliseconds timeout)
         : bus_(std::move(bus)), early_(std::move(early)), earlyAge_(age), earlyTimeout_(timeout) {}
 
     std::vector<std::unique_ptr<Adapter>> adapters() override {

@@ -20,12 +20,15 @@ inline constexpr const char* AdapterClass = "Win32_NetworkAdapterConfiguration";
 // for impersonation; the query returns at once and walks forward only.
 inline constexpr const char* ListMoniker = "winmgmts:\\\\.\\root\\cimv2";
 inline constexpr const char* ChangeMoniker = "winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2";
-inline constexpr const char* AdapterQuery = "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
+inline constexpr const char* AdapterQuery =
+    "Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
 inline constexpr long QueryFlagReturnImmediately = 16;
 inline constexpr long QueryFlagForwardOnly = 32;
 inline constexpr long AdapterQueryFlags = QueryFlagReturnImmediately + QueryFlagForwardOnly;
 
-inline const char* monikerFor(Purpose purpose) { return purpose == Purpose::Change ? ChangeMoniker : ListMoniker; }
+inline const char* monikerFor(Purpose purpose) {
+    return purpose == Purpose::Change ? ChangeMoniker : ListMoniker;
+}
 
 // RPC_C_IMP_LEVEL_* numbering.
 enum class Impersonation : std::uint32_t {

@@ -236,8 +236,8 @@ public:
             const Bstr language(L"WQL");
             const Bstr text(AdapterQuery);
             ComPtr<IEnumWbemClassObject> results;
-            check(connection_->services->ExecQuery(language.get(), text.get(), AdapterQueryFlags,
-                                                   nullptr, results.put()),
+            check(connection_->services->ExecQuery(language.get(), text.get(), AdapterQueryFlags, nullptr,
+                                                   results.put()),
                   "querying the adapters");
             for (;;) {
                 ComPtr<IWbemClassObject> instance;

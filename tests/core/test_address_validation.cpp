@@ -63,7 +63,8 @@ private slots:
         row("ip inner blank", IPAddressField, "1 0.0.0.1", false, "0.0.0.0");
         row("ip blank after sign", IPAddressField, "- 10.0.0.1", false, "0.0.0.0");
         row("ip tab", IPAddressField, "\t10.0.0.1", false, "0.0.0.0");
-        row("ip huge part", IPAddressField, "10.0.0.99999999999999999999", false, "10.0.0.99999999999999999999");
+        row("ip huge part", IPAddressField, "10.0.0.99999999999999999999", false,
+            "10.0.0.99999999999999999999");
         row("ip empty", IPAddressField, "", false, "");
         row("ip five parts", IPAddressField, "1.2.3.4.5", false, "1.2.3.4.5");
         row("ip DHCP on static", IPAddressField, "DHCP", false, "DHCP");

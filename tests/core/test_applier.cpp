@@ -10,10 +10,11 @@ using namespace korvo::testing;
 
 namespace {
 
-const QString Failure = QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+const QString Failure =
+    QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
 // The address is in place, so the report must not claim that nothing changed.
-const QString Partial =
-    QStringLiteral("\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
+const QString Partial = QStringLiteral(
+    "\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
 
 // "eth0" or "eth0 EnableStatic=1 SetGateways=71"
 FakeAdapter adapter(const QString& description) {
@@ -33,7 +34,7 @@ QStringList methodCalls(const RecordingService& service) {
 
 // The seven address boxes in field order, for the adapter "eth0".
 Profile typed(const QStringList& boxes) {
-    return {boxes.value(0), boxes.value(1), boxes.value(2), boxes.value(3), boxes.value(4),
+    return {boxes.value(0), boxes.value(1), boxes.value(2),         boxes.value(3),        boxes.value(4),
             boxes.value(5), boxes.value(6), QStringLiteral("name"), QStringLiteral("eth0")};
 }
 
@@ -58,26 +59,29 @@ private slots:
 
         QTest::newRow("servers empty or blank")
             << false << base + QStringList{"", "  ", " ", ""} << QStringList{"eth0"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
-            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
         QTest::newRow("secondary dns without primary")
             << false << base + QStringList{"", "198.51.100.2", "", ""} << QStringList{"eth0"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
-            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
         QTest::newRow("one dns, primary wins only")
             << false << base + QStringList{" 198.51.100.1 ", "", "203.0.113.1", ""} << QStringList{"eth0"}
             << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
             << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r203.0.113.1\r\r";
         QTest::newRow("two dns, secondary wins only")
-            << false << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"} << QStringList{"eth0"}
+            << false << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"}
+            << QStringList{"eth0"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1, 198.51.100.2]"}
-            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
+            << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
         QTest::newRow("dhcp everywhere")
             << true << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
             << QStringList{"eth0"}
-            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"",
+                           "eth0 SetDNSServerSearchOrder -"}
             << applied << "\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r";
         QTest::newRow("dhcp with primary dns and wins")
             << true << QStringList{"DHCP", "DHCP", "DHCP", "198.51.100.1", "DHCP", "203.0.113.1", "DHCP"}
@@ -93,7 +97,8 @@ private slots:
             << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error
             << Failure + "\r\rDHCP was refused (code 84).";
         QTest::newRow("same caption twice, last one decides")
-            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
+            << false << base + QStringList{"", "", "", ""}
+            << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
             << error << Failure + "\r\rThe address was refused (code 1).";
         QTest::newRow("refused gateway is no success")
@@ -105,11 +110,13 @@ private slots:
             << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
             << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
-            << error << Partial + "The WINS servers were refused (code 65: the service failed).\r"
-                        "The DNS servers were refused (code 70: invalid IP address).";
+            << error
+            << Partial + "The WINS servers were refused (code 65: the service failed).\r"
+                         "The DNS servers were refused (code 70: invalid IP address).";
         QTest::newRow("invalid never connects")
             << false << QStringList{"192.0.2.255", "255.255.255.0", "", "", "", "", ""} << QStringList{"eth0"}
-            << QStringList{} << "Configuration Error!" << "\rA valid IP address is required\r";
+            << QStringList{} << "Configuration Error!"
+            << "\rA valid IP address is required\r";
         // The literal is compared before trimming; an empty primary DNS on the DHCP tab is validated.
         QTest::newRow("dhcp: blank before, lower case, empty")
             << true << QStringList{"DHCP", "DHCP", "DHCP", " DHCP", "dhcp", " ", ""} << QStringList{"eth0"}
@@ -118,10 +125,11 @@ private slots:
                "A valid Secondary DNS address is required or leave the box empty\r";
         QTest::newRow("dhcp: empty primary dns")
             << true << QStringList{"DHCP", "DHCP", "DHCP", "  ", "", "", "DHCP"} << QStringList{"eth0"}
-            << QStringList{} << "Configuration Error!" << "Secondary WINS\r\rA valid Primary DNS address is required\r";
-        QTest::newRow("caption differs in case") << false << base + QStringList{"", "", "", ""} << QStringList{"ETH0"}
-                                                 << QStringList{} << error
-                                                 << "The network interface -eth0- was not found.";
+            << QStringList{} << "Configuration Error!"
+            << "Secondary WINS\r\rA valid Primary DNS address is required\r";
+        QTest::newRow("caption differs in case")
+            << false << base + QStringList{"", "", "", ""} << QStringList{"ETH0"} << QStringList{} << error
+            << "The network interface -eth0- was not found.";
     }
     void calls() {
         QFETCH(bool, dhcp);
@@ -168,8 +176,7 @@ private slots:
         QFETCH(QString, reason);
         auto service = std::make_shared<RecordingService>();
         FakeAdapter eth0 = adapter("eth0");
-        if (failure == 3)
-            eth0.raising.push_back("SetGateways");
+        if (failure == 3) eth0.raising.push_back("SetGateways");
         service->adapters.push_back(eth0);
         service->failConnect = failure == 1;
         service->failListing = failure == 2;

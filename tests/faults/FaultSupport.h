@@ -42,15 +42,13 @@ inline QString writeProfileOneSettings(const QString& folder, const QString& ada
 inline QString testBedDir(const std::string& busAddress) {
     const QString address = QString::fromStdString(busAddress);
     const QString prefix = QStringLiteral("unix:path=");
-    if (!address.startsWith(prefix))
-        return {};
+    if (!address.startsWith(prefix)) return {};
     return QFileInfo(address.mid(prefix.size())).absolutePath();
 }
 
 inline pid_t networkManagerPid(const std::string& busAddress) {
     QFile file(testBedDir(busAddress) + QStringLiteral("/nm.pid"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
+    if (!file.open(QIODevice::ReadOnly)) return 0;
     return static_cast<pid_t>(file.readAll().trimmed().toLongLong());
 }
 
@@ -63,17 +61,15 @@ inline QString generationValue(qint64 generation, int profile, int field) {
 }
 
 inline std::array<QString Profile::*, 8> generationFields() {
-    return {&Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,
-            &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
-            &Profile::SecondaryWINS, &Profile::Name};
+    return {&Profile::IPAddress,    &Profile::SubnetMask,  &Profile::Gateway,       &Profile::PrimaryDNS,
+            &Profile::SecondaryDNS, &Profile::PrimaryWINS, &Profile::SecondaryWINS, &Profile::Name};
 }
 
 // The generation every profile value of `s` agrees on, or -1 when they disagree.
 inline qint64 generationOf(const StoredSettings& s) {
     bool ok = false;
     const qint64 g = s.Profiles[0].IPAddress.section(u'-', 0, 0).toLongLong(&ok);
-    if (!ok)
-        return -1;
+    if (!ok) return -1;
     const auto fields = generationFields();
     for (int t = 0; t < StoredProfileCount; ++t)
         for (int f = 0; f < static_cast<int>(fields.size()); ++f)

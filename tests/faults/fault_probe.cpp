@@ -3,11 +3,11 @@
 // starts it as an unprivileged user, which the test process itself is not.
 //
 //   fault_probe BUS_ADDRESS ADAPTER
-#include "ui/Form1.h"
-#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/Controls.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTemporaryDir folder;
-    if (!folder.isValid() || !testing::writeProfileOneSettings(folder.path(), QString::fromLocal8Bit(argv[2])).isEmpty()) {
+    if (!folder.isValid() ||
+        !testing::writeProfileOneSettings(folder.path(), QString::fromLocal8Bit(argv[2])).isEmpty()) {
         std::fprintf(stderr, "fault_probe: cannot write the settings file\n");
         return 2;
     }
@@ -47,7 +48,9 @@ int main(int argc, char* argv[]) {
     env.programFolder = folder.path();
     env.connector = platform::makeNetworkManagerConnector(argv[1]);
     env.terminate = [] { std::_Exit(3); };
-    env.exclamation = [](QWidget*, const QString& title, const QString& text) { print("message", title + "|" + text); };
+    env.exclamation = [](QWidget*, const QString& title, const QString& text) {
+        print("message", title + "|" + text);
+    };
     env.openDocument = [](const QString&) { return false; };
 
     Form1 form(env);

@@ -6,9 +6,9 @@
 // the room left on a nearly full disk.
 //
 //   settings_saver FOLDER FIRST_GENERATION [COUNT [PAD]]
-#include "ui/Form1.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/Controls.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // Korvo against a NetworkManager that is missing, dies mid-apply, refuses, or
 // loses the adapter: the real Form1 on a private test bed.
-#include "ui/Form1.h"
-#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -64,7 +64,8 @@ private:
 
 class HookedService : public platform::Service {
 public:
-    HookedService(std::unique_ptr<platform::Service> inner, const Hook& hook) : inner_(std::move(inner)), hook_(hook) {}
+    HookedService(std::unique_ptr<platform::Service> inner, const Hook& hook)
+        : inner_(std::move(inner)), hook_(hook) {}
     std::vector<std::unique_ptr<platform::Adapter>> adapters() override {
         hook_(QStringLiteral("ExecQuery"));
         std::vector<std::unique_ptr<platform::Adapter>> items;
@@ -101,10 +102,10 @@ struct Korvo {
     Korvo(const std::string& busAddress, const QString& adapter,
           std::chrono::milliseconds callTimeout = platform::NetworkManagerCallTimeout) {
         const QString failure = testing::writeProfileOneSettings(env.folder.path(), adapter);
-        if (!failure.isEmpty())
-            throw std::runtime_error(failure.toStdString());
+        if (!failure.isEmpty()) throw std::runtime_error(failure.toStdString());
         Environment e = env.make();
-        connector = std::make_shared<HookedConnector>(platform::makeNetworkManagerConnector(busAddress, callTimeout));
+        connector =
+            std::make_shared<HookedConnector>(platform::makeNetworkManagerConnector(busAddress, callTimeout));
         e.connector = connector;
         form = std::make_unique<Form1>(e);
         QElapsedTimer timer;
@@ -134,19 +135,21 @@ constexpr int SettleMs = 20000;
 
 // The outcome every service fault must end in: the failure report, and both
 // windows usable again once the user has read it.
-#define KORVO_VERIFY_SERVICE_ERROR_STATE(korvo)                                                                   \
-    do {                                                                                                           \
-        Form4* w = (korvo).applying();                                                                            \
-        QVERIFY(w);                                                                                                \
-        QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));                               \
-        QVERIFY(control<QLabel>(*w, "Label3")->text().contains(                                                                        \
-            QStringLiteral("There has been an error and the IP settings could not be changed.")));                \
-        QVERIFY(w->isEnabled());                                                                                   \
-        QVERIFY(control<QPushButton>(*w, "Command1")->isVisible());                                                                         \
-        QVERIFY(!(korvo).form->isEnabled());                                                                       \
-        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);                                                            \
-        QVERIFY(!w->isVisible());                                                                                  \
-        QVERIFY((korvo).form->isEnabled());                                                                        \
+#define KORVO_VERIFY_SERVICE_ERROR_STATE(korvo)                                                              \
+    do {                                                                                                     \
+        Form4* w = (korvo).applying();                                                                       \
+        QVERIFY(w);                                                                                          \
+        QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));                          \
+        QVERIFY(control<QLabel>(*w, "Label3")                                                                \
+                    ->text()                                                                                 \
+                    .contains(QStringLiteral(                                                                \
+                        "There has been an error and the IP settings could not be changed.")));              \
+        QVERIFY(w->isEnabled());                                                                             \
+        QVERIFY(control<QPushButton>(*w, "Command1")->isVisible());                                          \
+        QVERIFY(!(korvo).form->isEnabled());                                                                 \
+        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);                             \
+        QVERIFY(!w->isVisible());                                                                            \
+        QVERIFY((korvo).form->isEnabled());                                                                  \
     } while (false)
 
 class TestServiceFaults : public QObject {
@@ -154,8 +157,7 @@ class TestServiceFaults : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const auto why = TestBed::unavailable())
-            QSKIP(qPrintable(*why));
+        if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
     }
 
     void startsWithoutNetworkManager_data() {
@@ -200,7 +202,8 @@ private slots:
         QTest::addColumn<QString>("operation");
         QTest::newRow("during the adapter query") << "ExecQuery";
         QTest::newRow("during EnableStatic") << "EnableStatic";
-        QTest::newRow("during SetDNSServerSearchOrder, after the address changed") << "SetDNSServerSearchOrder";
+        QTest::newRow("during SetDNSServerSearchOrder, after the address changed")
+            << "SetDNSServerSearchOrder";
     }
 
     // NetworkManager is stopped while the call is on its way and killed while
@@ -209,15 +212,15 @@ private slots:
         QFETCH(QString, operation);
         TestBed bed({.adapters = 1});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth0"));
-        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth0"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")),
+                 (QStringList{"veth0", "veth0"}));
 
         const pid_t nm = testing::networkManagerPid(bed.busAddress());
         QVERIFY(nm > 1);
         std::thread killer;
         bool struck = false;
         korvo.connector->hook = [&](const QString& op) {
-            if (op != operation || struck)
-                return;
+            if (op != operation || struck) return;
             struck = true;
             ::kill(nm, SIGSTOP);
             killer = std::thread([nm] {
@@ -226,8 +229,7 @@ private slots:
             });
         };
         const qint64 applyMs = korvo.applyProfileOne();
-        if (killer.joinable())
-            killer.join();
+        if (killer.joinable()) killer.join();
         QVERIFY(struck);
         QVERIFY2(applyMs < platform::NetworkManagerCallTimeout.count(),
                  qPrintable(QStringLiteral("%1 ms").arg(applyMs)));
@@ -245,16 +247,19 @@ private slots:
     void adapterRemovedBeforeApply() {
         TestBed bed({.adapters = 2});
         Korvo korvo(bed.busAddress(), QStringLiteral("veth1"));
-        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")),
+                 (QStringList{"veth0", "veth1", "veth1"}));
 
         bed.ip({"link", "delete", "veth1"});
-        QTRY_VERIFY_WITH_TIMEOUT(!bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains("veth1"), SettleMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!bed.nmcli({"-g", "DEVICE", "device"}).split('\n').contains("veth1"),
+                                 SettleMs);
         const qint64 applyMs = korvo.applyProfileOne();
         QVERIFY(applyMs < HangMs);
         QVERIFY2(korvo.report().contains(QStringLiteral("veth1")) &&
                      korvo.report().contains(QStringLiteral("not found")),
                  qPrintable(korvo.report()));
-        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")), (QStringList{"veth0", "veth1", "veth1"}));
+        QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")),
+                 (QStringList{"veth0", "veth1", "veth1"}));
         KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
         QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }

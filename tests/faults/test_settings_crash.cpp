@@ -50,14 +50,16 @@ private slots:
 
             qint64 acknowledged = -1;
             for (const QByteArray& line : saver.readAllStandardOutput().split('\n'))
-                if (!line.isEmpty())
-                    acknowledged = line.toLongLong();
+                if (!line.isEmpty()) acknowledged = line.toLongLong();
 
             const SettingsFileRead read = readSettingsFile(path);
             QVERIFY2(read.outcome == SettingsFileRead::Outcome::Read, qPrintable(QString::number(round)));
             const qint64 g = testing::generationOf(storedSettings(read.lines));
             const QString where = QStringLiteral("round %1: file holds %2, last completed save %3, first %4")
-                                      .arg(round).arg(g).arg(acknowledged).arg(first);
+                                      .arg(round)
+                                      .arg(g)
+                                      .arg(acknowledged)
+                                      .arg(first);
             if (acknowledged < 0) {
                 ++killedBeforeFirstSave;
                 QVERIFY2(g == fileGeneration || g == first, qPrintable(where));
@@ -68,9 +70,11 @@ private slots:
             fileGeneration = g;
         }
         const int leftovers = static_cast<int>(QDir(folder.path()).entryList(QDir::Files).size()) - 1;
-        qInfo("%d rounds up to generation %lld: %d killed before their first save, %d between a commit and its "
-              "report; %d temporary files left by interrupted saves",
-              Rounds, static_cast<long long>(fileGeneration), killedBeforeFirstSave, interruptedAfterCommit, leftovers);
+        qInfo(
+            "%d rounds up to generation %lld: %d killed before their first save, %d between a commit and its "
+            "report; %d temporary files left by interrupted saves",
+            Rounds, static_cast<long long>(fileGeneration), killedBeforeFirstSave, interruptedAfterCommit,
+            leftovers);
     }
 };
 

@@ -13,11 +13,9 @@
 namespace korvo::testing {
 
 // The control called `name` inside `window`; a missing one ends the test run.
-template <typename W = QWidget>
-W* control(const QWidget& window, const char* name) {
+template <typename W = QWidget> W* control(const QWidget& window, const char* name) {
     W* found = window.findChild<W*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("%s has no control %s of the expected kind", qPrintable(window.objectName()), name);
+    if (!found) qFatal("%s has no control %s of the expected kind", qPrintable(window.objectName()), name);
     return found;
 }
 
@@ -41,16 +39,10 @@ inline TabControls tabControls(const QWidget& form, int tab) {
     };
     const char* const* n = Names[tab];
     auto box = [&](int i) { return control<QLineEdit>(form, n[i]); };
-    return {box(0),
-            box(1),
-            box(2),
-            box(3),
-            box(4),
-            box(5),
-            box(6),
-            control<QListWidget>(form, n[7]),
-            n[8] ? box(8) : nullptr,
-            control<QPushButton>(form, n[9])};
+    // clang-format off
+    return {box(0), box(1), box(2), box(3), box(4), box(5), box(6),
+            control<QListWidget>(form, n[7]), n[8] ? box(8) : nullptr, control<QPushButton>(form, n[9])};
+    // clang-format on
 }
 
 } // namespace korvo::testing

@@ -7,8 +7,7 @@ namespace korvo::testing {
 std::string joined(const std::vector<std::string>& items) {
     std::string out = "[";
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i)
-            out += ", ";
+        if (i) out += ", ";
         out += items[i];
     }
     return out + "]";
@@ -60,8 +59,7 @@ public:
     explicit FakeService(RecordingService& owner) : Owner(owner) {}
     std::vector<std::unique_ptr<platform::Adapter>> adapters() override {
         Owner.calls.push_back("list adapters");
-        if (Owner.failListing)
-            throw platform::ServiceError("the listing failed");
+        if (Owner.failListing) throw platform::ServiceError("the listing failed");
         std::vector<std::unique_ptr<platform::Adapter>> items;
         for (const FakeAdapter& adapter : Owner.adapters)
             items.push_back(std::make_unique<Item>(Owner, adapter));
@@ -76,16 +74,14 @@ private:
 
 std::unique_ptr<platform::Service> RecordingService::connect(platform::Purpose purpose) {
     calls.push_back(purpose == platform::Purpose::Change ? "connect change" : "connect list");
-    if (failConnect)
-        throw platform::ServiceError("the service is not running");
+    if (failConnect) throw platform::ServiceError("the service is not running");
     return std::make_unique<FakeService>(*this);
 }
 
 std::vector<std::string> RecordingService::methodCalls() const {
     std::vector<std::string> out;
     for (const std::string& line : calls)
-        if (line.rfind("connect ", 0) != 0 && line != "list adapters")
-            out.push_back(line);
+        if (line.rfind("connect ", 0) != 0 && line != "list adapters") out.push_back(line);
     return out;
 }
 

@@ -2,9 +2,9 @@
 // service, and termination and message boxes that are recorded, not acted on.
 #pragma once
 
-#include "ui/Environment.h"
 #include "tests/support/Controls.h"
 #include "tests/support/RecordingService.h"
+#include "ui/Environment.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
 //   korvo_screenshot_demo [main|settings|dhcp]
-#include "ui/Form1.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,9 +18,7 @@ int main(int argc, char* argv[]) {
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 
     testing::TestEnvironment env;
-    env.service->adapters = {{"enp0s31f6", {}, {}},
-                             {"enx00e04c68a1b2", {}, {}},
-                             {"wlp0s20f3", {}, {}}};
+    env.service->adapters = {{"enp0s31f6", {}, {}}, {"enx00e04c68a1b2", {}, {}}, {"wlp0s20f3", {}, {}}};
     Form1 form(env.make());
     form.EnumerateAdapters();
 
@@ -48,8 +46,7 @@ int main(int argc, char* argv[]) {
         tab.SubnetMask->setText(QString::fromLatin1(d.mask));
         tab.Gateway->setText(QString::fromLatin1(d.gateway));
         tab.PrimaryDNS->setText(QString::fromLatin1(d.dns));
-        if (d.adapter >= 0)
-            tab.Adapters->setCurrentRow(d.adapter);
+        if (d.adapter >= 0) tab.Adapters->setCurrentRow(d.adapter);
     }
     tabControls(form, DhcpTab).Adapters->setCurrentRow(2);
     for (int t = 0; t < DhcpTab; ++t) // as start-up's last step does
@@ -57,8 +54,7 @@ int main(int argc, char* argv[]) {
 
     if (view == QLatin1String("settings") || view == QLatin1String("dhcp"))
         control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
-    if (view == QLatin1String("dhcp"))
-        control<QTabWidget>(form, "SSTab2")->setCurrentIndex(DhcpTab);
+    if (view == QLatin1String("dhcp")) control<QTabWidget>(form, "SSTab2")->setCurrentIndex(DhcpTab);
     form.show();
     return QApplication::exec();
 }

@@ -1,10 +1,10 @@
 // Applying through the real window to a private NetworkManager (scripts/testbed).
-#include "ui/Form1.h"
-#include "ui/Form4.h"
 #include "platform/nm/NetworkManager.h"
-#include "tests/ui/ApplyHarness.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -24,8 +24,7 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     form->EnumerateAdapters();
     QListWidget* list = tabControls(*form, tab).Adapters;
     const auto found = list->findItems(adapter, Qt::MatchExactly);
-    if (!found.isEmpty())
-        list->setCurrentItem(found.first());
+    if (!found.isEmpty()) list->setCurrentItem(found.first());
     form->show();
     return form;
 }
@@ -41,8 +40,7 @@ class TestApplyIntegration : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        if (auto why = TestBed::unavailable())
-            QSKIP(qPrintable(*why));
+        if (auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
     }
 
     void staticThenDhcp() {
@@ -50,23 +48,27 @@ private slots:
         TestEnvironment env;
         auto form = windowOn(env, bed, 1, QStringLiteral("veth0"));
         QCOMPARE(form->TabAdapterCaption(1), QStringLiteral("veth0"));
-        fillTab(*form, 1, {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
+        fillTab(*form, 1,
+                {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
         press(*form, control<QPushButton>(*form, "Command2"));
         QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"),
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"),
                                  15000);
-        QTRY_COMPARE_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS"), QStringLiteral("203.0.113.53 | 203.0.113.54"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS"), QStringLiteral("203.0.113.53 | 203.0.113.54"),
+                                  15000);
         QTest::mouseClick(control<QPushButton>(*form->ApplyingWindow(), "Command1"), Qt::LeftButton);
         QVERIFY(form->isEnabled());
 
         tabControls(*form, DhcpTab).Adapters->setCurrentRow(0);
         press(*form, control<QPushButton>(*form, "Command8"));
         QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"),
+                                 30000);
         QVERIFY(!bed.ip({"-4", "addr", "show", "veth0"}).contains("192.0.2.10"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "route", "show", "default"}).contains("via 198.51.100.1 dev veth0"),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bed.ip({"-4", "route", "show", "default"}).contains("via 198.51.100.1 dev veth0"), 15000);
     }
 
     // What the service refuses is reported, never shown as applied.
@@ -76,7 +78,8 @@ private slots:
         // The backend refuses a loopback gateway itself; it never reaches the adapter.
         QTest::newRow("gateway") << QStringList{"192.0.2.20", "255.255.255.0", "127.0.0.1", "", "", "", ""}
                                  << "The gateway was refused (code 71: invalid gateway).";
-        QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "", "", "203.0.113.5", ""}
+        QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "",
+                                             "",           "203.0.113.5",   ""}
                               << "The WINS servers were refused (code 64: not supported on this platform).";
         QTest::newRow("adapter gone") << QStringList{"192.0.2.20", "255.255.255.0", "", "", "", "", ""}
                                       << "The network interface -veth9- was not found.";
@@ -87,8 +90,7 @@ private slots:
         TestBed bed({.adapters = 1});
         TestEnvironment env;
         auto form = windowOn(env, bed, 0, QStringLiteral("veth0"));
-        if (reason.contains("veth9"))
-            chooseAdapter(*form, 0, QStringLiteral("veth9"));
+        if (reason.contains("veth9")) chooseAdapter(*form, 0, QStringLiteral("veth9"));
         fillTab(*form, 0, boxes);
         press(*form, control<QPushButton>(*form, "Command1"));
         Form4* w = form->ApplyingWindow();

@@ -1,7 +1,7 @@
 // Listing the adapters at start-up and putting saved adapters back, against the recording fake.
+#include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QListWidget>
 #include <QtTest>

@@ -19,9 +19,11 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("profile") << 2 << QStringList{" 192.0.2.10 ", "255.255.255.0", "", " 198.51.100.1 ", "  ", " ", ""}
-                                 << "Configuration Applied";
-        QTest::newRow("dhcp") << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "  ", " DHCP", "DHCP", " "}
+        QTest::newRow("profile")
+            << 2 << QStringList{" 192.0.2.10 ", "255.255.255.0", "", " 198.51.100.1 ", "  ", " ", ""}
+            << "Configuration Applied";
+        QTest::newRow("dhcp") << int(DhcpTab)
+                              << QStringList{"DHCP", "DHCP", "DHCP", "  ", " DHCP", "DHCP", " "}
                               << "Configuration Error!";
     }
     void commandsEmptyBlankServerBoxes() {

@@ -1,7 +1,7 @@
 // The main window as it stands before any settings are loaded: texts, states,
 // keyboard order and the help key.
-#include "ui/Form1.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,8 +24,7 @@ namespace {
 QString focusOwner() {
     static const QRegularExpression control(QStringLiteral("^(SSTab|Command|Text|List|Check)\\d+$"));
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-        if (control.match(w->objectName()).hasMatch())
-            return w->objectName();
+        if (control.match(w->objectName()).hasMatch()) return w->objectName();
     return QStringLiteral("(none)");
 }
 
@@ -49,7 +48,8 @@ private slots:
         QCOMPARE(control<QTabWidget>(form, "SSTab1")->currentIndex(), 0);
         QCOMPARE(control<QTabWidget>(form, "SSTab1")->tabText(0), QStringLiteral("Main"));
         QCOMPARE(control<QTabWidget>(form, "SSTab1")->tabText(1), QStringLiteral("Settings"));
-        const QStringList tabs = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5", "Profile 6", "DHCP"};
+        const QStringList tabs = {"Profile 1", "Profile 2", "Profile 3", "Profile 4",
+                                  "Profile 5", "Profile 6", "DHCP"};
         QCOMPARE(control<QTabWidget>(form, "SSTab2")->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i) {
             QCOMPARE(control<QTabWidget>(form, "SSTab2")->tabText(i), tabs[i]);
@@ -58,8 +58,10 @@ private slots:
         QCOMPARE(control<QTabWidget>(form, "SSTab2")->currentIndex(), 0);
 
         for (int t = 0; t < TabCount; ++t) {
-            QCOMPARE(tabControls(form, t).Apply->text(), t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"));
-            QCOMPARE(tabControls(form, t).Apply->toolTip(), QStringLiteral("Click this button to use these settings"));
+            QCOMPARE(tabControls(form, t).Apply->text(),
+                     t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"));
+            QCOMPARE(tabControls(form, t).Apply->toolTip(),
+                     QStringLiteral("Click this button to use these settings"));
             QCOMPARE(tabControls(form, t).Adapters->count(), 0);
             QCOMPARE(tabControls(form, t).Adapters->selectionMode(), QAbstractItemView::SingleSelection);
             if (t != DhcpTab)
@@ -71,7 +73,8 @@ private slots:
         QVERIFY(!control<QCheckBox>(form, "Check1")->isChecked());
         QVERIFY(!control<QCheckBox>(form, "Check1")->isVisibleTo(&form));
         QCOMPARE(control<QCheckBox>(form, "Check1")->focusPolicy(), Qt::NoFocus);
-        QVERIFY(control<QCheckBox>(form, "Check2")->isChecked() && control<QCheckBox>(form, "Check3")->isChecked());
+        QVERIFY(control<QCheckBox>(form, "Check2")->isChecked() &&
+                control<QCheckBox>(form, "Check3")->isChecked());
     }
 
     // Text, enabled, read-only of every address, name and DHCP box before loading.
@@ -107,23 +110,25 @@ private slots:
         QTest::addColumn<QStringList>("stops");
         const QStringList bottom = {"Command9", "Command10"};
         QTest::newRow("Main") << 0 << 0 << false
-                              << (QStringList{"SSTab1", "Command1", "Command2", "Command3", "Command4", "Command5",
-                                              "Command6", "Command8"} + bottom + QStringList{"SSTab1"});
+                              << (QStringList{"SSTab1", "Command1", "Command2", "Command3", "Command4",
+                                              "Command5", "Command6", "Command8"} +
+                                  bottom + QStringList{"SSTab1"});
         QTest::newRow("Profile 1") << 1 << 0 << false
                                    << (QStringList{"SSTab1", "SSTab2"} + bottom +
-                                       QStringList{"Text1", "Text2", "Text3", "Text27", "Text28", "Text29", "Text51",
-                                                   "List1", "Text19", "Command7", "SSTab1"});
+                                       QStringList{"Text1", "Text2", "Text3", "Text27", "Text28", "Text29",
+                                                   "Text51", "List1", "Text19", "Command7", "SSTab1"});
         QTest::newRow("Profile 4") << 1 << 3 << false
                                    << (QStringList{"SSTab1", "SSTab2"} + bottom +
                                        QStringList{"Text10", "Text11", "Text12", "Text36", "Text37", "Text38",
                                                    "Text54", "List4", "Text22", "Command7", "SSTab1"});
-        QTest::newRow("DHCP at start") << 1 << 6 << false
-                                       << (QStringList{"SSTab1", "SSTab2"} + bottom +
-                                           QStringList{"Check2", "Check3", "Text57", "List7", "Command7", "SSTab1"});
-        QTest::newRow("DHCP, both cleared")
-            << 1 << 6 << true
+        QTest::newRow("DHCP at start")
+            << 1 << 6 << false
             << (QStringList{"SSTab1", "SSTab2"} + bottom +
-                QStringList{"Check2", "Check3", "Text48", "Text49", "Text50", "Text57", "List7", "Command7", "SSTab1"});
+                QStringList{"Check2", "Check3", "Text57", "List7", "Command7", "SSTab1"});
+        QTest::newRow("DHCP, both cleared") << 1 << 6 << true
+                                            << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                                                QStringList{"Check2", "Check3", "Text48", "Text49", "Text50",
+                                                            "Text57", "List7", "Command7", "SSTab1"});
     }
     void keyboardOrder() {
         QFETCH(int, page);

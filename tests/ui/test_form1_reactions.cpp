@@ -1,8 +1,8 @@
 // The main window's own reactions, driven by the user and by the program alike.
 #include "core/SettingsFile.h"
+#include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -64,8 +64,10 @@ private slots:
         QCOMPARE(button->text(), QStringLiteral("Office"));
         for (int other = 0; other < TabCount; ++other)
             if (other != tab)
-                QCOMPARE(tabControls(form, other).Apply->text(), other == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"));
-        QCOMPARE(control<QTabWidget>(form, "SSTab2")->tabText(tab), QStringLiteral("Profile %1").arg(tab + 1));
+                QCOMPARE(tabControls(form, other).Apply->text(),
+                         other == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"));
+        QCOMPARE(control<QTabWidget>(form, "SSTab2")->tabText(tab),
+                 QStringLiteral("Profile %1").arg(tab + 1));
     }
 
     // "&" is part of the name: shown as typed, never an access key.
@@ -102,8 +104,7 @@ private slots:
         control<QListWidget>(form, "List7")->setCurrentRow(2); // program
         QCOMPARE(form.TabAdapterCaption(DhcpTab), QStringLiteral("C"));
         for (int t = 0; t < TabCount; ++t) {
-            if (t == 1 || t == DhcpTab)
-                continue;
+            if (t == 1 || t == DhcpTab) continue;
             QCOMPARE(form.TabAdapterCaption(t), QString());
             QVERIFY(tabControls(form, t).Adapters->selectedItems().isEmpty());
         }
@@ -111,8 +112,8 @@ private slots:
 
     // Clearing and ticking the DHCP tab's boxes, with what loading may have remembered.
     void serverBoxes_data() {
-        QTest::addColumn<bool>("wins");         // Check3 and Text50/Text57, else Check2 and Text48/Text49
-        QTest::addColumn<bool>("byUser");       // a mouse click, else the program sets the state
+        QTest::addColumn<bool>("wins");          // Check3 and Text50/Text57, else Check2 and Text48/Text49
+        QTest::addColumn<bool>("byUser");        // a mouse click, else the program sets the state
         QTest::addColumn<QStringList>("loaded"); // remembered values as loading leaves them; empty: none
         QTest::addColumn<QStringList>("typed");  // typed after the first clear, then ticked and cleared again
         QTest::addColumn<QStringList>("shown");  // texts after the last clear
@@ -121,18 +122,18 @@ private slots:
             const char* pair = wins ? "WINS" : "DNS";
             for (bool byUser : {false, true}) {
                 const char* by = byUser ? "user" : "program";
-                QTest::addRow("%s %s: nothing remembered", pair, by) << wins << byUser << none << none
-                                                                     << QStringList{"", ""};
+                QTest::addRow("%s %s: nothing remembered", pair, by)
+                    << wins << byUser << none << none << QStringList{"", ""};
                 QTest::addRow("%s %s: typed address comes back", pair, by)
                     << wins << byUser << none << QStringList{"10.0.0.1", "192.0.2.9"}
                     << QStringList{"10.0.0.1", "192.0.2.9"};
             }
-            QTest::addRow("%s: loaded DHCP is emptied", pair) << wins << false << QStringList{"DHCP", "DHCP"} << none
-                                                              << QStringList{"", ""};
-            QTest::addRow("%s: other case is an address", pair) << wins << false << QStringList{"dhcp", "Dhcp"}
-                                                                << none << QStringList{"dhcp", "Dhcp"};
-            QTest::addRow("%s: each box its own value", pair) << wins << false << QStringList{"192.0.2.1", "DHCP"}
-                                                              << none << QStringList{"192.0.2.1", ""};
+            QTest::addRow("%s: loaded DHCP is emptied", pair)
+                << wins << false << QStringList{"DHCP", "DHCP"} << none << QStringList{"", ""};
+            QTest::addRow("%s: other case is an address", pair)
+                << wins << false << QStringList{"dhcp", "Dhcp"} << none << QStringList{"dhcp", "Dhcp"};
+            QTest::addRow("%s: each box its own value", pair)
+                << wins << false << QStringList{"192.0.2.1", "DHCP"} << none << QStringList{"192.0.2.1", ""};
         }
     }
     void serverBoxes() {
@@ -158,7 +159,9 @@ private slots:
         QStringList lockStates;
         for (QLineEdit* box : {first, second})
             connect(box, &QLineEdit::textChanged, &form, [&lockStates, box] {
-                lockStates << QStringLiteral("%1:%2").arg(box->objectName()).arg(box->isEnabled() ? "open" : "locked");
+                lockStates << QStringLiteral("%1:%2")
+                                  .arg(box->objectName())
+                                  .arg(box->isEnabled() ? "open" : "locked");
             });
         if (!loaded.isEmpty()) {
             // Loaded with both boxes ticked: the file's values are what the boxes remember.
@@ -176,7 +179,8 @@ private slots:
             toggle(true);
             QCOMPARE(first->text(), QStringLiteral("DHCP"));
             QCOMPARE(second->text(), QStringLiteral("DHCP"));
-            QVERIFY(!first->isEnabled() && first->isReadOnly() && !second->isEnabled() && second->isReadOnly());
+            QVERIFY(!first->isEnabled() && first->isReadOnly() && !second->isEnabled() &&
+                    second->isReadOnly());
         }
         lockStates.clear();
         toggle(false);
@@ -211,7 +215,8 @@ private slots:
 
         QTest::mouseClick(control<QCheckBox>(form, "Check3"), Qt::LeftButton);
         QTest::mouseClick(control<QCheckBox>(form, "Check3"), Qt::LeftButton);
-        QVERIFY(!control<QLineEdit>(form, "Text57")->isEnabled() && control<QLineEdit>(form, "Text57")->isReadOnly());
+        QVERIFY(!control<QLineEdit>(form, "Text57")->isEnabled() &&
+                control<QLineEdit>(form, "Text57")->isReadOnly());
         QCOMPARE(control<QLineEdit>(form, "Text57")->text(), QStringLiteral("DHCP"));
         // What was typed while the box was open was never remembered: the clear showed the empty value.
         QTest::mouseClick(control<QCheckBox>(form, "Check3"), Qt::LeftButton);
@@ -254,7 +259,9 @@ private slots:
         Window w;
         Form1& form = w.form;
         QVERIFY(w.show(0));
-        QTest::mouseClick(glyph ? control<QWidget>(form, "Picture10") : static_cast<QWidget*>(control<QPushButton>(form, "Command9")), Qt::LeftButton);
+        QTest::mouseClick(glyph ? control<QWidget>(form, "Picture10")
+                                : static_cast<QWidget*>(control<QPushButton>(form, "Command9")),
+                          Qt::LeftButton);
         QVERIFY(form.isMinimized());
         QCOMPARE(control<QTabWidget>(form, "SSTab1")->currentIndex(), 1);
         QCOMPARE(control<QLineEdit>(form, "Text19")->text(), QStringLiteral("Network 1"));
@@ -291,7 +298,8 @@ private slots:
         control<QListWidget>(form, "List1")->addItem(QStringLiteral("eth0"));
         control<QListWidget>(form, "List1")->setCurrentRow(0);
         QVERIFY(w.show());
-        control<QPushButton>(form, "Command1")->click(); // no address typed: the result window shows the validation errors
+        control<QPushButton>(form, "Command1")
+            ->click(); // no address typed: the result window shows the validation errors
         QWidget* applying = form.ApplyingWindow();
         QVERIFY(applying && applying->isVisible());
         QVERIFY(!form.isEnabled());

@@ -1,7 +1,7 @@
-#include "ui/Form1.h"
 #include "core/SettingsLines.h"
-#include "ui/Form3.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -16,14 +16,24 @@ using namespace korvo::testing;
 
 namespace {
 
-QString settingsPath(const testing::TestEnvironment& env) { return env.folder.filePath(QStringLiteral("Korvo.ini")); }
+QString settingsPath(const testing::TestEnvironment& env) {
+    return env.folder.filePath(QStringLiteral("Korvo.ini"));
+}
 
 void click(Form3& terms, char event) {
     switch (event) {
-    case 'a': QTest::mouseClick(control<QCheckBox>(terms, "Check1"), Qt::LeftButton); break;
-    case 'd': QTest::mouseClick(control<QCheckBox>(terms, "Check2"), Qt::LeftButton); break;
-    case 'A': QTest::mouseClick(control<QLabel>(terms, "Label3"), Qt::LeftButton); break;
-    case 'D': QTest::mouseClick(control<QLabel>(terms, "Label4"), Qt::LeftButton); break;
+    case 'a':
+        QTest::mouseClick(control<QCheckBox>(terms, "Check1"), Qt::LeftButton);
+        break;
+    case 'd':
+        QTest::mouseClick(control<QCheckBox>(terms, "Check2"), Qt::LeftButton);
+        break;
+    case 'A':
+        QTest::mouseClick(control<QLabel>(terms, "Label3"), Qt::LeftButton);
+        break;
+    case 'D':
+        QTest::mouseClick(control<QLabel>(terms, "Label4"), Qt::LeftButton);
+        break;
     }
 }
 
@@ -60,7 +70,8 @@ private slots:
         QCOMPARE(control<QPushButton>(form, "Command2")->text(), QStringLiteral("-"));
         QVERIFY(env.messages.isEmpty());
         QCOMPARE(terms->windowTitle(), "Korvo EULA");
-        QVERIFY(!control<QCheckBox>(*terms, "Check1")->isChecked() && !control<QCheckBox>(*terms, "Check2")->isChecked());
+        QVERIFY(!control<QCheckBox>(*terms, "Check1")->isChecked() &&
+                !control<QCheckBox>(*terms, "Check2")->isChecked());
         QCOMPARE(terms->focusWidget(), static_cast<QWidget*>(control<QTextEdit>(*terms, "Text1")));
         QVERIFY(!QFile::exists(settingsPath(env)));
 
@@ -74,15 +85,24 @@ private slots:
     void choices_data() {
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("ticked");
-        QTest::newRow("accept box") << "a" << "accept";
-        QTest::newRow("accept box twice clears it") << "aa" << "none";
-        QTest::newRow("accept then decline box") << "ad" << "decline";
-        QTest::newRow("decline then accept box") << "da" << "accept";
-        QTest::newRow("decline box twice clears it") << "dd" << "none";
-        QTest::newRow("accept sentence twice") << "AA" << "accept";
-        QTest::newRow("decline sentence over accept") << "aD" << "decline";
-        QTest::newRow("accept sentence over decline") << "dA" << "accept";
-        QTest::newRow("decline sentence twice") << "DD" << "decline";
+        QTest::newRow("accept box") << "a"
+                                    << "accept";
+        QTest::newRow("accept box twice clears it") << "aa"
+                                                    << "none";
+        QTest::newRow("accept then decline box") << "ad"
+                                                 << "decline";
+        QTest::newRow("decline then accept box") << "da"
+                                                 << "accept";
+        QTest::newRow("decline box twice clears it") << "dd"
+                                                     << "none";
+        QTest::newRow("accept sentence twice") << "AA"
+                                               << "accept";
+        QTest::newRow("decline sentence over accept") << "aD"
+                                                      << "decline";
+        QTest::newRow("accept sentence over decline") << "dA"
+                                                      << "accept";
+        QTest::newRow("decline sentence twice") << "DD"
+                                                << "decline";
     }
     void choices() {
         QFETCH(QString, events);

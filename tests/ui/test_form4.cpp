@@ -1,7 +1,7 @@
+#include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
-#include "tests/ui/ApplyHarness.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +15,9 @@ namespace {
 const QString Names = QStringLiteral(
     "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS\r");
 
-QString shown(QString text) { return text.replace(u'\r', u'\n'); }
+QString shown(QString text) {
+    return text.replace(u'\r', u'\n');
+}
 
 // Lets a test look at the windows at the moment the service is first contacted.
 class ProbeConnector : public platform::ServiceConnector {
@@ -64,11 +66,16 @@ private slots:
             QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
             QVERIFY(!w->parentWidget());
             QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
-            QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() && control<PictureBox>(*w, "Picture2")->isHidden());
+            QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() &&
+                    control<PictureBox>(*w, "Picture2")->isHidden());
             QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
-            QVERIFY(control<QLabel>(*w, "Label1")->isVisible() && control<QLabel>(*w, "Label2")->isVisible() && !control<QPushButton>(*w, "Command1")->isVisible());
-            QCOMPARE(control<QLabel>(*w, "Label1")->text(), QStringLiteral("This configuration is being applied."));
-            QVERIFY(control<QLabel>(*w, "Label3")->text().isEmpty() && control<PictureBox>(*w, "Picture3")->picture().isNull());
+            QVERIFY(control<QLabel>(*w, "Label1")->isVisible() &&
+                    control<QLabel>(*w, "Label2")->isVisible() &&
+                    !control<QPushButton>(*w, "Command1")->isVisible());
+            QCOMPARE(control<QLabel>(*w, "Label1")->text(),
+                     QStringLiteral("This configuration is being applied."));
+            QVERIFY(control<QLabel>(*w, "Label3")->text().isEmpty() &&
+                    control<PictureBox>(*w, "Picture3")->picture().isNull());
             QCOMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
             checked = true;
         };
@@ -84,18 +91,24 @@ private slots:
         QTest::addColumn<QString>("label4");
         QTest::addColumn<bool>("tick");
         const QString values = "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r";
-        QTest::newRow("applied") << "192.0.2.10" << "Configuration Applied"
+        QTest::newRow("applied") << "192.0.2.10"
+                                 << "Configuration Applied"
                                  << "The IP configuration for the following interface has been changed \r\r"
-                                    "-Wired connection 1-\r\r" + Names + " "
+                                    "-Wired connection 1-\r\r" +
+                                        Names + " "
                                  << values << true;
-        QTest::newRow("invalid") << " 192.0.2.255" << "Configuration Error!"
-                                 << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" +
-                                        Names + "\rA valid IP address is required\r"
-                                 << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
-        QTest::newRow("service error") << "192.0.2.11" << "Error Applying Configuration"
-                                       << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
-                                          "The address was refused (code 66: invalid subnet mask)."
-                                       << "" << false;
+        QTest::newRow("invalid")
+            << " 192.0.2.255"
+            << "Configuration Error!"
+            << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" + Names +
+                   "\rA valid IP address is required\r"
+            << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
+        QTest::newRow("service error")
+            << "192.0.2.11"
+            << "Error Applying Configuration"
+            << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
+               "The address was refused (code 66: invalid subnet mask)."
+            << "" << false;
     }
     void outcomes() {
         QFETCH(QString, ip);
@@ -104,7 +117,8 @@ private slots:
         QFETCH(QString, label4);
         QFETCH(bool, tick);
         TestEnvironment env;
-        env.service->adapters.push_back({"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
+        env.service->adapters.push_back(
+            {"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
         Form1 form(env.make());
         form.show();
         fillTab(form, 3, {ip, "255.255.255.0", "192.0.2.1", "198.51.100.1"});
@@ -122,12 +136,16 @@ private slots:
             QCOMPARE(w->outcome().ResultValues, label4);
             // Each value level with its name: no name line wrapped, the IP beside "IP Address".
             const int line = QFontMetrics(control<QLabel>(*w, "Label3")->font()).lineSpacing();
-            QVERIFY(control<QLabel>(*w, "Label3")->width() >= control<QLabel>(*w, "Label3")->sizeHint().width() && !control<QLabel>(*w, "Label3")->wordWrap());
-            QCOMPARE(control<QLabel>(*w, "Label4")->y() + line, control<QLabel>(*w, "Label3")->y() + 4 * line);
+            QVERIFY(control<QLabel>(*w, "Label3")->width() >=
+                        control<QLabel>(*w, "Label3")->sizeHint().width() &&
+                    !control<QLabel>(*w, "Label3")->wordWrap());
+            QCOMPARE(control<QLabel>(*w, "Label4")->y() + line,
+                     control<QLabel>(*w, "Label3")->y() + 4 * line);
         }
         QVERIFY(!control<QLabel>(*w, "Label1")->isVisible() && !control<QLabel>(*w, "Label2")->isVisible());
         if (tick)
-            QVERIFY(control<QLabel>(*w, "Label1")->text().isEmpty() && control<QLabel>(*w, "Label2")->text().isEmpty());
+            QVERIFY(control<QLabel>(*w, "Label1")->text().isEmpty() &&
+                    control<QLabel>(*w, "Label2")->text().isEmpty());
         QCOMPARE(control<PictureBox>(*w, "Picture3")->picture().cacheKey(),
                  control<PictureBox>(*w, tick ? "Picture1" : "Picture2")->picture().cacheKey());
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible() && !form.isEnabled());

@@ -1,8 +1,8 @@
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"
-#include "ui/Form1.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Form1.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -199,10 +199,13 @@ private slots:
         Form1 form(f.env.make());
         form.Form_Load();
         QCOMPARE(control<QLineEdit>(form, "Text57")->text(), "198.51.100.8"); // cleared Check3 shows it
-        QVERIFY(!control<QLineEdit>(form, "Text49")->isEnabled() && control<QLineEdit>(form, "Text49")->isReadOnly());
+        QVERIFY(!control<QLineEdit>(form, "Text49")->isEnabled() &&
+                control<QLineEdit>(form, "Text49")->isReadOnly());
         QCOMPARE(control<QLineEdit>(form, "Text50")->text(), "198.51.100.7");
-        QVERIFY(control<QLineEdit>(form, "Text57")->isEnabled() && !control<QLineEdit>(form, "Text57")->isReadOnly());
-        control<QCheckBox>(form, "Check2")->setChecked(false); // a loaded "DHCP" does not come back as an address
+        QVERIFY(control<QLineEdit>(form, "Text57")->isEnabled() &&
+                !control<QLineEdit>(form, "Text57")->isReadOnly());
+        control<QCheckBox>(form, "Check2")
+            ->setChecked(false); // a loaded "DHCP" does not come back as an address
         QCOMPARE(control<QLineEdit>(form, "Text48")->text(), "");
         control<QCheckBox>(form, "Check3")->setChecked(true);
         control<QCheckBox>(form, "Check3")->setChecked(false);
