@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Profile.h"
+#include "platform/AdapterState.h"
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
@@ -10,13 +11,22 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <vector>
 
 class QCheckBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
+class QSystemTrayIcon;
 class QTabWidget;
 
 namespace korvo {
+
+namespace platform {
+class ChangeWatch;
+}
 
 class Form3;
 class Form4;
@@ -40,6 +50,10 @@ public:
     void RestoreSavedAdapter(int tabIndex, const QString& caption);
     // The adapter last chosen on tab 0..6.
     QString TabAdapterCaption(int tabIndex) const;
+
+    // Asks the service what the adapters have now and marks the profiles in effect; the
+    // change watch calls it, and an apply when the service cannot tell of changes.
+    void RefreshAdapterStates();
 
     enum class LoadOutcome { Missing, Rejected, Applied };
     QString SettingsPath() const;
@@ -79,6 +93,12 @@ private:
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
 
+    // ---- at a glance ----
+    void ShowProfilesInEffect();
+    void ShowTray();
+    void ShowFromTray();
+    void ShowButtonCaption(int tabIndex, const QString& caption);
+
     Environment Env;
 
     // ---- controls (objectName == control name) ----
@@ -95,6 +115,16 @@ private:
     int ListedAdapterCount = 0;
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
+    // What each listed adapter had at the last listing, in the service's order.
+    struct AdapterNow {
+        QString Caption;
+        platform::IPv4State State;
+    };
+    std::vector<AdapterNow> AdaptersNow;
+    std::unique_ptr<platform::ChangeWatch> Watch;
+    QSystemTrayIcon* TrayIcon = nullptr;
+    QMenu* TrayMenu = nullptr;
+    std::array<QAction*, TabCount> TrayActions{};
 };
 
 } // namespace korvo
