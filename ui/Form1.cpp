@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -251,7 +252,7 @@ void Form1::Form_Load() {
 
     for (int t = 0; t < DhcpTab; ++t)
         ShowButtonCaption(t, tab(t)->profile().Name);
-    ShowProfilesInEffect();
+    ShowAdapterStates();
 }
 
 void Form1::Start() {
@@ -319,7 +320,7 @@ void Form1::RefreshAdapterStates() {
         // Unknown is not in effect: the marks go.
     }
     AdaptersNow = std::move(now);
-    ShowProfilesInEffect();
+    ShowAdapterStates();
 }
 
 // Also when the service could not be asked: pressing the tab's button then reports why it failed.
@@ -567,19 +568,23 @@ void Form1::ShowProfilesInEffect() {
             button->setProperty("active", active);
             button->update();
         }
-        button->setToolTip(
+        const QString tip =
             active ? QStringLiteral("%1\nIn effect on %2").arg(QString::fromLatin1(ApplyTip), where)
-                   : QString::fromLatin1(ApplyTip));
+                   : QString::fromLatin1(ApplyTip);
+        if (button->toolTip() != tip) button->setToolTip(tip);
         if (QAction* action = TrayActions[static_cast<std::size_t>(t)]) action->setChecked(active);
     }
+}
 
-    const auto tipFor = [this](const QString& caption) {
-        for (const AdapterNow& adapter : AdaptersNow)
-            if (adapter.Caption == caption) return describeState(caption, adapter.State);
-        return QString();
-    };
+// The marks and the lists' tooltips: start-up, once the lists are complete, and each answer after.
+void Form1::ShowAdapterStates() {
+    ShowProfilesInEffect();
+    QHash<QString, QString> tips;
+    for (const AdapterNow& adapter : AdaptersNow)
+        if (!tips.contains(adapter.Caption))
+            tips.insert(adapter.Caption, describeState(adapter.Caption, adapter.State));
     for (ProfileTab* t : Tabs)
-        t->setAdapterTips(tipFor);
+        t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
 }
 
 void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {

@@ -95,6 +95,7 @@ private:
 
     // ---- at a glance ----
     void ShowProfilesInEffect();
+    void ShowAdapterStates();
     void ShowTray();
     void ShowFromTray();
     void ShowButtonCaption(int tabIndex, const QString& caption);

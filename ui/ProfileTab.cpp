@@ -181,7 +181,8 @@ void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
 void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor) {
     for (int row = 0; row < Adapters->count(); ++row) {
         QListWidgetItem* entry = Adapters->item(row);
-        entry->setToolTip(tipFor(entry->text()));
+        const QString tip = tipFor(entry->text());
+        if (entry->toolTip() != tip) entry->setToolTip(tip);
     }
 }
 
