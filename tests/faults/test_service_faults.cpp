@@ -140,6 +140,8 @@ constexpr int SettleMs = 20000;
         QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));                               \
         QVERIFY(w->Label3->text().contains(                                                                        \
             QStringLiteral("There has been an error and the IP settings could not be changed.")));                \
+        QVERIFY2(!w->Label3->text().contains(QStringLiteral("org.freedesktop.DBus")),                             \
+                 qPrintable(w->Label3->text()));                                                                   \
         QVERIFY(w->isEnabled());                                                                                   \
         QVERIFY(w->Command1->isVisible());                                                                         \
         QVERIFY(!(korvo).form->isEnabled());                                                                       \
@@ -225,6 +227,9 @@ private slots:
         QVERIFY(struck);
         QVERIFY2(applyMs < platform::NetworkManagerCallTimeout.count(),
                  qPrintable(QStringLiteral("%1 ms").arg(applyMs)));
+        QVERIFY2(korvo.report().contains(QRegularExpression(
+                     QStringLiteral("NetworkManager (is not running|did not answer in time)\\."))),
+                 qPrintable(korvo.report()));
         KORVO_VERIFY_SERVICE_ERROR_STATE(korvo);
 
         // NetworkManager back: the very same windows apply again.
@@ -292,6 +297,9 @@ private slots:
         const QString report = out.section(QStringLiteral("report: "), 1).section(u'\n', 0, 0);
         QVERIFY2(report.contains(QRegularExpression(QStringLiteral("denied|not authori[sz]ed|permission|privilege"),
                                                     QRegularExpression::CaseInsensitiveOption)),
+                 qPrintable(report));
+        // And how to get it, in words rather than a D-Bus error name.
+        QVERIFY2(report.contains(QStringLiteral("needs root, or a polkit rule")) && !report.contains("DBus.Error"),
                  qPrintable(report));
         QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
     }
