@@ -63,12 +63,13 @@ int main(int argc, char* argv[]) {
     form.show();
     if (view == QLatin1String("invalid")) {
         form.tab(4).Adapters->setCurrentRow(0);
-        for (QLineEdit* box : {form.Text13, form.Text14, form.Text15, form.Text39, form.Text40, form.Text41,
-                               form.Text55})
+        for (QLineEdit* box :
+             {form.Text13, form.Text14, form.Text15, form.Text39, form.Text40, form.Text41, form.Text55})
             box->setText(QStringLiteral("x"));
         QTimer::singleShot(500, &form, [&form] { form.Command5->click(); });
     } else if (view == QLatin1String("refused")) {
-        env.service->adapters[0].results = {{"SetGateways", 71}, {"SetWINSServer", platform::code::NotOnThisPlatform}};
+        env.service->adapters[0].results = {{"SetGateways", 71},
+                                            {"SetWINSServer", platform::code::NotOnThisPlatform}};
         form.Text29->setText(QStringLiteral("203.0.113.5"));
         QTimer::singleShot(500, &form, [&form] { form.Command1->click(); });
     }
