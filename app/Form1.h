@@ -139,6 +139,7 @@ private:
     std::array<ProfileTab, TabCount> Tabs{};
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
+    QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
 };
 
 } // namespace korvo

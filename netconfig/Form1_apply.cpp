@@ -6,7 +6,6 @@
 #include "netconfig/Form4.h"
 #include "netconfig/ResultTexts.h"
 #include "platform/NetConfigService.h"
-#include "platform/PermissionAdvice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,7 +21,9 @@ namespace korvo {
 
 namespace {
 
-std::string text(const QString& s) { return s.toStdString(); }
+std::string text(const QString& s) {
+    return s.toStdString();
+}
 
 struct ServerField {
     QLineEdit* box;
@@ -32,10 +33,12 @@ struct ServerField {
 
 // Primary DNS, secondary DNS, primary WINS, secondary WINS: the order every command works in.
 std::array<ServerField, 4> serverFields(const ProfileTab& t) {
-    return {{{t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted},
-             {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted},
-             {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted},
-             {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS, &PendingConfiguration::SecondaryWINSOmitted}}};
+    return {
+        {{t.PrimaryDNS, &PendingConfiguration::PrimaryDNS, &PendingConfiguration::PrimaryDNSOmitted},
+         {t.SecondaryDNS, &PendingConfiguration::SecondaryDNS, &PendingConfiguration::SecondaryDNSOmitted},
+         {t.PrimaryWINS, &PendingConfiguration::PrimaryWINS, &PendingConfiguration::PrimaryWINSOmitted},
+         {t.SecondaryWINS, &PendingConfiguration::SecondaryWINS,
+          &PendingConfiguration::SecondaryWINSOmitted}}};
 }
 
 // Paints the working state now: the service calls below block the window thread.
@@ -53,29 +56,27 @@ void paintNow(Form4* window) {
 
 void Form1::connectApplyCommands() {
     for (int t = 0; t < DhcpTab; ++t)
-        connect(Tabs[static_cast<std::size_t>(t)].Apply, &QPushButton::clicked, this, [this, t] { ProfileCommand(t); });
+        connect(Tabs[static_cast<std::size_t>(t)].Apply, &QPushButton::clicked, this,
+                [this, t] { ProfileCommand(t); });
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
 }
 
 void Form1::ProfileCommand(int tabIndex) {
     Pending.DHCPMode = 0;
-    if (!takeTab(tabIndex))
-        return;
+    if (!takeTab(tabIndex)) return;
     const auto servers = serverFields(tab(tabIndex));
     for (const ServerField& s : servers)
         Pending.*s.field = trimBlanks(s.box->text());
     for (const ServerField& s : servers) {
         const bool empty = (Pending.*s.field).isEmpty();
-        if (empty)
-            s.box->setText(QString());
+        if (empty) s.box->setText(QString());
         Pending.*s.omitted = empty ? 1 : 0;
     }
     startApplying();
 }
 
 void Form1::Command8_Click() {
-    if (!takeTab(DhcpTab))
-        return;
+    if (!takeTab(DhcpTab)) return;
     Pending.DHCPMode = 1;
     const auto servers = serverFields(tab(DhcpTab));
     for (const ServerField& s : servers) {
@@ -84,12 +85,10 @@ void Form1::Command8_Click() {
         Pending.*s.field = trimBlanks(s.box->text());
     }
     for (const ServerField& s : servers) {
-        if (!(Pending.*s.field).isEmpty())
-            continue;
+        if (!(Pending.*s.field).isEmpty()) continue;
         s.box->setText(QString());
         // An empty primary DNS stays tested, and so reported.
-        if (&s != &servers.front())
-            Pending.*s.omitted = 1;
+        if (&s != &servers.front()) Pending.*s.omitted = 1;
     }
     startApplying();
 }
@@ -103,6 +102,7 @@ bool Form1::takeTab(int tabIndex) {
         Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
         return false;
     }
+    ApplyStartedBy = t.Apply;
     Pending.IPAddress = t.IPAddress->text();
     Pending.SubnetMask = t.SubnetMask->text();
     Pending.Gateway = t.Gateway->text();
@@ -115,7 +115,11 @@ void Form1::startApplying() {
         connect(Applying, &Form4::dismissed, this, [this] {
             setEnabled(true);
             activateWindow();
-            setFocus();
+            // The keyboard goes on where it was: on the button that started the apply.
+            if (ApplyStartedBy)
+                ApplyStartedBy->setFocus();
+            else
+                setFocus();
         });
         // Deletion waits for the event loop; until then the closed window must not be reused.
         connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
@@ -150,14 +154,6 @@ void Form1::SetInterface() {
         return;
     }
 
-    // A refusal for lack of rights also says which permission is missing and how to get it.
-    auto withAdvice = [](const QString& text, std::initializer_list<int> codes) {
-        const QString advice = QString::fromUtf8(platform::missingPermissionAdvice());
-        if (advice.isEmpty() ||
-            std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
-            return text;
-        return text + QStringLiteral("\r\r") + advice;
-    };
     auto serviceError = [&](const QString& reason) {
         ResultText = composeFailureText(reason);
         window->ShowServiceError(ResultText);
@@ -170,8 +166,7 @@ void Form1::SetInterface() {
             throw platform::ServiceError("no network configuration service is available on this system");
         const std::unique_ptr<platform::Service> service = Env.connector->connect(
             "winmgmts:{impersonationLevel=impersonate}!\\\\" + text(ComputerName) + "\\root\\cimv2");
-        if (!service)
-            throw platform::ServiceError("the service gave no connection");
+        if (!service) throw platform::ServiceError("the service gave no connection");
         const auto items = service->execQuery(platform::AdapterQuery, platform::QueryFlagReturnImmediately |
                                                                           platform::QueryFlagForwardOnly);
 
@@ -188,8 +183,7 @@ void Form1::SetInterface() {
 
         const std::string caption = text(Pending.AdapterCaption);
         for (const auto& item : items) {
-            if (!item || item->caption() != caption)
-                continue;
+            if (!item || item->caption() != caption) continue;
             matched = true;
             int gatewayResult = platform::code::Success;
             if (Pending.DHCPMode == 0) {
@@ -198,40 +192,31 @@ void Form1::SetInterface() {
             } else {
                 EnableResult = item->enableDHCP();
             }
-            if (EnableResult != platform::code::Success) {
-                serviceError(
-                    withAdvice((Pending.DHCPMode == 0 ? QStringLiteral("The address was refused (%1).")
-                                                      : QStringLiteral("DHCP was refused (%1)."))
-                                   .arg(describeServiceCode(EnableResult)),
-                               {EnableResult}));
+            if (!platform::succeeded(EnableResult)) {
+                serviceError(describeRefusal(Pending.DHCPMode == 0 ? QStringLiteral("The address was")
+                                                                   : QStringLiteral("DHCP was"),
+                                             EnableResult));
                 continue;
             }
-            const int winsResult = Pending.PrimaryWINSOmitted != 1
-                                       ? item->setWINSServer(text(Pending.PrimaryWINS), text(Pending.SecondaryWINS))
-                                       : item->setWINSServer("", "");
-            const int dnsResult = Pending.PrimaryDNSOmitted != 1 ? item->setDNSServerSearchOrder(DNSServers)
-                                                                 : item->setDNSServerSearchOrder(std::nullopt);
-            // A server the service refused must not be reported as applied.
-            QStringList refused;
-            if (gatewayResult != platform::code::Success)
-                refused << QStringLiteral("The gateway was refused (%1).").arg(describeServiceCode(gatewayResult));
-            if (winsResult != platform::code::Success)
-                refused << QStringLiteral("The WINS servers were refused (%1).").arg(describeServiceCode(winsResult));
-            if (dnsResult != platform::code::Success)
-                refused << QStringLiteral("The DNS servers were refused (%1).").arg(describeServiceCode(dnsResult));
-            if (!refused.isEmpty()) {
-                // The address is in place by now: say so, and what was refused.
-                ResultText = composePartialFailureText(
-                    withAdvice(refused.join(u'\r'), {gatewayResult, winsResult, dnsResult}));
-                window->ShowServiceError(ResultText);
-                continue;
-            }
-            ResultValues = composeResultValues(Pending);
-            ResultText = composeSuccessText(Pending.AdapterCaption);
-            window->ShowApplied(ResultText, ResultValues);
+            const int winsResult =
+                Pending.PrimaryWINSOmitted != 1
+                    ? item->setWINSServer(text(Pending.PrimaryWINS), text(Pending.SecondaryWINS))
+                    : item->setWINSServer("", "");
+            const int dnsResult = Pending.PrimaryDNSOmitted != 1
+                                      ? item->setDNSServerSearchOrder(DNSServers)
+                                      : item->setDNSServerSearchOrder(std::nullopt);
+            const AppliedReport report =
+                composeAppliedReport(Pending, {EnableResult, gatewayResult, winsResult, dnsResult});
+            ResultValues = report.values;
+            ResultText = report.text;
+            if (report.refused)
+                window->ShowRefused(ResultText, ResultValues);
+            else
+                window->ShowApplied(ResultText, ResultValues);
         }
     } catch (const std::exception& e) {
-        serviceError(QStringLiteral("The network configuration service failed: %1").arg(QString::fromStdString(e.what())));
+        serviceError(QStringLiteral("The network configuration service failed: %1")
+                         .arg(QString::fromStdString(e.what())));
         return;
     }
     if (!matched)

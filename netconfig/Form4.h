@@ -35,6 +35,8 @@ public:
     void ShowWorking();
     void ShowInvalid(const QString& resultText, const QString& resultValues);
     void ShowApplied(const QString& resultText, const QString& resultValues);
+    // The address is applied but the service refused other settings: the values and the refusals.
+    void ShowRefused(const QString& resultText, const QString& resultValues);
     void ShowServiceError(const QString& resultText);
 
     // The project's own pictures, 200 x 178.
@@ -57,6 +59,8 @@ protected:
 
 private:
     void Command1_Click();
+    // The design's places, with the panel, the window and the button moved by what a long text needs.
+    void placeControls(int extraWidth, int extraHeight);
     void showOutcome(const QString& caption, const QString& resultText, const QString* resultValues,
                      const QPixmap& picture);
 };

@@ -1,6 +1,10 @@
 #include "netconfig/ResultTexts.h"
 
 #include "platform/NetConfigService.h"
+#include "platform/PermissionAdvice.h"
+
+#include <QStringList>
+#include <array>
 
 namespace korvo {
 
@@ -10,9 +14,10 @@ const QString CR = QStringLiteral("\r");
 
 // The names line up with the values of composeResultValues beside them.
 QString fieldNames() {
-    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR + QStringLiteral("Gateway   ") +
-           CR + QStringLiteral("Primary DNS ") + CR + QStringLiteral("Secondary DNS") + CR +
-           QStringLiteral("Primary WINS ") + CR + QStringLiteral("Secondary WINS");
+    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR +
+           QStringLiteral("Gateway   ") + CR + QStringLiteral("Primary DNS ") + CR +
+           QStringLiteral("Secondary DNS") + CR + QStringLiteral("Primary WINS ") + CR +
+           QStringLiteral("Secondary WINS");
 }
 
 } // namespace
@@ -28,8 +33,8 @@ QString trimBlanks(const QString& text) {
 }
 
 QString composeResultValues(const PendingConfiguration& p) {
-    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS + CR +
-           p.PrimaryWINS + CR + p.SecondaryWINS + CR;
+    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS +
+           CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;
 }
 
 QString composeSuccessText(const QString& adapterCaption) {
@@ -43,33 +48,106 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
            adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
 }
 
-QString composePartialFailureText(const QString& refusals) {
-    return CR + CR + CR +
-           QStringLiteral("The adapter's address was changed, but the network service refused some settings.") + CR +
-           CR + refusals;
+QString describeRefusal(const QString& what, int code) {
+    QString text = QStringLiteral("%1 refused (%2).").arg(what, describeServiceCode(code));
+    if (code == platform::code::AccessDenied)
+        text += CR + QString::fromUtf8(platform::missingPermissionAdvice());
+    return text;
+}
+
+AppliedReport composeAppliedReport(const PendingConfiguration& p, const ApplyCodes& codes) {
+    using Field = QString PendingConfiguration::*;
+    struct Setting {
+        int code;
+        const char* subject; // "The gateway was"
+        std::array<Field, 2> fields;
+    };
+    const Setting settings[] = {
+        {codes.gateway, "The gateway was", {&PendingConfiguration::Gateway, nullptr}},
+        {codes.wins,
+         "The WINS servers were",
+         {&PendingConfiguration::PrimaryWINS, &PendingConfiguration::SecondaryWINS}},
+        {codes.dns,
+         "The DNS servers were",
+         {&PendingConfiguration::PrimaryDNS, &PendingConfiguration::SecondaryDNS}},
+    };
+    PendingConfiguration shown = p;
+    QStringList refusals;
+    QStringList notes;
+    for (const Setting& s : settings) {
+        QString mark;
+        if (s.code == platform::code::NotOnThisPlatform) {
+            notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
+            mark = QStringLiteral("Not set");
+        } else if (!platform::succeeded(s.code)) {
+            refusals << describeRefusal(QLatin1String(s.subject), s.code);
+            mark = QStringLiteral("Refused");
+        } else {
+            continue;
+        }
+        for (Field f : s.fields)
+            // A secondary DNS server that was never sent keeps saying so.
+            if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
+    }
+    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns}) {
+        if (code == platform::code::SuccessRebootRequired) {
+            notes << QStringLiteral("Restart the computer to complete the change.");
+            break;
+        }
+    }
+
+    AppliedReport report;
+    report.refused = !refusals.isEmpty();
+    report.values = composeResultValues(shown);
+    if (!report.refused) {
+        report.text = composeSuccessText(p.AdapterCaption);
+        for (const QString& note : notes)
+            report.text += CR + note;
+        return report;
+    }
+    // Laid out as the validation report: the names beside the values, then what went wrong.
+    report.text =
+        QStringLiteral("The adapter's address was changed, but the network service refused some settings.") +
+        CR + CR + QStringLiteral("-") + p.AdapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
+        CR;
+    for (const QString& line : refusals + notes)
+        report.text += line + CR;
+    return report;
 }
 
 QString describeServiceCode(int code) {
     const char* meaning = nullptr;
     switch (code) {
-    case platform::code::NotSupported: meaning = "not supported on this platform"; break;
-    case platform::code::UnknownFailure: meaning = "the service failed"; break;
-    case platform::code::InvalidSubnetMask: meaning = "invalid subnet mask"; break;
-    case platform::code::InvalidIPAddress: meaning = "invalid IP address"; break;
-    case platform::code::InvalidGateway: meaning = "invalid gateway"; break;
-    case platform::code::AccessDenied: meaning = "access denied"; break;
-    default: break;
+    case platform::code::NotSupported:
+        meaning = "not supported on this platform";
+        break;
+    case platform::code::UnknownFailure:
+        meaning = "the service failed";
+        break;
+    case platform::code::InvalidSubnetMask:
+        meaning = "invalid subnet mask";
+        break;
+    case platform::code::InvalidIPAddress:
+        meaning = "invalid IP address";
+        break;
+    case platform::code::InvalidGateway:
+        meaning = "invalid gateway";
+        break;
+    case platform::code::AccessDenied:
+        meaning = "access denied";
+        break;
+    default:
+        break;
     }
     QString text = QStringLiteral("code %1").arg(code);
-    if (meaning)
-        text += QStringLiteral(": ") + QLatin1String(meaning);
+    if (meaning) text += QStringLiteral(": ") + QLatin1String(meaning);
     return text;
 }
 
 QString composeFailureText(const QString& reason) {
-    QString text = CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
-    if (!reason.isEmpty())
-        text += CR + CR + reason;
+    QString text =
+        CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
+    if (!reason.isEmpty()) text += CR + CR + reason;
     return text;
 }
 

@@ -33,6 +33,11 @@ std::unique_ptr<ServiceConnector>
 makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
                                   AskEarly askEarly = AskEarly::No);
 
+// A D-Bus error reply as a plain sentence for the user, by its error name; an
+// error Korvo does not know keeps its own message.
+std::string describeBusError(const std::string& errorName, const std::string& errorMessage,
+                             const std::string& method);
+
 // Whether `moniker` names this computer's root\cimv2, the only namespace there is.
 // Throws ServiceError naming what else it asks for.
 void checkMoniker(const std::string& moniker);

@@ -1,6 +1,7 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp]
+//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused]
+// "invalid" and "refused" also press an apply button, to show the applying window's reports.
 #include "app/Form1.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace korvo;
 
@@ -59,5 +61,17 @@ int main(int argc, char* argv[]) {
     if (view == QLatin1String("dhcp"))
         form.SSTab2->setCurrentIndex(DhcpTab);
     form.show();
+    if (view == QLatin1String("invalid")) {
+        form.tab(4).Adapters->setCurrentRow(0);
+        for (QLineEdit* box :
+             {form.Text13, form.Text14, form.Text15, form.Text39, form.Text40, form.Text41, form.Text55})
+            box->setText(QStringLiteral("x"));
+        QTimer::singleShot(500, &form, [&form] { form.Command5->click(); });
+    } else if (view == QLatin1String("refused")) {
+        env.service->adapters[0].results = {{"SetGateways", 71},
+                                            {"SetWINSServer", platform::code::NotOnThisPlatform}};
+        form.Text29->setText(QStringLiteral("203.0.113.5"));
+        QTimer::singleShot(500, &form, [&form] { form.Command1->click(); });
+    }
     return QApplication::exec();
 }

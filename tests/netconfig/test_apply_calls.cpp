@@ -1,9 +1,11 @@
 #include "app/Form1.h"
 #include "netconfig/Form4.h"
 #include "netconfig/ResultTexts.h"
+#include "platform/PermissionAdvice.h"
 #include "tests/netconfig/ApplyHarness.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -12,10 +14,16 @@ using namespace korvo::testing;
 
 namespace {
 
-const QString Failure = QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+const QString Failure =
+    QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+const QString Names = QStringLiteral(
+    "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS");
+const QString Applied =
+    "The IP configuration for the following interface has been changed \r\r-eth0-\r\r" + Names + "\r ";
 // The address is in place, so the report must not claim that nothing changed.
 const QString Partial =
-    QStringLiteral("\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
+    "The adapter's address was changed, but the network service refused some settings.\r\r-eth0-\r\r" +
+    Names + "\r\r";
 
 // "eth0" or "eth0 EnableStatic=1 SetGateways=71"
 FakeAdapter adapter(const QString& description) {
@@ -54,70 +62,73 @@ private slots:
 
         QTest::newRow("servers empty or blank")
             << 0 << base + QStringList{"", "  ", " ", ""} << QStringList{"eth0"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
-            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\r\r\r\r";
         QTest::newRow("secondary dns without primary")
             << 1 << base + QStringList{"", "198.51.100.2", "", ""} << QStringList{"eth0"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << applied
-            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r\r\r";
         QTest::newRow("one dns, primary wins only")
             << 2 << base + QStringList{" 198.51.100.1 ", "", "203.0.113.1", ""} << QStringList{"eth0"}
             << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
             << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r203.0.113.1\r\r";
         QTest::newRow("two dns, secondary wins only")
-            << 5 << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"} << QStringList{"eth0"}
+            << 5 << base + QStringList{"198.51.100.1", "198.51.100.2", "", "203.0.113.2"}
+            << QStringList{"eth0"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1, 198.51.100.2]"}
-            << applied << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
+            << applied
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r198.51.100.2\r\r203.0.113.2\r";
         QTest::newRow("dhcp everywhere")
             << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
             << QStringList{"eth0"}
-            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"}
+            << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"\" \"\"",
+                           "eth0 SetDNSServerSearchOrder -"}
             << applied << "\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r";
         QTest::newRow("dhcp with primary dns and wins")
-            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "198.51.100.1", "DHCP", "203.0.113.1", "DHCP"}
+            << int(DhcpTab)
+            << QStringList{"DHCP", "DHCP", "DHCP", "198.51.100.1", "DHCP", "203.0.113.1", "DHCP"}
             << QStringList{"eth0"}
             << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"203.0.113.1\" \"DHCP\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
             << applied << "\rDHCP\rDHCP\rDHCP\r198.51.100.1\rDHCP\r203.0.113.1\rDHCP\r";
-        QTest::newRow("EnableStatic returns 1")
-            << 0 << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=1"}
-            << QStringList{st, gw} << error << Failure + "\r\rThe address was refused (code 1).";
+        QTest::newRow("EnableStatic refuses")
+            << 0 << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=70"}
+            << QStringList{st, gw} << error
+            << Failure + "\r\rThe address was refused (code 70: invalid IP address).";
         QTest::newRow("EnableDHCP fails")
             << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
             << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error
             << Failure + "\r\rDHCP was refused (code 84).";
         QTest::newRow("same caption twice, last one decides")
-            << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
+            << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0", "eth1", "eth0 EnableStatic=70"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
-            << error << Failure + "\r\rThe address was refused (code 1).";
-        QTest::newRow("refused gateway is no success")
-            << 0 << base + QStringList{"", "", "", ""} << QStringList{"eth0 SetGateways=71"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
-            << Partial + "The gateway was refused (code 71: invalid gateway).";
-        QTest::newRow("refused wins and dns")
-            << 0 << base + QStringList{"198.51.100.1", "", "203.0.113.1", ""}
-            << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
-                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
-            << error << Partial + "The WINS servers were refused (code 65: the service failed).\r"
-                        "The DNS servers were refused (code 70: invalid IP address).";
+            << error << Failure + "\r\rThe address was refused (code 70: invalid IP address).";
         QTest::newRow("invalid never connects")
             << 0 << QStringList{"192.0.2.255", "255.255.255.0", "", "", "", "", ""} << QStringList{"eth0"}
-            << QStringList{} << "Configuration Error!" << "\rA valid IP address is required\r";
+            << QStringList{} << "Configuration Error!"
+            << "\rA valid IP address is required\r";
         // The literal is compared before trimming; an empty primary DNS on the DHCP tab is validated.
         QTest::newRow("dhcp: blank before, lower case, empty")
-            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", " DHCP", "dhcp", " ", ""} << QStringList{"eth0"}
-            << QStringList{} << "Configuration Error!"
+            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", " DHCP", "dhcp", " ", ""}
+            << QStringList{"eth0"} << QStringList{} << "Configuration Error!"
             << "Secondary WINS\r\rA valid Primary DNS address is required\r"
                "A valid Secondary DNS address is required or leave the box empty\r";
+        // Only blanks are trimmed: a tab or a line break is typed text, and validated.
+        QTest::newRow("tab and line break stay")
+            << 0 << base + QStringList{"198.51.100.1\t", "\n", "\t", ""} << QStringList{"eth0"}
+            << QStringList{} << "Configuration Error!"
+            << "Secondary WINS\r\rA valid Primary DNS address is required\r"
+               "A valid Secondary DNS address is required or leave the box empty\r"
+               "A valid Primary WINS address is required or leave the box empty\r";
         QTest::newRow("dhcp: empty primary dns")
-            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "  ", "", "", "DHCP"} << QStringList{"eth0"}
-            << QStringList{} << "Configuration Error!" << "Secondary WINS\r\rA valid Primary DNS address is required\r";
-        QTest::newRow("caption differs in case") << 0 << base + QStringList{"", "", "", ""} << QStringList{"ETH0"}
-                                                 << QStringList{} << error
-                                                 << "The network interface -eth0- was not found.";
+            << int(DhcpTab) << QStringList{"DHCP", "DHCP", "DHCP", "  ", "", "", "DHCP"}
+            << QStringList{"eth0"} << QStringList{} << "Configuration Error!"
+            << "Secondary WINS\r\rA valid Primary DNS address is required\r";
+        QTest::newRow("caption differs in case")
+            << 0 << base + QStringList{"", "", "", ""} << QStringList{"ETH0"} << QStringList{} << error
+            << "The network interface -eth0- was not found.";
     }
     void calls() {
         QFETCH(int, tab);
@@ -137,7 +148,8 @@ private slots:
 
         QCOMPARE(methodCalls(*env.service), calls);
         if (caption != QLatin1String("Configuration Error!")) {
-            QCOMPARE(env.service->calls.at(0), "connect winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2");
+            QCOMPARE(env.service->calls.at(0),
+                     "connect winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2");
             QCOMPARE(env.service->calls.at(1),
                      "query Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE 48");
         } else {
@@ -158,6 +170,63 @@ private slots:
             QCOMPARE(shown[i]->text(), i >= 3 && trimBlanks(boxes[i]).isEmpty() ? QString() : boxes[i]);
     }
 
+    // Once the address is in place, the report shows the values in effect beside what was refused,
+    // not set, or still needs a restart.
+    void reportsWhatIsInEffect_data() {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("values");
+        const int none = platform::code::NotOnThisPlatform;
+        QTest::newRow("gateway refused")
+            << "eth0 SetGateways=71"
+            << "Error Applying Configuration"
+            << Partial + "The gateway was refused (code 71: invalid gateway).\r"
+            << "\r192.0.2.10\r255.255.255.0\rRefused\r\rIgnored\r203.0.113.1\r\r";
+        QTest::newRow("wins and dns refused, access denied")
+            << "eth0 SetWINSServer=65 SetDNSServerSearchOrder=91"
+            << "Error Applying Configuration"
+            << Partial + "The WINS servers were refused (code 65: the service failed).\r"
+                         "The DNS servers were refused (code 91: access denied).\r" +
+                   platform::missingPermissionAdvice() + "\r"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rRefused\rRefused\r";
+        QTest::newRow("no wins on this platform")
+            << QString("eth0 SetWINSServer=%1").arg(none) << "Configuration Applied"
+            << Applied + "\rThe WINS servers were not set: this platform has none."
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\rNot set\rNot set\r";
+        QTest::newRow("refused dns, no wins")
+            << QString("eth0 SetWINSServer=%1 SetDNSServerSearchOrder=65").arg(none)
+            << "Error Applying Configuration"
+            << Partial + "The DNS servers were refused (code 65: the service failed).\r"
+                         "The WINS servers were not set: this platform has none.\r"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rNot set\rNot set\r";
+        QTest::newRow("reboot required")
+            << "eth0 EnableStatic=1 SetGateways=1"
+            << "Configuration Applied" << Applied + "\rRestart the computer to complete the change."
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r203.0.113.1\r\r";
+    }
+    void reportsWhatIsInEffect() {
+        QFETCH(QString, description);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(QString, values);
+        TestEnvironment env;
+        env.service->adapters.push_back(adapter(description));
+        Form1 form(env.make());
+        form.show();
+        fillTab(form, 0, {"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "198.51.100.2", "203.0.113.1", ""});
+        chooseAdapter(form, 0, QStringLiteral("eth0"));
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+        Form4* w = form.ApplyingWindow();
+        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(form.ResultText, text);
+        QCOMPARE(form.ResultValues, values);
+        QVERIFY(w->Label3->isVisible() && w->Label4->isVisible());
+        QCOMPARE(w->Label4->text(), QString(values).replace(u'\r', u'\n'));
+        QCOMPARE(env.service->methodCalls().size(), std::size_t{4});
+    }
+
     void serviceFailuresReleaseTheWindows_data() {
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("reason");
@@ -171,14 +240,12 @@ private slots:
         QFETCH(QString, reason);
         TestEnvironment env;
         FakeAdapter eth0 = adapter("eth0");
-        if (failure == 3)
-            eth0.raising.push_back("SetGateways");
+        if (failure == 3) eth0.raising.push_back("SetGateways");
         env.service->adapters.push_back(eth0);
         env.service->failConnect = failure == 1;
         env.service->failQuery = failure == 2;
         Form1Environment made = env.make();
-        if (failure == 0)
-            made.connector.reset();
+        if (failure == 0) made.connector.reset();
         Form1 form(std::move(made));
         chooseAdapter(form, 0, QStringLiteral("eth0"));
         form.Command1->click();

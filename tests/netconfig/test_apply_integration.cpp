@@ -6,6 +6,7 @@
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -24,8 +25,7 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     form->EnumerateAdapters();
     QListWidget* list = form->tab(tab).Adapters;
     const auto found = list->findItems(adapter, Qt::MatchExactly);
-    if (!found.isEmpty())
-        list->setCurrentItem(found.first());
+    if (!found.isEmpty()) list->setCurrentItem(found.first());
     form->show();
     return form;
 }
@@ -41,8 +41,7 @@ class TestApplyIntegration : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        if (auto why = TestBed::unavailable())
-            QSKIP(qPrintable(*why));
+        if (auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
     }
 
     void staticThenDhcp() {
@@ -50,51 +49,71 @@ private slots:
         TestEnvironment env;
         auto form = windowOn(env, bed, 1, QStringLiteral("veth0"));
         QCOMPARE(form->TabAdapterCaption[1], QStringLiteral("veth0"));
-        fillTab(*form, 1, {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
+        fillTab(*form, 1,
+                {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
         press(*form, form->Command2);
         QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"),
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"),
                                  15000);
-        QTRY_COMPARE_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS"), QStringLiteral("203.0.113.53 | 203.0.113.54"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS"), QStringLiteral("203.0.113.53 | 203.0.113.54"),
+                                  15000);
         QTest::mouseClick(form->ApplyingWindow()->Command1, Qt::LeftButton);
         QVERIFY(form->isEnabled());
 
         form->tab(DhcpTab).Adapters->setCurrentRow(0);
         press(*form, form->Command8);
         QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"),
+                                 30000);
         QVERIFY(!bed.ip({"-4", "addr", "show", "veth0"}).contains("192.0.2.10"));
-        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "route", "show", "default"}).contains("via 198.51.100.1 dev veth0"),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bed.ip({"-4", "route", "show", "default"}).contains("via 198.51.100.1 dev veth0"), 15000);
     }
 
-    // What the service refuses is reported, never shown as applied.
+    // What the service refuses is reported, never shown as applied; what NetworkManager has no
+    // setting for is no refusal.
     void refusals_data() {
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tail"); // the end of ResultText
+        QTest::addColumn<QString>("values");
         // The backend refuses a loopback gateway itself; it never reaches the adapter.
         QTest::newRow("gateway") << QStringList{"192.0.2.20", "255.255.255.0", "127.0.0.1", "", "", "", ""}
-                                 << "The gateway was refused (code 71: invalid gateway).";
-        QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "", "", "203.0.113.5", ""}
-                              << "The WINS servers were refused (code 64: not supported on this platform).";
+                                 << "Error Applying Configuration"
+                                 << "\r\rThe gateway was refused (code 71: invalid gateway).\r"
+                                 << "\r192.0.2.20\r255.255.255.0\rRefused\r\r\r\r\r";
+        QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "",
+                                             "",           "203.0.113.5",   ""}
+                              << "Configuration Applied"
+                              << "Secondary WINS\r \rThe WINS servers were not set: this platform has none."
+                              << "\r192.0.2.20\r255.255.255.0\r192.0.2.1\r\r\rNot set\rNot set\r";
         QTest::newRow("adapter gone") << QStringList{"192.0.2.20", "255.255.255.0", "", "", "", "", ""}
-                                      << "The network interface -veth9- was not found.";
+                                      << "Error Applying Configuration"
+                                      << "changed.\r\rThe network interface -veth9- was not found."
+                                      << "";
     }
     void refusals() {
         QFETCH(QStringList, boxes);
-        QFETCH(QString, reason);
+        QFETCH(QString, caption);
+        QFETCH(QString, tail);
+        QFETCH(QString, values);
         TestBed bed({.adapters = 1});
         TestEnvironment env;
         auto form = windowOn(env, bed, 0, QStringLiteral("veth0"));
-        if (reason.contains("veth9"))
-            chooseAdapter(*form, 0, QStringLiteral("veth9"));
+        if (tail.contains("veth9")) chooseAdapter(*form, 0, QStringLiteral("veth9"));
         fillTab(*form, 0, boxes);
         press(*form, form->Command1);
         Form4* w = form->ApplyingWindow();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));
-        QVERIFY2(form->ResultText.endsWith("\r\r" + reason), qPrintable(form->ResultText));
+        QCOMPARE(w->windowTitle(), caption);
+        QVERIFY2(form->ResultText.endsWith(tail), qPrintable(form->ResultText));
+        QCOMPARE(w->Label4->isVisible(), !values.isEmpty());
+        if (!values.isEmpty()) QCOMPARE(form->ResultValues, values);
         QVERIFY(w->isEnabled() && w->Command1->isVisible());
+        if (caption == QLatin1String("Configuration Applied"))
+            QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.20/24"),
+                                     15000);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "tests/netconfig/ApplyHarness.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -15,7 +16,9 @@ namespace {
 const QString Names = QStringLiteral(
     "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS\r");
 
-QString shown(QString text) { return text.replace(u'\r', u'\n'); }
+QString shown(QString text) {
+    return text.replace(u'\r', u'\n');
+}
 
 // Lets a test look at the windows at the moment the service is first contacted.
 class ProbeConnector : public platform::ServiceConnector {
@@ -84,18 +87,24 @@ private slots:
         QTest::addColumn<QString>("label4");
         QTest::addColumn<bool>("tick");
         const QString values = "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r";
-        QTest::newRow("applied") << "192.0.2.10" << "Configuration Applied"
+        QTest::newRow("applied") << "192.0.2.10"
+                                 << "Configuration Applied"
                                  << "The IP configuration for the following interface has been changed \r\r"
-                                    "-Wired connection 1-\r\r" + Names + " "
+                                    "-Wired connection 1-\r\r" +
+                                        Names + " "
                                  << values << true;
-        QTest::newRow("invalid") << " 192.0.2.255" << "Configuration Error!"
-                                 << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" +
-                                        Names + "\rA valid IP address is required\r"
-                                 << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
-        QTest::newRow("service error") << "192.0.2.11" << "Error Applying Configuration"
-                                       << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
-                                          "The address was refused (code 66: invalid subnet mask)."
-                                       << "" << false;
+        QTest::newRow("invalid")
+            << " 192.0.2.255"
+            << "Configuration Error!"
+            << "Please Check these details and fix the problem\r\r-Wired connection 1-\r\r" + Names +
+                   "\rA valid IP address is required\r"
+            << "\r 192.0.2.255\r255.255.255.0\r192.0.2.1\r198.51.100.1\r\r\r\r" << false;
+        QTest::newRow("service error")
+            << "192.0.2.11"
+            << "Error Applying Configuration"
+            << "\r\r\rThere has been an error and the IP settings could not be changed.\r\r"
+               "The address was refused (code 66: invalid subnet mask)."
+            << "" << false;
     }
     void outcomes() {
         QFETCH(QString, ip);
@@ -104,7 +113,8 @@ private slots:
         QFETCH(QString, label4);
         QFETCH(bool, tick);
         TestEnvironment env;
-        env.service->adapters.push_back({"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
+        env.service->adapters.push_back(
+            {"Wired connection 1", {{"EnableStatic", ip.endsWith("11") ? 66 : 0}}, {}});
         Form1 form(env.make());
         form.show();
         fillTab(form, 3, {ip, "255.255.255.0", "192.0.2.1", "198.51.100.1"});
@@ -126,25 +136,27 @@ private slots:
             QCOMPARE(w->Label4->y() + line, w->Label3->y() + 4 * line);
         }
         QVERIFY(!w->Label1->isVisible() && !w->Label2->isVisible());
-        if (tick)
-            QVERIFY(w->Label1->text().isEmpty() && w->Label2->text().isEmpty());
+        if (tick) QVERIFY(w->Label1->text().isEmpty() && w->Label2->text().isEmpty());
         QCOMPARE(w->Picture3->picture().cacheKey(), (tick ? w->Picture1 : w->Picture2)->picture().cacheKey());
         QVERIFY(w->isEnabled() && w->Command1->isVisible() && !form.isEnabled());
         QVERIFY(form.ValidationMessages.isEmpty());
     }
 
+    // The keyboard goes back to the button that started the apply, after "Ok" and after the close box.
     void okHidesAndCloseUnloads() {
         TestEnvironment env;
         env.service->adapters.push_back({"eth0", {}, {}});
         Form1 form(env.make());
         form.show();
         chooseAdapter(form, 0, QStringLiteral("eth0"));
-        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        chooseAdapter(form, 2, QStringLiteral("eth0"));
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
         QPointer<Form4> first = form.ApplyingWindow();
         QTest::mouseClick(first->Command1, Qt::LeftButton);
         QVERIFY(first && !first->isVisible());
         QVERIFY(form.isEnabled());
         QTRY_VERIFY(form.isActiveWindow());
+        QTRY_COMPARE(QApplication::focusWidget(), form.Command3);
 
         QTest::mouseClick(form.Command1, Qt::LeftButton);
         QCOMPARE(form.ApplyingWindow(), first.data()); // hidden, not unloaded
@@ -153,6 +165,7 @@ private slots:
         first->setEnabled(true);
         QVERIFY(first->close());
         QVERIFY(form.isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), form.Command1);
         // The next apply makes a new window even before the closed one is deleted.
         form.Text1->setText(QStringLiteral("x"));
         QTest::mouseClick(form.Command1, Qt::LeftButton);
@@ -160,6 +173,45 @@ private slots:
         QVERIFY(form.ApplyingWindow() != first.data());
         QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
         QTRY_VERIFY(!first);
+    }
+
+    // Seven messages are all readable; a later short report is shown as the first one was again.
+    void longReportGrowsTheWindowAndShortOneShrinksIt() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        Form1 form(env.make());
+        form.show();
+        chooseAdapter(form, 4, QStringLiteral("eth0"));
+        const auto apply = [&](const QStringList& boxes) {
+            fillTab(form, 4, boxes);
+            QTest::mouseClick(form.Command5, Qt::LeftButton);
+            return form.ApplyingWindow();
+        };
+        const auto places = [](Form4* w) {
+            return QList<QRect>{w->rect(), w->Label3->geometry(), w->Picture3->geometry(),
+                                w->Command1->geometry()};
+        };
+        const QStringList valid{"192.0.2.10", "255.255.255.0", "", "", "", "", ""};
+        Form4* w = apply(valid);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Applied"));
+        const QList<QRect> shortReport = places(w);
+        QCOMPARE(w->height(), 264);
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+
+        apply({"x", "x", "x", "x", "x", "x", "x"});
+        QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Error!"));
+        QCOMPARE(form.ResultText.count(QStringLiteral("required")), 7);
+        const QSize text = w->Label3->sizeHint();
+        QVERIFY2(w->Label3->height() >= text.height() && w->Label3->width() >= text.width(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(w->Label3->height()).arg(text.height())));
+        const QRect shown = w->Label3->geometry() | w->Label4->geometry();
+        QVERIFY(w->rect().contains(shown) && w->Picture3->geometry().contains(shown));
+        QVERIFY(w->Command1->y() > w->Label3->y() + text.height());
+        QVERIFY(w->rect().contains(w->Command1->geometry()));
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+
+        apply(valid);
+        QCOMPARE(places(w), shortReport);
     }
 };
 

@@ -69,16 +69,20 @@ private slots:
     // Start-up's connector asks before the window exists; only its first query may use that answer.
     void earlyAnswerServesOnlyTheFirstQuery() {
         TestBed bed({.adapters = 2});
-        const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)), bed.adapters());
+        const auto connector =
+            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
+        QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)),
+                 bed.adapters());
         bed.stopNetworkManager();
-        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags));
+        QVERIFY_THROWS_EXCEPTION(ServiceError,
+                                 connector->connect(ApplyMoniker)->execQuery(AdapterQuery, QueryFlags));
     }
 
     void earlyQueryThatFailedIsAskedAgain() {
         TestBed bed({.adapters = 2});
         bed.stopNetworkManager();
-        const auto connector = makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
+        const auto connector =
+            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
         bed.startNetworkManager();
         try {
             QCOMPARE(captions(connector->connect(StartupMoniker)->execQuery(AdapterQuery, QueryFlags)),
@@ -101,6 +105,8 @@ private slots:
                                   qPrintable(defaultRoute(bed)), SettleMs);
         QVERIFY(defaultRoute(bed).contains("metric 1"));
         QCOMPARE(veth1->setWINSServer("", ""), code::Success);
+        // No WINS setting to refuse: the platform has none.
+        QCOMPARE(veth1->setWINSServer("203.0.113.5", ""), code::NotOnThisPlatform);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
                  code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53", SettleMs);
