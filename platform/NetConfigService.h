@@ -4,6 +4,9 @@
 // Linux) can implement it; how a backend addresses its service is its own affair.
 #pragma once
 
+#include "platform/AdapterState.h"
+
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -46,6 +49,8 @@ public:
     virtual ~Adapter() = default;
 
     virtual std::string caption() const = 0;
+    // The live IPv4 configuration when the adapter was listed; nullopt where the service does not say.
+    virtual std::optional<IPv4State> ipv4State() const { return std::nullopt; }
 
     virtual int enableStatic(const std::vector<std::string>& ipAddresses,
                              const std::vector<std::string>& subnetMasks) = 0;
@@ -68,9 +73,21 @@ public:
 // one, which some services let a program do only when it asks for that up front.
 enum class Purpose { List, Change };
 
+// Keeps a change notification going; dropping it ends it.
+class ChangeWatch {
+public:
+    virtual ~ChangeWatch() = default;
+};
+
 class ServiceConnector {
 public:
     virtual ~ServiceConnector() = default;
+    // Calls `changed` (from the event loop of the thread that asked) when any adapter's IPv4
+    // configuration may have changed, whoever changed it. nullptr: the service cannot tell.
+    virtual std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) {
+        (void)changed;
+        return nullptr;
+    }
     // A fresh connection to this computer's service.
     virtual std::unique_ptr<Service> connect(Purpose purpose) = 0;
 };

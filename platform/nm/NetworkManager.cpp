@@ -2,6 +2,7 @@
 
 #include "platform/PermissionAdvice.h"
 #include "platform/nm/NmSettings.h"
+#include "platform/nm/NmState.h"
 
 #include <QAtomicInt>
 #include <QDBusArgument>
@@ -17,6 +18,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -233,11 +235,12 @@ ConnectionSettings settingsFrom(const QDBusMessage& reply) {
 class NmAdapter : public Adapter {
 public:
     NmAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName, uint deviceType,
-              nm::DnsProperty dns)
+              nm::DnsProperty dns, IPv4State state)
         : bus_(std::move(bus)), device_(std::move(devicePath)), interface_(std::move(interfaceName)),
-          type_(deviceType), dns_(dns) {}
+          type_(deviceType), dns_(dns), state_(std::move(state)) {}
 
     std::string caption() const override { return interface_.toStdString(); }
+    std::optional<IPv4State> ipv4State() const override { return state_; }
 
     int enableStatic(const std::vector<std::string>& ipAddresses,
                      const std::vector<std::string>& subnetMasks) override {
@@ -401,12 +404,17 @@ private:
     QString interface_;
     uint type_;
     nm::DnsProperty dns_;
+    IPv4State state_;
 };
 
 const QString ObjectRoot = QStringLiteral("/org/freedesktop");
 const QStringList ManagerProperties = {QStringLiteral("Version"), QStringLiteral("Devices")};
 const QStringList DeviceProperties = {QStringLiteral("Interface"), QStringLiteral("DeviceType"),
-                                      QStringLiteral("Real"), QStringLiteral("Managed")};
+                                      QStringLiteral("Real"),      QStringLiteral("Managed"),
+                                      QStringLiteral("Ip4Config"), QStringLiteral("Dhcp4Config")};
+const QString IP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
+const QStringList IP4ConfigProperties = {QStringLiteral("AddressData"), QStringLiteral("Gateway"),
+                                         QStringLiteral("NameserverData")};
 const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
 const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
@@ -419,7 +427,8 @@ public:
         : bus_(std::move(bus)), early_(std::move(early)), earlyAge_(age), earlyTimeout_(timeout) {}
 
     std::vector<std::unique_ptr<Adapter>> adapters() override {
-        // Everything in one round trip: the manager's device order and every device's properties.
+        // Everything in one round trip: the manager's device order, every device's properties and
+        // the IPv4 configurations they have now.
         const auto objects = managerAndDevices(managedObjects());
         const auto manager = objects.value(ManagerPath);
         if (manager.isEmpty()) {
@@ -436,18 +445,25 @@ public:
             if (device.value(QStringLiteral("Real")).toBool() &&
                 device.value(QStringLiteral("Managed")).toBool() && configurable(type) && !name.isEmpty() &&
                 name != QLatin1String("lo")) {
-                items.push_back(std::make_unique<NmAdapter>(bus_, path.path(), name, type, dns));
+                const QString config =
+                    fromVariant<QDBusObjectPath>(device.value(QStringLiteral("Ip4Config"))).path();
+                const QString lease =
+                    fromVariant<QDBusObjectPath>(device.value(QStringLiteral("Dhcp4Config"))).path();
+                const bool dhcp = !lease.isEmpty() && lease != NoObject;
+                items.push_back(std::make_unique<NmAdapter>(bus_, path.path(), name, type, dns,
+                                                            nm::ipv4StateFrom(objects.value(config), dhcp)));
             }
         }
         return items;
     }
 
 private:
-    // The manager's and the devices' properties by object path. Most of the
-    // answer is IP configurations, profiles and other interfaces, which are
-    // passed over undecoded.
+    // The manager's, the devices' and the IPv4 configurations' properties by
+    // object path. The rest of the answer (IPv6, DHCP leases, profiles, other
+    // interfaces) is passed over undecoded.
     static QHash<QString, QVariantMap> managerAndDevices(const QDBusMessage& reply) {
         const QString devicePrefix = ManagerPath + QStringLiteral("/Devices/");
+        const QString configPrefix = ManagerPath + QStringLiteral("/IP4Config/");
         QHash<QString, QVariantMap> found;
         const auto all = reply.arguments().value(0).value<QDBusArgument>();
         all.beginMap();
@@ -457,15 +473,19 @@ private:
             all >> object;
             const QString path = object.path();
             const bool isManager = path == ManagerPath;
+            const bool isConfig = path.startsWith(configPrefix);
             all.beginMap();
-            if (isManager || path.startsWith(devicePrefix)) {
-                const QString& wanted = isManager ? ManagerIface : DeviceIface;
+            if (isManager || isConfig || path.startsWith(devicePrefix)) {
+                const QString& wanted = isManager ? ManagerIface : isConfig ? IP4ConfigIface : DeviceIface;
+                const QStringList& names = isManager  ? ManagerProperties
+                                           : isConfig ? IP4ConfigProperties
+                                                      : DeviceProperties;
                 while (!all.atEnd()) {
                     QString iface;
                     all.beginMapEntry();
                     all >> iface;
                     if (iface == wanted) {
-                        found[path] = properties(all, isManager ? ManagerProperties : DeviceProperties);
+                        found[path] = properties(all, names);
                     } else {
                         all.beginMap(); // leaving a container unread skips it
                         all.endMap();
@@ -527,6 +547,27 @@ private:
     std::chrono::milliseconds earlyTimeout_{0};
 };
 
+// NetworkManager's property changes, heard on a bus connection of the watch's own.
+class NmChangeWatch : public ChangeWatch {
+public:
+    NmChangeWatch(const QString& connection, const std::function<void()>& changed)
+        : connection_(connection), watch_(std::make_unique<nm::StateWatch>(QDBusConnection(connection))) {
+        QObject::connect(watch_.get(), &nm::StateWatch::changed, watch_.get(), changed);
+    }
+    ~NmChangeWatch() override {
+        watch_.reset();
+        QDBusConnection::disconnectFromBus(connection_);
+    }
+    NmChangeWatch(const NmChangeWatch&) = delete;
+    NmChangeWatch& operator=(const NmChangeWatch&) = delete;
+
+    bool watching() const { return watch_->watching(); }
+
+private:
+    QString connection_;
+    std::unique_ptr<nm::StateWatch> watch_;
+};
+
 class NmConnector : public ServiceConnector {
 public:
     NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout, bool askEarly,
@@ -561,6 +602,17 @@ public:
             throw ServiceError("cannot connect to the system bus: " + why);
         }
         return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_, changeTimeout_));
+    }
+
+    std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) override {
+        const QString name = newConnectionName();
+        if (!open(name).isConnected()) {
+            QDBusConnection::disconnectFromBus(name);
+            return nullptr;
+        }
+        auto watch = std::make_unique<NmChangeWatch>(name, changed);
+        if (!watch->watching()) return nullptr;
+        return watch;
     }
 
 private:

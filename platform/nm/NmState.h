@@ -7,15 +7,15 @@
 #include <QDBusMessage>
 #include <QObject>
 #include <QTimer>
+#include <QVariantMap>
 
-#include <map>
-#include <string>
+namespace korvo::nm {
 
-namespace korvo::platform::nm {
+using platform::IPv4State;
 
-// Every device's state by interface name, from one answer to GetManagedObjects on
-// /org/freedesktop: the devices and their IP4Config objects are all in it.
-std::map<std::string, IPv4State> ipv4States(const QDBusMessage& managedObjects);
+// The IP4Config object's properties (AddressData, Gateway, NameserverData) as a state; `dhcp`
+// when the device has a DHCP4Config object.
+IPv4State ipv4StateFrom(const QVariantMap& ip4Config, bool dhcp);
 
 // Emits changed() once for a burst of NetworkManager's property changes (an apply
 // changes several objects within milliseconds), whoever made them.
@@ -42,4 +42,4 @@ private:
     bool watching_ = false;
 };
 
-} // namespace korvo::platform::nm
+} // namespace korvo::nm

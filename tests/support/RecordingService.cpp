@@ -27,6 +27,11 @@ public:
     Item(RecordingService& owner, FakeAdapter adapter) : Owner(owner), Fake(std::move(adapter)) {}
 
     std::string caption() const override { return Fake.caption; }
+    std::optional<platform::IPv4State> ipv4State() const override {
+        const auto it = Owner.states.find(Fake.caption);
+        if (it == Owner.states.end()) return std::nullopt;
+        return it->second;
+    }
     int enableStatic(const std::vector<std::string>& ips, const std::vector<std::string>& masks) override {
         return call("EnableStatic", joined(ips) + " " + joined(masks));
     }
@@ -70,7 +75,32 @@ private:
     RecordingService& Owner;
 };
 
+// Registered while it lives; the list outlives the service if a watch does.
+class FakeWatch : public platform::ChangeWatch {
+public:
+    FakeWatch(std::shared_ptr<std::vector<std::function<void()>*>> watchers, std::function<void()> changed)
+        : Watchers(std::move(watchers)), Changed(std::move(changed)) {
+        Watchers->push_back(&Changed);
+    }
+    ~FakeWatch() override { std::erase(*Watchers, &Changed); }
+
+private:
+    std::shared_ptr<std::vector<std::function<void()>*>> Watchers;
+    std::function<void()> Changed;
+};
+
 } // namespace
+
+std::unique_ptr<platform::ChangeWatch> RecordingService::watchChanges(std::function<void()> changed) {
+    if (!canWatch) return nullptr;
+    return std::make_unique<FakeWatch>(watchers_, std::move(changed));
+}
+
+void RecordingService::announceChange() {
+    const auto watchers = *watchers_; // a watcher may drop its watch while being told
+    for (std::function<void()>* changed : watchers)
+        if (std::find(watchers_->begin(), watchers_->end(), changed) != watchers_->end()) (*changed)();
+}
 
 std::unique_ptr<platform::Service> RecordingService::connect(platform::Purpose purpose) {
     calls.push_back(purpose == platform::Purpose::Change ? "connect change" : "connect list");

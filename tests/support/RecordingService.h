@@ -8,8 +8,10 @@
 
 #include "platform/NetConfigService.h"
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,12 +31,22 @@ public:
     bool failConnect = false;
     bool failListing = false;
     std::vector<std::string> calls;
+    bool canWatch = true;
+    // What the listing reports each adapter (by caption) has now; missing: the service does not say.
+    std::map<std::string, platform::IPv4State> states;
 
     std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override;
+    // Watches are told only by announceChange(), as a change made behind the program's back.
+    std::unique_ptr<platform::ChangeWatch> watchChanges(std::function<void()> changed) override;
+    void announceChange();
 
     // The calls that name an adapter method, without connect and list lines.
     std::vector<std::string> methodCalls() const;
     void clear() { calls.clear(); }
+
+private:
+    std::shared_ptr<std::vector<std::function<void()>*>> watchers_ =
+        std::make_shared<std::vector<std::function<void()>*>>();
 };
 
 std::string joined(const std::vector<std::string>& items); // "[a, b]"
