@@ -116,6 +116,7 @@ private:
     int ListedAdapterCount = 0;
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
+    QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
     // What each listed adapter had at the last listing, in the service's order.
     struct AdapterNow {
         QString Caption;
