@@ -549,8 +549,9 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     window->ShowWorking();
     paintNow(window);
     window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
-    // A watching service tells of the apply's own changes as they land.
-    if (!Watch) RefreshAdapterStates();
+    // A watching service tells of the apply's own changes as they land; one that reports no
+    // states is not asked again for nothing.
+    if (!Watch && !AdaptersNow.empty()) RefreshAdapterStates();
 }
 
 // ---- at a glance ----
