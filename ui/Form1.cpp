@@ -28,7 +28,6 @@
 #include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QWindow>
 #include <exception>
 
@@ -271,12 +270,6 @@ void Form1::Start() {
                 QCoreApplication::sendPostedEvents(nullptr, type);
         ShowTray();
     }
-    // Changes made behind Korvo's back move the marks; asked once the window is up.
-    if (Env.connector)
-        QTimer::singleShot(0, this, [this] {
-            if (!Watch && Env.connector)
-                Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); });
-        });
 }
 
 // ---- adapter lists ----
@@ -493,6 +486,17 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool Form1::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
+    // that start-up does not wait for it.
+    if (event->type() == QEvent::UpdateRequest && !WatchAsked && Env.connector) {
+        WatchAsked = true;
+        Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); });
+    }
+    return handled;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -70,6 +70,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -124,6 +125,7 @@ private:
     };
     std::vector<AdapterNow> AdaptersNow;
     std::unique_ptr<platform::ChangeWatch> Watch;
+    bool WatchAsked = false;
     QSystemTrayIcon* TrayIcon = nullptr;
     QMenu* TrayMenu = nullptr;
     std::array<QAction*, TabCount> TrayActions{};
