@@ -45,4 +45,12 @@ inline TabControls tabControls(const QWidget& form, int tab) {
     // clang-format on
 }
 
+// Each apply button's "active" mark, Command1..Command6 then Command8.
+inline QList<bool> marks(const QWidget& form) {
+    QList<bool> out;
+    for (int t = 0; t < 7; ++t)
+        out << tabControls(form, t).Apply->property("active").toBool();
+    return out;
+}
+
 } // namespace korvo::testing

@@ -35,13 +35,6 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     return form;
 }
 
-QList<bool> marks(const Form1& form) {
-    QList<bool> out;
-    for (int t = 0; t < TabCount; ++t)
-        out << tabControls(form, t).Apply->property("active").toBool();
-    return out;
-}
-
 QList<bool> only(int tab) {
     QList<bool> out(TabCount, false);
     out[tab] = true;

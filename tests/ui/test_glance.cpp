@@ -41,13 +41,6 @@ std::unique_ptr<Form1> started(TestEnvironment& env, bool tray = true) {
     return form;
 }
 
-QList<bool> marks(const Form1& form) {
-    QList<bool> out;
-    for (int t = 0; t < TabCount; ++t)
-        out << tabControls(form, t).Apply->property("active").toBool();
-    return out;
-}
-
 QMenu* trayMenu(const Form1& form) {
     auto* tray = form.findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
     return tray ? tray->contextMenu() : nullptr;
