@@ -3,10 +3,8 @@
 #include "core/AddressValidation.h"
 #include "core/ResultTexts.h"
 #include "platform/NetConfigService.h"
-#include "platform/PermissionAdvice.h"
 
 #include <QStringList>
-#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -43,15 +41,6 @@ OmittedServers takeServers(Profile& p, ApplyMode mode) {
         omitted.*s.omitted = fromDhcp || ((p.*s.text).isEmpty() && emptyLeftOut);
     }
     return omitted;
-}
-
-// A refusal for lack of rights also says which permission is missing and how to get it.
-QString withAdvice(const QString& text, std::initializer_list<int> codes) {
-    const QString advice = QString::fromUtf8(platform::missingPermissionAdvice());
-    if (advice.isEmpty() ||
-        std::find(codes.begin(), codes.end(), platform::code::AccessDenied) == codes.end())
-        return text;
-    return text + QStringLiteral("\r\r") + advice;
 }
 
 ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
@@ -110,13 +99,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             } else {
                 enableResult = adapter->enableDHCP();
             }
-            if (enableResult != platform::code::Success) {
-                outcome = failure(
-                    withAdvice((mode == ApplyMode::Static ? QStringLiteral("The address was refused (%1).")
-                                                          : QStringLiteral("DHCP was refused (%1)."))
-                                   .arg(describeServiceCode(enableResult)),
-                               {enableResult}),
-                    p);
+            if (!platform::succeeded(enableResult)) {
+                outcome =
+                    failure(describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
+                                                                      : QStringLiteral("DHCP was"),
+                                            enableResult),
+                            p);
                 continue;
             }
             const int winsResult = !omitted.PrimaryWINS
@@ -124,26 +112,15 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                                        : adapter->setWINSServer("", "");
             const int dnsResult = !omitted.PrimaryDNS ? adapter->setDNSServerSearchOrder(DNSServers)
                                                       : adapter->setDNSServerSearchOrder(std::nullopt);
-            // A server the service refused must not be reported as applied.
-            QStringList refused;
-            if (gatewayResult != platform::code::Success)
-                refused << QStringLiteral("The gateway was refused (%1).")
-                               .arg(describeServiceCode(gatewayResult));
-            if (winsResult != platform::code::Success)
-                refused << QStringLiteral("The WINS servers were refused (%1).")
-                               .arg(describeServiceCode(winsResult));
-            if (dnsResult != platform::code::Success)
-                refused << QStringLiteral("The DNS servers were refused (%1).")
-                               .arg(describeServiceCode(dnsResult));
-            if (!refused.isEmpty()) {
-                // The address is in place by now: say so, and what was refused.
-                outcome = serviceError(composePartialFailureText(withAdvice(
-                                           refused.join(u'\r'), {gatewayResult, winsResult, dnsResult})),
-                                       p);
-                continue;
-            }
-            outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"),
-                       composeSuccessText(p.AdapterCaption), composeResultValues(p), p};
+            // The address is in place by now: a refused server is reported beside the values in effect.
+            const AppliedReport report =
+                composeAppliedReport(p, {enableResult, gatewayResult, winsResult, dnsResult});
+            if (report.refused)
+                outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
+                           report.text, report.values, p};
+            else
+                outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"), report.text,
+                           report.values, p};
         }
     } catch (const std::exception& e) {
         return failure(QStringLiteral("The network configuration service failed: %1")

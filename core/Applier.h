@@ -15,11 +15,12 @@ class ServiceConnector;
 }
 
 struct ApplyOutcome {
-    enum class State { Applied, Invalid, ServiceError };
+    // Refused: the address is in place, but the service refused another setting.
+    enum class State { Applied, Refused, Invalid, ServiceError };
     State state = State::ServiceError;
     QString Heading;      // the applying window's caption
     QString ResultText;   // lines end in a lone CR
-    QString ResultValues; // the values beside ResultText's names; empty after a service error
+    QString ResultValues; // the values in effect beside ResultText's names; empty after a service error
     Profile Values;       // the profile as validated and sent: canonical addresses, "Ignored"
 };
 

@@ -1,6 +1,10 @@
 #include "core/ResultTexts.h"
 
 #include "platform/NetConfigService.h"
+#include "platform/PermissionAdvice.h"
+
+#include <QStringList>
+#include <array>
 
 namespace korvo {
 
@@ -44,11 +48,67 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
            adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
 }
 
-QString composePartialFailureText(const QString& refusals) {
-    return CR + CR + CR +
-           QStringLiteral(
-               "The adapter's address was changed, but the network service refused some settings.") +
-           CR + CR + refusals;
+QString describeRefusal(const QString& what, int code) {
+    QString text = QStringLiteral("%1 refused (%2).").arg(what, describeServiceCode(code));
+    if (code == platform::code::AccessDenied)
+        text += CR + QString::fromUtf8(platform::missingPermissionAdvice());
+    return text;
+}
+
+AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
+    using Field = QString Profile::*;
+    struct Setting {
+        int code;
+        const char* subject; // "The gateway was"
+        std::array<Field, 2> fields;
+    };
+    const Setting settings[] = {
+        {codes.gateway, "The gateway was", {&Profile::Gateway, nullptr}},
+        {codes.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
+        {codes.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
+    };
+    Profile shown = p;
+    QStringList refusals;
+    QStringList notes;
+    for (const Setting& s : settings) {
+        QString mark;
+        if (s.code == platform::code::NotOnThisPlatform) {
+            notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
+            mark = QStringLiteral("Not set");
+        } else if (!platform::succeeded(s.code)) {
+            refusals << describeRefusal(QLatin1String(s.subject), s.code);
+            mark = QStringLiteral("Refused");
+        } else {
+            continue;
+        }
+        for (Field f : s.fields)
+            // A secondary DNS server that was never sent keeps saying so.
+            if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
+    }
+    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns}) {
+        if (code == platform::code::SuccessRebootRequired) {
+            notes << QStringLiteral("Restart the computer to complete the change.");
+            break;
+        }
+    }
+
+    AppliedReport report;
+    report.refused = !refusals.isEmpty();
+    report.values = composeResultValues(shown);
+    if (!report.refused) {
+        report.text = composeSuccessText(p.AdapterCaption);
+        for (const QString& note : notes)
+            report.text += CR + note;
+        return report;
+    }
+    // Laid out as the validation report: the names beside the values, then what went wrong.
+    report.text =
+        QStringLiteral("The adapter's address was changed, but the network service refused some settings.") +
+        CR + CR + QStringLiteral("-") + p.AdapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
+        CR;
+    for (const QString& line : refusals + notes)
+        report.text += line + CR;
+    return report;
 }
 
 QString describeServiceCode(int code) {

@@ -17,8 +17,28 @@ QString composeSuccessText(const QString& adapterCaption);
 QString composeValidationText(const QString& adapterCaption, const QString& validationMessages);
 // Three empty lines and the failure sentence; a non-empty reason follows after an empty line.
 QString composeFailureText(const QString& reason = QString());
-// Three empty lines, the sentence that the adapter's address did change, an empty line, the refusals.
-QString composePartialFailureText(const QString& refusals);
+
+// The codes one adapter returned once its address (or DHCP) was accepted.
+struct ApplyCodes {
+    int enable = 0;
+    int gateway = 0;
+    int wins = 0;
+    int dns = 0;
+};
+
+// The report on such an adapter. A refused setting makes it an error report that still shows the
+// values in effect (a refused one reads "Refused"); a setting the platform has not got is no
+// refusal, only a line of its own (its values read "Not set"), as is a restart the change needs.
+struct AppliedReport {
+    bool refused = false;
+    QString text;
+    QString values;
+};
+AppliedReport composeAppliedReport(const Profile& values, const ApplyCodes& codes);
+
+// "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
+// a refused permission adds how to get it.
+QString describeRefusal(const QString& what, int code);
 // "code 91: access denied": a service return code with its meaning where one is known.
 QString describeServiceCode(int code);
 

@@ -26,6 +26,7 @@ public:
 // Return codes, WMI's numbering where one fits.
 namespace code {
 inline constexpr int Success = 0;
+// Done; a restart of the computer completes it.
 inline constexpr int SuccessRebootRequired = 1;
 inline constexpr int NotSupported = 64;
 inline constexpr int UnknownFailure = 65;
@@ -33,7 +34,15 @@ inline constexpr int InvalidSubnetMask = 66;
 inline constexpr int InvalidIPAddress = 70;
 inline constexpr int InvalidGateway = 71;
 inline constexpr int AccessDenied = 91;
+// Korvo's own, outside WMI's range: the platform has no such setting at all, so
+// nothing was refused (NetworkManager has no WINS servers, for one).
+inline constexpr int NotOnThisPlatform = 0x4B560001;
 } // namespace code
+
+// Whether the call did what was asked; 1 only asks for a restart.
+inline constexpr bool succeeded(int result) {
+    return result == code::Success || result == code::SuccessRebootRequired;
+}
 
 // One IP-enabled adapter, as the listing found it.
 class Adapter {

@@ -466,6 +466,7 @@ void Form1::ProfileCommand(int tabIndex) {
         Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
         return;
     }
+    ApplyStartedBy = ApplyButtons[static_cast<std::size_t>(tabIndex)];
     const Profile typed = t->profile();
     t->clearBlankServers();
     startApplying(typed, tabIndex == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static);
@@ -481,7 +482,11 @@ void Form1::startApplying(const Profile& profile, ApplyMode mode) {
         connect(Applying, &Form4::dismissed, this, [this] {
             setEnabled(true);
             activateWindow();
-            setFocus();
+            // The keyboard goes on where it was: on the button that started the apply.
+            if (ApplyStartedBy)
+                ApplyStartedBy->setFocus();
+            else
+                setFocus();
         });
         // Deletion waits for the event loop; until then the closed window must not be reused.
         connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });

@@ -95,6 +95,7 @@ private:
     int ListedAdapterCount = 0;
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
+    QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
 };
 
 } // namespace korvo

@@ -18,11 +18,13 @@ namespace {
 constexpr int DesignWidth = 200;
 constexpr int DesignHeight = 178;
 constexpr int ClientWidth = 358;
-constexpr int Picture3Width = 353;
+constexpr int ClientHeight = 264;
+constexpr QRect Picture3Design(0, 0, 353, 257);
+constexpr QRect Label3Design(8, 8, 345, 185);
+constexpr QRect Label4Design(144, 48, 201, 145);
+constexpr QRect Command1Design(136, 216, 81, 33);
 constexpr int Label1Width = 169;
 constexpr int Label2Width = 201;
-constexpr int Label3Width = 345;
-constexpr int Label4Width = 201;
 
 // QLabel breaks lines only at \n; the texts keep their lone CRs.
 QString forDisplay(const QString& text) {
@@ -77,8 +79,7 @@ QIcon applyingIcon() {
     return QIcon(icon);
 }
 
-// Labels never wrap the name and value lines: a wrapped line would move every name
-// below it away from its value. A text wider than the label widens it instead.
+// A working text wider than its label widens the label instead of being cut.
 void fitWidth(QLabel* label, int designWidth) {
     label->resize(std::max(designWidth, label->sizeHint().width()), label->height());
 }
@@ -120,7 +121,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Applying Configuration"));
     setWindowIcon(applyingIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(ClientWidth, 264);
+    resize(ClientWidth, ClientHeight);
 
     QFont font = this->font();
     font.setPointSize(8);
@@ -137,9 +138,9 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Picture3 = new PictureBox(this, false);
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setGeometry(0, 0, Picture3Width, 257);
-    Label3 = label(Picture3, "Label3", QRect(8, 8, 345, 185));
-    Label4 = label(Picture3, "Label4", QRect(144, 48, 201, 145));
+    Picture3->setGeometry(Picture3Design);
+    Label3 = label(Picture3, "Label3", Label3Design);
+    Label4 = label(Picture3, "Label4", Label4Design);
     Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), QStringLiteral("Please wait a moment..."));
     QFont big = font;
     big.setPointSize(12);
@@ -161,7 +162,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Command1 = new PictureButton(PictureButton::Face::Primary, QStringLiteral("Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(136, 216, 81, 33);
+    Command1->setGeometry(Command1Design);
     Command1->raise();
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }
@@ -173,6 +174,8 @@ void Form4::ShowPrepared() {
 }
 
 void Form4::ShowWorking() {
+    // A long report of an earlier apply grew the window; this one starts from the design again.
+    placeControls(0, 0);
     Picture3->setPicture(QPixmap());
     setWindowTitle(QStringLiteral("Applying Configuration"));
     Label2->setText(QStringLiteral("Please wait a moment..."));
@@ -185,22 +188,21 @@ void Form4::ShowWorking() {
 
 void Form4::ShowOutcome(const ApplyOutcome& outcome) {
     Shown = outcome;
+    Label2->hide();
+    Label1->hide();
     switch (outcome.state) {
-    case ApplyOutcome::State::Invalid:
-        Label2->hide();
-        Label1->hide();
-        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture2->picture());
-        break;
     case ApplyOutcome::State::Applied:
         Label2->clear();
-        Label2->hide();
         Label1->clear();
-        Label1->hide();
         showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture1->picture());
         break;
+    case ApplyOutcome::State::Invalid:
+    case ApplyOutcome::State::Refused:
+        // Refused: the address is applied but the service refused other settings: the values and the
+        // refusals.
+        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture2->picture());
+        break;
     case ApplyOutcome::State::ServiceError:
-        Label2->hide();
-        Label1->hide();
         Label4->clear();
         Label4->hide();
         showOutcome(outcome.Heading, outcome.ResultText, nullptr, Picture2->picture());
@@ -208,31 +210,46 @@ void Form4::ShowOutcome(const ApplyOutcome& outcome) {
     }
 }
 
+void Form4::placeControls(int extraWidth, int extraHeight) {
+    Picture3->setGeometry(Picture3Design.adjusted(0, 0, extraWidth, extraHeight));
+    Label3->setGeometry(Label3Design);
+    Label4->setGeometry(Label4Design);
+    Command1->setGeometry(Command1Design.translated(extraWidth / 2, extraHeight));
+    resize(ClientWidth + extraWidth, ClientHeight + extraHeight);
+}
+
 void Form4::showOutcome(const QString& caption, const QString& resultText, const QString* resultValues,
                         const QPixmap& picture) {
     setWindowTitle(caption);
+    placeControls(0, 0);
     Label3->setText(forDisplay(resultText));
+    // Labels never wrap the name and value lines: a wrapped line would move every name below it away
+    // from its value. Without values beside it, a long reason may wrap.
+    Label3->setWordWrap(!resultValues);
+    QSize text = resultValues ? Label3->sizeHint()
+                              : QSize(Label3Design.width(), Label3->heightForWidth(Label3Design.width()));
+    QRect used = Label3->geometry();
+    used.setSize(text.expandedTo(Label3Design.size()));
+    Label3->setGeometry(used);
     if (resultValues) {
-        Label3->setWordWrap(false);
-        fitWidth(Label3, Label3Width);
         // The values start one line above the first name and stand level with the names.
-        Label4->move(Label4->x(), Label3->y() + 3 * QFontMetrics(Label3->font()).lineSpacing());
         Label4->setText(forDisplay(*resultValues));
-        fitWidth(Label4, Label4Width);
+        const QRect values(QPoint(Label4->x(), Label3->y() + 3 * QFontMetrics(Label3->font()).lineSpacing()),
+                           Label4->sizeHint().expandedTo(Label4Design.size()));
+        Label4->setGeometry(values);
         Label4->show();
-    } else {
-        // No values beside it: a long reason may wrap.
-        Label3->setWordWrap(true);
-        Label3->resize(Label3Width, Label3->height());
+        used |= values;
     }
     Label3->show();
-    const int wanted =
-        std::max({Label3->geometry().right(), Label4->isVisible() ? Label4->geometry().right() : 0,
-                  Picture3->width() - 1}) +
-        1;
-    Picture3->resize(wanted, Picture3->height());
-    if (wanted + ClientWidth - Picture3Width > width())
-        resize(wanted + ClientWidth - Picture3Width, height());
+    // Every line must be readable: a longer text grows the window, and the button moves with it.
+    const QRect design = Label3Design | Label4Design;
+    const int extraWidth = std::max(0, used.right() - design.right());
+    const int extraHeight = std::max(0, used.bottom() - design.bottom());
+    const QRect label3 = Label3->geometry();
+    const QRect label4 = Label4->geometry();
+    placeControls(extraWidth, extraHeight);
+    Label3->setGeometry(label3);
+    Label4->setGeometry(label4);
     Picture3->setPicture(picture);
     setEnabled(true);
     Command1->show();

@@ -54,6 +54,8 @@ protected:
 
 private:
     void Command1_Click();
+    // The design's places, with the panel, the window and the button moved by what a long text needs.
+    void placeControls(int extraWidth, int extraHeight);
     void showOutcome(const QString& caption, const QString& resultText, const QString* resultValues,
                      const QPixmap& picture);
 

@@ -1,5 +1,6 @@
 #include "platform/nm/NetworkManager.h"
 
+#include "platform/PermissionAdvice.h"
 #include "platform/nm/NmSettings.h"
 #include "platform/nm/NmState.h"
 
@@ -92,9 +93,29 @@ QVariant propertyValue(const QDBusMessage& reply) {
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
 
+enum class BusFault { NotRunning, NoAnswer, PermissionRefused, Disconnected, Gone, Other };
+
+BusFault busFault(const QString& errorName) {
+    const QString last = errorName.section(u'.', -1);
+    const bool bus = errorName.startsWith(QLatin1String("org.freedesktop.DBus.Error."));
+    if (bus && (last == QLatin1String("ServiceUnknown") || last == QLatin1String("NameHasNoOwner")))
+        return BusFault::NotRunning;
+    if (bus && (last == QLatin1String("NoReply") || last == QLatin1String("Timeout") ||
+                last == QLatin1String("TimedOut")))
+        return BusFault::NoAnswer;
+    // The bus policy's no, NetworkManager's own, and polkit's.
+    if (last == QLatin1String("AccessDenied") || last == QLatin1String("PermissionDenied") ||
+        last == QLatin1String("NotAuthorized") || last == QLatin1String("InteractiveAuthorizationRequired"))
+        return BusFault::PermissionRefused;
+    if (bus && (last == QLatin1String("Disconnected") || last == QLatin1String("NoServer")))
+        return BusFault::Disconnected;
+    if (bus && (last == QLatin1String("UnknownObject") || last == QLatin1String("UnknownMethod")))
+        return BusFault::Gone;
+    return BusFault::Other;
+}
+
 bool permissionDenied(const QString& errorName) {
-    return errorName.endsWith(QLatin1String(".PermissionDenied")) ||
-           errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
+    return busFault(errorName) == BusFault::PermissionRefused;
 }
 
 // A read NetworkManager refused for lack of rights: a method reports it as
@@ -120,7 +141,7 @@ public:
                       const QVariantList& args = {}) {
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
-        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_), timeoutMs_);
+        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_));
     }
 
     // Like call(), for a call that changes something: polkit may ask the user for a password
@@ -130,7 +151,7 @@ public:
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
         message.setInteractiveAuthorizationAllowed(true);
-        return answered(method, connection_.call(message, QDBus::Block, changeTimeoutMs_), changeTimeoutMs_);
+        return answered(method, connection_.call(message, QDBus::Block, changeTimeoutMs_));
     }
 
     // Like call(), but a refusal is an error too: for reads that must succeed.
@@ -141,27 +162,24 @@ public:
 
     // What read() makes of a reply that was asked for earlier without waiting.
     QDBusMessage readOf(const QString& method, const QDBusMessage& pending) {
-        QDBusMessage reply = answered(method, pending, timeoutMs_);
+        QDBusMessage reply = answered(method, pending);
         if (reply.type() == QDBusMessage::ErrorMessage) {
             if (permissionDenied(reply.errorName())) {
-                throw PermissionRefusal(reason(method, reply, timeoutMs_));
+                throw PermissionRefusal(reason(method, reply));
             }
-            throw ServiceError(reason(method, reply, timeoutMs_));
+            throw ServiceError(reason(method, reply));
         }
         return reply;
     }
 
     static bool unanswered(const QDBusMessage& reply) {
-        const QString name = reply.errorName();
-        return name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-               name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
-               name == QLatin1String("org.freedesktop.DBus.Error.TimedOut");
+        return busFault(reply.errorName()) == BusFault::NoAnswer;
     }
 
 private:
-    QDBusMessage answered(const QString& method, const QDBusMessage& reply, int waitedMs) const {
+    QDBusMessage answered(const QString& method, const QDBusMessage& reply) const {
         if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
-            throw ServiceError(reason(method, reply, waitedMs));
+            throw ServiceError(reason(method, reply));
         }
         return reply;
     }
@@ -173,24 +191,9 @@ private:
                errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
     }
 
-    static std::string reason(const QString& method, const QDBusMessage& reply, int waitedMs) {
-        const QString name = reply.errorName();
-        QString text;
-        if (unanswered(reply)) {
-            text = QStringLiteral("NetworkManager did not answer %1 within %2 ms").arg(method).arg(waitedMs);
-        } else if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
-                   name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-            text = QStringLiteral("NetworkManager is not running on the system bus");
-        } else if (name == QLatin1String("org.freedesktop.DBus.Error.Disconnected") ||
-                   name == QLatin1String("org.freedesktop.DBus.Error.NoServer")) {
-            text = QStringLiteral("the system bus connection is lost");
-        } else if (name == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
-                   name == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
-            text = QStringLiteral("the network device or profile no longer exists");
-        } else {
-            text = QStringLiteral("NetworkManager refused %1").arg(method);
-        }
-        return QStringLiteral("%1 (%2: %3)").arg(text, name, reply.errorMessage()).toStdString();
+    static std::string reason(const QString& method, const QDBusMessage& reply) {
+        return describeBusError(reply.errorName().toStdString(), reply.errorMessage().toStdString(),
+                                method.toStdString());
     }
 
     QDBusConnection connection_;
@@ -250,7 +253,7 @@ public:
     int enableDHCP() override { return edit(nm::EnableDHCP{}); }
     int setWINSServer(const std::string& primary, const std::string& secondary) override {
         // NetworkManager has no WINS setting for these devices: clearing is all there is to do.
-        return primary.empty() && secondary.empty() ? code::Success : code::NotSupported;
+        return primary.empty() && secondary.empty() ? code::Success : code::NotOnThisPlatform;
     }
     int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
         return edit(nm::SetDNSServerSearchOrder{servers});
@@ -759,6 +762,26 @@ private:
 };
 
 } // namespace
+
+std::string describeBusError(const std::string& errorName, const std::string& errorMessage,
+                             const std::string& method) {
+    switch (busFault(QString::fromStdString(errorName))) {
+    case BusFault::NotRunning:
+        return "NetworkManager is not running.";
+    case BusFault::NoAnswer:
+        return "NetworkManager did not answer in time.";
+    case BusFault::PermissionRefused:
+        return std::string("NetworkManager refused permission. ") + missingPermissionAdvice();
+    case BusFault::Disconnected:
+        return "The connection to the system bus was lost.";
+    case BusFault::Gone:
+        return "The network device or its profile no longer exists.";
+    case BusFault::Other:
+        break;
+    }
+    const std::string what = errorMessage.empty() ? errorName : errorMessage;
+    return "NetworkManager refused " + method + ": " + what;
+}
 
 std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,
                                                               std::chrono::milliseconds callTimeout,

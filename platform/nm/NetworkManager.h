@@ -33,4 +33,9 @@ std::unique_ptr<ServiceConnector>
 makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
                                   AskEarly askEarly = AskEarly::No);
 
+// A D-Bus error reply as a plain sentence for the user, by its error name; an
+// error Korvo does not know keeps its own message.
+std::string describeBusError(const std::string& errorName, const std::string& errorMessage,
+                             const std::string& method);
+
 } // namespace korvo::platform

@@ -164,7 +164,6 @@ std::string firstIPv4(const std::vector<std::string>& addresses) {
 }
 
 int reportedCode(std::uint32_t returnValue) {
-    if (returnValue == 0 || returnValue == 1) return code::Success;
     // Codes above INT_MAX keep their bits; they stay non-zero, which is all callers test.
     return static_cast<int>(returnValue);
 }

@@ -88,8 +88,8 @@ MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::stri
 // The first IPv4 address of an adapter's IPAddress property (which mixes in IPv6 ones).
 std::string firstIPv4(const std::vector<std::string>& addresses);
 
-// A method's ReturnValue as the interface reports it: 1 ("done, reboot
-// required") is as much a success as 0; every other code passes through.
+// A method's ReturnValue as the interface reports it. 1 ("done, reboot
+// required") passes through like every other code, so the user can be told.
 int reportedCode(std::uint32_t returnValue);
 
 // "access denied (0x80041003)" and the like.

@@ -145,7 +145,7 @@ public:
         const int result = invoke(enableStaticCall(ipAddresses, subnetMasks));
         // The query's snapshot still shows the old address; a gateway cleared
         // next must use the one just set.
-        if (result == code::Success) staticAddress_ = firstIPv4(ipAddresses);
+        if (succeeded(result)) staticAddress_ = firstIPv4(ipAddresses);
         return result;
     }
 

@@ -1,6 +1,7 @@
 // The whole applying run through core alone: a profile as typed, validation,
 // the service calls against the recording fake, and the outcome. No window.
 #include "core/Applier.h"
+#include "platform/PermissionAdvice.h"
 #include "tests/support/RecordingService.h"
 
 #include <QtTest>
@@ -12,9 +13,14 @@ namespace {
 
 const QString Failure =
     QStringLiteral("\r\r\rThere has been an error and the IP settings could not be changed.");
+const QString Names = QStringLiteral(
+    "IP Address\rSubnet Mask\rGateway   \rPrimary DNS \rSecondary DNS\rPrimary WINS \rSecondary WINS");
+const QString Applied =
+    "The IP configuration for the following interface has been changed \r\r-eth0-\r\r" + Names + "\r ";
 // The address is in place, so the report must not claim that nothing changed.
-const QString Partial = QStringLiteral(
-    "\r\r\rThe adapter's address was changed, but the network service refused some settings.\r\r");
+const QString Partial =
+    "The adapter's address was changed, but the network service refused some settings.\r\r-eth0-\r\r" +
+    Names + "\r\r";
 
 // "eth0" or "eth0 EnableStatic=1 SetGateways=71"
 FakeAdapter adapter(const QString& description) {
@@ -89,30 +95,19 @@ private slots:
             << QStringList{"eth0 EnableDHCP", "eth0 SetWINSServer \"203.0.113.1\" \"DHCP\"",
                            "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
             << applied << "\rDHCP\rDHCP\rDHCP\r198.51.100.1\rDHCP\r203.0.113.1\rDHCP\r";
-        QTest::newRow("EnableStatic returns 1")
-            << false << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=1"}
-            << QStringList{st, gw} << error << Failure + "\r\rThe address was refused (code 1).";
+        QTest::newRow("EnableStatic refuses")
+            << false << base + QStringList{"198.51.100.1", "", "", ""} << QStringList{"eth0 EnableStatic=70"}
+            << QStringList{st, gw} << error
+            << Failure + "\r\rThe address was refused (code 70: invalid IP address).";
         QTest::newRow("EnableDHCP fails")
             << true << QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}
             << QStringList{"eth0 EnableDHCP=84"} << QStringList{"eth0 EnableDHCP"} << error
             << Failure + "\r\rDHCP was refused (code 84).";
         QTest::newRow("same caption twice, last one decides")
             << false << base + QStringList{"", "", "", ""}
-            << QStringList{"eth0", "eth1", "eth0 EnableStatic=1"}
+            << QStringList{"eth0", "eth1", "eth0 EnableStatic=70"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -", st, gw}
-            << error << Failure + "\r\rThe address was refused (code 1).";
-        QTest::newRow("refused gateway is no success")
-            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 SetGateways=71"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
-            << Partial + "The gateway was refused (code 71: invalid gateway).";
-        QTest::newRow("refused wins and dns")
-            << false << base + QStringList{"198.51.100.1", "", "203.0.113.1", ""}
-            << QStringList{"eth0 SetWINSServer=65 SetDNSServerSearchOrder=70"}
-            << QStringList{st, gw, "eth0 SetWINSServer \"203.0.113.1\" \"\"",
-                           "eth0 SetDNSServerSearchOrder [198.51.100.1]"}
-            << error
-            << Partial + "The WINS servers were refused (code 65: the service failed).\r"
-                         "The DNS servers were refused (code 70: invalid IP address).";
+            << error << Failure + "\r\rThe address was refused (code 70: invalid IP address).";
         QTest::newRow("invalid never connects")
             << false << QStringList{"192.0.2.255", "255.255.255.0", "", "", "", "", ""} << QStringList{"eth0"}
             << QStringList{} << "Configuration Error!"
@@ -123,6 +118,13 @@ private slots:
             << QStringList{} << "Configuration Error!"
             << "Secondary WINS\r\rA valid Primary DNS address is required\r"
                "A valid Secondary DNS address is required or leave the box empty\r";
+        // Only blanks are trimmed: a tab or a line break is typed text, and validated.
+        QTest::newRow("tab and line break stay")
+            << false << base + QStringList{"198.51.100.1\t", "\n", "\t", ""} << QStringList{"eth0"}
+            << QStringList{} << "Configuration Error!"
+            << "Secondary WINS\r\rA valid Primary DNS address is required\r"
+               "A valid Secondary DNS address is required or leave the box empty\r"
+               "A valid Primary WINS address is required or leave the box empty\r";
         QTest::newRow("dhcp: empty primary dns")
             << true << QStringList{"DHCP", "DHCP", "DHCP", "  ", "", "", "DHCP"} << QStringList{"eth0"}
             << QStringList{} << "Configuration Error!"
@@ -161,6 +163,62 @@ private slots:
             QVERIFY(outcome.state != ApplyOutcome::State::Applied);
             QVERIFY2(outcome.ResultText.endsWith(values), qPrintable(outcome.ResultText));
         }
+    }
+
+    // Once the address is in place, the report shows the values in effect beside what was refused,
+    // not set, or still needs a restart.
+    void reportsWhatIsInEffect_data() {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("values");
+        const int none = platform::code::NotOnThisPlatform;
+        QTest::newRow("gateway refused")
+            << "eth0 SetGateways=71"
+            << "Error Applying Configuration"
+            << Partial + "The gateway was refused (code 71: invalid gateway).\r"
+            << "\r192.0.2.10\r255.255.255.0\rRefused\r\rIgnored\r203.0.113.1\r\r";
+        QTest::newRow("wins and dns refused, access denied")
+            << "eth0 SetWINSServer=65 SetDNSServerSearchOrder=91"
+            << "Error Applying Configuration"
+            << Partial +
+                   "The WINS servers were refused (code 65: the service failed).\r"
+                   "The DNS servers were refused (code 91: access denied).\r" +
+                   platform::missingPermissionAdvice() + "\r"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rRefused\rRefused\r";
+        QTest::newRow("no wins on this platform")
+            << QString("eth0 SetWINSServer=%1").arg(none) << "Configuration Applied"
+            << Applied + "\rThe WINS servers were not set: this platform has none."
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\rNot set\rNot set\r";
+        QTest::newRow("refused dns, no wins")
+            << QString("eth0 SetWINSServer=%1 SetDNSServerSearchOrder=65").arg(none)
+            << "Error Applying Configuration"
+            << Partial + "The DNS servers were refused (code 65: the service failed).\r"
+                         "The WINS servers were not set: this platform has none.\r"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rNot set\rNot set\r";
+        QTest::newRow("reboot required")
+            << "eth0 EnableStatic=1 SetGateways=1"
+            << "Configuration Applied" << Applied + "\rRestart the computer to complete the change."
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r203.0.113.1\r\r";
+    }
+    void reportsWhatIsInEffect() {
+        QFETCH(QString, description);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(QString, values);
+        auto service = std::make_shared<RecordingService>();
+        service->adapters.push_back(adapter(description));
+        const ApplyOutcome outcome = Applier(service).SetInterface(
+            typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "198.51.100.2", "203.0.113.1", ""}),
+            ApplyMode::Static);
+
+        QCOMPARE(outcome.Heading, caption);
+        QCOMPARE(outcome.state, caption == QLatin1String("Configuration Applied")
+                                    ? ApplyOutcome::State::Applied
+                                    : ApplyOutcome::State::Refused);
+        QCOMPARE(outcome.ResultText, text);
+        QCOMPARE(outcome.ResultValues, values);
+        QCOMPARE(service->methodCalls().size(), std::size_t{4});
     }
 
     void serviceFailures_data() {

@@ -96,6 +96,8 @@ private slots:
                                   qPrintable(defaultRoute(bed)), SettleMs);
         QVERIFY(defaultRoute(bed).contains("metric 1"));
         QCOMPARE(veth1->setWINSServer("", ""), code::Success);
+        // No WINS setting to refuse: the platform has none.
+        QCOMPARE(veth1->setWINSServer("203.0.113.5", ""), code::NotOnThisPlatform);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
                  code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53", SettleMs);

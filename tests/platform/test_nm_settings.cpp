@@ -1,4 +1,5 @@
 // How each service method rewrites a NetworkManager profile.
+#include "platform/PermissionAdvice.h"
 #include "platform/nm/NetworkManager.h"
 #include "platform/nm/NmSettings.h"
 
@@ -254,6 +255,54 @@ private slots:
         QCOMPARE(dnsPropertyFor("1.46.0"), DnsProperty::Data);
         QCOMPARE(dnsPropertyFor("1.40.18"), DnsProperty::Legacy);
         QCOMPARE(dnsPropertyFor(""), DnsProperty::Legacy);
+    }
+
+    // The user reads a sentence, not a D-Bus error name.
+    void describesBusErrorsPlainly_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("sentence");
+        const QString bus = "org.freedesktop.DBus.Error.";
+        const QString notRunning = "NetworkManager is not running.";
+        const QString noAnswer = "NetworkManager did not answer in time.";
+        const QString refused =
+            QStringLiteral("NetworkManager refused permission. ") + platform::missingPermissionAdvice();
+        QTest::newRow("ServiceUnknown") << bus + "ServiceUnknown"
+                                        << "not provided by any .service files" << notRunning;
+        QTest::newRow("NameHasNoOwner") << bus + "NameHasNoOwner"
+                                        << "" << notRunning;
+        QTest::newRow("NoReply") << bus + "NoReply"
+                                 << "Remote peer disconnected" << noAnswer;
+        QTest::newRow("Timeout") << bus + "Timeout"
+                                 << "" << noAnswer;
+        QTest::newRow("bus AccessDenied") << bus + "AccessDenied"
+                                          << "Rejected send message" << refused;
+        QTest::newRow("NetworkManager's") << "org.freedesktop.NetworkManager.PermissionDenied"
+                                          << "Not authorized" << refused;
+        QTest::newRow("polkit's") << "org.freedesktop.PolicyKit1.Error.NotAuthorized"
+                                  << "" << refused;
+        QTest::newRow("Disconnected") << bus + "Disconnected"
+                                      << ""
+                                      << "The connection to the system bus was lost.";
+        QTest::newRow("UnknownObject") << bus + "UnknownObject"
+                                       << ""
+                                       << "The network device or its profile no longer exists.";
+        QTest::newRow("unknown keeps its message")
+            << "org.freedesktop.NetworkManager.Settings.Connection.InvalidProperty"
+            << "ipv4.dns: invalid address"
+            << "NetworkManager refused Update2: ipv4.dns: invalid address";
+        QTest::newRow("unknown without message")
+            << "org.example.Error.NoReply"
+            << ""
+            << "NetworkManager refused Update2: org.example.Error.NoReply";
+    }
+    void describesBusErrorsPlainly() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(QString, sentence);
+        QCOMPARE(QString::fromStdString(
+                     platform::describeBusError(name.toStdString(), message.toStdString(), "Update2")),
+                 sentence);
     }
 
     void unreachableBusFailsToConnect() {

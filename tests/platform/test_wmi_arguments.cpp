@@ -195,7 +195,7 @@ private slots:
         QTest::addColumn<quint32>("returnValue");
         QTest::addColumn<int>("reported");
         QTest::newRow("done") << 0u << 0;
-        QTest::newRow("done, reboot required") << 1u << 0;
+        QTest::newRow("done, reboot required") << 1u << code::SuccessRebootRequired;
         QTest::newRow("not supported") << 64u << code::NotSupported;
         QTest::newRow("DHCP not enabled") << 100u << 100;
         QTest::newRow("access denied") << 91u << code::AccessDenied;

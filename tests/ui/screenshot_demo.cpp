@@ -1,6 +1,7 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp]
+//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused]
+// "invalid" and "refused" also press an apply button, to show the applying window's reports.
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace korvo;
 using namespace korvo::testing;
@@ -56,5 +58,19 @@ int main(int argc, char* argv[]) {
         control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
     if (view == QLatin1String("dhcp")) control<QTabWidget>(form, "SSTab2")->setCurrentIndex(DhcpTab);
     form.show();
+    if (view == QLatin1String("invalid")) {
+        tabControls(form, 4).Adapters->setCurrentRow(0);
+        for (QLineEdit* box : {control<QLineEdit>(form, "Text13"), control<QLineEdit>(form, "Text14"),
+                               control<QLineEdit>(form, "Text15"), control<QLineEdit>(form, "Text39"),
+                               control<QLineEdit>(form, "Text40"), control<QLineEdit>(form, "Text41"),
+                               control<QLineEdit>(form, "Text55")})
+            box->setText(QStringLiteral("x"));
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command5")->click(); });
+    } else if (view == QLatin1String("refused")) {
+        env.service->adapters[0].results = {{"SetGateways", 71},
+                                            {"SetWINSServer", platform::code::NotOnThisPlatform}};
+        control<QLineEdit>(form, "Text29")->setText(QStringLiteral("203.0.113.5"));
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
+    }
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -71,32 +72,48 @@ private slots:
             bed.ip({"-4", "route", "show", "default"}).contains("via 198.51.100.1 dev veth0"), 15000);
     }
 
-    // What the service refuses is reported, never shown as applied.
+    // What the service refuses is reported, never shown as applied; what NetworkManager has no
+    // setting for is no refusal.
     void refusals_data() {
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tail"); // the end of ResultText
+        QTest::addColumn<QString>("values");
         // The backend refuses a loopback gateway itself; it never reaches the adapter.
         QTest::newRow("gateway") << QStringList{"192.0.2.20", "255.255.255.0", "127.0.0.1", "", "", "", ""}
-                                 << "The gateway was refused (code 71: invalid gateway).";
+                                 << "Error Applying Configuration"
+                                 << "\r\rThe gateway was refused (code 71: invalid gateway).\r"
+                                 << "\r192.0.2.20\r255.255.255.0\rRefused\r\r\r\r\r";
         QTest::newRow("wins") << QStringList{"192.0.2.20", "255.255.255.0", "192.0.2.1", "",
                                              "",           "203.0.113.5",   ""}
-                              << "The WINS servers were refused (code 64: not supported on this platform).";
+                              << "Configuration Applied"
+                              << "Secondary WINS\r \rThe WINS servers were not set: this platform has none."
+                              << "\r192.0.2.20\r255.255.255.0\r192.0.2.1\r\r\rNot set\rNot set\r";
         QTest::newRow("adapter gone") << QStringList{"192.0.2.20", "255.255.255.0", "", "", "", "", ""}
-                                      << "The network interface -veth9- was not found.";
+                                      << "Error Applying Configuration"
+                                      << "changed.\r\rThe network interface -veth9- was not found."
+                                      << "";
     }
     void refusals() {
         QFETCH(QStringList, boxes);
-        QFETCH(QString, reason);
+        QFETCH(QString, caption);
+        QFETCH(QString, tail);
+        QFETCH(QString, values);
         TestBed bed({.adapters = 1});
         TestEnvironment env;
         auto form = windowOn(env, bed, 0, QStringLiteral("veth0"));
-        if (reason.contains("veth9")) chooseAdapter(*form, 0, QStringLiteral("veth9"));
+        if (tail.contains("veth9")) chooseAdapter(*form, 0, QStringLiteral("veth9"));
         fillTab(*form, 0, boxes);
         press(*form, control<QPushButton>(*form, "Command1"));
         Form4* w = form->ApplyingWindow();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Error Applying Configuration"));
-        QVERIFY2(w->outcome().ResultText.endsWith("\r\r" + reason), qPrintable(w->outcome().ResultText));
+        QCOMPARE(w->windowTitle(), caption);
+        QVERIFY2(w->outcome().ResultText.endsWith(tail), qPrintable(w->outcome().ResultText));
+        QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !values.isEmpty());
+        if (!values.isEmpty()) QCOMPARE(w->outcome().ResultValues, values);
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible());
+        if (caption == QLatin1String("Configuration Applied"))
+            QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.20/24"),
+                                     15000);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -151,18 +152,21 @@ private slots:
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible() && !form.isEnabled());
     }
 
+    // The keyboard goes back to the button that started the apply, after "Ok" and after the close box.
     void okHidesAndCloseUnloads() {
         TestEnvironment env;
         env.service->adapters.push_back({"eth0", {}, {}});
         Form1 form(env.make());
         form.show();
         chooseAdapter(form, 0, QStringLiteral("eth0"));
-        QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        chooseAdapter(form, 2, QStringLiteral("eth0"));
+        QTest::mouseClick(control<QPushButton>(form, "Command3"), Qt::LeftButton);
         QPointer<Form4> first = form.ApplyingWindow();
         QTest::mouseClick(control<QPushButton>(*first, "Command1"), Qt::LeftButton);
         QVERIFY(first && !first->isVisible());
         QVERIFY(form.isEnabled());
         QTRY_VERIFY(form.isActiveWindow());
+        QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(form, "Command3"));
 
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
         QCOMPARE(form.ApplyingWindow(), first.data()); // hidden, not unloaded
@@ -171,6 +175,7 @@ private slots:
         first->setEnabled(true);
         QVERIFY(first->close());
         QVERIFY(form.isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(form, "Command1"));
         // The next apply makes a new window even before the closed one is deleted.
         control<QLineEdit>(form, "Text1")->setText(QStringLiteral("x"));
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
@@ -178,6 +183,51 @@ private slots:
         QVERIFY(form.ApplyingWindow() != first.data());
         QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
         QTRY_VERIFY(!first);
+    }
+
+    // Seven messages are all readable; a later short report is shown as the first one was again.
+    void longReportGrowsTheWindowAndShortOneShrinksIt() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        Form1 form(env.make());
+        form.show();
+        chooseAdapter(form, 4, QStringLiteral("eth0"));
+        const auto apply = [&](const QStringList& boxes) {
+            fillTab(form, 4, boxes);
+            QTest::mouseClick(control<QPushButton>(form, "Command5"), Qt::LeftButton);
+            return form.ApplyingWindow();
+        };
+        const auto places = [](Form4* w) {
+            return QList<QRect>{w->rect(), control<QLabel>(*w, "Label3")->geometry(),
+                                control<PictureBox>(*w, "Picture3")->geometry(),
+                                control<QPushButton>(*w, "Command1")->geometry()};
+        };
+        const QStringList valid{"192.0.2.10", "255.255.255.0", "", "", "", "", ""};
+        Form4* w = apply(valid);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Applied"));
+        const QList<QRect> shortReport = places(w);
+        QCOMPARE(w->height(), 264);
+        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);
+
+        apply({"x", "x", "x", "x", "x", "x", "x"});
+        QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Error!"));
+        QCOMPARE(w->outcome().ResultText.count(QStringLiteral("required")), 7);
+        const QSize text = control<QLabel>(*w, "Label3")->sizeHint();
+        QVERIFY2(
+            control<QLabel>(*w, "Label3")->height() >= text.height() &&
+                control<QLabel>(*w, "Label3")->width() >= text.width(),
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(control<QLabel>(*w, "Label3")->height()).arg(text.height())));
+        const QRect shown =
+            control<QLabel>(*w, "Label3")->geometry() | control<QLabel>(*w, "Label4")->geometry();
+        QVERIFY(w->rect().contains(shown) && control<PictureBox>(*w, "Picture3")->geometry().contains(shown));
+        QVERIFY(control<QPushButton>(*w, "Command1")->y() >
+                control<QLabel>(*w, "Label3")->y() + text.height());
+        QVERIFY(w->rect().contains(control<QPushButton>(*w, "Command1")->geometry()));
+        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);
+
+        apply(valid);
+        QCOMPARE(places(w), shortReport);
     }
 };
 

@@ -51,7 +51,7 @@ int list() {
 
 int report(const char* method, int result) {
     std::printf("%s: %d\n", method, result);
-    return result == code::Success ? Done : MethodFailed;
+    return succeeded(result) ? Done : MethodFailed;
 }
 
 int apply(const std::vector<std::string>& args) {
