@@ -11,10 +11,6 @@ namespace korvo {
 
 namespace {
 
-bool succeeded(int code) {
-    return code == platform::code::Success || code == platform::code::SuccessRebootRequired;
-}
-
 // "255.255.255.0" for 24.
 std::string maskOf(int prefix) {
     const quint32 bits = prefix <= 0 ? 0u : ~quint32{0} << (32 - std::min(prefix, 32));
@@ -34,9 +30,9 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
             .arg(name, QLatin1String(what), describeServiceCode(code));
     };
     if (state.dhcp) {
-        if (const int c = adapter.enableDHCP(); !succeeded(c)) return refused("DHCP", c);
+        if (const int c = adapter.enableDHCP(); !platform::succeeded(c)) return refused("DHCP", c);
         // Whether the servers came from the lease or were typed is not reported; the lease's are taken.
-        if (const int c = adapter.setDNSServerSearchOrder(std::nullopt); !succeeded(c))
+        if (const int c = adapter.setDNSServerSearchOrder(std::nullopt); !platform::succeeded(c))
             return refused("the DNS servers", c);
         return {};
     }
@@ -48,11 +44,12 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
         addresses.push_back(text.left(slash).toStdString());
         masks.push_back(maskOf(slash < 0 ? 32 : text.mid(slash + 1).toInt()));
     }
-    if (const int c = adapter.enableStatic(addresses, masks); !succeeded(c)) return refused("the address", c);
+    if (const int c = adapter.enableStatic(addresses, masks); !platform::succeeded(c))
+        return refused("the address", c);
     if (!state.gateway.empty())
-        if (const int c = adapter.setGateways({state.gateway}, {1}); !succeeded(c))
+        if (const int c = adapter.setGateways({state.gateway}, {1}); !platform::succeeded(c))
             return refused("the gateway", c);
-    if (const int c = adapter.setDNSServerSearchOrder(state.dnsServers); !succeeded(c))
+    if (const int c = adapter.setDNSServerSearchOrder(state.dnsServers); !platform::succeeded(c))
         return refused("the DNS servers", c);
     return {};
 }

@@ -354,16 +354,26 @@ private:
     int editProfile(const nm::Operation& operation) {
         const bool enables = std::holds_alternative<nm::EnableStatic>(operation) ||
                              std::holds_alternative<nm::EnableDHCP>(operation);
-        const DeviceState device = deviceState();
-        const bool canActivate = device.state >= StateDisconnected;
-        const bool activating = device.state >= StatePrepare && device.state <= StateActivated;
-        const QString profile = profileFor(device);
-        if (profile.isEmpty()) {
-            return create(operation, enables, canActivate);
+        bool canActivate = true;
+        bool activating = true;
+        QString profile;
+        ConnectionSettings current;
+        if (live_) {
+            // This adapter's previous method left the profile live as it sent it: the next one of the
+            // same apply edits that, without asking again.
+            profile = live_->profile;
+            current = live_->settings;
+            live_.reset();
+        } else {
+            const DeviceState device = deviceState();
+            canActivate = device.state >= StateDisconnected;
+            activating = device.state >= StatePrepare && device.state <= StateActivated;
+            profile = profileFor(device);
+            if (profile.isEmpty()) {
+                return create(operation, enables, canActivate);
+            }
+            current = settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
         }
-
-        const auto current =
-            settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
         const auto edit = nm::transform(current, operation, dns_);
         if (edit.code != code::Success) {
             return edit.code;
@@ -378,6 +388,7 @@ private:
         }
         if (activating) {
             if (!edit.changed) {
+                live_ = Live{profile, current};
                 return code::Success;
             }
             if (!edit.reactivate) {
@@ -386,6 +397,7 @@ private:
                     bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
                                  {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
                 if (!failed(reply)) {
+                    live_ = Live{profile, edit.settings};
                     return code::Success;
                 }
                 if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
@@ -400,12 +412,19 @@ private:
         return code::Success;
     }
 
+    // The profile as this adapter last made it live, by Reapply; any other outcome forgets it.
+    struct Live {
+        QString profile;
+        ConnectionSettings settings;
+    };
+
     std::shared_ptr<Bus> bus_;
     QString device_;
     QString interface_;
     uint type_;
     nm::DnsProperty dns_;
     IPv4State state_;
+    std::optional<Live> live_;
 };
 
 // Upon rollback NetworkManager also deletes profiles made after the checkpoint: Korvo makes one for an
