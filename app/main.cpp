@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
@@ -165,7 +166,11 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Korvo"));
         QCoreApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
-        return korvo::runCommandLine(request);
+        const int code = korvo::runCommandLine(request);
+        // Nothing is left to save (the settings file is only read); tearing down Qt's bus connections
+        // and threads would only make a script wait.
+        std::fflush(nullptr);
+        std::_Exit(code);
     }
     const bool unattended = parser.isSet(acceptTerms);
     if (unattended) {
