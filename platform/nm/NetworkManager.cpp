@@ -558,12 +558,16 @@ public:
                                         {QVariant::fromValue(devices), static_cast<uint>(timeout.count()),
                                          CheckpointDeleteNewConnections});
         if (failed(reply)) {
-            throw ServiceError(QStringLiteral("NetworkManager refused CheckpointCreate%1 (%2: %3)")
-                                   .arg(permissionDenied(reply.errorName())
-                                            ? QStringLiteral(": permission denied")
-                                            : QString(),
-                                        reply.errorName(), reply.errorMessage())
-                                   .toStdString());
+            throw ServiceError(
+                QStringLiteral("NetworkManager refused CheckpointCreate%1 (%2: %3)")
+                    .arg(permissionDenied(reply.errorName())
+                             ? QStringLiteral(": permission denied; a checkpoint needs root or "
+                                              "NetworkManager's polkit permission "
+                                              "org.freedesktop.NetworkManager.checkpoint-rollback, "
+                                              "which Korvo's example polkit rule grants")
+                             : QString(),
+                         reply.errorName(), reply.errorMessage())
+                    .toStdString());
         }
         return std::make_unique<NmCheckpoint>(
             bus_, fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path(), std::move(interfaces));
