@@ -91,30 +91,38 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         for (const auto& adapter : adapters) {
             if (!adapter || adapter->caption() != caption) continue;
             matched = true;
-            int gatewayResult = platform::code::Success;
-            int enableResult = platform::code::Success;
-            if (mode == ApplyMode::Static) {
-                enableResult = adapter->enableStatic(IPAddresses, SubnetMasks);
-                gatewayResult = adapter->setGateways(Gateways, GatewayMetrics);
-            } else {
-                enableResult = adapter->enableDHCP();
+            ApplyCodes codes{NotReached,
+                             mode == ApplyMode::Static ? NotReached : platform::code::Success,
+                             NotReached,
+                             NotReached,
+                             {}};
+            try {
+                if (mode == ApplyMode::Static) {
+                    codes.enable = adapter->enableStatic(IPAddresses, SubnetMasks);
+                    codes.gateway = adapter->setGateways(Gateways, GatewayMetrics);
+                } else {
+                    codes.enable = adapter->enableDHCP();
+                }
+                if (!platform::succeeded(codes.enable)) {
+                    outcome =
+                        failure(describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
+                                                                          : QStringLiteral("DHCP was"),
+                                                codes.enable),
+                                p);
+                    continue;
+                }
+                codes.wins = !omitted.PrimaryWINS
+                                 ? adapter->setWINSServer(text(p.PrimaryWINS), text(p.SecondaryWINS))
+                                 : adapter->setWINSServer("", "");
+                codes.dns = !omitted.PrimaryDNS ? adapter->setDNSServerSearchOrder(DNSServers)
+                                                : adapter->setDNSServerSearchOrder(std::nullopt);
+            } catch (const std::exception& e) {
+                // Before the address took, nothing changed; after it, the report must say it did.
+                if (codes.enable == NotReached || !platform::succeeded(codes.enable)) throw;
+                codes.failure = QString::fromStdString(e.what());
             }
-            if (!platform::succeeded(enableResult)) {
-                outcome =
-                    failure(describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
-                                                                      : QStringLiteral("DHCP was"),
-                                            enableResult),
-                            p);
-                continue;
-            }
-            const int winsResult = !omitted.PrimaryWINS
-                                       ? adapter->setWINSServer(text(p.PrimaryWINS), text(p.SecondaryWINS))
-                                       : adapter->setWINSServer("", "");
-            const int dnsResult = !omitted.PrimaryDNS ? adapter->setDNSServerSearchOrder(DNSServers)
-                                                      : adapter->setDNSServerSearchOrder(std::nullopt);
             // The address is in place by now: a refused server is reported beside the values in effect.
-            const AppliedReport report =
-                composeAppliedReport(p, {enableResult, gatewayResult, winsResult, dnsResult});
+            const AppliedReport report = composeAppliedReport(p, codes);
             if (report.refused)
                 outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
                            report.text, report.values, p};

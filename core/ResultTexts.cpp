@@ -72,7 +72,9 @@ AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
     QStringList notes;
     for (const Setting& s : settings) {
         QString mark;
-        if (s.code == platform::code::NotOnThisPlatform) {
+        if (s.code == NotReached) {
+            mark = QStringLiteral("Not set");
+        } else if (s.code == platform::code::NotOnThisPlatform) {
             notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
             mark = QStringLiteral("Not set");
         } else if (!platform::succeeded(s.code)) {
@@ -91,6 +93,10 @@ AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
             break;
         }
     }
+
+    if (!codes.failure.isEmpty())
+        refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")
+                        .arg(codes.failure);
 
     AppliedReport report;
     report.refused = !refusals.isEmpty();

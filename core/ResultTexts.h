@@ -18,12 +18,16 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
 // Three empty lines and the failure sentence; a non-empty reason follows after an empty line.
 QString composeFailureText(const QString& reason = QString());
 
+// A setting the run never made: the service failed before it.
+inline constexpr int NotReached = -1;
+
 // The codes one adapter returned once its address (or DHCP) was accepted.
 struct ApplyCodes {
     int enable = 0;
     int gateway = 0;
     int wins = 0;
     int dns = 0;
+    QString failure; // why the service stopped answering part-way; empty: it did not
 };
 
 // The report on such an adapter. A refused setting makes it an error report that still shows the

@@ -22,12 +22,17 @@ const QString Partial =
     "The adapter's address was changed, but the network service refused some settings.\r\r-eth0-\r\r" +
     Names + "\r\r";
 
-// "eth0" or "eth0 EnableStatic=1 SetGateways=71"
+// "eth0" or "eth0 EnableStatic=1 SetGateways=71 SetWINSServer=raise"
 FakeAdapter adapter(const QString& description) {
     const QStringList words = description.split(u' ');
     FakeAdapter a{words.first().toStdString(), {}, {}};
-    for (const QString& w : words.mid(1))
-        a.results[w.section(u'=', 0, 0).toStdString()] = w.section(u'=', 1).toInt();
+    for (const QString& w : words.mid(1)) {
+        const std::string method = w.section(u'=', 0, 0).toStdString();
+        if (w.section(u'=', 1) == QLatin1String("raise"))
+            a.raising.push_back(method);
+        else
+            a.results[method] = w.section(u'=', 1).toInt();
+    }
     return a;
 }
 
@@ -200,6 +205,13 @@ private slots:
             << "eth0 EnableStatic=1 SetGateways=1"
             << "Configuration Applied" << Applied + "\rRestart the computer to complete the change."
             << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r203.0.113.1\r\r";
+        QTest::newRow("service dies after the address took")
+            << "eth0 SetWINSServer=raise"
+            << "Error Applying Configuration"
+            << Partial +
+                   "The network configuration service failed before the rest was set: SetWINSServer could "
+                   "not be called\r"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rNot set\rIgnored\rNot set\rNot set\r";
     }
     void reportsWhatIsInEffect() {
         QFETCH(QString, description);
@@ -218,7 +230,7 @@ private slots:
                                     : ApplyOutcome::State::Refused);
         QCOMPARE(outcome.ResultText, text);
         QCOMPARE(outcome.ResultValues, values);
-        QCOMPARE(service->methodCalls().size(), std::size_t{4});
+        QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
     }
 
     void serviceFailures_data() {
@@ -227,14 +239,14 @@ private slots:
         QTest::newRow("no connector") << 0 << "no network configuration service is available on this system";
         QTest::newRow("connect fails") << 1 << "the service is not running";
         QTest::newRow("listing fails") << 2 << "the listing failed";
-        QTest::newRow("call raises") << 3 << "SetGateways could not be called";
+        QTest::newRow("call raises before the address took") << 3 << "EnableStatic could not be called";
     }
     void serviceFailures() {
         QFETCH(int, failure);
         QFETCH(QString, reason);
         auto service = std::make_shared<RecordingService>();
         FakeAdapter eth0 = adapter("eth0");
-        if (failure == 3) eth0.raising.push_back("SetGateways");
+        if (failure == 3) eth0.raising.push_back("EnableStatic");
         service->adapters.push_back(eth0);
         service->failConnect = failure == 1;
         service->failListing = failure == 2;
