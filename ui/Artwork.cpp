@@ -2,10 +2,12 @@
 
 #include <QEnterEvent>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QRadialGradient>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -44,7 +46,40 @@ void verticalFill(QPainter& p, const QRectF& r, const QColor& top, const QColor&
         p.drawRect(r);
 }
 
+void paintMark(QPainter& p, const QRectF& markRect) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    QLinearGradient mg(markRect.topLeft(), markRect.bottomRight());
+    mg.setColorAt(0, QColor(0x5d, 0x9c, 0xff));
+    mg.setColorAt(1, QColor(0x2f, 0xc4, 0xd8));
+    p.setBrush(mg);
+    const qreal m = markRect.width();
+    p.drawRoundedRect(markRect, m * 0.28, m * 0.28);
+    QPen arrow(Qt::white, qMax(1.2, m * 0.11), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(arrow);
+    const qreal x0 = markRect.left(), y0 = markRect.top();
+    p.drawLine(QPointF(x0 + m * 0.24, y0 + m * 0.36), QPointF(x0 + m * 0.76, y0 + m * 0.36));
+    p.drawLine(QPointF(x0 + m * 0.60, y0 + m * 0.22), QPointF(x0 + m * 0.76, y0 + m * 0.36));
+    p.drawLine(QPointF(x0 + m * 0.76, y0 + m * 0.64), QPointF(x0 + m * 0.24, y0 + m * 0.64));
+    p.drawLine(QPointF(x0 + m * 0.40, y0 + m * 0.78), QPointF(x0 + m * 0.24, y0 + m * 0.64));
+    p.restore();
+}
+
 } // namespace
+
+QIcon art::markIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintMark(p, QRectF(0.5, 0.5, size - 1, size - 1));
+        p.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
 
 QWidget* art::fillWith(QWidget* page, QWidget* picture) {
     auto* layout = new QGridLayout(page);
@@ -165,21 +200,7 @@ void PicturePanel::paintBanner(QPainter& p) {
 
     // The mark: two opposed arrows, switching one configuration for another.
     const qreal cy = r.center().y();
-    const QRectF markRect(startX, cy - mark / 2, mark, mark);
-    p.setPen(Qt::NoPen);
-    QLinearGradient mg(markRect.topLeft(), markRect.bottomRight());
-    mg.setColorAt(0, QColor(0x5d, 0x9c, 0xff));
-    mg.setColorAt(1, QColor(0x2f, 0xc4, 0xd8));
-    p.setBrush(mg);
-    p.drawRoundedRect(markRect, mark * 0.28, mark * 0.28);
-    QPen arrow(Qt::white, qMax(1.2, mark * 0.11), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(arrow);
-    const qreal m = mark;
-    const qreal x0 = markRect.left(), y0 = markRect.top();
-    p.drawLine(QPointF(x0 + m * 0.24, y0 + m * 0.36), QPointF(x0 + m * 0.76, y0 + m * 0.36));
-    p.drawLine(QPointF(x0 + m * 0.60, y0 + m * 0.22), QPointF(x0 + m * 0.76, y0 + m * 0.36));
-    p.drawLine(QPointF(x0 + m * 0.76, y0 + m * 0.64), QPointF(x0 + m * 0.24, y0 + m * 0.64));
-    p.drawLine(QPointF(x0 + m * 0.40, y0 + m * 0.78), QPointF(x0 + m * 0.24, y0 + m * 0.64));
+    paintMark(p, QRectF(startX, cy - mark / 2, mark, mark));
 
     p.setFont(font);
     p.setPen(Qt::white);
@@ -354,15 +375,31 @@ void PictureButton::paintEvent(QPaintEvent*) {
     p.setPen(QPen(border, 1));
     verticalFill(p, r, top, bottom, radius);
 
+    // The profile this button applies is what its adapter has now.
+    const bool inEffect = ButtonFace == Face::Apply && property("active").toBool();
     if (ButtonFace == Face::Apply) {
-        // An accent edge marks the button as one that changes the adapter.
+        // An accent edge marks the button as one that changes the adapter; green while in effect.
         QPainterPath clip;
         clip.addRoundedRect(r, radius, radius);
         p.save();
         p.setClipPath(clip);
         p.setPen(Qt::NoPen);
-        p.setBrush(enabled ? art::Accent : border);
-        p.drawRect(QRectF(r.left(), r.top(), 4, r.height()));
+        p.setBrush(!enabled ? border : inEffect ? art::InEffect : art::Accent);
+        p.drawRect(QRectF(r.left(), r.top(), inEffect ? 5 : 4, r.height()));
+        p.restore();
+    }
+    if (inEffect) {
+        // A green disc with a tick at the right end.
+        const qreal d = qMin(r.height() - 8, 15.0);
+        const QRectF disc(r.right() - 6 - d, r.center().y() - d / 2, d, d);
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(enabled ? art::InEffect : border);
+        p.drawEllipse(disc);
+        p.setPen(QPen(Qt::white, qMax(1.4, d * 0.13), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal x = disc.left(), y = disc.top();
+        p.drawPolyline(QList<QPointF>{
+            {x + d * 0.28, y + d * 0.53}, {x + d * 0.44, y + d * 0.69}, {x + d * 0.73, y + d * 0.36}});
         p.restore();
     }
 
@@ -376,7 +413,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     // Drawn without mnemonic handling, so "&" shows as typed. A long caption
     // first gets a slightly smaller font, and only then an ellipsis.
     const QRectF textRect =
-        r.adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, -4, 0).translated(0, down ? 1 : 0);
+        r.adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, inEffect ? -26 : -4, 0).translated(0, down ? 1 : 0);
     QFont captionFont = font();
     for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > textRect.width();
          ++step) {

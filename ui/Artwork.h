@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,6 +25,7 @@ inline const QColor PageTop{0xf7, 0xf9, 0xfd};
 inline const QColor PageBottom{0xe6, 0xed, 0xf7};
 inline const QColor Band{0xd9, 0xe7, 0xfb};
 inline const QColor OnHeader{0xe4, 0xec, 0xfa};
+inline const QColor InEffect{0x1f, 0x9d, 0x5a};
 
 // The header's horizontal gradient; the banner and the page tab strip share it
 // so that they read as one surface.
@@ -39,6 +41,8 @@ template <typename W> W* place(W* widget, const char* name, int x, int y, int w,
 // A page's background picture covers the whole page, whatever size the tab control gives it.
 QWidget* fillWith(QWidget* page, QWidget* picture);
 QFont scaled(QFont font, qreal factor);
+// The banner's mark as an icon, for the system tray.
+QIcon markIcon();
 void setTextColor(QWidget* widget, const QColor& color);
 } // namespace art
 

@@ -27,6 +27,8 @@ struct Environment {
     std::function<void(QWidget* parent, const QString& title, const QString& text)> exclamation;
     // Opens a file with the desktop's default viewer; false when nothing could open it.
     std::function<bool(const QString& path)> openDocument;
+    // Whether the desktop has a system tray; unset asks Qt.
+    std::function<bool()> hasSystemTray;
 };
 
 } // namespace korvo

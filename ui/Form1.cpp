@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
+#include "core/ProfileInEffect.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
@@ -18,10 +19,13 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWindow>
@@ -35,6 +39,8 @@ constexpr int ClientWidth = 745;
 constexpr int ClientHeight = 399;
 constexpr int BannerHeight = 24;
 constexpr int ButtonRowTop = ClientHeight - 8 - 33;
+
+const char* const ApplyTip = "Click this button to use these settings";
 
 const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command3", "Command4",
                                                 "Command5", "Command6", "Command8"};
@@ -85,6 +91,8 @@ Form1::Form1(Environment environment, QWidget* parent)
 }
 
 Form1::~Form1() {
+    // The menu is a top-level popup that the tray icon does not own.
+    delete TrayMenu;
     // Both are top-level windows without an owner; they go with the main window.
     delete Terms;
     delete Applying;
@@ -129,7 +137,8 @@ void Form1::buildLayout() {
             new PictureButton(PictureButton::Face::Apply,
                               t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"), mainPage),
             ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
-        button->setToolTip(QStringLiteral("Click this button to use these settings"));
+        button->setToolTip(QString::fromLatin1(ApplyTip));
+        button->setProperty("active", false);
         ApplyButtons[static_cast<std::size_t>(t)] = button;
     }
 
@@ -201,6 +210,8 @@ void Form1::buildLayout() {
 void Form1::connectReactions() {
     for (int t = 0; t < TabCount; ++t) {
         connect(tab(t), &ProfileTab::nameChanged, this, [this, t] { NameBox_Change(t); });
+        connect(tab(t), &ProfileTab::adapterChosen, this, &Form1::ShowProfilesInEffect);
+        connect(tab(t), &ProfileTab::addressEdited, this, &Form1::ShowProfilesInEffect);
         connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this, [this, t] {
             if (t == DhcpTab)
                 Command8_Click();
@@ -239,7 +250,8 @@ void Form1::Form_Load() {
     }
 
     for (int t = 0; t < DhcpTab; ++t)
-        ApplyButtons[static_cast<std::size_t>(t)]->setText(tab(t)->profile().Name);
+        ShowButtonCaption(t, tab(t)->profile().Name);
+    ShowAdapterStates();
 }
 
 void Form1::Start() {
@@ -256,6 +268,7 @@ void Form1::Start() {
             for (const QEvent::Type type :
                  {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
                 QCoreApplication::sendPostedEvents(nullptr, type);
+        ShowTray();
     }
 }
 
@@ -274,12 +287,33 @@ void Form1::EnumerateAdapters() {
         return; // no service, no lists, no message
     }
 
+    AdaptersNow.clear();
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
         const QString caption = QString::fromStdString(adapter->caption());
         for (ProfileTab* t : Tabs)
             t->listAdapter(ListedAdapterCount, caption);
         ++ListedAdapterCount;
+        if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
+            AdaptersNow.push_back({caption, *state});
     }
+    ShowProfilesInEffect();
+}
+
+// The lists keep their entries: only the states, marks and tooltips follow the service.
+void Form1::RefreshAdapterStates() {
+    if (!Env.connector) return;
+    std::vector<AdapterNow> now;
+    try {
+        const std::unique_ptr<platform::Service> service = Env.connector->connect(platform::Purpose::List);
+        if (service)
+            for (const std::unique_ptr<platform::Adapter>& adapter : service->adapters())
+                if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
+                    now.push_back({QString::fromStdString(adapter->caption()), *state});
+    } catch (const std::exception&) {
+        // Unknown is not in effect: the marks go.
+    }
+    AdaptersNow = std::move(now);
+    ShowAdapterStates();
 }
 
 // Also when the service could not be asked: pressing the tab's button then reports why it failed.
@@ -381,6 +415,7 @@ void Form1::TermsAccepted() {
     raise();
     activateWindow();
     setFocus();
+    ShowTray();
 }
 
 void Form1::TermsDeclined() {
@@ -391,7 +426,7 @@ void Form1::TermsDeclined() {
 // ---- own reactions ----
 
 void Form1::NameBox_Change(int tabIndex) {
-    ApplyButtons[static_cast<std::size_t>(tabIndex)]->setText(tab(tabIndex)->profile().Name);
+    ShowButtonCaption(tabIndex, tab(tabIndex)->profile().Name);
 }
 
 void Form1::SSTab2_GotFocus() {
@@ -453,6 +488,17 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool Form1::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
+    // that start-up does not wait for it.
+    if (event->type() == QEvent::UpdateRequest && !WatchAsked && Env.connector) {
+        WatchAsked = true;
+        Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); });
+    }
+    return handled;
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == SSTab2->tabBar() && event->type() == QEvent::FocusIn) SSTab2_GotFocus();
     return QWidget::eventFilter(watched, event);
@@ -507,6 +553,92 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     window->ShowWorking();
     paintNow(window);
     window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
+    // A watching service tells of the apply's own changes as they land; one that reports no
+    // states is not asked again for nothing.
+    if (!Watch && !AdaptersNow.empty()) RefreshAdapterStates();
+}
+
+// ---- at a glance ----
+
+void Form1::ShowProfilesInEffect() {
+    for (int t = 0; t < TabCount; ++t) {
+        const Profile typed = tab(t)->profile();
+        QString where;
+        if (!typed.AdapterCaption.isEmpty())
+            for (const AdapterNow& adapter : AdaptersNow)
+                if (adapter.Caption == typed.AdapterCaption &&
+                    profileInEffect(typed, t == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static,
+                                    adapter.State)) {
+                    where = adapter.Caption;
+                    break;
+                }
+        QPushButton* button = ApplyButtons[static_cast<std::size_t>(t)];
+        const bool active = !where.isEmpty();
+        if (button->property("active").toBool() != active) {
+            button->setProperty("active", active);
+            button->update();
+        }
+        const QString tip =
+            active ? QStringLiteral("%1\nIn effect on %2").arg(QString::fromLatin1(ApplyTip), where)
+                   : QString::fromLatin1(ApplyTip);
+        if (button->toolTip() != tip) button->setToolTip(tip);
+        if (QAction* action = TrayActions[static_cast<std::size_t>(t)]) action->setChecked(active);
+    }
+}
+
+// The marks and the lists' tooltips: start-up, once the lists are complete, and each answer after.
+void Form1::ShowAdapterStates() {
+    ShowProfilesInEffect();
+    QHash<QString, QString> tips;
+    for (const AdapterNow& adapter : AdaptersNow)
+        if (!tips.contains(adapter.Caption))
+            tips.insert(adapter.Caption, describeState(adapter.Caption, adapter.State));
+    for (ProfileTab* t : Tabs)
+        t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
+}
+
+void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
+    ApplyButtons[static_cast<std::size_t>(tabIndex)]->setText(caption);
+    if (QAction* action = TrayActions[static_cast<std::size_t>(tabIndex)]) action->setText(caption);
+}
+
+void Form1::ShowTray() {
+    if (TrayIcon) return;
+    if (!(Env.hasSystemTray ? Env.hasSystemTray() : QSystemTrayIcon::isSystemTrayAvailable())) return;
+
+    TrayMenu = new QMenu;
+    for (int t = 0; t < TabCount; ++t) {
+        QPushButton* button = ApplyButtons[static_cast<std::size_t>(t)];
+        QAction* action = TrayMenu->addAction(button->text());
+        action->setCheckable(true);
+        action->setChecked(button->property("active").toBool());
+        // The button's own click: a disabled window (an apply shown) ignores it alike.
+        connect(action, &QAction::triggered, this, [this, button] {
+            button->click();
+            ShowProfilesInEffect();
+        });
+        TrayActions[static_cast<std::size_t>(t)] = action;
+    }
+    TrayMenu->addSeparator();
+    connect(TrayMenu->addAction(QStringLiteral("Show Korvo")), &QAction::triggered, this,
+            &Form1::ShowFromTray);
+    connect(TrayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+            [this] { Env.terminate(); });
+
+    TrayIcon = new QSystemTrayIcon(art::markIcon(), this);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    TrayIcon->setToolTip(QStringLiteral("Korvo"));
+    TrayIcon->setContextMenu(TrayMenu);
+    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) ShowFromTray();
+    });
+    TrayIcon->show();
+}
+
+void Form1::ShowFromTray() {
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 std::unique_ptr<QWidget> startMainWindow(Environment environment) {

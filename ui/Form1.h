@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Profile.h"
+#include "platform/AdapterState.h"
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
@@ -10,13 +11,22 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <vector>
 
 class QCheckBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
+class QSystemTrayIcon;
 class QTabWidget;
 
 namespace korvo {
+
+namespace platform {
+class ChangeWatch;
+}
 
 class Form3;
 class Form4;
@@ -41,6 +51,10 @@ public:
     // The adapter last chosen on tab 0..6.
     QString TabAdapterCaption(int tabIndex) const;
 
+    // Asks the service what the adapters have now and marks the profiles in effect; the
+    // change watch calls it, and an apply when the service cannot tell of changes.
+    void RefreshAdapterStates();
+
     enum class LoadOutcome { Missing, Rejected, Applied };
     QString SettingsPath() const;
     LoadOutcome LoadSettings();
@@ -56,6 +70,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -79,6 +94,13 @@ private:
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
 
+    // ---- at a glance ----
+    void ShowProfilesInEffect();
+    void ShowAdapterStates();
+    void ShowTray();
+    void ShowFromTray();
+    void ShowButtonCaption(int tabIndex, const QString& caption);
+
     Environment Env;
 
     // ---- controls (objectName == control name) ----
@@ -96,6 +118,17 @@ private:
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
+    // What each listed adapter had at the last listing, in the service's order.
+    struct AdapterNow {
+        QString Caption;
+        platform::IPv4State State;
+    };
+    std::vector<AdapterNow> AdaptersNow;
+    std::unique_ptr<platform::ChangeWatch> Watch;
+    bool WatchAsked = false;
+    QSystemTrayIcon* TrayIcon = nullptr;
+    QMenu* TrayMenu = nullptr;
+    std::array<QAction*, TabCount> TrayActions{};
 };
 
 } // namespace korvo

@@ -82,6 +82,7 @@ ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(inde
         heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
+        connect(edit, &QLineEdit::textChanged, this, &ProfileTab::addressEdited);
         *roles[f] = edit;
     }
     heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
@@ -175,6 +176,14 @@ void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
         return;
     }
     Adapters->setCurrentItem(entry);
+}
+
+void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor) {
+    for (int row = 0; row < Adapters->count(); ++row) {
+        QListWidgetItem* entry = Adapters->item(row);
+        const QString tip = tipFor(entry->text());
+        if (entry->toolTip() != tip) entry->setToolTip(tip);
+    }
 }
 
 void ProfileTab::List_Click() {

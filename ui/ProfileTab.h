@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -43,6 +44,9 @@ public:
     // Lists `caption` at `position` and selects it, as the user's selection would.
     void RestoreSavedAdapter(int position, const QString& caption);
 
+    // Each entry's tooltip, by its caption (a restored entry shares its caption's tip).
+    void setAdapterTips(const std::function<QString(const QString& caption)>& tipFor);
+
     // A profile command empties the server boxes that hold only blanks.
     void clearBlankServers();
 
@@ -62,6 +66,7 @@ public:
 signals:
     void nameChanged(const QString& name); // Text19..Text24
     void adapterChosen();                  // List1..List7
+    void addressEdited();                  // any of the seven address boxes
 
 private:
     void List_Click();

@@ -21,6 +21,10 @@ int main(int argc, char* argv[]) {
 
     testing::TestEnvironment env;
     env.service->adapters = {{"enp0s31f6", {}, {}}, {"enx00e04c68a1b2", {}, {}}, {"wlp0s20f3", {}, {}}};
+    // What they have now: "Office LAN" and DHCP are in effect.
+    env.service->states = {{"enp0s31f6", {false, {"192.0.2.25/24"}, "192.0.2.1", {"192.0.2.53"}}},
+                           {"enx00e04c68a1b2", {false, {"198.51.100.77/24"}, "", {}}},
+                           {"wlp0s20f3", {true, {"192.0.2.180/24"}, "192.0.2.129", {"192.0.2.129"}}}};
     Form1 form(env.make());
     form.EnumerateAdapters();
 

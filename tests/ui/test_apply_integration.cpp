@@ -1,4 +1,6 @@
 // Applying through the real window to a private NetworkManager (scripts/testbed).
+#include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
@@ -8,7 +10,10 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSystemTrayIcon>
 #include <QtTest>
 
 using namespace korvo;
@@ -28,6 +33,19 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     if (!found.isEmpty()) list->setCurrentItem(found.first());
     form->show();
     return form;
+}
+
+QList<bool> marks(const Form1& form) {
+    QList<bool> out;
+    for (int t = 0; t < TabCount; ++t)
+        out << tabControls(form, t).Apply->property("active").toBool();
+    return out;
+}
+
+QList<bool> only(int tab) {
+    QList<bool> out(TabCount, false);
+    out[tab] = true;
+    return out;
 }
 
 void press(Form1& form, QPushButton* button) {
@@ -114,6 +132,70 @@ private slots:
         if (caption == QLatin1String("Configuration Applied"))
             QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.20/24"),
                                      15000);
+    }
+
+    // The mark of the profile in effect: at start-up, after an apply through Korvo, after
+    // nmcli behind Korvo's back, and after DHCP from the tray menu.
+    void marksFollowTheAdapter() {
+        TestBed bed({.adapters = 1, .dhcp = true});
+        int made = 0;
+        const auto officeByNmcli = [&bed, &made] {
+            const QString name = QStringLiteral("office%1").arg(++made);
+            bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth0", "con-name", name,
+                       "ipv4.method", "manual", "ipv4.addresses", "192.0.2.10/24", "ipv4.gateway",
+                       "192.0.2.1", "ipv4.dns", "203.0.113.53", "ipv6.method", "disabled"});
+            bed.nmcli({"connection", "up", name});
+            QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"),
+                                     15000);
+        };
+        officeByNmcli();
+
+        TestEnvironment env;
+        StoredSettings s;
+        s.Profiles[0] = {"192.0.2.10", "255.255.255.0", "192.0.2.1", "203.0.113.53", {}, {},
+                         {},           "Office",        "veth0"};
+        s.Profiles[1] = {"192.0.2.20", "255.255.255.0", {}, {}, {}, {}, {}, "Lab", "veth0"};
+        s.TermsAccepted = true;
+        s.DhcpAdapterCaption = QStringLiteral("veth0");
+        s.DhcpPrimaryDNS = s.DhcpSecondaryDNS = s.DhcpPrimaryWINS = s.DhcpSecondaryWINS =
+            QStringLiteral("DHCP");
+        s.DNSViaDHCP = s.WINSViaDHCP = true;
+        QCOMPARE(writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)), QString());
+        Environment environment = env.make();
+        environment.connector = platform::makeNetworkManagerConnector(bed.busAddress());
+        environment.hasSystemTray = [] { return true; };
+        Form1 form(std::move(environment));
+        form.Start();
+        QCOMPARE(marks(form), only(0));
+        QVERIFY(tabControls(form, 0).Apply->toolTip().endsWith("In effect on veth0"));
+
+        // The entry's tooltip says what ip says.
+        const QString tip = tabControls(form, 3).Adapters->item(0)->toolTip();
+        const QString shown = bed.ip({"-4", "-o", "addr", "show", "veth0"});
+        QStringList addresses;
+        for (auto it = QRegularExpression(QStringLiteral("inet (\\S+)")).globalMatch(shown); it.hasNext();)
+            addresses << it.next().captured(1);
+        QVERIFY(!addresses.isEmpty());
+        QVERIFY2(tip.startsWith("veth0: static\nAddress: " + addresses.join(", ") + "\n"), qPrintable(tip));
+        QVERIFY(bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"));
+        QVERIFY2(tip.contains("Gateway: 192.0.2.1\nDNS: 203.0.113.53"), qPrintable(tip));
+
+        press(form, tabControls(form, 1).Apply);
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(1), 15000);
+        QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
+
+        officeByNmcli();
+        QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(0), 1000);
+
+        auto* tray = form.findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
+        QVERIFY(tray && tray->contextMenu());
+        QAction* dhcp = tray->contextMenu()->actions().at(DhcpTab);
+        QVERIFY(!dhcp->isChecked());
+        dhcp->trigger();
+        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(DhcpTab), 30000);
+        QVERIFY(dhcp->isChecked());
     }
 };
 

@@ -1,0 +1,24 @@
+// Does an adapter have a profile's configuration right now? What the Main page marks,
+// decided from the adapter's live IPv4 state alone.
+#pragma once
+
+#include "core/Profile.h"
+#include "platform/AdapterState.h"
+
+#include <QString>
+#include <optional>
+
+namespace korvo {
+
+// True when `now` is exactly what applying `typed` in `mode` leaves on an adapter: for a
+// static profile its one address with the mask's prefix, its gateway (or none) and its DNS
+// servers in order, not on DHCP; for the DHCP profile, on DHCP. Invalid typing is never in effect.
+bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4State& now);
+
+// 255.255.255.0 -> 24; nullopt for anything that is not a contiguous dotted mask.
+std::optional<int> prefixFromMask(const QString& mask);
+
+// The state as a few lines for an adapter entry's tooltip.
+QString describeState(const QString& caption, const platform::IPv4State& now);
+
+} // namespace korvo

@@ -1,0 +1,101 @@
+#include "core/ProfileInEffect.h"
+
+#include <QtTest>
+
+using namespace korvo;
+using platform::IPv4State;
+
+Q_DECLARE_METATYPE(IPv4State)
+Q_DECLARE_METATYPE(ApplyMode)
+
+namespace {
+
+// IP, mask, gateway, primary DNS, secondary DNS.
+Profile typed(const QStringList& boxes) {
+    Profile p;
+    p.IPAddress = boxes.value(0);
+    p.SubnetMask = boxes.value(1);
+    p.Gateway = boxes.value(2);
+    p.PrimaryDNS = boxes.value(3);
+    p.SecondaryDNS = boxes.value(4);
+    p.PrimaryWINS = QStringLiteral("203.0.113.9"); // the live state says nothing of WINS
+    return p;
+}
+
+IPv4State manual(std::vector<std::string> addresses, std::string gateway, std::vector<std::string> dns) {
+    return {false, std::move(addresses), std::move(gateway), std::move(dns)};
+}
+
+} // namespace
+
+class TestProfileInEffect : public QObject {
+    Q_OBJECT
+private slots:
+    void matches_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<IPv4State>("now");
+        QTest::addColumn<bool>("inEffect");
+        const QStringList full{"192.0.2.10", "255.255.255.0", "192.0.2.1", "203.0.113.53", "203.0.113.54"};
+        const IPv4State fullNow = manual({"192.0.2.10/24"}, "192.0.2.1", {"203.0.113.53", "203.0.113.54"});
+        const auto S = ApplyMode::Static;
+
+        QTest::newRow("exact") << full << S << fullNow << true;
+        QTest::newRow("typed with leading zeros and blanks")
+            << QStringList{"192.0.2.010", "255.255.255.000", "192.0.2.1", " 203.0.113.53 ", "203.0.113.54"}
+            << S << fullNow << true;
+        QTest::newRow("other prefix")
+            << full << S << manual({"192.0.2.10/16"}, "192.0.2.1", {"203.0.113.53", "203.0.113.54"}) << false;
+        QTest::newRow("extra address")
+            << full << S
+            << manual({"192.0.2.10/24", "192.0.2.11/24"}, "192.0.2.1", {"203.0.113.53", "203.0.113.54"})
+            << false;
+        QTest::newRow("on DHCP with the same values")
+            << full << S << IPv4State{true, {"192.0.2.10/24"}, "192.0.2.1", {"203.0.113.53", "203.0.113.54"}}
+            << false;
+        QTest::newRow("DNS order") << full << S
+                                   << manual({"192.0.2.10/24"}, "192.0.2.1", {"203.0.113.54", "203.0.113.53"})
+                                   << false;
+        QTest::newRow("no gateway typed, none there")
+            << QStringList{"192.0.2.10", "255.255.255.0", "", "203.0.113.53"} << S
+            << manual({"192.0.2.10/24"}, "", {"203.0.113.53"}) << true;
+        QTest::newRow("no gateway typed, one there")
+            << QStringList{"192.0.2.10", "255.255.255.0", "", "203.0.113.53"} << S
+            << manual({"192.0.2.10/24"}, "192.0.2.1", {"203.0.113.53"}) << false;
+        QTest::newRow("gateway typed, none there")
+            << full << S << manual({"192.0.2.10/24"}, "", {"203.0.113.53", "203.0.113.54"}) << false;
+        // A secondary server without a primary is not sent, so no servers is the match.
+        QTest::newRow("secondary DNS alone, none there")
+            << QStringList{"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "203.0.113.54"} << S
+            << manual({"192.0.2.10/24"}, "192.0.2.1", {}) << true;
+        QTest::newRow("secondary DNS alone, it there")
+            << QStringList{"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "203.0.113.54"} << S
+            << manual({"192.0.2.10/24"}, "192.0.2.1", {"203.0.113.54"}) << false;
+        QTest::newRow("invalid typing")
+            << QStringList{"192.0.2.300", "255.255.255.0"} << S << manual({"192.0.2.44/24"}, "", {}) << false;
+        QTest::newRow("mask with a hole")
+            << QStringList{"192.0.2.10", "255.0.255.0"} << S << manual({"192.0.2.10/8"}, "", {}) << false;
+        QTest::newRow("DHCP on DHCP")
+            << QStringList{} << ApplyMode::Dhcp << IPv4State{true, {"198.51.100.120/24"}, "", {}} << true;
+        QTest::newRow("DHCP on static") << QStringList{} << ApplyMode::Dhcp << fullNow << false;
+    }
+    void matches() {
+        QFETCH(QStringList, boxes);
+        QFETCH(ApplyMode, mode);
+        QFETCH(IPv4State, now);
+        QFETCH(bool, inEffect);
+        QCOMPARE(profileInEffect(typed(boxes), mode, now), inEffect);
+    }
+
+    void masks() {
+        QCOMPARE(prefixFromMask("255.255.255.0"), 24);
+        QCOMPARE(prefixFromMask("255.255.255.255"), 32);
+        QCOMPARE(prefixFromMask("0.0.0.0"), 0);
+        QCOMPARE(prefixFromMask("255.255.128.0"), 17);
+        QCOMPARE(prefixFromMask("255.255.0.255"), std::nullopt);
+        QCOMPARE(prefixFromMask("255.255.255"), std::nullopt);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestProfileInEffect)
+#include "test_profile_in_effect.moc"
