@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/FontWarmup.h"
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
@@ -5,9 +6,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
@@ -54,6 +58,22 @@ bool hasDisplay(const QStringList& arguments) {
 #endif
 }
 
+// The command-line actions and their companions: with any of them there is no window.
+bool wantsCommandLine(const QStringList& arguments) {
+    static const QStringList names{QStringLiteral("--list"), QStringLiteral("--adapters"),
+                                   QStringLiteral("--apply"), QStringLiteral("--rollback"),
+                                   QStringLiteral("--json")};
+    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& a) {
+        return std::any_of(names.begin(), names.end(),
+                           [&a](const QString& n) { return a == n || a.startsWith(n + u'='); });
+    });
+}
+
+int usageError(const QString& text) {
+    std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(text));
+    return korvo::exit_code::Usage;
+}
+
 int optionError(const QCommandLineParser& parser) {
     std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(parser.errorText()));
     return 2;
@@ -79,8 +99,29 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption acceptTerms(QStringLiteral("accept-terms"),
                                          QStringLiteral("Accept the terms of use and save the settings file "
                                                         "without showing a window, print its path and end."));
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QStringLiteral("Print the seven profiles as their buttons apply them, one per "
+                       "line (number, button name, adapter, the seven addresses), "
+                       "tab-separated."));
+    const QCommandLineOption adapters(QStringLiteral("adapters"),
+                                      QStringLiteral("Print the adapters and their current IPv4 settings."));
+    const QCommandLineOption apply(QStringLiteral("apply"),
+                                   QStringLiteral("Apply a profile as its button does: a number 1 to 7 (7 is "
+                                                  "DHCP) or a button name. Exit status: 0 applied, 1 invalid "
+                                                  "values or no adapter chosen, 2 the service refused or "
+                                                  "failed, 3 rolled back, 64 usage error."),
+                                   QStringLiteral("PROFILE"));
+    const QCommandLineOption rollback(
+        QStringLiteral("rollback"),
+        QStringLiteral("With --apply: roll the change back after SECONDS unless "
+                       "it is confirmed on the terminal."),
+        QStringLiteral("SECONDS"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With --list or --adapters: print a JSON array."));
     parser.addOption(settings);
     parser.addOption(acceptTerms);
+    parser.addOptions({list, adapters, apply, rollback, json});
     // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
     // left is checked again below.
     const bool parsed = parser.parse(arguments);
@@ -92,6 +133,44 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(version)) {
         std::printf("Korvo " KORVO_VERSION "\n");
         return 0;
+    }
+    if (wantsCommandLine(arguments)) {
+        if (!parsed) return usageError(parser.errorText());
+        if (!parser.positionalArguments().isEmpty())
+            return usageError(
+                QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        const int actions = int(parser.isSet(list)) + int(parser.isSet(adapters)) + int(parser.isSet(apply));
+        if (actions != 1 || parser.isSet(acceptTerms))
+            return usageError(QStringLiteral("give exactly one of --list, --adapters and --apply"));
+        if (parser.isSet(json) && parser.isSet(apply))
+            return usageError(QStringLiteral("--json goes with --list or --adapters"));
+        korvo::CommandLineRequest request;
+        request.action = parser.isSet(list)       ? korvo::CommandLineRequest::Action::List
+                         : parser.isSet(adapters) ? korvo::CommandLineRequest::Action::Adapters
+                                                  : korvo::CommandLineRequest::Action::Apply;
+        request.json = parser.isSet(json);
+        request.profile = parser.value(apply);
+        request.settingsFile = parser.value(settings);
+        if (parser.isSet(rollback)) {
+            if (!parser.isSet(apply)) return usageError(QStringLiteral("--rollback goes with --apply"));
+            bool number = false;
+            const int seconds = parser.value(rollback).toInt(&number);
+            // NetworkManager counts the timeout in whole seconds; a day is plenty to answer.
+            if (!number || seconds < 1 || seconds > 86400)
+                return usageError(
+                    QStringLiteral("--rollback takes a number of seconds from 1 to 86400, not \"%1\"")
+                        .arg(parser.value(rollback)));
+            request.rollbackSeconds = seconds;
+        }
+        // D-Bus needs an application object; no window system is touched.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Korvo"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
+        const int code = korvo::runCommandLine(request);
+        // Nothing is left to save (the settings file is only read); tearing down Qt's bus connections
+        // and threads would only make a script wait.
+        std::fflush(nullptr);
+        std::_Exit(code);
     }
     const bool unattended = parser.isSet(acceptTerms);
     if (unattended) {

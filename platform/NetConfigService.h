@@ -6,6 +6,7 @@
 
 #include "platform/AdapterState.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -61,12 +62,32 @@ public:
     virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
 };
 
+// Some adapters' configuration as it was when the checkpoint was taken. The service itself returns
+// to it once the checkpoint's time is up, unless it is kept first.
+class Checkpoint {
+public:
+    virtual ~Checkpoint() = default;
+    // The changes made since stay; the checkpoint is gone. Throws ServiceError when it could not be
+    // kept (for instance because its time was already up).
+    virtual void keep() = 0;
+    // Every adapter back as it was, now. Throws ServiceError when the service could not.
+    virtual void rollBack() = 0;
+};
+
 // A connection to the service.
 class Service {
 public:
     virtual ~Service() = default;
     // Every IP-enabled adapter, in the service's order; each stays usable afterwards.
     virtual std::vector<std::unique_ptr<Adapter>> adapters() = 0;
+    // A checkpoint of `adapters` (from this service's listing, at least one) that rolls back by itself
+    // after `timeout`. nullptr: the service has none, and the caller keeps its own record.
+    virtual std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,
+                                                   std::chrono::seconds timeout) {
+        (void)adapters;
+        (void)timeout;
+        return nullptr;
+    }
 };
 
 // What a connection is for: start-up only lists the adapters; applying changes

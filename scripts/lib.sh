@@ -14,7 +14,7 @@ KORVO_PACKAGE_PACKAGES=(dpkg-dev fakeroot file desktop-file-utils appstream lint
 KORVO_FORMAT_PACKAGES=(clang-format-14)
 # scripts/fuzz: libFuzzer comes with clang. scripts/bench: a virtual X server to time windows on.
 KORVO_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
-KORVO_BENCH_PACKAGES=(xvfb libxcb1-dev libxcb-damage0-dev qt6-qpa-plugins network-manager dbus iproute2 util-linux)
+KORVO_BENCH_PACKAGES=(hyperfine xvfb libxcb1-dev libxcb-damage0-dev qt6-qpa-plugins network-manager dbus iproute2 util-linux)
 # What scripts/cross-windows needs: MinGW-w64 (posix threads) for the WMI backend, and Wine to run its probe.
 KORVO_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 iproute2
                       util-linux)

@@ -241,6 +241,7 @@ public:
 
     std::string caption() const override { return interface_.toStdString(); }
     std::optional<IPv4State> ipv4State() const override { return state_; }
+    const QString& devicePath() const { return device_; }
 
     int enableStatic(const std::vector<std::string>& ipAddresses,
                      const std::vector<std::string>& subnetMasks) override {
@@ -353,16 +354,26 @@ private:
     int editProfile(const nm::Operation& operation) {
         const bool enables = std::holds_alternative<nm::EnableStatic>(operation) ||
                              std::holds_alternative<nm::EnableDHCP>(operation);
-        const DeviceState device = deviceState();
-        const bool canActivate = device.state >= StateDisconnected;
-        const bool activating = device.state >= StatePrepare && device.state <= StateActivated;
-        const QString profile = profileFor(device);
-        if (profile.isEmpty()) {
-            return create(operation, enables, canActivate);
+        bool canActivate = true;
+        bool activating = true;
+        QString profile;
+        ConnectionSettings current;
+        if (live_) {
+            // This adapter's previous method left the profile live as it sent it: the next one of the
+            // same apply edits that, without asking again.
+            profile = live_->profile;
+            current = live_->settings;
+            live_.reset();
+        } else {
+            const DeviceState device = deviceState();
+            canActivate = device.state >= StateDisconnected;
+            activating = device.state >= StatePrepare && device.state <= StateActivated;
+            profile = profileFor(device);
+            if (profile.isEmpty()) {
+                return create(operation, enables, canActivate);
+            }
+            current = settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
         }
-
-        const auto current =
-            settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
         const auto edit = nm::transform(current, operation, dns_);
         if (edit.code != code::Success) {
             return edit.code;
@@ -377,6 +388,7 @@ private:
         }
         if (activating) {
             if (!edit.changed) {
+                live_ = Live{profile, current};
                 return code::Success;
             }
             if (!edit.reactivate) {
@@ -385,6 +397,7 @@ private:
                     bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
                                  {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
                 if (!failed(reply)) {
+                    live_ = Live{profile, edit.settings};
                     return code::Success;
                 }
                 if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
@@ -399,12 +412,84 @@ private:
         return code::Success;
     }
 
+    // The profile as this adapter last made it live, by Reapply; any other outcome forgets it.
+    struct Live {
+        QString profile;
+        ConnectionSettings settings;
+    };
+
     std::shared_ptr<Bus> bus_;
     QString device_;
     QString interface_;
     uint type_;
     nm::DnsProperty dns_;
     IPv4State state_;
+    std::optional<Live> live_;
+};
+
+// Upon rollback NetworkManager also deletes profiles made after the checkpoint: Korvo makes one for an
+// adapter that had none.
+constexpr uint CheckpointDeleteNewConnections = 0x2;
+// NMRollbackResult.
+constexpr uint RollbackOk = 0;
+
+class NmCheckpoint : public Checkpoint {
+public:
+    NmCheckpoint(std::shared_ptr<Bus> bus, QString path, QHash<QString, QString> interfaces)
+        : bus_(std::move(bus)), path_(std::move(path)), interfaces_(std::move(interfaces)) {}
+
+    void keep() override {
+        const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointDestroy"),
+                                        {QVariant::fromValue(QDBusObjectPath(path_))});
+        if (failed(reply)) {
+            throw ServiceError(exists() ? refusal(QStringLiteral("CheckpointDestroy"), reply)
+                                        : "its time was up: NetworkManager had already rolled it back");
+        }
+    }
+
+    void rollBack() override {
+        const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointRollback"),
+                                        {QVariant::fromValue(QDBusObjectPath(path_))});
+        if (failed(reply)) {
+            // Gone: its own timeout has rolled it back a moment ago.
+            if (!exists()) return;
+            throw ServiceError(refusal(QStringLiteral("CheckpointRollback"), reply));
+        }
+        QStringList notRestored;
+        const auto results = fromVariant<QMap<QString, uint>>(reply.arguments().value(0));
+        for (auto it = results.cbegin(); it != results.cend(); ++it) {
+            if (it.value() != RollbackOk) notRestored << interfaces_.value(it.key(), it.key());
+        }
+        if (!notRestored.isEmpty()) {
+            throw ServiceError(QStringLiteral("NetworkManager could not restore %1")
+                                   .arg(notRestored.join(QStringLiteral(", ")))
+                                   .toStdString());
+        }
+    }
+
+private:
+    bool exists() {
+        try {
+            const auto reply = bus_->read(ManagerPath, PropertiesIface, QStringLiteral("Get"),
+                                          {ManagerIface, QStringLiteral("Checkpoints")});
+            const auto all = fromVariant<QList<QDBusObjectPath>>(propertyValue(reply));
+            return std::any_of(all.cbegin(), all.cend(),
+                               [this](const QDBusObjectPath& p) { return p.path() == path_; });
+        } catch (const ServiceError&) {
+            return true; // unknown: the refusal stands
+        }
+    }
+
+    static std::string refusal(const QString& method, const QDBusMessage& reply) {
+        const QString why = permissionDenied(reply.errorName())
+                                ? QStringLiteral("NetworkManager refused %1: permission denied").arg(method)
+                                : QStringLiteral("NetworkManager refused %1").arg(method);
+        return QStringLiteral("%1 (%2: %3)").arg(why, reply.errorName(), reply.errorMessage()).toStdString();
+    }
+
+    std::shared_ptr<Bus> bus_;
+    QString path_;
+    QHash<QString, QString> interfaces_; // device path -> interface name
 };
 
 const QString ObjectRoot = QStringLiteral("/org/freedesktop");
@@ -455,6 +540,37 @@ public:
             }
         }
         return items;
+    }
+
+    std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,
+                                           std::chrono::seconds timeout) override {
+        QList<QDBusObjectPath> devices;
+        QHash<QString, QString> interfaces;
+        for (const Adapter* adapter : adapters) {
+            const auto* nm = dynamic_cast<const NmAdapter*>(adapter);
+            if (!nm) throw ServiceError("the adapter is not one of NetworkManager's");
+            devices << QDBusObjectPath(nm->devicePath());
+            interfaces.insert(nm->devicePath(), QString::fromStdString(nm->caption()));
+        }
+        // An empty list would mean every device.
+        if (devices.isEmpty()) throw ServiceError("a checkpoint needs at least one adapter");
+        const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointCreate"),
+                                        {QVariant::fromValue(devices), static_cast<uint>(timeout.count()),
+                                         CheckpointDeleteNewConnections});
+        if (failed(reply)) {
+            throw ServiceError(
+                QStringLiteral("NetworkManager refused CheckpointCreate%1 (%2: %3)")
+                    .arg(permissionDenied(reply.errorName())
+                             ? QStringLiteral(": permission denied; a checkpoint needs root or "
+                                              "NetworkManager's polkit permission "
+                                              "org.freedesktop.NetworkManager.checkpoint-rollback, "
+                                              "which Korvo's example polkit rule grants")
+                             : QString(),
+                         reply.errorName(), reply.errorMessage())
+                    .toStdString());
+        }
+        return std::make_unique<NmCheckpoint>(
+            bus_, fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path(), std::move(interfaces));
     }
 
 private:

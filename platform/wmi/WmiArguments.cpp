@@ -163,6 +163,33 @@ std::string firstIPv4(const std::vector<std::string>& addresses) {
     return {};
 }
 
+IPv4State ipv4StateFrom(const std::vector<std::string>& addresses, const std::vector<std::string>& subnets,
+                        const std::vector<std::string>& gateways, const std::vector<std::string>& dnsServers,
+                        bool dhcp) {
+    IPv4State state;
+    state.dhcp = dhcp;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        if (firstIPv4({addresses[i]}).empty()) continue;
+        // "255.255.255.0" -> 24: the bits set in the dotted mask.
+        int prefix = 0;
+        unsigned octet = 0;
+        for (const char c : (i < subnets.size() ? subnets[i] : std::string()) + '.') {
+            if (c >= '0' && c <= '9') {
+                octet = octet * 10 + static_cast<unsigned>(c - '0');
+            } else {
+                for (unsigned bit = 0x80; bit; bit >>= 1)
+                    prefix += (octet & bit) ? 1 : 0;
+                octet = 0;
+            }
+        }
+        state.addresses.push_back(addresses[i] + "/" + std::to_string(prefix));
+    }
+    state.gateway = firstIPv4(gateways);
+    for (const auto& server : dnsServers)
+        if (!firstIPv4({server}).empty()) state.dnsServers.push_back(server);
+    return state;
+}
+
 int reportedCode(std::uint32_t returnValue) {
     // Codes above INT_MAX keep their bits; they stay non-zero, which is all callers test.
     return static_cast<int>(returnValue);

@@ -88,6 +88,12 @@ MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::stri
 // The first IPv4 address of an adapter's IPAddress property (which mixes in IPv6 ones).
 std::string firstIPv4(const std::vector<std::string>& addresses);
 
+// What an adapter has now, from its IPAddress and IPSubnet (paired by position, IPv6 ones left out),
+// DefaultIPGateway, DNSServerSearchOrder and DHCPEnabled properties.
+IPv4State ipv4StateFrom(const std::vector<std::string>& addresses, const std::vector<std::string>& subnets,
+                        const std::vector<std::string>& gateways, const std::vector<std::string>& dnsServers,
+                        bool dhcp);
+
 // A method's ReturnValue as the interface reports it. 1 ("done, reboot
 // required") passes through like every other code, so the user can be told.
 int reportedCode(std::uint32_t returnValue);

@@ -140,6 +140,21 @@ public:
 
     std::string caption() const override { return caption_; }
 
+    // From the query's snapshot, as the listing found it.
+    std::optional<IPv4State> ipv4State() const override {
+        return worker_->call([this] {
+            IWbemClassObject* instance = state_->instance.get();
+            Variant dhcp;
+            const bool dhcpEnabled =
+                SUCCEEDED(instance->Get(L"DHCPEnabled", 0, dhcp.put(), nullptr, nullptr)) &&
+                dhcp.type() == VT_BOOL && (*dhcp).boolVal == VARIANT_TRUE;
+            return ipv4StateFrom(stringArrayProperty(instance, L"IPAddress"),
+                                 stringArrayProperty(instance, L"IPSubnet"),
+                                 stringArrayProperty(instance, L"DefaultIPGateway"),
+                                 stringArrayProperty(instance, L"DNSServerSearchOrder"), dhcpEnabled);
+        });
+    }
+
     int enableStatic(const std::vector<std::string>& ipAddresses,
                      const std::vector<std::string>& subnetMasks) override {
         const int result = invoke(enableStaticCall(ipAddresses, subnetMasks));

@@ -191,6 +191,17 @@ private slots:
         QCOMPARE(firstIPv4({"fe80::1", "::ffff:192.0.2.1"}), std::string());
     }
 
+    // What --rollback re-applies on Windows.
+    void readsTheLiveState() {
+        const IPv4State state = ipv4StateFrom(
+            {"192.0.2.10", "fe80::1", "203.0.113.5"}, {"255.255.255.0", "64", "255.255.255.128"},
+            {"fe80::1", "192.0.2.1"}, {"192.0.2.53", "2001:db8::53"}, false);
+        QCOMPARE(state.addresses, (std::vector<std::string>{"192.0.2.10/24", "203.0.113.5/25"}));
+        QCOMPARE(state.gateway, std::string("192.0.2.1"));
+        QCOMPARE(state.dnsServers, std::vector<std::string>{"192.0.2.53"});
+        QVERIFY(ipv4StateFrom({}, {}, {}, {}, true).dhcp);
+    }
+
     void mapsReturnCodes_data() {
         QTest::addColumn<quint32>("returnValue");
         QTest::addColumn<int>("reported");

@@ -1,0 +1,81 @@
+#include "core/CommandLine.h"
+
+#include <QStringList>
+
+namespace korvo {
+
+namespace {
+
+const QString Dhcp = QStringLiteral("DHCP");
+
+// A via-DHCP box that loading clears puts the remembered text back, except the marker itself; a ticked
+// or unreadable one leaves the loaded text.
+QString serverAfterLoading(const QString& stored, const std::optional<bool>& viaDhcp) {
+    return viaDhcp == false && stored == Dhcp ? QString() : stored;
+}
+
+} // namespace
+
+std::array<ButtonProfile, ButtonCount> buttonProfiles(const StoredSettings& s) {
+    std::array<ButtonProfile, ButtonCount> buttons;
+    for (int k = 0; k < StoredProfileCount; ++k) {
+        ButtonProfile& b = buttons[static_cast<std::size_t>(k)];
+        b.Number = k + 1;
+        b.Typed = s.Profiles[static_cast<std::size_t>(k)];
+        b.ButtonName = b.Typed.Name;
+    }
+    // Line 128's "1" restores line 127's adapter into profile 1's list after its own.
+    if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty())
+        buttons[0].Typed.AdapterCaption = s.RepeatedAdapterCaption;
+
+    ButtonProfile& dhcp = buttons[StoredProfileCount];
+    dhcp.Number = ButtonCount;
+    dhcp.ButtonName = Dhcp;
+    dhcp.Mode = ApplyMode::Dhcp;
+    dhcp.Typed = {Dhcp,
+                  Dhcp,
+                  Dhcp,
+                  serverAfterLoading(s.DhcpPrimaryDNS, s.DNSViaDHCP),
+                  serverAfterLoading(s.DhcpSecondaryDNS, s.DNSViaDHCP),
+                  serverAfterLoading(s.DhcpPrimaryWINS, s.WINSViaDHCP),
+                  serverAfterLoading(s.DhcpSecondaryWINS, s.WINSViaDHCP),
+                  {},
+                  s.DhcpAdapterCaption};
+    return buttons;
+}
+
+int findButton(const std::array<ButtonProfile, ButtonCount>& buttons, const QString& profile) {
+    if (profile.isEmpty()) return 0;
+    bool isNumber = false;
+    const int number = profile.toInt(&isNumber);
+    if (isNumber && profile == QString::number(number))
+        return number >= 1 && number <= ButtonCount ? number : 0;
+    int found = 0;
+    for (const ButtonProfile& b : buttons) {
+        if (b.ButtonName != profile) continue;
+        if (found) return -1;
+        found = b.Number;
+    }
+    return found;
+}
+
+QString plainReport(const ApplyOutcome& outcome) {
+    QStringList lines = outcome.ResultText.split(u'\r');
+    // The values start one line down, beside the first field name.
+    const QStringList values = outcome.ResultValues.split(u'\r');
+    const qsizetype first = lines.indexOf(QStringLiteral("IP Address"));
+    if (first >= 0 && !outcome.ResultValues.isEmpty()) {
+        for (qsizetype i = 1; i < values.size() && first + i - 1 < lines.size(); ++i) {
+            if (values[i].isEmpty() && i == values.size() - 1) break;
+            QString& name = lines[first + i - 1];
+            name = name.trimmed() + QStringLiteral(": ") + values[i];
+        }
+    }
+    while (!lines.isEmpty() && lines.front().trimmed().isEmpty())
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return outcome.Heading + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
+}
+
+} // namespace korvo

@@ -1,0 +1,136 @@
+#include "core/Rollback.h"
+
+#include "core/ResultTexts.h"
+#include "platform/NetConfigService.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <optional>
+
+namespace korvo {
+
+namespace {
+
+// "255.255.255.0" for 24.
+std::string maskOf(int prefix) {
+    const quint32 bits = prefix <= 0 ? 0u : ~quint32{0} << (32 - std::min(prefix, 32));
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(bits >> 24)
+        .arg((bits >> 16) & 0xFF)
+        .arg((bits >> 8) & 0xFF)
+        .arg(bits & 0xFF)
+        .toStdString();
+}
+
+// What an apply would send to get `state` back; the first refused call's reason, or empty.
+QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
+    const QString name = QString::fromStdString(adapter.caption());
+    auto refused = [&name](const char* what, int code) {
+        return QStringLiteral("%1: %2 was refused (%3)")
+            .arg(name, QLatin1String(what), describeServiceCode(code));
+    };
+    if (state.dhcp) {
+        if (const int c = adapter.enableDHCP(); !platform::succeeded(c)) return refused("DHCP", c);
+        // Whether the servers came from the lease or were typed is not reported; the lease's are taken.
+        if (const int c = adapter.setDNSServerSearchOrder(std::nullopt); !platform::succeeded(c))
+            return refused("the DNS servers", c);
+        return {};
+    }
+    std::vector<std::string> addresses;
+    std::vector<std::string> masks;
+    for (const std::string& a : state.addresses) {
+        const QString text = QString::fromStdString(a);
+        const qsizetype slash = text.indexOf(u'/');
+        addresses.push_back(text.left(slash).toStdString());
+        masks.push_back(maskOf(slash < 0 ? 32 : text.mid(slash + 1).toInt()));
+    }
+    if (const int c = adapter.enableStatic(addresses, masks); !platform::succeeded(c))
+        return refused("the address", c);
+    if (!state.gateway.empty())
+        if (const int c = adapter.setGateways({state.gateway}, {1}); !platform::succeeded(c))
+            return refused("the gateway", c);
+    if (const int c = adapter.setDNSServerSearchOrder(state.dnsServers); !platform::succeeded(c))
+        return refused("the DNS servers", c);
+    return {};
+}
+
+} // namespace
+
+Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
+                   std::chrono::seconds timeout)
+    : Connector(std::move(connector)) {
+    if (!Connector)
+        throw platform::ServiceError("no network configuration service is available on this system");
+    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
+    if (!service) throw platform::ServiceError("the service gave no connection");
+    const auto adapters = service->adapters();
+    std::vector<const platform::Adapter*> guarded;
+    std::vector<std::optional<platform::IPv4State>> states;
+    for (const auto& adapter : adapters) {
+        if (!adapter || adapter->caption() != caption.toStdString()) continue;
+        guarded.push_back(adapter.get());
+        states.push_back(adapter->ipv4State());
+    }
+    if (guarded.empty()) return;
+    Native = service->checkpoint(guarded, timeout);
+    for (std::size_t i = 0; i < guarded.size(); ++i) {
+        // Without the service's own checkpoint the record is the only way back.
+        if (!Native && (!states[i] || (!states[i]->dhcp && states[i]->addresses.empty())))
+            throw platform::ServiceError("the service does not say what " + guarded[i]->caption() +
+                                         " has now, so it could not be put back");
+        Before.emplace_back(guarded[i]->caption(), states[i].value_or(platform::IPv4State{}));
+    }
+}
+
+Rollback::~Rollback() = default;
+
+void Rollback::keep() {
+    if (Done) return;
+    if (Native) Native->keep();
+    Done = true; // a checkpoint that could not be kept can still be rolled back
+}
+
+void Rollback::rollBack() {
+    if (Done) return;
+    Done = true;
+    if (Native) {
+        Native->rollBack();
+        return;
+    }
+    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
+    if (!service) throw platform::ServiceError("the service gave no connection");
+    const auto adapters = service->adapters();
+    // Adapters that share a caption are put back in the order they were recorded.
+    std::vector<bool> restored(Before.size(), false);
+    QStringList failures;
+    for (const auto& adapter : adapters) {
+        if (!adapter) continue;
+        for (std::size_t i = 0; i < Before.size(); ++i) {
+            if (restored[i] || Before[i].first != adapter->caption()) continue;
+            restored[i] = true;
+            if (const QString why = reapply(*adapter, Before[i].second); !why.isEmpty()) failures << why;
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < Before.size(); ++i)
+        if (!restored[i])
+            failures << QStringLiteral("%1 is gone").arg(QString::fromStdString(Before[i].first));
+    if (!failures.isEmpty()) throw platform::ServiceError(failures.join(QStringLiteral("; ")).toStdString());
+}
+
+QString describeState(const platform::IPv4State& state) {
+    QStringList parts;
+    QStringList addresses;
+    for (const std::string& a : state.addresses)
+        addresses << QString::fromStdString(a);
+    parts << (addresses.isEmpty() ? QStringLiteral("no address") : addresses.join(u' '));
+    if (!state.gateway.empty()) parts << QStringLiteral("gateway ") + QString::fromStdString(state.gateway);
+    QStringList dns;
+    for (const std::string& d : state.dnsServers)
+        dns << QString::fromStdString(d);
+    if (!dns.isEmpty()) parts << QStringLiteral("DNS ") + dns.join(u' ');
+    parts << (state.dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace korvo

@@ -1,0 +1,54 @@
+// A way back from a change that cuts the user off: before applying, a checkpoint of the adapters the
+// change will touch; afterwards either kept or rolled back. Where the service has no checkpoint of its
+// own (WMI), Korvo records each adapter's live IPv4 settings and puts them back through the same
+// service calls an apply makes.
+#pragma once
+
+#include "platform/AdapterState.h"
+
+#include <QString>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvo {
+
+namespace platform {
+class Checkpoint;
+class ServiceConnector;
+} // namespace platform
+
+class Rollback {
+public:
+    // Takes the checkpoint of every adapter captioned `caption`, on a connection of its own. Throws
+    // platform::ServiceError when the service cannot be asked, refuses, or (without a checkpoint of its
+    // own) does not say what an adapter has now. No adapter of that caption: nothing to guard.
+    Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
+             std::chrono::seconds timeout);
+    ~Rollback();
+    Rollback(const Rollback&) = delete;
+    Rollback& operator=(const Rollback&) = delete;
+
+    bool guards() const { return !Before.empty(); }
+    // The service rolls back by itself when the time is up, even if Korvo is gone by then.
+    bool native() const { return Native != nullptr; }
+    // Each guarded adapter and what it had when the checkpoint was taken.
+    const std::vector<std::pair<std::string, platform::IPv4State>>& before() const { return Before; }
+
+    // Both throw platform::ServiceError with the reason when they fail.
+    void keep();
+    void rollBack();
+
+private:
+    std::shared_ptr<platform::ServiceConnector> Connector;
+    std::unique_ptr<platform::Checkpoint> Native;
+    std::vector<std::pair<std::string, platform::IPv4State>> Before;
+    bool Done = false;
+};
+
+// "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
+QString describeState(const platform::IPv4State& state);
+
+} // namespace korvo

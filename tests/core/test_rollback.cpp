@@ -1,0 +1,136 @@
+// The way back without the service's own checkpoint (WMI): the adapters' live settings recorded first
+// and re-applied through the apply's own calls; and what the command line reads from a settings file.
+#include "core/CommandLine.h"
+#include "core/Rollback.h"
+#include "tests/support/RecordingService.h"
+
+#include <QtTest>
+
+using namespace korvo;
+using namespace korvo::testing;
+
+namespace {
+
+QStringList methodCalls(const RecordingService& service) {
+    QStringList out;
+    for (const std::string& line : service.methodCalls())
+        out << QString::fromStdString(line);
+    return out;
+}
+
+} // namespace
+
+class TestRollback : public QObject {
+    Q_OBJECT
+private slots:
+    void reappliesRecordedSettings_data() {
+        QTest::addColumn<bool>("dhcp");
+        QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("static with gateway and DNS")
+            << false << QStringList{"192.0.2.10/24", "192.0.2.11/25"} << "192.0.2.1"
+            << QStringList{"eth0 EnableStatic [192.0.2.10, 192.0.2.11] [255.255.255.0, 255.255.255.128]",
+                           "eth0 SetGateways [192.0.2.1] [1]", "eth0 SetDNSServerSearchOrder [192.0.2.53]"};
+        QTest::newRow("static, no gateway")
+            << false << QStringList{"203.0.113.5/32"} << ""
+            << QStringList{"eth0 EnableStatic [203.0.113.5] [255.255.255.255]",
+                           "eth0 SetDNSServerSearchOrder [192.0.2.53]"};
+        QTest::newRow("DHCP") << true << QStringList{"198.51.100.120/24"} << "198.51.100.1"
+                              << QStringList{"eth0 EnableDHCP", "eth0 SetDNSServerSearchOrder -"};
+    }
+    void reappliesRecordedSettings() {
+        QFETCH(bool, dhcp);
+        QFETCH(QStringList, addresses);
+        QFETCH(QString, gateway);
+        QFETCH(QStringList, calls);
+        auto service = std::make_shared<RecordingService>();
+        service->adapters = {{"eth0", {}, {}}, {"eth1", {}, {}}};
+        platform::IPv4State before{dhcp, {}, gateway.toStdString(), {"192.0.2.53"}};
+        for (const QString& a : addresses)
+            before.addresses.push_back(a.toStdString());
+        service->states["eth0"] = before;
+        service->states["eth1"] = {false, {"203.0.113.9/24"}, "", {}};
+
+        Rollback guard(service, QStringLiteral("eth0"), std::chrono::seconds(5));
+        QVERIFY(guard.guards());
+        QVERIFY(!guard.native());
+        QCOMPARE(methodCalls(*service), QStringList());
+        guard.rollBack();
+        QCOMPARE(methodCalls(*service), calls); // eth1 untouched
+        service->clear();
+        guard.rollBack(); // once only
+        QCOMPARE(methodCalls(*service), QStringList());
+    }
+
+    void keepChangesNothing() {
+        auto service = std::make_shared<RecordingService>();
+        service->adapters = {{"eth0", {}, {}}};
+        service->states["eth0"] = {false, {"192.0.2.10/24"}, "", {}};
+        Rollback guard(service, QStringLiteral("eth0"), std::chrono::seconds(5));
+        guard.keep();
+        guard.rollBack();
+        QCOMPARE(methodCalls(*service), QStringList());
+    }
+
+    // Without a record there is no way back, so the change must not start.
+    void refusesWhatItCannotRestore() {
+        auto service = std::make_shared<RecordingService>();
+        service->adapters = {{"eth0", {}, {}}};
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError,
+                                 Rollback(service, QStringLiteral("eth0"), std::chrono::seconds(5)));
+        service->failConnect = true;
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError,
+                                 Rollback(service, QStringLiteral("eth0"), std::chrono::seconds(5)));
+        service->failConnect = false;
+        QVERIFY(!Rollback(service, QStringLiteral("eth9"), std::chrono::seconds(5)).guards());
+    }
+
+    void refusedReapplyIsReported() {
+        auto service = std::make_shared<RecordingService>();
+        service->adapters = {{"eth0", {{"EnableStatic", 70}}, {}}};
+        service->states["eth0"] = {false, {"192.0.2.10/24"}, "", {}};
+        Rollback guard(service, QStringLiteral("eth0"), std::chrono::seconds(5));
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError, guard.rollBack());
+        Rollback gone(service, QStringLiteral("eth0"), std::chrono::seconds(5));
+        service->adapters.clear();
+        QVERIFY_THROWS_EXCEPTION(platform::ServiceError, gone.rollBack());
+    }
+
+    // The window's tabs after loading the same file: names, adapters (line 128's repeat) and the DHCP
+    // tab's server boxes behind their via-DHCP boxes.
+    void buttonsAsLoaded() {
+        StoredSettings s;
+        s.Profiles[0] = {"192.0.2.10", "255.255.255.0", "", "", "", "", "", "Office", "eth0"};
+        s.Profiles[1].Name = QStringLiteral("Office");
+        s.Profiles[2].Name = QStringLiteral("3");
+        s.RepeatedAdapterCaption = QStringLiteral("eth7");
+        s.DhcpPrimaryDNS = QStringLiteral("DHCP");
+        s.DhcpSecondaryDNS = QStringLiteral("192.0.2.53");
+        s.DhcpPrimaryWINS = QStringLiteral("DHCP");
+        s.DNSViaDHCP = false;
+        s.WINSViaDHCP = true;
+        s.DhcpAdapterCaption = QStringLiteral("eth1");
+        auto buttons = buttonProfiles(s);
+        QCOMPARE(buttons[0].Typed.AdapterCaption, QStringLiteral("eth0"));
+        const Profile dhcp{"DHCP", "DHCP", "DHCP", "", "192.0.2.53", "DHCP", "", "", "eth1"};
+        QCOMPARE(buttons[6].Typed, dhcp);
+        QCOMPARE(buttons[6].Mode, ApplyMode::Dhcp);
+        s.UseRepeatedAdapter = true;
+        s.DNSViaDHCP = std::nullopt; // unreadable: the box stays ticked and shows what was loaded
+        buttons = buttonProfiles(s);
+        QCOMPARE(buttons[0].Typed.AdapterCaption, QStringLiteral("eth7"));
+        QCOMPARE(buttons[6].Typed.PrimaryDNS, QStringLiteral("DHCP"));
+
+        QCOMPARE(findButton(buttons, QStringLiteral("7")), 7);
+        QCOMPARE(findButton(buttons, QStringLiteral("DHCP")), 7);
+        QCOMPARE(findButton(buttons, QStringLiteral("3")), 3); // the number wins over a name
+        QCOMPARE(findButton(buttons, QStringLiteral("Office")), -1);
+        QCOMPARE(findButton(buttons, QStringLiteral("office")), 0);
+        for (const char* none : {"0", "8", "07", "", "-1"})
+            QCOMPARE(findButton(buttons, QString::fromLatin1(none)), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRollback)
+#include "test_rollback.moc"
