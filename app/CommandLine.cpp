@@ -222,6 +222,13 @@ int rollBack(Rollback& guard) {
 }
 
 int apply(const CommandLineRequest& request) {
+    // A number out of range is wrong whatever the settings hold: say so before reading them.
+    bool isNumber = false;
+    const int asNumber = request.profile.toInt(&isNumber);
+    if (isNumber && (asNumber < 1 || asNumber > ButtonCount)) {
+        err(QStringLiteral("no profile is numbered \"%1\" (1 to 7, or a button name)").arg(request.profile));
+        return exit_code::Usage;
+    }
     const auto loaded = loadButtons(request.settingsFile);
     if (const int* code = std::get_if<int>(&loaded)) return *code;
     const auto& buttons = std::get<0>(loaded);

@@ -76,7 +76,7 @@ int usageError(const QString& text) {
 
 int optionError(const QCommandLineParser& parser) {
     std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(parser.errorText()));
-    return 2;
+    return korvo::exit_code::Usage;
 }
 
 } // namespace

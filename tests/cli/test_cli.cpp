@@ -108,6 +108,9 @@ private slots:
         QTest::newRow("json with apply") << QStringList{"--apply", "1", "--json"} << 64 << "--json";
         QTest::newRow("profile 0") << QStringList{"--apply", "0", s, ok} << 64 << "\"0\"";
         QTest::newRow("profile 8") << QStringList{"--apply", "8", s, ok} << 64 << "\"8\"";
+        QTest::newRow("profile 8, no file yet")
+            << QStringList{"--apply", "8", s, dir.filePath("none.ini")} << 64 << "\"8\"";
+        QTest::newRow("unknown option, no action") << QStringList{"--bogus"} << 64 << "bogus";
         QTest::newRow("unknown name") << QStringList{"--apply", "p1", s, ok} << 64 << "\"p1\"";
         QTest::newRow("ambiguous name") << QStringList{"--apply", "Twin", s, ok} << 64 << "more than one";
         QTest::newRow("no adapter chosen")
