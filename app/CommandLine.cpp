@@ -225,7 +225,8 @@ int apply(const CommandLineRequest& request) {
     // A number out of range is wrong whatever the settings hold: say so before reading them.
     bool isNumber = false;
     const int asNumber = request.profile.toInt(&isNumber);
-    if (isNumber && (asNumber < 1 || asNumber > ButtonCount)) {
+    if (isNumber && request.profile == QString::number(asNumber) &&
+        (asNumber < 1 || asNumber > ButtonCount)) {
         err(QStringLiteral("no profile is numbered \"%1\" (1 to 7, or a button name)").arg(request.profile));
         return exit_code::Usage;
     }

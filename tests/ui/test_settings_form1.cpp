@@ -1,3 +1,4 @@
+#include "core/CommandLine.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"
@@ -152,6 +153,55 @@ private slots:
         QCOMPARE(selected(control<QListWidget>(form, "List2")), "");
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List7")), (QStringList{"A", "B", "C", "C"}));
         QCOMPARE(form.TabAdapterCaption(DhcpTab), "C");
+    }
+
+    // The command line applies what the window would after loading the same file; both must agree
+    // on every box, name and chosen adapter (line 128's repeat and the via-DHCP boxes included).
+    void commandLineSeesWhatTheWindowLoads_data() {
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<bool>("viaDhcp");
+        QTest::newRow("plain") << false << false;
+        QTest::newRow("line 128 and servers via DHCP") << true << true;
+    }
+    void commandLineSeesWhatTheWindowLoads() {
+        QFETCH(bool, repeat);
+        QFETCH(bool, viaDhcp);
+        StoredSettings s;
+        for (int k = 0; k < StoredProfileCount; ++k) {
+            const QString n = QString::number(k + 1);
+            s.Profiles[static_cast<std::size_t>(k)] = {
+                "192.0.2." + n, "255.255.255.0", "192.0.2.254", " 192.0.2.53", "", "198.51.100.9", "",
+                "name " + n,    k % 2 ? "B" : ""};
+        }
+        s.TermsAccepted = true;
+        s.DhcpPrimaryDNS = viaDhcp ? QStringLiteral("DHCP") : QStringLiteral("192.0.2.53");
+        s.DhcpSecondaryWINS = QStringLiteral("198.51.100.2");
+        s.DNSViaDHCP = viaDhcp;
+        s.WINSViaDHCP = viaDhcp;
+        s.DhcpAdapterCaption = QStringLiteral("A");
+        QStringList lines = settingsLines(s);
+        if (repeat) { // a hand-edited "1" on line 128 makes line 127 profile 1's adapter
+            lines[126] = QStringLiteral("C");
+            lines[127] = QStringLiteral("1");
+        }
+        Fixture f;
+        f.write(lines);
+        Form1 form(f.env.make());
+        form.EnumerateAdapters();
+        form.Form_Load();
+
+        const auto buttons = buttonProfiles(storedSettings(lines));
+        for (int t = 0; t < TabCount; ++t) {
+            const TabControls c = tabControls(form, t);
+            const Profile& p = buttons[static_cast<std::size_t>(t)].Typed;
+            const QStringList shown{c.IPAddress->text(),    c.SubnetMask->text(),   c.Gateway->text(),
+                                    c.PrimaryDNS->text(),   c.SecondaryDNS->text(), c.PrimaryWINS->text(),
+                                    c.SecondaryWINS->text()};
+            QCOMPARE(shown, (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS,
+                                         p.PrimaryWINS, p.SecondaryWINS}));
+            QCOMPARE(form.TabAdapterCaption(t), p.AdapterCaption);
+            QCOMPARE(c.Apply->text(), buttons[static_cast<std::size_t>(t)].ButtonName);
+        }
     }
 
     void gonAdapterAndLine128() {
