@@ -27,22 +27,6 @@ constexpr std::array<ServerField, 4> ServerFields{
      {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
      {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
 
-// The servers as the profile commands take them from the boxes. Address, mask and
-// gateway stay as typed.
-OmittedServers takeServers(Profile& p, ApplyMode mode) {
-    OmittedServers omitted;
-    for (const ServerField& s : ServerFields) {
-        // On the DHCP tab the literal is the instruction to take this server from DHCP;
-        // " DHCP" or "dhcp" is not.
-        const bool fromDhcp = mode == ApplyMode::Dhcp && p.*s.text == QLatin1String("DHCP");
-        p.*s.text = trimBlanks(p.*s.text);
-        // An empty primary DNS on the DHCP tab stays tested, and so reported.
-        const bool emptyLeftOut = mode == ApplyMode::Static || s.text != &Profile::PrimaryDNS;
-        omitted.*s.omitted = fromDhcp || ((p.*s.text).isEmpty() && emptyLeftOut);
-    }
-    return omitted;
-}
-
 ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
     return {ApplyOutcome::State::ServiceError,
             QStringLiteral("Error Applying Configuration"),
@@ -56,6 +40,20 @@ ApplyOutcome failure(const QString& reason, const Profile& values) {
 }
 
 } // namespace
+
+OmittedServers takeServers(Profile& p, ApplyMode mode) {
+    OmittedServers omitted;
+    for (const ServerField& s : ServerFields) {
+        // On the DHCP tab the literal is the instruction to take this server from DHCP;
+        // " DHCP" or "dhcp" is not.
+        const bool fromDhcp = mode == ApplyMode::Dhcp && p.*s.text == QLatin1String("DHCP");
+        p.*s.text = trimBlanks(p.*s.text);
+        // An empty primary DNS on the DHCP tab stays tested, and so reported.
+        const bool emptyLeftOut = mode == ApplyMode::Static || s.text != &Profile::PrimaryDNS;
+        omitted.*s.omitted = fromDhcp || ((p.*s.text).isEmpty() && emptyLeftOut);
+    }
+    return omitted;
+}
 
 Applier::Applier(std::shared_ptr<platform::ServiceConnector> connector) : Connector(std::move(connector)) {}
 

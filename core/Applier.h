@@ -3,6 +3,7 @@
 // the network configuration service. No window: the caller shows the outcome.
 #pragma once
 
+#include "core/AddressValidation.h"
 #include "core/Profile.h"
 
 #include <QString>
@@ -23,6 +24,10 @@ struct ApplyOutcome {
     QString ResultValues; // the values in effect beside ResultText's names; empty after a service error
     Profile Values;       // the profile as validated and sent: canonical addresses, "Ignored"
 };
+
+// The servers as the profile commands take them from the boxes: trimmed of blanks, and which are left
+// out (empty; on the DHCP tab also the literal "DHCP"). Address, mask and gateway stay as typed.
+OmittedServers takeServers(Profile& profile, ApplyMode mode);
 
 class Applier {
 public:

@@ -1,7 +1,7 @@
 #include "core/ProfileInEffect.h"
 
 #include "core/AddressValidation.h"
-#include "core/ResultTexts.h"
+#include "core/Applier.h"
 
 #include <QStringList>
 
@@ -48,15 +48,7 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
 
     // The profile as an apply sends it: servers trimmed, empty ones left out, addresses canonical.
     Profile p = typed;
-    OmittedServers omitted;
-    p.PrimaryDNS = trimBlanks(p.PrimaryDNS);
-    p.SecondaryDNS = trimBlanks(p.SecondaryDNS);
-    p.PrimaryWINS = trimBlanks(p.PrimaryWINS);
-    p.SecondaryWINS = trimBlanks(p.SecondaryWINS);
-    omitted.PrimaryDNS = p.PrimaryDNS.isEmpty();
-    omitted.SecondaryDNS = p.SecondaryDNS.isEmpty();
-    omitted.PrimaryWINS = p.PrimaryWINS.isEmpty();
-    omitted.SecondaryWINS = p.SecondaryWINS.isEmpty();
+    const OmittedServers omitted = takeServers(p, ApplyMode::Static);
     if (!validateAddresses(p, ApplyMode::Static, omitted).valid()) return false;
 
     const std::optional<int> prefix = prefixFromMask(p.SubnetMask);
