@@ -150,9 +150,6 @@ void Form1::buildLayout() {
         place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
     SSTab2 =
         place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
-    // Only the profile tabs hold text boxes and lists; a style sheet higher up would
-    // route every control of the window through the style sheet machinery.
-    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
     Command7 =
         place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
               "Command7", 8, pageButtonRowTop, 89, 33);
@@ -192,7 +189,13 @@ void Form1::buildLayout() {
     for (int t = 1; t < DhcpTab; ++t)
         tab(t)->setProfile({{}, {}, {}, {}, {}, {}, {}, QStringLiteral("-"), {}});
 
-    // Keyboard order: one chain through both pages; Qt skips what is hidden or disabled.
+    setKeyboardOrder();
+    SSTab1->setCurrentIndex(0);
+    SSTab2->setCurrentIndex(0);
+}
+
+// One chain through both pages; Qt skips what is hidden or disabled.
+void Form1::setKeyboardOrder() {
     QList<QWidget*> order = {SSTab1, SSTab2};
     for (QPushButton* button : ApplyButtons)
         order << button;
@@ -202,9 +205,18 @@ void Form1::buildLayout() {
     order << Command7;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
-    SSTab1->setCurrentIndex(0);
-    SSTab2->setCurrentIndex(0);
+// The first paint shows the Main page only; the profile tabs' controls are made when the
+// Settings page is first shown.
+void Form1::BuildSettingsPage() {
+    if (tab(0)->built()) return;
+    // Only the profile tabs hold text boxes and lists; a style sheet higher up would
+    // route every control of the window through the style sheet machinery.
+    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
+    for (ProfileTab* t : Tabs)
+        t->build();
+    setKeyboardOrder();
 }
 
 void Form1::connectReactions() {
@@ -220,6 +232,9 @@ void Form1::connectReactions() {
         });
     }
     SSTab2->tabBar()->installEventFilter(this);
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) {
+        if (page == 1) BuildSettingsPage();
+    });
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);

@@ -43,6 +43,9 @@ public:
     // The start-up sequence: adapters, settings file (or the terms window), button captions.
     void Form_Load();
 
+    // Makes the Settings page's controls now rather than when the page is first shown.
+    Q_INVOKABLE void BuildSettingsPage();
+
     // Lists the service's adapters into all seven lists; start-up does it once.
     void EnumerateAdapters();
     // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
@@ -76,6 +79,7 @@ protected:
 private:
     void buildLayout();
     void connectReactions();
+    void setKeyboardOrder();
     ProfileTab* tab(int index) const { return Tabs[static_cast<std::size_t>(index)]; }
 
     // ---- own reactions ----

@@ -57,6 +57,9 @@ void unlock(QLineEdit* box) {
     box->setReadOnly(false);
 }
 
+// The boxes of a tab in keyboard order, by role.
+constexpr int AddressRoles = 7;
+
 // A remembered "DHCP" is the marker, not an address: it must not come back as one.
 void forgetMarker(QString& remembered) {
     if (remembered == Dhcp) remembered.clear();
@@ -70,64 +73,130 @@ bool ticked(const QCheckBox* box) {
 } // namespace
 
 ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(index) {
-    const TabControlNames& names = TabControls[index];
+    if (!isDhcp()) return;
+    // Address, mask and gateway read "DHCP" for good; the servers until their box is cleared. The
+    // secondary WINS box alone starts editable although Check3 is ticked; only Check3's own
+    // reaction or a loaded file locks it.
+    for (int role = IP; role <= WINS2; ++role) {
+        Texts[static_cast<std::size_t>(role)] = Dhcp;
+        Locked[static_cast<std::size_t>(role)] = role != WINS2;
+    }
+}
+
+void ProfileTab::build() {
+    if (built()) return;
+    const TabControlNames& names = TabControls[Index];
     art::fillWith(this,
                   art::place(new PicturePanel(PicturePanel::Kind::TabPage, this), names.picture, 0, 0, 0, 0));
 
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
-    QLineEdit** roles[7] = {&IPAddress,    &SubnetMask,  &Gateway,      &PrimaryDNS,
-                            &SecondaryDNS, &PrimaryWINS, &SecondaryWINS};
-    for (int f = 0; f < 7; ++f) {
+    for (int f = 0; f < AddressRoles; ++f) {
         heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
-        connect(edit, &QLineEdit::textChanged, this, &ProfileTab::addressEdited);
-        *roles[f] = edit;
+        Boxes[static_cast<std::size_t>(f)] = edit;
     }
     heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
     Adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
-    // Selection, not the current row: focus alone makes a row current.
-    connect(Adapters, &QListWidget::itemSelectionChanged, this, &ProfileTab::List_Click);
 
     if (!isDhcp()) {
         heading(this, QStringLiteral("Button Name"), 8, 140, 137);
         // The name boxes' stored 23 is their help topic, not a length limit:
         // a limit would cut a longer name read from the settings file.
-        Name = art::place(new QLineEdit(this), names.name, 8, 158, 137, 22);
-        connect(Name, &QLineEdit::textChanged, this, &ProfileTab::nameChanged);
-        return;
+        Boxes[NameRole] = art::place(new QLineEdit(this), names.name, 8, 158, 137, 22);
+    } else {
+        Check2 = art::place(new QCheckBox(this), "Check2", 8, 82, 18, 18);
+        auto* Label5 =
+            art::place(new QLabel(QStringLiteral("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
+        Check3 = art::place(new QCheckBox(this), "Check3", 8, 106, 18, 18);
+        auto* Label6 =
+            art::place(new QLabel(QStringLiteral("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
+        for (QLabel* label : {Label5, Label6})
+            art::setTextColor(label, art::Ink);
+        for (const int role : {IP, Mask, Gate})
+            Boxes[static_cast<std::size_t>(role)]->setFocusPolicy(Qt::NoFocus);
     }
 
-    Check2 = art::place(new QCheckBox(this), "Check2", 8, 82, 18, 18);
-    auto* Label5 = art::place(new QLabel(QStringLiteral("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
-    Check3 = art::place(new QCheckBox(this), "Check3", 8, 106, 18, 18);
-    auto* Label6 = art::place(new QLabel(QStringLiteral("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
-    for (QLabel* label : {Label5, Label6})
-        art::setTextColor(label, art::Ink);
+    // The values held so far, without their reactions: those ran when the values were set.
+    for (std::size_t role = 0; role < Boxes.size(); ++role)
+        if (QLineEdit* box = Boxes[role]) {
+            box->setText(Texts[role]);
+            if (Locked[role]) lock(box);
+        }
+    Adapters->addItems(Entries);
+    for (int row = 0; row < Tips.size(); ++row)
+        if (!Tips[row].isEmpty()) Adapters->item(row)->setToolTip(Tips[row]);
+    if (Selected >= 0) Adapters->setCurrentItem(Adapters->item(Selected));
+    if (isDhcp()) {
+        Check2->setChecked(ViaDNS);
+        Check3->setChecked(ViaWINS);
+    }
 
-    for (QLineEdit* box :
-         {IPAddress, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS})
-        box->setText(Dhcp);
-    // The secondary WINS box alone starts editable although Check3 is ticked; only
-    // Check3's own reaction or a loaded file locks it.
-    for (QLineEdit* box : {IPAddress, SubnetMask, Gateway, PrimaryDNS, SecondaryDNS, PrimaryWINS})
-        lock(box);
-    for (QLineEdit* box : {IPAddress, SubnetMask, Gateway})
-        box->setFocusPolicy(Qt::NoFocus);
-    Check2->setChecked(true);
-    Check3->setChecked(true);
-    connect(Check2, &QCheckBox::stateChanged, this, &ProfileTab::Check2_Click);
-    connect(Check3, &QCheckBox::stateChanged, this, &ProfileTab::Check3_Click);
+    for (int f = 0; f < AddressRoles; ++f)
+        connect(Boxes[static_cast<std::size_t>(f)], &QLineEdit::textChanged, this,
+                &ProfileTab::addressEdited);
+    // Selection, not the current row: focus alone makes a row current.
+    connect(Adapters, &QListWidget::itemSelectionChanged, this, &ProfileTab::List_Click);
+    if (isDhcp()) {
+        connect(Check2, &QCheckBox::stateChanged, this, &ProfileTab::Check2_Click);
+        connect(Check3, &QCheckBox::stateChanged, this, &ProfileTab::Check3_Click);
+    } else {
+        connect(Boxes[NameRole], &QLineEdit::textChanged, this, &ProfileTab::nameChanged);
+    }
+
+    // Controls made inside a page already shown stay hidden until shown themselves.
+    if (isVisible())
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!(child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide))) child->show();
 }
 
 QString ProfileTab::caption() const {
     return isDhcp() ? QStringLiteral("DHCP") : QStringLiteral("Profile %1").arg(Index + 1);
 }
 
+QString ProfileTab::text(int role) const {
+    const auto r = static_cast<std::size_t>(role);
+    if (!built()) return Texts[r];
+    return Boxes[r] ? Boxes[r]->text() : QString();
+}
+
+// Before build() the signals stand in for the boxes' own change notifications.
+void ProfileTab::setText(int role, const QString& text) {
+    const auto r = static_cast<std::size_t>(role);
+    if (built()) {
+        Boxes[r]->setText(text);
+        return;
+    }
+    if (Texts[r] == text) return;
+    Texts[r] = text;
+    if (role == NameRole)
+        emit nameChanged(text);
+    else
+        emit addressEdited();
+}
+
+void ProfileTab::setLocked(int role, bool locked) {
+    const auto r = static_cast<std::size_t>(role);
+    if (!built())
+        Locked[r] = locked;
+    else if (locked)
+        lock(Boxes[r]);
+    else
+        unlock(Boxes[r]);
+}
+
+bool ProfileTab::viaDNS() const {
+    return built() ? ticked(Check2) : ViaDNS;
+}
+
+bool ProfileTab::viaWINS() const {
+    return built() ? ticked(Check3) : ViaWINS;
+}
+
 Profile ProfileTab::profile() const {
-    return {IPAddress->text(),    SubnetMask->text(),  Gateway->text(),       PrimaryDNS->text(),
-            SecondaryDNS->text(), PrimaryWINS->text(), SecondaryWINS->text(), Name ? Name->text() : QString(),
+    return {text(IP),      text(Mask),  text(Gate),  text(DNS1),
+            text(DNS2),    text(WINS1), text(WINS2), isDhcp() ? QString() : text(NameRole),
             AdapterCaption};
 }
 
@@ -135,40 +204,67 @@ void ProfileTab::setProfile(const Profile& p) {
     if (isDhcp()) {
         // Address, mask and gateway always read "DHCP"; the servers' typed values
         // are remembered for when their via-DHCP box is cleared.
-        PrimaryDNS->setText(p.PrimaryDNS);
+        setText(DNS1, p.PrimaryDNS);
         RememberedPrimaryDNS = p.PrimaryDNS;
-        SecondaryDNS->setText(p.SecondaryDNS);
+        setText(DNS2, p.SecondaryDNS);
         RememberedSecondaryDNS = p.SecondaryDNS;
-        PrimaryWINS->setText(p.PrimaryWINS);
+        setText(WINS1, p.PrimaryWINS);
         RememberedPrimaryWINS = p.PrimaryWINS;
-        SecondaryWINS->setText(p.SecondaryWINS);
+        setText(WINS2, p.SecondaryWINS);
         RememberedSecondaryWINS = p.SecondaryWINS;
         return;
     }
-    IPAddress->setText(p.IPAddress);
-    SubnetMask->setText(p.SubnetMask);
-    Gateway->setText(p.Gateway);
-    PrimaryDNS->setText(p.PrimaryDNS);
-    SecondaryDNS->setText(p.SecondaryDNS);
-    PrimaryWINS->setText(p.PrimaryWINS);
-    SecondaryWINS->setText(p.SecondaryWINS);
-    Name->setText(p.Name);
+    setText(IP, p.IPAddress);
+    setText(Mask, p.SubnetMask);
+    setText(Gate, p.Gateway);
+    setText(DNS1, p.PrimaryDNS);
+    setText(DNS2, p.SecondaryDNS);
+    setText(WINS1, p.PrimaryWINS);
+    setText(WINS2, p.SecondaryWINS);
+    setText(NameRole, p.Name);
 }
 
 QString ProfileTab::chosenAdapter() const {
-    return selectedEntry(Adapters);
+    if (built()) return selectedEntry(Adapters);
+    return Selected >= 0 ? Entries[Selected] : QString();
 }
 
 void ProfileTab::listAdapter(int position, const QString& caption) {
-    if (Adapters->count() > position)
-        Adapters->item(position)->setText(caption);
-    else
-        Adapters->insertItem(position, caption);
+    if (built()) {
+        if (Adapters->count() > position)
+            Adapters->item(position)->setText(caption);
+        else
+            Adapters->insertItem(position, caption);
+    } else if (Entries.size() > position) {
+        Entries[position] = caption;
+    } else {
+        Entries.insert(position, caption);
+        Tips.insert(position, QString());
+    }
+}
+
+void ProfileTab::insertAdapters(int position, const QStringList& captions) {
+    if (built()) {
+        // The selected entry moves along and stays selected.
+        Adapters->insertItems(position, captions);
+        return;
+    }
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        Entries.insert(position + i, captions[i]);
+        Tips.insert(position + i, QString());
+    }
+    if (Selected >= position) Selected += static_cast<int>(captions.size());
 }
 
 void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
     // A second restore into the same list replaces the entry the first one added.
     listAdapter(position, caption);
+    if (!built()) {
+        // Already the selection or not, the tab takes the entry's text.
+        Selected = position;
+        List_Click();
+        return;
+    }
     QListWidgetItem* entry = Adapters->item(position);
     if (entry->isSelected()) {
         // Already the selection, so no notification comes; its text changed all the same.
@@ -179,6 +275,11 @@ void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
 }
 
 void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor) {
+    if (!built()) {
+        for (qsizetype row = 0; row < Entries.size(); ++row)
+            Tips[row] = tipFor(Entries[row]);
+        return;
+    }
     for (int row = 0; row < Adapters->count(); ++row) {
         QListWidgetItem* entry = Adapters->item(row);
         const QString tip = tipFor(entry->text());
@@ -187,77 +288,91 @@ void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& ti
 }
 
 void ProfileTab::List_Click() {
-    AdapterCaption = selectedEntry(Adapters);
+    AdapterCaption = chosenAdapter();
     emit adapterChosen();
 }
 
-QList<QLineEdit*> ProfileTab::servers() const {
-    return {PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS};
-}
-
 void ProfileTab::clearBlankServers() {
-    for (QLineEdit* box : servers())
-        if (!box->text().isEmpty() && box->text().count(u' ') == box->text().size()) box->setText(QString());
+    for (const int role : {DNS1, DNS2, WINS1, WINS2}) {
+        const QString t = text(role);
+        if (!t.isEmpty() && t.count(u' ') == t.size()) setText(role, QString());
+    }
 }
 
 ProfileTab::ViaDhcp ProfileTab::viaDhcp() const {
     if (!isDhcp()) return {};
-    return {ticked(Check2), ticked(Check3)};
+    return {viaDNS(), viaWINS()};
 }
 
 void ProfileTab::setViaDhcp(const ViaDhcp& via) {
-    if (via.DNS) Check2->setChecked(*via.DNS);
-    if (via.DNS == true) {
-        lock(PrimaryDNS);
-        lock(SecondaryDNS);
+    if (via.DNS) {
+        if (built())
+            Check2->setChecked(*via.DNS);
+        else if (ViaDNS != *via.DNS) {
+            ViaDNS = *via.DNS;
+            Check2_Click();
+        }
     }
-    if (via.WINS) Check3->setChecked(*via.WINS);
+    if (via.DNS == true) {
+        setLocked(DNS1, true);
+        setLocked(DNS2, true);
+    }
+    if (via.WINS) {
+        if (built())
+            Check3->setChecked(*via.WINS);
+        else if (ViaWINS != *via.WINS) {
+            ViaWINS = *via.WINS;
+            Check3_Click();
+        }
+    }
     if (via.WINS == true) {
-        lock(PrimaryWINS);
-        lock(SecondaryWINS);
+        setLocked(WINS1, true);
+        setLocked(WINS2, true);
     }
 }
 
 void ProfileTab::Check2_Click() {
-    if (ticked(Check2)) {
-        lock(PrimaryDNS);
-        lock(SecondaryDNS);
-        RememberedPrimaryDNS = PrimaryDNS->text();
-        RememberedSecondaryDNS = SecondaryDNS->text();
-        PrimaryDNS->setText(Dhcp);
-        SecondaryDNS->setText(Dhcp);
+    if (viaDNS()) {
+        setLocked(DNS1, true);
+        setLocked(DNS2, true);
+        RememberedPrimaryDNS = text(DNS1);
+        RememberedSecondaryDNS = text(DNS2);
+        setText(DNS1, Dhcp);
+        setText(DNS2, Dhcp);
     } else {
-        unlock(PrimaryDNS);
-        unlock(SecondaryDNS);
+        setLocked(DNS1, false);
+        setLocked(DNS2, false);
         forgetMarker(RememberedPrimaryDNS);
         forgetMarker(RememberedSecondaryDNS);
-        PrimaryDNS->setText(RememberedPrimaryDNS);
-        SecondaryDNS->setText(RememberedSecondaryDNS);
+        setText(DNS1, RememberedPrimaryDNS);
+        setText(DNS2, RememberedSecondaryDNS);
     }
 }
 
 void ProfileTab::Check3_Click() {
-    if (ticked(Check3)) {
-        lock(PrimaryWINS);
-        RememberedPrimaryWINS = PrimaryWINS->text();
-        PrimaryWINS->setText(Dhcp);
-        lock(SecondaryWINS);
-        RememberedSecondaryWINS = SecondaryWINS->text();
-        SecondaryWINS->setText(Dhcp);
+    if (viaWINS()) {
+        setLocked(WINS1, true);
+        RememberedPrimaryWINS = text(WINS1);
+        setText(WINS1, Dhcp);
+        setLocked(WINS2, true);
+        RememberedSecondaryWINS = text(WINS2);
+        setText(WINS2, Dhcp);
     } else {
-        unlock(PrimaryWINS);
+        setLocked(WINS1, false);
         forgetMarker(RememberedPrimaryWINS);
-        PrimaryWINS->setText(RememberedPrimaryWINS);
-        unlock(SecondaryWINS);
+        setText(WINS1, RememberedPrimaryWINS);
+        setLocked(WINS2, false);
         forgetMarker(RememberedSecondaryWINS);
-        SecondaryWINS->setText(RememberedSecondaryWINS);
+        setText(WINS2, RememberedSecondaryWINS);
     }
 }
 
 QList<QWidget*> ProfileTab::keyboardOrder() const {
-    if (isDhcp()) return {Check2, Check3, PrimaryDNS, SecondaryDNS, PrimaryWINS, SecondaryWINS, Adapters};
-    return {IPAddress,   SubnetMask,    Gateway,  PrimaryDNS, SecondaryDNS,
-            PrimaryWINS, SecondaryWINS, Adapters, Name};
+    if (!built()) return {};
+    const auto box = [this](int role) -> QWidget* { return Boxes[static_cast<std::size_t>(role)]; };
+    if (isDhcp()) return {Check2, Check3, box(DNS1), box(DNS2), box(WINS1), box(WINS2), Adapters};
+    return {box(IP),    box(Mask),  box(Gate), box(DNS1),    box(DNS2),
+            box(WINS1), box(WINS2), Adapters,  box(NameRole)};
 }
 
 } // namespace korvo

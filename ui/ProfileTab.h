@@ -1,13 +1,17 @@
 // One page of the Settings page's tab control SSTab2: a profile's seven address
 // boxes, its adapter list and its name box; on the DHCP tab no name box, but the
 // "DNS via DHCP" and "WINS via DHCP" boxes that lock the server boxes.
+// Its controls are made when the page is first needed (build()); until then the
+// tab holds their values itself and runs the same reactions on them.
 #pragma once
 
 #include "core/Profile.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -24,8 +28,12 @@ class ProfileTab : public QWidget {
     Q_OBJECT
 
 public:
-    // Tab `index` (0..5 the profiles, 6 the DHCP tab) with its controls in their design state.
+    // Tab `index` (0..5 the profiles, 6 the DHCP tab) in its design state, its controls not made yet.
     explicit ProfileTab(int index, QWidget* parent = nullptr);
+
+    // Makes the controls from the values held so far; later calls do nothing.
+    void build();
+    bool built() const { return Adapters != nullptr; }
 
     bool isDhcp() const { return Index == DhcpTab; }
     QString caption() const; // "Profile 1" .. "DHCP"
@@ -41,6 +49,8 @@ public:
     QString chosenAdapter() const;
     // Puts `caption` at `position` of the list, replacing what a restore put there before.
     void listAdapter(int position, const QString& caption);
+    // Puts the service's adapters at `position`, before the entries a restore added.
+    void insertAdapters(int position, const QStringList& captions);
     // Lists `caption` at `position` and selects it, as the user's selection would.
     void RestoreSavedAdapter(int position, const QString& caption);
 
@@ -60,7 +70,7 @@ public:
     void Check2_Click(); // "DNS via DHCP"
     void Check3_Click(); // "WINS via DHCP"
 
-    // The tab's controls in keyboard order.
+    // The tab's controls in keyboard order (none before build()).
     QList<QWidget*> keyboardOrder() const;
 
 signals:
@@ -69,15 +79,28 @@ signals:
     void addressEdited();                  // any of the seven address boxes
 
 private:
+    // The boxes by role: the seven addresses in the order of Profile, then the name.
+    enum Role { IP, Mask, Gate, DNS1, DNS2, WINS1, WINS2, NameRole, RoleCount };
+    QString text(int role) const;
+    void setText(int role, const QString& text);
+    void setLocked(int role, bool locked); // disabled and read-only
+    bool viaDNS() const;
+    bool viaWINS() const;
+    void select(int row);
     void List_Click();
-    QList<QLineEdit*> servers() const; // primary DNS, secondary DNS, primary WINS, secondary WINS
 
     int Index;
-    QLineEdit *IPAddress = nullptr, *SubnetMask = nullptr, *Gateway = nullptr, *PrimaryDNS = nullptr,
-              *SecondaryDNS = nullptr, *PrimaryWINS = nullptr, *SecondaryWINS = nullptr;
+    // Made by build(); none of them before.
+    std::array<QLineEdit*, RoleCount> Boxes{}; // no name box on the DHCP tab
     QListWidget* Adapters = nullptr;
-    QLineEdit* Name = nullptr;                      // none on the DHCP tab
     QCheckBox *Check2 = nullptr, *Check3 = nullptr; // DHCP tab only
+    // What the controls hold until build() makes them.
+    std::array<QString, RoleCount> Texts;
+    std::array<bool, RoleCount> Locked{};
+    QStringList Entries, Tips;
+    int Selected = -1;
+    bool ViaDNS = true, ViaWINS = true;
+
     QString AdapterCaption;
     // The DHCP tab's typed servers while their boxes show "DHCP".
     QString RememberedPrimaryDNS, RememberedSecondaryDNS, RememberedPrimaryWINS, RememberedSecondaryWINS;

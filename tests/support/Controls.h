@@ -12,9 +12,14 @@
 
 namespace korvo::testing {
 
-// The control called `name` inside `window`; a missing one ends the test run.
+// The control called `name` inside `window`; a missing one ends the test run. The main window
+// makes its Settings page's controls when the page is first shown: they are made on first use.
 template <typename W = QWidget> W* control(const QWidget& window, const char* name) {
     W* found = window.findChild<W*>(QString::fromLatin1(name));
+    if (!found && window.metaObject()->indexOfMethod("BuildSettingsPage()") >= 0) {
+        QMetaObject::invokeMethod(const_cast<QWidget*>(&window), "BuildSettingsPage");
+        found = window.findChild<W*>(QString::fromLatin1(name));
+    }
     if (!found) qFatal("%s has no control %s of the expected kind", qPrintable(window.objectName()), name);
     return found;
 }

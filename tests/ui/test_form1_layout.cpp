@@ -95,11 +95,10 @@ private slots:
         testing::TestEnvironment env;
         Form1 form(env.make());
         for (const Box& b : boxes) {
-            const QString name = QStringLiteral("Text%1").arg(b.number);
-            auto* box = form.findChild<QLineEdit*>(name);
-            QVERIFY2(box, qPrintable(name));
+            const QByteArray name = "Text" + QByteArray::number(b.number);
+            auto* box = control<QLineEdit>(form, name.constData());
             QCOMPARE(box->text(), QString::fromUtf8(b.text));
-            QVERIFY2(box->isEnabled() != b.locked && box->isReadOnly() == b.locked, qPrintable(name));
+            QVERIFY2(box->isEnabled() != b.locked && box->isReadOnly() == b.locked, name.constData());
         }
     }
 

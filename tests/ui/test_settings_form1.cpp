@@ -36,7 +36,7 @@ const QList<QPair<const char*, int>> StoredBoxes = {
     {"Text48", 121}, {"Text49", 122}, {"Text50", 123}, {"Text57", 124}};
 
 QLineEdit* box(Form1& form, const char* name) {
-    return form.findChild<QLineEdit*>(QLatin1String(name));
+    return control<QLineEdit>(form, name);
 }
 
 QString selected(const QListWidget* list) {
@@ -59,6 +59,9 @@ struct Fixture {
     }
     QStringList lines() const { return decodeSettingsFile(bytes()).lines; }
 };
+
+// Boxes by control name and the text each gets.
+using Edits = QList<QPair<QByteArray, QString>>;
 
 // A valid file written by a default window, then edited.
 QStringList defaultLines() {
@@ -320,6 +323,56 @@ private slots:
         control<QPushButton>(form, "Command7")->click();
         QVERIFY(f.env.messages.isEmpty());
         QCOMPARE(f.bytes(), encoded(lines, savedAs1252));
+    }
+
+    // The Settings page's controls are made when it is first shown: a save before that writes
+    // what was loaded, byte for byte; edits made once it is shown are saved.
+    void settingsPageMadeLate_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<Edits>("edits"); // box, new text
+        QTest::newRow("never shown") << false << Edits{};
+        QTest::newRow("shown, unedited") << true << Edits{};
+        QTest::newRow("shown, edited")
+            << true << Edits{{"Text20", "Renamed"}, {"Text48", "192.0.2.53"}, {"Text57", ""}};
+    }
+    void settingsPageMadeLate() {
+        QFETCH(bool, shown);
+        QFETCH(Edits, edits);
+        Fixture f;
+        QStringList lines = defaultLines();
+        for (const auto& [name, line] : StoredBoxes)
+            lines[line - 1] = QStringLiteral("%1 é").arg(line);
+        lines[8] = QStringLiteral("B");     // profile 1's adapter, listed
+        lines[48] = QStringLiteral("Gone"); // profile 3's, no longer there
+        lines[124] = QStringLiteral("0");   // DNS not via DHCP
+        lines[128] = QStringLiteral("C");   // the DHCP tab's adapter
+        f.write(lines);
+        {
+            // The file as a save writes it (line 127 repeats profile 1's adapter).
+            Form1 form(f.env.make());
+            form.Form_Load();
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1")), nullptr);
+            control<QPushButton>(form, "Command7")->click();
+        }
+        const QByteArray loaded = f.bytes();
+        lines = f.lines();
+        Form1 form(f.env.make());
+        form.Form_Load();
+        if (shown) control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1")) != nullptr, shown);
+        for (const auto& [name, text] : edits) {
+            control<QLineEdit>(form, name.constData())->setText(text);
+            lines[std::find_if(StoredBoxes.begin(), StoredBoxes.end(),
+                               [&](const auto& b) { return name == b.first; })
+                      ->second -
+                  1] = text;
+        }
+        control<QPushButton>(form, "Command7")->click();
+        QVERIFY(f.env.messages.isEmpty());
+        if (edits.isEmpty())
+            QCOMPARE(f.bytes(), loaded);
+        else
+            QCOMPARE(f.lines(), lines);
     }
 
     // A failed save names the file and the reason and changes neither window nor file.
