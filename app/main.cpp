@@ -13,6 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_WIN
+#include "app/WindowsConsole.h"
+#endif
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +85,10 @@ int optionError(const QCommandLineParser& parser) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Only options print anything; a plain start from a console stays a window alone.
+    if (argc > 1) korvo::attachParentConsole();
+#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

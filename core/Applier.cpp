@@ -119,6 +119,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 if (codes.enable == NotReached || !platform::succeeded(codes.enable)) throw;
                 codes.failure = QString::fromStdString(e.what());
             }
+            if (codes.failure.isEmpty()) {
+                // A service that gathers the changes has made none of them until now.
+                const int committed = adapter->commit();
+                if (!platform::succeeded(committed)) {
+                    outcome = failure(describeRefusal(QStringLiteral("The change was"), committed), p);
+                    continue;
+                }
+            }
             // The address is in place by now: a refused server is reported beside the values in effect.
             const AppliedReport report = composeAppliedReport(p, codes);
             if (report.refused)

@@ -34,6 +34,7 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
         // Whether the servers came from the lease or were typed is not reported; the lease's are taken.
         if (const int c = adapter.setDNSServerSearchOrder(std::nullopt); !platform::succeeded(c))
             return refused("the DNS servers", c);
+        if (const int c = adapter.commit(); !platform::succeeded(c)) return refused("the change", c);
         return {};
     }
     std::vector<std::string> addresses;
@@ -51,6 +52,7 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
             return refused("the gateway", c);
     if (const int c = adapter.setDNSServerSearchOrder(state.dnsServers); !platform::succeeded(c))
         return refused("the DNS servers", c);
+    if (const int c = adapter.commit(); !platform::succeeded(c)) return refused("the change", c);
     return {};
 }
 

@@ -44,7 +44,8 @@ inline constexpr bool succeeded(int result) {
     return result == code::Success || result == code::SuccessRebootRequired;
 }
 
-// One IP-enabled adapter, as the listing found it.
+// One IP-enabled adapter, as the listing found it. A service may only gather what the methods ask
+// for and carry it out at commit(), so an apply makes one change to the adapter, not one per method.
 class Adapter {
 public:
     virtual ~Adapter() = default;
@@ -60,6 +61,9 @@ public:
     virtual int setWINSServer(const std::string& primary, const std::string& secondary) = 0;
     // std::nullopt calls the method without its argument: servers come from DHCP again.
     virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
+    // Carries out what the methods accepted since the last commit; a refusal here means none of it
+    // took. Services that carry out each method at once have nothing left to do.
+    virtual int commit() { return code::Success; }
 };
 
 // Some adapters' configuration as it was when the checkpoint was taken. The service itself returns

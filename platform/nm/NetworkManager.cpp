@@ -258,6 +258,18 @@ public:
     int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
         return edit(nm::SetDNSServerSearchOrder{servers});
     }
+    int commit() override {
+        if (!pending_) {
+            return code::Success;
+        }
+        const Pending p = std::move(*pending_);
+        pending_.reset();
+        try {
+            return carryOut(p);
+        } catch (const PermissionRefusal&) {
+            return code::AccessDenied;
+        }
+    }
 
 private:
     struct DeviceState {
@@ -305,6 +317,42 @@ private:
         return code::UnknownFailure;
     }
 
+    // What this adapter's methods asked for since the last commit, on top of the profile as it was.
+    struct Pending {
+        QString profile; // empty: the device has none, one is made at commit
+        ConnectionSettings settings;
+        bool canActivate = true;
+        bool activating = true;
+        bool enables = false;
+        bool changed = false;
+        bool reactivate = false;
+    };
+
+    int stage(const nm::Operation& operation) {
+        if (!pending_) {
+            Pending p;
+            const DeviceState device = deviceState();
+            p.canActivate = device.state >= StateDisconnected;
+            p.activating = device.state >= StatePrepare && device.state <= StateActivated;
+            p.profile = profileFor(device);
+            p.settings =
+                p.profile.isEmpty()
+                    ? nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces))
+                    : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
+            pending_ = std::move(p);
+        }
+        const auto edit = nm::transform(pending_->settings, operation, dns_);
+        if (edit.code != code::Success) {
+            return edit.code;
+        }
+        pending_->settings = edit.settings;
+        pending_->changed = pending_->changed || edit.changed;
+        pending_->reactivate = pending_->reactivate || edit.reactivate;
+        pending_->enables = pending_->enables || std::holds_alternative<nm::EnableStatic>(operation) ||
+                            std::holds_alternative<nm::EnableDHCP>(operation);
+        return code::Success;
+    }
+
     int activate(const QString& profile) {
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
                                         {QVariant::fromValue(QDBusObjectPath(profile)),
@@ -316,18 +364,15 @@ private:
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path());
     }
 
-    int create(const nm::Operation& operation, bool enables, bool canActivate) {
-        const auto created = nm::transform(
-            nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces)), operation,
-            dns_);
-        if (created.code != code::Success || (!created.changed && !enables)) {
-            return created.code;
+    int create(const Pending& p) {
+        if (!p.changed && !p.enables) {
+            return code::Success;
         }
         if (!canCreateProfile(type_)) {
             return code::UnknownFailure;
         }
-        const QVariant settings = QVariant::fromValue(created.settings);
-        if (!canActivate) {
+        const QVariant settings = QVariant::fromValue(p.settings);
+        if (!p.canActivate) {
             const auto reply =
                 bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
             return failed(reply) ? codeForRefusal(reply) : code::Success;
@@ -343,80 +388,55 @@ private:
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(1)).path());
     }
 
-    int edit(const nm::Operation& operation) {
-        try {
-            return editProfile(operation);
-        } catch (const PermissionRefusal&) {
-            return code::AccessDenied;
+    // One save and one reapply for the whole apply: each costs NetworkManager more than the edit.
+    int carryOut(const Pending& p) {
+        if (p.profile.isEmpty()) {
+            return create(p);
         }
-    }
-
-    int editProfile(const nm::Operation& operation) {
-        const bool enables = std::holds_alternative<nm::EnableStatic>(operation) ||
-                             std::holds_alternative<nm::EnableDHCP>(operation);
-        bool canActivate = true;
-        bool activating = true;
-        QString profile;
-        ConnectionSettings current;
-        if (live_) {
-            // This adapter's previous method left the profile live as it sent it: the next one of the
-            // same apply edits that, without asking again.
-            profile = live_->profile;
-            current = live_->settings;
-            live_.reset();
-        } else {
-            const DeviceState device = deviceState();
-            canActivate = device.state >= StateDisconnected;
-            activating = device.state >= StatePrepare && device.state <= StateActivated;
-            profile = profileFor(device);
-            if (profile.isEmpty()) {
-                return create(operation, enables, canActivate);
-            }
-            current = settingsFrom(bus_->read(profile, ConnectionIface, QStringLiteral("GetSettings")));
-        }
-        const auto edit = nm::transform(current, operation, dns_);
-        if (edit.code != code::Success) {
-            return edit.code;
-        }
-        if (edit.changed) {
-            const auto reply =
-                bus_->change(profile, ConnectionIface, QStringLiteral("Update2"),
-                             {QVariant::fromValue(edit.settings), Update2ToDisk, QVariantMap{}});
+        if (p.changed) {
+            const auto reply = bus_->change(p.profile, ConnectionIface, QStringLiteral("Update2"),
+                                            {QVariant::fromValue(p.settings), Update2ToDisk, QVariantMap{}});
             if (failed(reply)) {
                 return codeForRefusal(reply);
             }
         }
-        if (activating) {
-            if (!edit.changed) {
-                live_ = Live{profile, current};
+        if (p.activating) {
+            if (!p.changed) {
                 return code::Success;
             }
-            if (!edit.reactivate) {
+            if (!p.reactivate) {
                 // Reapply changes the addresses in place, without taking the link down.
                 const auto reply =
                     bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
                                  {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
                 if (!failed(reply)) {
-                    live_ = Live{profile, edit.settings};
                     return code::Success;
                 }
                 if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
                     return codeForRefusal(reply);
                 }
             }
-            return activate(profile);
+            return activate(p.profile);
         }
-        if (canActivate && (edit.changed || enables)) {
-            return activate(profile);
+        if (p.canActivate && (p.changed || p.enables)) {
+            return activate(p.profile);
         }
         return code::Success;
     }
 
-    // The profile as this adapter last made it live, by Reapply; any other outcome forgets it.
-    struct Live {
-        QString profile;
-        ConnectionSettings settings;
-    };
+    int edit(const nm::Operation& operation) {
+        try {
+            return stage(operation);
+        } catch (const PermissionRefusal&) {
+            pending_.reset();
+            return code::AccessDenied;
+        } catch (...) {
+            pending_.reset();
+            throw;
+        }
+    }
+
+    std::optional<Pending> pending_;
 
     std::shared_ptr<Bus> bus_;
     QString device_;
@@ -424,7 +444,6 @@ private:
     uint type_;
     nm::DnsProperty dns_;
     IPv4State state_;
-    std::optional<Live> live_;
 };
 
 // Upon rollback NetworkManager also deletes profiles made after the checkpoint: Korvo makes one for an

@@ -207,20 +207,29 @@ private slots:
         QVERIFY(address().contains("inet 192.0.2.10/24"));
         QVERIFY(!address().contains("203.0.113.20"));
 
-        // "y" on a terminal keeps it.
-        const QString command =
-            QStringList{KORVO_BIN, "--apply", "4", "--rollback", "3", "--settings", settings}.join(u' ');
-        QProcess terminal;
-        terminal.setProcessEnvironment(bareEnvironment(bus));
-        terminal.setProcessChannelMode(QProcess::MergedChannels);
-        terminal.start("script", {"-qefc", command, "/dev/null"});
-        QVERIFY(terminal.waitForStarted());
-        QByteArray shown;
-        QTRY_VERIFY_WITH_TIMEOUT((shown += terminal.readAll()).contains("[y/N]"), SettleMs);
-        terminal.write("y\n");
-        QVERIFY(terminal.waitForFinished(SettleMs));
-        shown += terminal.readAll();
-        QVERIFY2(terminal.exitCode() == 0, shown.constData());
+        // Answered on a terminal: anything but "y" rolls back at once, "y" keeps it.
+        auto answer = [&](const QByteArray& reply, const QString& seconds) {
+            const QString command =
+                QStringList{KORVO_BIN, "--apply", "4", "--rollback", seconds, "--settings", settings}.join(
+                    u' ');
+            QProcess terminal;
+            terminal.setProcessEnvironment(bareEnvironment(bus));
+            terminal.setProcessChannelMode(QProcess::MergedChannels);
+            terminal.start("script", {"-qefc", command, "/dev/null"});
+            QByteArray shown;
+            if (!terminal.waitForStarted()) return std::pair{-1, shown};
+            if (QTest::qWaitFor([&] { return (shown += terminal.readAll()).contains("[y/N]"); }, SettleMs))
+                terminal.write(reply);
+            terminal.waitForFinished(SettleMs);
+            return std::pair{terminal.exitCode(), shown + terminal.readAll()};
+        };
+        QElapsedTimer declined;
+        declined.start();
+        auto [code, shown] = answer("n\n", "60");
+        QVERIFY2(code == 3 && declined.elapsed() < 30000, shown.constData());
+        QVERIFY(address().contains("inet 192.0.2.10/24"));
+        std::tie(code, shown) = answer("y\n", "3");
+        QVERIFY2(code == 0, shown.constData());
         QTest::qWait(4000); // past the checkpoint's time: kept, not rolled back
         QVERIFY(address().contains("inet 203.0.113.20/24"));
 

@@ -56,6 +56,10 @@ public:
         hook_(QStringLiteral("SetDNSServerSearchOrder"));
         return inner_->setDNSServerSearchOrder(servers);
     }
+    int commit() override {
+        hook_(QStringLiteral("Commit"));
+        return inner_->commit();
+    }
 
 private:
     std::unique_ptr<platform::Adapter> inner_;
@@ -205,9 +209,8 @@ private slots:
         QTest::addColumn<QString>("sentence");
         QTest::newRow("during the adapter query") << "ExecQuery" << NothingChanged;
         QTest::newRow("during EnableStatic") << "EnableStatic" << NothingChanged;
-        // The address took before NetworkManager died: the report must not say nothing changed.
-        QTest::newRow("during SetDNSServerSearchOrder, after the address changed")
-            << "SetDNSServerSearchOrder" << QStringLiteral("The adapter's address was changed");
+        // NetworkManager is asked for the whole change at once, so it never stops half-way through it.
+        QTest::newRow("while the change is carried out") << "Commit" << NothingChanged;
     }
 
     // NetworkManager is stopped while the call is on its way and killed while
@@ -279,18 +282,22 @@ private slots:
         QTest::addColumn<QString>("checks");
         QTest::addColumn<bool>("applied");
         QTest::addColumn<QString>("reportMatches");
-        QTest::newRow("root only") << "root-only" << false << "denied|not authori[sz]ed|permission|privilege";
+        QTest::addColumn<int>("rollbackExit"); // korvo --apply --rollback: 2 refused, 3 rolled back
+        QTest::newRow("root only") << "root-only" << false << "denied|not authori[sz]ed|permission|privilege"
+                                   << 2;
         QTest::newRow("polkit, no rule")
             << "polkit" << false
             << "access denied.*permission org\\.freedesktop\\.NetworkManager\\.settings\\.modify\\.system; "
                ".*polkit "
-               "rule";
-        QTest::newRow("polkit, Korvo's rule") << "polkit with rule" << true << "";
+               "rule"
+            << 2;
+        QTest::newRow("polkit, Korvo's rule") << "polkit with rule" << true << "" << 3;
     }
     void permissions() {
         QFETCH(QString, checks);
         QFETCH(bool, applied);
         QFETCH(QString, reportMatches);
+        QFETCH(int, rollbackExit);
         if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             QSKIP("setpriv (util-linux) is missing");
         QTemporaryDir rules;
@@ -352,6 +359,23 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
         else
             QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
+
+        // The command line's checkpoint needs a permission of its own, which the rule grants too.
+        QVERIFY(testing::writeProfileOneSettings(rules.path(), QStringLiteral("veth0")).isEmpty());
+        QVERIFY(QFile::setPermissions(rules.filePath(QStringLiteral("Korvo.ini")),
+                                      QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QString::fromStdString(bed.busAddress()));
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.setStandardInputFile(QProcess::nullDevice());
+        cli.start(QStringLiteral("setpriv"), {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
+                                              QStringLiteral(KORVO_BIN), "--apply", "1", "--rollback", "1",
+                                              "--settings", rules.filePath(QStringLiteral("Korvo.ini"))});
+        QVERIFY(cli.waitForFinished(HangMs));
+        const QString said = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == rollbackExit, qPrintable(said));
+        if (rollbackExit == 2)
+            QVERIFY2(said.contains(QStringLiteral("nothing was changed")), qPrintable(said));
     }
 };
 

@@ -89,17 +89,21 @@ private slots:
         QVERIFY(veth1);
 
         QCOMPARE(veth1->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth1").contains("inet 192.0.2.10/24"),
-                                  qPrintable(addresses(bed, "veth1")), SettleMs);
         QCOMPARE(veth1->setGateways({"192.0.2.1"}, {1}), code::Success);
-        QTRY_VERIFY2_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth1"),
-                                  qPrintable(defaultRoute(bed)), SettleMs);
-        QVERIFY(defaultRoute(bed).contains("metric 1"));
         QCOMPARE(veth1->setWINSServer("", ""), code::Success);
         // No WINS setting to refuse: the platform has none.
         QCOMPARE(veth1->setWINSServer("203.0.113.5", ""), code::NotOnThisPlatform);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
                  code::Success);
+        // Gathered, not yet carried out.
+        QTest::qWait(200);
+        QVERIFY(addresses(bed, "veth1").isEmpty());
+        QCOMPARE(veth1->commit(), code::Success);
+        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth1").contains("inet 192.0.2.10/24"),
+                                  qPrintable(addresses(bed, "veth1")), SettleMs);
+        QTRY_VERIFY2_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth1"),
+                                  qPrintable(defaultRoute(bed)), SettleMs);
+        QVERIFY(defaultRoute(bed).contains("metric 1"));
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS") == "192.0.2.53 | 203.0.113.53", SettleMs);
         QCOMPARE(bed.ip4("veth1", "IP4.ADDRESS"), QString("192.0.2.10/24"));
         QCOMPARE(bed.ip4("veth1", "IP4.GATEWAY"), QString("192.0.2.1"));
@@ -109,6 +113,7 @@ private slots:
         QCOMPARE(veth1->enableStatic({"203.0.113.20"}, {"255.255.255.128"}), code::Success);
         QCOMPARE(veth1->setGateways({""}, {1}), code::Success);
         QCOMPARE(veth1->setDNSServerSearchOrder(std::nullopt), code::Success);
+        QCOMPARE(veth1->commit(), code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS").isEmpty(), SettleMs);
         QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).isEmpty(), SettleMs);
         const auto now = addresses(bed, "veth1");
@@ -119,10 +124,12 @@ private slots:
         TestBed bed({.adapters = 1});
         auto veth0 = adapter(bed, "veth0");
         QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
+        QCOMPARE(veth0->commit(), code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
         const auto profiles = bed.nmcli({"-g", "NAME,UUID", "connection", "show"});
 
         QCOMPARE(veth0->enableStatic({"192.0.2.20"}, {"255.0.255.0"}), code::InvalidSubnetMask);
+        QCOMPARE(veth0->commit(), code::Success);
         QTest::qWait(300);
         QVERIFY(addresses(bed, "veth0").contains("inet 192.0.2.10/24"));
         QVERIFY(!addresses(bed, "veth0").contains("192.0.2.20"));
@@ -134,10 +141,12 @@ private slots:
         auto veth0 = adapter(bed, "veth0");
         QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
         QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
+        QCOMPARE(veth0->commit(), code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("203.0.113.7/24"), SettleMs);
 
         QCOMPARE(veth0->enableDHCP(), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
+        QCOMPARE(veth0->commit(), code::Success);
         QTRY_VERIFY2_WITH_TIMEOUT(
             addresses(bed, "veth0").contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24")),
             qPrintable(addresses(bed, "veth0")), SettleMs);
@@ -150,11 +159,13 @@ private slots:
         // Static DNS on a DHCP profile replaces the servers DHCP offers, both on
         // a running lease and when applied together with DHCP, as Korvo does.
         QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"203.0.113.53"}), code::Success);
+        QCOMPARE(veth0->commit(), code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS") == "203.0.113.53", SettleMs);
         QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
         QCOMPARE(veth0->enableDHCP(), code::Success);
         QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
+        QCOMPARE(veth0->commit(), code::Success);
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 198.51.100.1"), SettleMs);
         QTest::qWait(300);
         QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
@@ -167,6 +178,7 @@ private slots:
             QCOMPARE(veth0->enableStatic({"192.0.2.44"}, {"255.255.255.0"}), code::Success);
             QCOMPARE(veth0->setGateways({"192.0.2.1"}, {1}), code::Success);
             QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
+            QCOMPARE(veth0->commit(), code::Success);
         }
         bed.stopNetworkManager();
         // Without NetworkManager the kernel forgets nothing, so clear the device to see it come back.

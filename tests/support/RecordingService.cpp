@@ -45,6 +45,7 @@ public:
     int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
         return call("SetDNSServerSearchOrder", servers ? joined(*servers) : "-");
     }
+    int commit() override { return call("Commit", ""); }
 
 private:
     int call(const std::string& method, const std::string& args) {

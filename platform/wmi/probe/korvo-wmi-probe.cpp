@@ -73,6 +73,7 @@ int apply(const std::vector<std::string>& args) {
             const std::string gateway = args.size() == 5 ? args[4] : std::string();
             report("SetGateways", item->setGateways({gateway}, {1}));
         }
+        if (outcome == Done) outcome = report("Commit", item->commit());
     }
     if (outcome == NoSuchAdapter)
         std::fprintf(stderr, "no IP-enabled adapter is called \"%s\"\n", caption.c_str());
