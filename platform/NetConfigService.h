@@ -115,6 +115,18 @@ public:
     }
     // A fresh connection to this computer's service.
     virtual std::unique_ptr<Service> connect(Purpose purpose) = 0;
+    // The adapters as connect(Purpose::List)->adapters() lists them, for a caller that must not
+    // wait: `done` gets them from the event loop of the thread that asked, none when the service
+    // could not be asked. This default asks at once and calls `done` before it returns.
+    virtual void listAdapters(std::function<void(std::vector<std::unique_ptr<Adapter>>)> done) {
+        std::vector<std::unique_ptr<Adapter>> found;
+        try {
+            if (const std::unique_ptr<Service> service = connect(Purpose::List)) found = service->adapters();
+        } catch (const std::exception&) {
+            found.clear(); // no service, no adapters; the caller says nothing either
+        }
+        done(std::move(found));
+    }
 };
 
 // The backend of the platform Korvo was built for.

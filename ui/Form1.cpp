@@ -224,12 +224,8 @@ void Form1::connectReactions() {
         connect(tab(t), &ProfileTab::nameChanged, this, [this, t] { NameBox_Change(t); });
         connect(tab(t), &ProfileTab::adapterChosen, this, &Form1::ShowProfilesInEffect);
         connect(tab(t), &ProfileTab::addressEdited, this, &Form1::ShowProfilesInEffect);
-        connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this, [this, t] {
-            if (t == DhcpTab)
-                Command8_Click();
-            else
-                ProfileCommand(t);
-        });
+        connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this,
+                [this, t] { ApplyButton_Click(t); });
     }
     SSTab2->tabBar()->installEventFilter(this);
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) {
@@ -247,9 +243,11 @@ void Form1::connectReactions() {
 // Each step that fails is passed over silently; only the settings file's
 // corrupt-file message can appear during start-up.
 void Form1::Form_Load() {
-    try {
-        EnumerateAdapters();
-    } catch (...) {
+    if (!ListAfterFirstPaint) {
+        try {
+            EnumerateAdapters();
+        } catch (...) {
+        }
     }
 
     LoadOutcome outcome = LoadOutcome::Rejected;
@@ -270,8 +268,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::Start() {
+    // The window is drawn first and filled in when the service answers: the time to the first
+    // frame does not grow with the number of adapters.
+    ListAfterFirstPaint = true;
     Form_Load();
-    // The terms window keeps the main window hidden until the user accepts.
+    // The terms window keeps the main window hidden until the user accepts: nothing to draw first.
+    if (Terms && Terms->isVisible()) EnumerateAdapters();
     if (!Terms || !Terms->isVisible()) {
         show();
         // Showing posts update and polish requests to every control, and the
@@ -290,28 +292,44 @@ void Form1::Start() {
 // ---- adapter lists ----
 
 void Form1::EnumerateAdapters() {
-    ListedAdapterCount = 0;
-    if (!Env.connector) return;
-
-    std::vector<std::unique_ptr<platform::Adapter>> adapters;
+    ListAfterFirstPaint = false;
+    ListingAsked = true;
     try {
-        const std::unique_ptr<platform::Service> service = Env.connector->connect(platform::Purpose::List);
-        if (!service) return;
-        adapters = service->adapters();
+        if (Env.connector) {
+            const QPointer<Form1> self(this);
+            Env.connector->listAdapters([self](std::vector<std::unique_ptr<platform::Adapter>> adapters) {
+                if (self) self->AdaptersListed(std::move(adapters));
+            });
+            return;
+        }
     } catch (const std::exception&) {
-        return; // no service, no lists, no message
+        if (!ListingAsked) return; // answered before the failure
     }
+    AdaptersListed({});
+}
 
-    AdaptersNow.clear();
+// No adapters also when the service could not be asked: no lists, no message.
+void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters) {
+    ListingAsked = false;
+    QStringList captions;
+    std::vector<AdapterNow> now;
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
         const QString caption = QString::fromStdString(adapter->caption());
-        for (ProfileTab* t : Tabs)
-            t->listAdapter(ListedAdapterCount, caption);
-        ++ListedAdapterCount;
+        captions << caption;
         if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            AdaptersNow.push_back({caption, *state});
+            now.push_back({caption, *state});
     }
-    ShowProfilesInEffect();
+    // Saved adapters restored meanwhile stay after the listed ones, as if listed first.
+    for (ProfileTab* t : Tabs)
+        t->insertAdapters(0, captions);
+    ListedAdapterCount = static_cast<int>(captions.size());
+    AdaptersNow = std::move(now);
+    ShowAdapterStates();
+    if (PendingCommand) {
+        const int pressed = *PendingCommand;
+        PendingCommand.reset();
+        ApplyButton_Click(pressed);
+    }
 }
 
 // The lists keep their entries: only the states, marks and tooltips follow the service.
@@ -505,6 +523,12 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 bool Form1::event(QEvent* event) {
     const bool handled = QWidget::event(event);
+    // The adapters are asked for once the first frame is out, behind it in the event queue.
+    if (event->type() == QEvent::Paint && ListAfterFirstPaint) {
+        ListAfterFirstPaint = false;
+        ListingAsked = true; // buttons wait from now on
+        QMetaObject::invokeMethod(this, &Form1::EnumerateAdapters, Qt::QueuedConnection);
+    }
     // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
     // that start-up does not wait for it.
     if (event->type() == QEvent::UpdateRequest && !WatchAsked && Env.connector) {
@@ -520,6 +544,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- applying ----
+
+void Form1::ApplyButton_Click(int tabIndex) {
+    if (AdaptersPending()) {
+        if (!PendingCommand) PendingCommand = tabIndex;
+        return;
+    }
+    if (tabIndex == DhcpTab)
+        Command8_Click();
+    else
+        ProfileCommand(tabIndex);
+}
 
 void Form1::ProfileCommand(int tabIndex) {
     ProfileTab* t = tab(tabIndex);

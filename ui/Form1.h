@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -25,8 +26,9 @@ class QTabWidget;
 namespace korvo {
 
 namespace platform {
+class Adapter;
 class ChangeWatch;
-}
+} // namespace platform
 
 class Form3;
 class Form4;
@@ -46,8 +48,11 @@ public:
     // Makes the Settings page's controls now rather than when the page is first shown.
     Q_INVOKABLE void BuildSettingsPage();
 
-    // Lists the service's adapters into all seven lists; start-up does it once.
+    // Asks the service for its adapters and lists them into all seven lists when it answers, before
+    // any saved adapter restored meanwhile; start-up does it once.
     void EnumerateAdapters();
+    // Start-up has not listed the adapters yet; a button pressed meanwhile applies once it has.
+    bool AdaptersPending() const { return ListAfterFirstPaint || ListingAsked; }
     // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
     // the service could not be asked: the caption is kept, shown and saved back.
     void RestoreSavedAdapter(int tabIndex, const QString& caption);
@@ -93,7 +98,10 @@ private:
     void TermsAccepted();
     void TermsDeclined();
 
+    void AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
+
     // ---- applying ----
+    void ApplyButton_Click(int tabIndex);
     void ProfileCommand(int tabIndex); // Command1..Command6
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
@@ -119,6 +127,9 @@ private:
 
     // ---- state ----
     int ListedAdapterCount = 0;
+    bool ListAfterFirstPaint = false;  // the window asks for the adapters once it is drawn
+    bool ListingAsked = false;         // and until the service answers:
+    std::optional<int> PendingCommand; // the first apply button pressed meanwhile
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed

@@ -11,6 +11,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QHash>
@@ -739,6 +740,31 @@ public:
         return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_, changeTimeout_));
     }
 
+    // The answer is decoded when it arrives, on the thread that asked; the adapters share its
+    // connection as a connect()'s do.
+    void listAdapters(std::function<void(std::vector<std::unique_ptr<Adapter>>)> done) override {
+        registerTypes();
+        std::optional<EarlyQuery> query = takeEarlyQuery();
+        if (!query) query = askForAdapters();
+        if (!query) {
+            done({});
+            return;
+        }
+        auto bus = std::make_shared<Bus>(query->connection, timeout_, changeTimeout_);
+        auto* watcher = new QDBusPendingCallWatcher(query->call, pending_.get());
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                         [watcher, bus, call = query->call, age = query->age, timeout = timeout_, done] {
+                             watcher->deleteLater();
+                             std::vector<std::unique_ptr<Adapter>> found;
+                             try {
+                                 found = NmService(bus, call, age, timeout).adapters();
+                             } catch (const std::exception&) {
+                                 found.clear();
+                             }
+                             done(std::move(found));
+                         });
+    }
+
     std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) override {
         const QString name = newConnectionName();
         if (!open(name).isConnected()) {
@@ -772,17 +798,22 @@ private:
 
     void startEarlyQuery() {
         registerTypes();
+        early_ = askForAdapters();
+    }
+
+    // The adapter query, sent on a connection of its own without waiting for the answer.
+    std::optional<EarlyQuery> askForAdapters() const {
         const QString name = newConnectionName();
         QDBusConnection connection = open(name);
         if (!connection.isConnected()) {
             QDBusConnection::disconnectFromBus(name); // connect() will say why
-            return;
+            return std::nullopt;
         }
         const auto message =
             QDBusMessage::createMethodCall(NmBusName, ObjectRoot, ObjectManagerIface, GetManagedObjects);
-        early_.emplace(
-            EarlyQuery{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}});
-        early_->age.start();
+        EarlyQuery query{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}};
+        query.age.start();
+        return query;
     }
 
     // Only for the first connection, and only while its answer is recent
@@ -801,6 +832,8 @@ private:
     std::chrono::milliseconds timeout_;
     std::chrono::milliseconds changeTimeout_;
     std::optional<EarlyQuery> early_;
+    // Parent of the listings still awaited: they go with the connector, unanswered.
+    std::unique_ptr<QObject> pending_ = std::make_unique<QObject>();
 };
 
 } // namespace

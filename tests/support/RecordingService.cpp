@@ -1,6 +1,7 @@
 #include "tests/support/RecordingService.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace korvo::testing {
 
@@ -107,6 +108,19 @@ std::unique_ptr<platform::Service> RecordingService::connect(platform::Purpose p
     calls.push_back(purpose == platform::Purpose::Change ? "connect change" : "connect list");
     if (failConnect) throw platform::ServiceError("the service is not running");
     return std::make_unique<FakeService>(*this);
+}
+
+void RecordingService::listAdapters(
+    std::function<void(std::vector<std::unique_ptr<platform::Adapter>>)> done) {
+    if (answerLate)
+        unanswered_.push_back(std::move(done));
+    else
+        ServiceConnector::listAdapters(std::move(done));
+}
+
+void RecordingService::answerListings() {
+    for (auto& done : std::exchange(unanswered_, {}))
+        ServiceConnector::listAdapters(std::move(done));
 }
 
 std::vector<std::string> RecordingService::methodCalls() const {

@@ -35,7 +35,12 @@ public:
     // What the listing reports each adapter (by caption) has now; missing: the service does not say.
     std::map<std::string, platform::IPv4State> states;
 
+    // Listings wait for answerListings() instead of being answered at once.
+    bool answerLate = false;
+
     std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override;
+    void listAdapters(std::function<void(std::vector<std::unique_ptr<platform::Adapter>>)> done) override;
+    void answerListings();
     // Watches are told only by announceChange(), as a change made behind the program's back.
     std::unique_ptr<platform::ChangeWatch> watchChanges(std::function<void()> changed) override;
     void announceChange();
@@ -45,6 +50,7 @@ public:
     void clear() { calls.clear(); }
 
 private:
+    std::vector<std::function<void(std::vector<std::unique_ptr<platform::Adapter>>)>> unanswered_;
     std::shared_ptr<std::vector<std::function<void()>*>> watchers_ =
         std::make_shared<std::vector<std::function<void()>*>>();
 };

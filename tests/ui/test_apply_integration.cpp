@@ -159,6 +159,7 @@ private slots:
         environment.hasSystemTray = [] { return true; };
         Form1 form(std::move(environment));
         form.Start();
+        QTRY_VERIFY(!form.AdaptersPending());
         QCOMPARE(marks(form), only(0));
         QVERIFY(tabControls(form, 0).Apply->toolTip().endsWith("In effect on veth0"));
 

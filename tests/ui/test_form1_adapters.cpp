@@ -1,10 +1,13 @@
 // Listing the adapters at start-up and putting saved adapters back, against the recording fake.
+#include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
 #include <QListWidget>
 #include <QtTest>
+#include <algorithm>
 
 using namespace korvo;
 using namespace korvo::testing;
@@ -105,6 +108,61 @@ private slots:
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List2")), (QStringList{"A", "B", "C"}));
         QVERIFY(control<QListWidget>(form, "List2")->selectedItems().isEmpty());
         QCOMPARE(form.TabAdapterCaption(1), QString());
+    }
+
+    // Start-up shows the window before the service answers: the lists end as if it had answered
+    // first, and a button pressed meanwhile applies once, when the answer is in.
+    void answerAfterTheWindow_data() {
+        QTest::addColumn<bool>("pageShown");
+        QTest::addColumn<QByteArray>("pressed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("applied"); // EnableStatic calls
+        QTest::newRow("page not shown, nothing pressed") << false << QByteArray() << QStringList{} << 0;
+        QTest::newRow("page not shown, profile 2 pressed")
+            << false << QByteArray("Command2") << QStringList{} << 1;
+        QTest::newRow("page shown, profile 3 pressed without an adapter")
+            << true << QByteArray("Command3") << QStringList{"Whoops|Please select an Interface first!!"}
+            << 0;
+    }
+    void answerAfterTheWindow() {
+        QFETCH(bool, pageShown);
+        QFETCH(QByteArray, pressed);
+        QFETCH(QStringList, messages);
+        QFETCH(int, applied);
+        const auto start = [](testing::TestEnvironment& env, bool late) {
+            env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
+            env.service->answerLate = late;
+            StoredSettings s;
+            s.Profiles[0].AdapterCaption = QStringLiteral("B");
+            s.Profiles[1] = {"192.0.2.20", "255.255.255.0", {}, {}, {}, {}, {}, "Lab", "B"};
+            s.DhcpAdapterCaption = QStringLiteral("Gone");
+            QCOMPARE(writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)), QString());
+        };
+        testing::TestEnvironment now, later;
+        start(now, false);
+        start(later, true);
+        Form1 answered(now.make()), waiting(later.make());
+        answered.Form_Load();
+        waiting.Form_Load();
+        QVERIFY(waiting.AdaptersPending());
+        if (pageShown) control<QTabWidget>(waiting, "SSTab1")->setCurrentIndex(1);
+        if (!pressed.isEmpty()) control<QPushButton>(waiting, pressed.constData())->click();
+        QVERIFY(later.messages.isEmpty());
+        QVERIFY(later.service->methodCalls().empty());
+
+        later.service->answerListings();
+        QVERIFY(!waiting.AdaptersPending());
+        for (int t = 0; t < TabCount; ++t) {
+            QCOMPARE(testing::listTexts(tabControls(waiting, t).Adapters),
+                     testing::listTexts(tabControls(answered, t).Adapters));
+            QCOMPARE(selected(tabControls(waiting, t).Adapters), selected(tabControls(answered, t).Adapters));
+            QCOMPARE(waiting.TabAdapterCaption(t), answered.TabAdapterCaption(t));
+        }
+        QCOMPARE(selected(control<QListWidget>(waiting, "List1")), QStringList{"3:B"});
+        QCOMPARE(later.messages, messages);
+        const std::vector<std::string> calls = later.service->methodCalls();
+        QCOMPARE(std::count(calls.begin(), calls.end(), "B EnableStatic [192.0.2.20] [255.255.255.0]"),
+                 applied);
     }
 };
 

@@ -38,6 +38,8 @@ std::unique_ptr<Form1> started(TestEnvironment& env, bool tray = true) {
     made.hasSystemTray = [tray] { return tray; };
     auto form = std::make_unique<Form1>(std::move(made));
     form->Start();
+    // The window is drawn first, then filled in.
+    if (!QTest::qWaitFor([&form] { return !form->AdaptersPending(); })) return nullptr;
     return form;
 }
 
