@@ -870,8 +870,9 @@ std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono:
 }
 
 std::unique_ptr<ServiceConnector> makeSystemConnector() {
-    // Korvo's start-up queries the adapters right after making its connector.
-    return std::make_unique<NmConnector>(std::nullopt, NetworkManagerCallTimeout, true,
+    // Start-up asks for the adapters once its window is drawn; asked earlier, NetworkManager's
+    // answer would compete with drawing it.
+    return std::make_unique<NmConnector>(std::nullopt, NetworkManagerCallTimeout, false,
                                          NetworkManagerAuthorizationTimeout);
 }
 
