@@ -1,5 +1,8 @@
 #include "app/FontWarmup.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #if defined(KORVO_FONTCONFIG)
 #include <fontconfig/fontconfig.h>
 #endif
@@ -10,12 +13,20 @@ namespace korvo {
 // keeps one per process and makes concurrent first loads safe.
 FontWarmup::FontWarmup() {
 #if defined(KORVO_FONTCONFIG)
-    Worker = std::thread([] { FcInit(); });
+    Configuration = std::thread([] { FcInit(); });
 #endif
 }
 
 FontWarmup::~FontWarmup() {
-    if (Worker.joinable()) Worker.join();
+    for (std::thread* worker : {&Configuration, &Database})
+        if (worker->joinable()) worker->join();
+}
+
+// Qt fills its font list once per process, under its own lock, whichever thread asks first.
+void FontWarmup::applicationMade() {
+#if defined(KORVO_FONTCONFIG)
+    Database = std::thread([] { (void)QFontDatabase::families(); });
+#endif
 }
 
 } // namespace korvo

@@ -1,6 +1,7 @@
-// Reading the desktop's font configuration is the slowest part of the first
-// text layout. It needs no display and no Qt, so it can run while the
-// application connects to the display and builds its window.
+// Reading the desktop's font configuration and Qt's list of fonts are the
+// slowest part of the first text layout. Neither draws anything, so both can
+// run on a thread of their own while the application connects to the display
+// and builds its window.
 #pragma once
 
 #include <thread>
@@ -9,13 +10,17 @@ namespace korvo {
 
 class FontWarmup {
 public:
+    // Starts reading the font configuration; needs no display and no Qt.
     FontWarmup();
     ~FontWarmup();
     FontWarmup(const FontWarmup&) = delete;
     FontWarmup& operator=(const FontWarmup&) = delete;
 
+    // Once the application object exists: Qt's font list is filled in as well.
+    void applicationMade();
+
 private:
-    std::thread Worker;
+    std::thread Configuration, Database;
 };
 
 } // namespace korvo

@@ -194,7 +194,7 @@ int main(int argc, char* argv[]) {
     ensureRuntimeFolder();
 #endif
 
-    const korvo::FontWarmup fonts;
+    korvo::FontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
@@ -205,6 +205,7 @@ int main(int argc, char* argv[]) {
     korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
     if (unattended) return acceptTermsUnattended(std::move(env));
 
+    fonts.applicationMade();
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
     return QApplication::exec();
 }

@@ -39,11 +39,13 @@ void verticalFill(QPainter& p, const QRectF& r, const QColor& top, const QColor&
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
+    if (radius <= 0) {
+        // A plain fill: the painter's fast path, no outline and nothing to smooth.
+        p.fillRect(r, g);
+        return;
+    }
     p.setBrush(g);
-    if (radius > 0)
-        p.drawRoundedRect(r, radius, radius);
-    else
-        p.drawRect(r);
+    p.drawRoundedRect(r, radius, radius);
 }
 
 void paintMark(QPainter& p, const QRectF& markRect) {
@@ -223,7 +225,7 @@ void PicturePanel::paintMainPage(QPainter& p) {
     const QPointF hub(card.right() + (r.width() - card.right()) / 2, r.height() * 0.42);
     p.setBrush(Qt::NoBrush);
     for (int ring = 1; ring <= 3; ++ring) {
-        p.setPen(QPen(withAlpha(art::Accent, 46 - ring * 10), 1.2));
+        p.setPen(QPen(withAlpha(art::Accent, 46 - ring * 10), 1));
         const qreal radius = 44.0 + ring * 38.0;
         p.drawEllipse(hub, radius, radius);
     }
@@ -232,11 +234,11 @@ void PicturePanel::paintMainPage(QPainter& p) {
     for (int i = 0; i < satellites; ++i) {
         const qreal angle = (M_PI * 2 * i) / satellites - M_PI / 2 + 0.3;
         const QPointF node(hub.x() + orbit * std::cos(angle), hub.y() + orbit * 0.78 * std::sin(angle));
-        QPen link(withAlpha(art::Accent, 70), 1.4);
+        QPen link(withAlpha(art::Accent, 70), 1);
         link.setDashPattern({3, 3});
         p.setPen(link);
         p.drawLine(hub, node);
-        p.setPen(QPen(withAlpha(art::Accent, 120), 1.4));
+        p.setPen(QPen(withAlpha(art::Accent, 120), 1));
         p.setBrush(i == 1 ? art::Accent : QColor(Qt::white));
         p.drawEllipse(node, 9, 9);
         p.setBrush(Qt::NoBrush);
@@ -319,7 +321,7 @@ PictureButton::PictureButton(Face face, const QString& text, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     QFont f = font();
-    f.setWeight(face == Face::Neutral ? QFont::Medium : QFont::DemiBold);
+    f.setWeight(face == Face::Neutral ? QFont::Normal : QFont::Bold);
     setFont(f);
 }
 
@@ -379,13 +381,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const bool inEffect = ButtonFace == Face::Apply && property("active").toBool();
     if (ButtonFace == Face::Apply) {
         // An accent edge marks the button as one that changes the adapter; green while in effect.
-        QPainterPath clip;
-        clip.addRoundedRect(r, radius, radius);
+        // The face's own rounded outline, cut to the edge's width by a plain rectangle.
         p.save();
-        p.setClipPath(clip);
+        p.setClipRect(QRectF(r.left(), r.top(), inEffect ? 5 : 4, r.height()));
         p.setPen(Qt::NoPen);
         p.setBrush(!enabled ? border : inEffect ? art::InEffect : art::Accent);
-        p.drawRect(QRectF(r.left(), r.top(), inEffect ? 5 : 4, r.height()));
+        p.drawRoundedRect(r, radius, radius);
         p.restore();
     }
     if (inEffect) {
@@ -456,7 +457,7 @@ PictureTabBar::PictureTabBar(PictureTabWidget::Look look, QWidget* parent) : QTa
     setMouseTracking(true);
     if (look == PictureTabWidget::Look::Header) {
         QFont f = font();
-        f.setWeight(QFont::DemiBold);
+        f.setWeight(QFont::Bold);
         setFont(f);
     }
 }
