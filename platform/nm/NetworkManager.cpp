@@ -523,6 +523,138 @@ const QStringList IP4ConfigProperties = {QStringLiteral("AddressData"), QStringL
 const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
 const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
+// The properties named in `wanted` of an a{sv} dictionary; the others'
+// values are stepped over without being decoded.
+QVariantMap properties(const QDBusArgument& dictionary, const QStringList& wanted) {
+    QVariantMap values;
+    dictionary.beginMap();
+    while (!dictionary.atEnd()) {
+        QString name;
+        dictionary.beginMapEntry();
+        dictionary >> name;
+        if (wanted.contains(name)) {
+            QDBusVariant value;
+            dictionary >> value;
+            values.insert(name, value.variant());
+        } else {
+            dictionary.beginStructure(); // enters the variant; leaving it unread skips it
+            dictionary.endStructure();
+        }
+        dictionary.endMapEntry();
+    }
+    dictionary.endMap();
+    return values;
+}
+
+// A device the user can put IPv4 settings on.
+bool listable(const QVariantMap& device) {
+    const auto name = device.value(QStringLiteral("Interface")).toString();
+    return device.value(QStringLiteral("Real")).toBool() &&
+           device.value(QStringLiteral("Managed")).toBool() &&
+           configurable(device.value(QStringLiteral("DeviceType")).toUInt()) && !name.isEmpty() &&
+           name != QLatin1String("lo");
+}
+
+QString objectPath(const QVariant& value) {
+    return fromVariant<QDBusObjectPath>(value).path();
+}
+
+// The listable devices in the manager's order, from the manager's, the devices' and the IPv4
+// configurations' properties by object path.
+std::vector<std::unique_ptr<Adapter>> listedAdapters(const std::shared_ptr<Bus>& bus,
+                                                     const QHash<QString, QVariantMap>& objects) {
+    const auto manager = objects.value(ManagerPath);
+    const auto dns = nm::dnsPropertyFor(manager.value(QStringLiteral("Version")).toString());
+    std::vector<std::unique_ptr<Adapter>> items;
+    for (const auto& path : fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
+        const auto device = objects.value(path.path());
+        if (!listable(device)) continue;
+        const QString lease = objectPath(device.value(QStringLiteral("Dhcp4Config")));
+        const bool dhcp = !lease.isEmpty() && lease != NoObject;
+        items.push_back(std::make_unique<NmAdapter>(
+            bus, path.path(), device.value(QStringLiteral("Interface")).toString(),
+            device.value(QStringLiteral("DeviceType")).toUInt(), dns,
+            nm::ipv4StateFrom(objects.value(objectPath(device.value(QStringLiteral("Ip4Config")))), dhcp)));
+    }
+    return items;
+}
+
+// The listing without waiting, asking only for what decides it: the manager's properties, then
+// every device's, then the IPv4 configurations of the devices listed, each batch sent at once.
+// GetManagedObjects would bring every object NetworkManager has (1.7 MB for 129 devices).
+class PendingListing : public QObject {
+public:
+    using Done = std::function<void(std::vector<std::unique_ptr<Adapter>>)>;
+
+    PendingListing(std::shared_ptr<Bus> bus, const QString& connection, int timeoutMs, Done done,
+                   QObject* parent)
+        : QObject(parent), bus_(std::move(bus)), connection_(connection), timeoutMs_(timeoutMs),
+          done_(std::move(done)) {}
+
+    void start() {
+        ask({ManagerPath}, ManagerIface, ManagerProperties, [this] {
+            if (!objects_.contains(ManagerPath)) return finish({});
+            QStringList devices;
+            for (const auto& path :
+                 fromVariant<QList<QDBusObjectPath>>(objects_[ManagerPath].value(QStringLiteral("Devices"))))
+                devices << path.path();
+            ask(devices, DeviceIface, DeviceProperties, [this, devices] {
+                QStringList configs;
+                for (const QString& device : devices) {
+                    const QString config =
+                        objectPath(objects_.value(device).value(QStringLiteral("Ip4Config")));
+                    if (listable(objects_.value(device)) && !config.isEmpty() && config != NoObject)
+                        configs << config;
+                }
+                ask(configs, IP4ConfigIface, IP4ConfigProperties,
+                    [this] { finish(listedAdapters(bus_, objects_)); });
+            });
+        });
+    }
+
+private:
+    // GetAll of `iface` on every one of `paths` at once; `next` runs when all have answered. An
+    // object that went meanwhile is left out; NetworkManager not answering ends the listing.
+    void ask(const QStringList& paths, const QString& iface, const QStringList& names,
+             const std::function<void()>& next) {
+        waiting_ = paths.size();
+        if (waiting_ == 0) return next();
+        QDBusConnection connection(connection_);
+        for (const QString& path : paths) {
+            auto message =
+                QDBusMessage::createMethodCall(NmBusName, path, PropertiesIface, QStringLiteral("GetAll"));
+            message.setArguments({iface});
+            auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(message, timeoutMs_), this);
+            QObject::connect(
+                watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, path, names, next] {
+                    watcher->deleteLater();
+                    if (!done_) return;
+                    const QDBusMessage reply = watcher->reply();
+                    if (reply.type() == QDBusMessage::ErrorMessage) {
+                        if (busFault(reply.errorName()) != BusFault::Gone) return finish({});
+                    } else {
+                        objects_.insert(path,
+                                        properties(reply.arguments().value(0).value<QDBusArgument>(), names));
+                    }
+                    if (--waiting_ == 0) next();
+                });
+        }
+    }
+
+    void finish(std::vector<std::unique_ptr<Adapter>> adapters) {
+        const Done done = std::exchange(done_, nullptr);
+        deleteLater();
+        done(std::move(adapters));
+    }
+
+    std::shared_ptr<Bus> bus_;
+    QString connection_;
+    int timeoutMs_;
+    Done done_;
+    QHash<QString, QVariantMap> objects_;
+    qsizetype waiting_ = 0;
+};
+
 class NmService : public Service {
 public:
     explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
@@ -539,27 +671,7 @@ public:
         if (manager.isEmpty()) {
             throw ServiceError("NetworkManager published no manager object");
         }
-        const auto dns = nm::dnsPropertyFor(manager.value(QStringLiteral("Version")).toString());
-
-        std::vector<std::unique_ptr<Adapter>> items;
-        for (const auto& path :
-             fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
-            const auto device = objects.value(path.path());
-            const auto name = device.value(QStringLiteral("Interface")).toString();
-            const auto type = device.value(QStringLiteral("DeviceType")).toUInt();
-            if (device.value(QStringLiteral("Real")).toBool() &&
-                device.value(QStringLiteral("Managed")).toBool() && configurable(type) && !name.isEmpty() &&
-                name != QLatin1String("lo")) {
-                const QString config =
-                    fromVariant<QDBusObjectPath>(device.value(QStringLiteral("Ip4Config"))).path();
-                const QString lease =
-                    fromVariant<QDBusObjectPath>(device.value(QStringLiteral("Dhcp4Config"))).path();
-                const bool dhcp = !lease.isEmpty() && lease != NoObject;
-                items.push_back(std::make_unique<NmAdapter>(bus_, path.path(), name, type, dns,
-                                                            nm::ipv4StateFrom(objects.value(config), dhcp)));
-            }
-        }
-        return items;
+        return listedAdapters(bus_, objects);
     }
 
     std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,
@@ -634,29 +746,6 @@ private:
         }
         all.endMap();
         return found;
-    }
-
-    // The properties named in `wanted` of an a{sv} dictionary; the others'
-    // values are stepped over without being decoded.
-    static QVariantMap properties(const QDBusArgument& dictionary, const QStringList& wanted) {
-        QVariantMap values;
-        dictionary.beginMap();
-        while (!dictionary.atEnd()) {
-            QString name;
-            dictionary.beginMapEntry();
-            dictionary >> name;
-            if (wanted.contains(name)) {
-                QDBusVariant value;
-                dictionary >> value;
-                values.insert(name, value.variant());
-            } else {
-                dictionary.beginStructure(); // enters the variant; leaving it unread skips it
-                dictionary.endStructure();
-            }
-            dictionary.endMapEntry();
-        }
-        dictionary.endMap();
-        return values;
     }
 
     // The first query takes the answer to the call the connector made ahead of
@@ -744,25 +833,14 @@ public:
     // connection as a connect()'s do.
     void listAdapters(std::function<void(std::vector<std::unique_ptr<Adapter>>)> done) override {
         registerTypes();
-        std::optional<EarlyQuery> query = takeEarlyQuery();
-        if (!query) query = askForAdapters();
-        if (!query) {
+        const QString name = newConnectionName();
+        if (!open(name).isConnected()) {
+            QDBusConnection::disconnectFromBus(name);
             done({});
             return;
         }
-        auto bus = std::make_shared<Bus>(query->connection, timeout_, changeTimeout_);
-        auto* watcher = new QDBusPendingCallWatcher(query->call, pending_.get());
-        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                         [watcher, bus, call = query->call, age = query->age, timeout = timeout_, done] {
-                             watcher->deleteLater();
-                             std::vector<std::unique_ptr<Adapter>> found;
-                             try {
-                                 found = NmService(bus, call, age, timeout).adapters();
-                             } catch (const std::exception&) {
-                                 found.clear();
-                             }
-                             done(std::move(found));
-                         });
+        auto bus = std::make_shared<Bus>(name, timeout_, changeTimeout_);
+        (new PendingListing(bus, name, bus->timeoutMs(), std::move(done), pending_.get()))->start();
     }
 
     std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) override {

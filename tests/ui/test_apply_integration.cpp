@@ -28,6 +28,8 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
     auto form = std::make_unique<Form1>(std::move(made));
     form->EnumerateAdapters();
+    // NetworkManager answers later; lists still empty then fail the checks that follow.
+    (void)QTest::qWaitFor([&form] { return !form->AdaptersPending(); });
     QListWidget* list = tabControls(*form, tab).Adapters;
     const auto found = list->findItems(adapter, Qt::MatchExactly);
     if (!found.isEmpty()) list->setCurrentItem(found.first());
