@@ -10,6 +10,7 @@
 #include "ui/Form4.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -55,6 +56,11 @@ int main(int argc, char* argv[]) {
 
     Form1 form(env);
     form.Start();
+    // The window lists the adapters once NetworkManager answers, or once its call has failed.
+    QElapsedTimer waited;
+    waited.start();
+    while (form.AdaptersPending() && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     print("uid", QString::number(::getuid()));
     QStringList listed;
     for (int i = 0; i < control<QListWidget>(form, "List1")->count(); ++i)

@@ -116,6 +116,8 @@ struct Korvo {
         timer.start();
         form->Start();
         startMs = timer.elapsed();
+        // The window lists the adapters once NetworkManager answers, or once its call has failed.
+        (void)QTest::qWaitFor([this] { return !form->AdaptersPending(); }, 30000);
     }
 
     // Presses Profile 1's apply button; how long SetInterface kept the window thread.
