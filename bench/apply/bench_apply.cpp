@@ -73,6 +73,9 @@ int main(int argc, char* argv[]) {
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
         Form1 form(std::move(made));
         form.EnumerateAdapters();
+        // NetworkManager's answer comes through the event loop.
+        if (!QTest::qWaitFor([&form] { return !form.AdaptersPending(); }))
+            throw std::runtime_error("NetworkManager did not list the adapters");
         control<QListWidget>(form, "List1")
             ->setCurrentItem(control<QListWidget>(form, "List1")
                                  ->findItems(QStringLiteral("veth0"), Qt::MatchExactly)
