@@ -1,7 +1,7 @@
 // The network configuration service on Linux: NetworkManager over D-Bus.
 // Adapters are the real, managed ethernet, Wi-Fi and similar devices, captioned
-// by interface name; each method edits the device's connection profile, saves
-// it and makes it live at once.
+// by interface name; their methods edit a copy of the device's connection
+// profile, and commit() saves it and makes it live.
 #pragma once
 
 #include "platform/NetConfigService.h"
