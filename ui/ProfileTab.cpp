@@ -57,9 +57,6 @@ void unlock(QLineEdit* box) {
     box->setReadOnly(false);
 }
 
-// The boxes of a tab in keyboard order, by role.
-constexpr int AddressRoles = 7;
-
 // A remembered "DHCP" is the marker, not an address: it must not come back as one.
 void forgetMarker(QString& remembered) {
     if (remembered == Dhcp) remembered.clear();
@@ -91,7 +88,7 @@ void ProfileTab::build() {
 
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
-    for (int f = 0; f < AddressRoles; ++f) {
+    for (int f = IP; f < NameRole; ++f) {
         heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
@@ -133,7 +130,7 @@ void ProfileTab::build() {
         Check3->setChecked(ViaWINS);
     }
 
-    for (int f = 0; f < AddressRoles; ++f)
+    for (int f = IP; f < NameRole; ++f)
         connect(Boxes[static_cast<std::size_t>(f)], &QLineEdit::textChanged, this,
                 &ProfileTab::addressEdited);
     // Selection, not the current row: focus alone makes a row current.
