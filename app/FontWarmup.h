@@ -4,6 +4,7 @@
 // and builds its window.
 #pragma once
 
+#include <QString>
 #include <thread>
 
 namespace korvo {
@@ -16,11 +17,17 @@ public:
     FontWarmup(const FontWarmup&) = delete;
     FontWarmup& operator=(const FontWarmup&) = delete;
 
-    // Once the application object exists: Qt's font list is filled in as well.
+    // Once the application object exists: the application font is named by the family an alias
+    // stands for, and Qt's font list is filled in on the thread.
     void applicationMade();
+
+    // The family fontconfig draws for FAMILY (itself for an installed family, the preferred one
+    // for an alias such as "Sans Serif"); empty without fontconfig or a match.
+    static QString drawnFamily(const QByteArray& family);
 
 private:
     std::thread Configuration, Database;
+    QString AliasFamily; // what the toolkit's own default family stands for
 };
 
 } // namespace korvo

@@ -1,6 +1,7 @@
 #include "ui/Artwork.h"
 
 #include <QEnterEvent>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLinearGradient>
@@ -189,13 +190,14 @@ void PicturePanel::paintBanner(QPainter& p) {
     const QRectF r = rect();
     art::fillHeader(p, r, window()->width());
 
+    // The captions' bold font, scaled up: a font of its own size would cost a font engine
+    // (a fontconfig match and a shaper set-up) on the first frame for one word.
     QFont font = this->font();
-    font.setPixelSize(qMax(12, height() * 2 / 3));
     font.setWeight(QFont::Bold);
     font.setLetterSpacing(QFont::PercentageSpacing, 112);
-    const QFontMetricsF metrics(font);
+    const qreal scale = qMax(12, height() * 2 / 3) / qMax(1.0, QFontInfo(font).pixelSize() * 1.0);
     const QString name = QStringLiteral("Korvo");
-    const qreal textWidth = metrics.horizontalAdvance(name);
+    const qreal textWidth = QFontMetricsF(font).horizontalAdvance(name) * scale;
     const qreal mark = height() * 0.66;
     const qreal gap = mark * 0.4;
     const qreal startX = (r.width() - (mark + gap + textWidth)) / 2;
@@ -206,8 +208,10 @@ void PicturePanel::paintBanner(QPainter& p) {
 
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRectF(startX + mark + gap, r.top(), textWidth + 4, r.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, name);
+    p.translate(startX + mark + gap, r.top());
+    p.scale(scale, scale);
+    p.drawText(QRectF(0, 0, (textWidth + 4) / scale, r.height() / scale), Qt::AlignLeft | Qt::AlignVCenter,
+               name);
 }
 
 void PicturePanel::paintMainPage(QPainter& p) {
@@ -464,8 +468,16 @@ PictureTabBar::PictureTabBar(PictureTabWidget::Look look, QWidget* parent) : QTa
 
 QSize PictureTabBar::tabSizeHint(int index) const {
     if (TabLook == PictureTabWidget::Look::Header) return {index == 0 ? 112 : 104, 28};
-    const int textWidth = QFontMetrics(font()).horizontalAdvance(tabText(index));
-    return {qMax(96, textWidth + 28), 27};
+    const QString text = tabText(index);
+    auto known = TextWidths.constFind(text);
+    if (known == TextWidths.constEnd())
+        known = TextWidths.insert(text, QFontMetrics(font()).horizontalAdvance(text));
+    return {qMax(96, *known + 28), 27};
+}
+
+void PictureTabBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) TextWidths.clear();
+    QTabBar::changeEvent(event);
 }
 
 void PictureTabBar::paintEvent(QPaintEvent*) {

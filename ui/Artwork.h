@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QIcon>
 #include <QPushButton>
 #include <QTabBar>
@@ -119,9 +120,12 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     PictureTabWidget::Look TabLook;
+    // Captions' widths: the bar asks for every tab's size again on each insert and hit test.
+    mutable QHash<QString, int> TextWidths;
 };
 
 } // namespace korvo
