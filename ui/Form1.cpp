@@ -91,6 +91,7 @@ Form1::Form1(Environment environment, QWidget* parent)
 }
 
 Form1::~Form1() {
+    if (PendingCommand) QGuiApplication::restoreOverrideCursor();
     // The menu is a top-level popup that the tray icon does not own.
     delete TrayMenu;
     // Both are top-level windows without an owner; they go with the main window.
@@ -328,6 +329,7 @@ void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     if (PendingCommand) {
         const int pressed = *PendingCommand;
         PendingCommand.reset();
+        QGuiApplication::restoreOverrideCursor();
         ApplyButton_Click(pressed);
     }
 }
@@ -547,7 +549,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::ApplyButton_Click(int tabIndex) {
     if (AdaptersPending()) {
-        if (!PendingCommand) PendingCommand = tabIndex;
+        if (!PendingCommand) {
+            PendingCommand = tabIndex;
+            // The press is taken; a service slow to answer must not look like a dead button.
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        }
         return;
     }
     if (tabIndex == DhcpTab)

@@ -147,11 +147,16 @@ private slots:
         QVERIFY(waiting.AdaptersPending());
         if (pageShown) control<QTabWidget>(waiting, "SSTab1")->setCurrentIndex(1);
         if (!pressed.isEmpty()) control<QPushButton>(waiting, pressed.constData())->click();
+        // A press that waits shows it; nothing else does.
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        QCOMPARE(cursor ? cursor->shape() : Qt::ArrowCursor,
+                 pressed.isEmpty() ? Qt::ArrowCursor : Qt::BusyCursor);
         QVERIFY(later.messages.isEmpty());
         QVERIFY(later.service->methodCalls().empty());
 
         later.service->answerListings();
         QVERIFY(!waiting.AdaptersPending());
+        QVERIFY(!QGuiApplication::overrideCursor());
         for (int t = 0; t < TabCount; ++t) {
             QCOMPARE(testing::listTexts(tabControls(waiting, t).Adapters),
                      testing::listTexts(tabControls(answered, t).Adapters));
