@@ -532,10 +532,13 @@ bool Form1::event(QEvent* event) {
         QMetaObject::invokeMethod(this, &Form1::EnumerateAdapters, Qt::QueuedConnection);
     }
     // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
-    // that start-up does not wait for it.
-    if (event->type() == QEvent::UpdateRequest && !WatchAsked && Env.connector) {
+    // that start-up does not wait for it: the first update request can come before the window
+    // is exposed, the first paint cannot.
+    if (event->type() == QEvent::Paint && !WatchAsked && Env.connector) {
         WatchAsked = true;
-        Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); });
+        QMetaObject::invokeMethod(
+            this, [this] { Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); }); },
+            Qt::QueuedConnection);
     }
     return handled;
 }
