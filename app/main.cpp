@@ -16,6 +16,10 @@
 #ifdef Q_OS_WIN
 #include "app/WindowsConsole.h"
 #endif
+#ifdef KORVO_SESSION_BUS
+#include "app/SessionBusWarmup.h"
+#include <optional>
+#endif
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -194,6 +198,11 @@ int main(int argc, char* argv[]) {
     ensureRuntimeFolder();
 #endif
 
+#ifdef KORVO_SESSION_BUS
+    // Unattended runs draw offscreen, where nothing asks for the session bus.
+    std::optional<korvo::SessionBusWarmup> sessionBus;
+    if (!unattended) sessionBus.emplace();
+#endif
     korvo::FontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
