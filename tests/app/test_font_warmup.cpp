@@ -20,6 +20,17 @@ private slots:
         QFETCH(QString, family);
         QCOMPARE(korvo::FontWarmup::drawnFamily(family.toUtf8()), QFontInfo(QFont(family)).family());
     }
+    // The whole round as start-up makes it: the alias named by its family, the thread done with.
+    void applicationFontNamed() {
+        const QFont before = QGuiApplication::font();
+        QGuiApplication::setFont(QFont(QStringLiteral("Sans Serif")));
+        {
+            korvo::FontWarmup warmup;
+            warmup.applicationMade();
+            QCOMPARE(QGuiApplication::font().family(), korvo::FontWarmup::drawnFamily("Sans Serif"));
+        }
+        QGuiApplication::setFont(before);
+    }
 };
 
 QTEST_MAIN(TestFontWarmup)
