@@ -48,11 +48,11 @@ namespace korvo {
 // keeps one per process and makes concurrent first loads safe.
 FontWarmup::FontWarmup() {
 #if defined(KORVO_FONTCONFIG)
+    PlatformMade = QCoreApplication::instance() != nullptr;
     {
         const std::lock_guard live(LiveLock);
         Live = this;
     }
-    PlatformMade = QCoreApplication::instance() != nullptr;
     Worker = std::thread([this] {
         FcInit();
         const QString alias = drawnFamily(ToolkitDefaultFamily);
