@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/StopRequests.h"
+
 #include "core/Applier.h"
 #include "core/CommandLine.h"
 #include "core/Rollback.h"
@@ -10,18 +12,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <iostream>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <variant>
 
 #ifdef Q_OS_WIN
@@ -36,12 +35,29 @@ namespace korvo {
 
 namespace {
 
+// Everything that reaches the terminal goes through terminalText: names come from files and services.
 void out(const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 
+// One line of tab-separated fields.
+void outFields(const QStringList& fields) {
+    QStringList shown;
+    for (const QString& field : fields)
+        shown << terminalText(field);
+    out(shown.join(u'\t') + u'\n');
+}
+
+// A report of several lines, to `stream`.
+void outLines(const QString& text, std::FILE* stream = stdout) {
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = terminalText(line);
+    std::fputs(lines.join(u'\n').toLocal8Bit().constData(), stream);
+}
+
 void err(const QString& text) {
-    std::fprintf(stderr, "korvo: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "korvo: %s\n", terminalText(text).toLocal8Bit().constData());
 }
 
 QJsonArray jsonList(const std::vector<std::string>& items) {
@@ -61,6 +77,19 @@ QString joined(const std::vector<std::string>& items) {
 // The buttons of an accepted settings file, or the exit code after saying why there are none.
 std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QString& requested) {
     const QString path = settingsLocation(QCoreApplication::applicationDirPath(), requested);
+    const QString shownPath = QDir::toNativeSeparators(path);
+    // Over SSH no window can start: name the way that needs none too, for this very file.
+    const QString option = requested.isEmpty()
+                               ? QString()
+                               : QStringLiteral(" --settings ") +
+                                     (shownPath.contains(u' ') ? u'"' + shownPath + u'"' : shownPath);
+    const QString ways =
+        QStringLiteral("start korvo%1 once and accept the terms of use, or run korvo --accept-terms%1")
+            .arg(option);
+    if (!QFileInfo::exists(path)) {
+        err(QStringLiteral("no settings file at %1; to make one, %2").arg(shownPath, ways));
+        return exit_code::Invalid;
+    }
     const SettingsFileRead read = readSettingsFile(path);
     if (read.outcome == SettingsFileRead::Outcome::Rejected) {
         err(QStringLiteral("Error while reading the ini file, it may be corrupt. (%1)")
@@ -70,8 +99,7 @@ std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QStr
     const StoredSettings settings =
         read.outcome == SettingsFileRead::Outcome::Read ? storedSettings(read.lines) : StoredSettings{};
     if (settings.TermsAccepted != true) {
-        err(QStringLiteral("the terms of use are not accepted in %1: start Korvo once and accept them")
-                .arg(QDir::toNativeSeparators(path)));
+        err(QStringLiteral("the terms of use are not accepted in %1: %2").arg(shownPath, ways));
         return exit_code::Invalid;
     }
     return buttonProfiles(settings);
@@ -94,7 +122,7 @@ int list(const CommandLineRequest& request) {
                                  p.PrimaryWINS,
                                  p.SecondaryWINS};
         if (!request.json) {
-            out(fields.join(u'\t') + u'\n');
+            outFields(fields);
             continue;
         }
         array.append(QJsonObject{{QStringLiteral("number"), b.Number},
@@ -109,7 +137,7 @@ int list(const CommandLineRequest& request) {
                                  {QStringLiteral("primaryWins"), p.PrimaryWINS},
                                  {QStringLiteral("secondaryWins"), p.SecondaryWINS}});
     }
-    if (request.json) out(QString::fromUtf8(QJsonDocument(array).toJson()));
+    if (request.json) out(jsonText(QString::fromUtf8(QJsonDocument(array).toJson())));
     return exit_code::Applied;
 }
 
@@ -129,12 +157,11 @@ int adapters(const CommandLineRequest& request) {
         const QString caption = QString::fromStdString(adapter->caption());
         const std::optional<platform::IPv4State> state = adapter->ipv4State();
         if (!request.json) {
-            out(state ? QStringList{caption, state->dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"),
-                                    joined(state->addresses), QString::fromStdString(state->gateway),
-                                    joined(state->dnsServers)}
-                                .join(u'\t') +
-                            u'\n'
-                      : caption + QStringLiteral("\tunknown\n"));
+            outFields(state ? QStringList{caption,
+                                          state->dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"),
+                                          joined(state->addresses), QString::fromStdString(state->gateway),
+                                          joined(state->dnsServers)}
+                            : QStringList{caption, QStringLiteral("unknown")});
             continue;
         }
         QJsonObject entry{{QStringLiteral("adapter"), caption}};
@@ -146,31 +173,8 @@ int adapters(const CommandLineRequest& request) {
         }
         array.append(entry);
     }
-    if (request.json) out(QString::fromUtf8(QJsonDocument(array).toJson()));
+    if (request.json) out(jsonText(QString::fromUtf8(QJsonDocument(array).toJson())));
     return exit_code::Applied;
-}
-
-// One line from the terminal, or nothing when none came before `deadline`. The reader is left behind
-// when the time is up: the process ends soon after.
-std::optional<std::string> answerBefore(std::chrono::steady_clock::time_point deadline) {
-    struct Shared {
-        std::mutex lock;
-        std::condition_variable arrived;
-        std::optional<std::string> line;
-        bool ended = false;
-    };
-    auto shared = std::make_shared<Shared>();
-    std::thread([shared] {
-        std::string line;
-        const bool got = static_cast<bool>(std::getline(std::cin, line));
-        const std::lock_guard<std::mutex> hold(shared->lock);
-        if (got) shared->line = line;
-        shared->ended = true;
-        shared->arrived.notify_all();
-    }).detach();
-    std::unique_lock<std::mutex> hold(shared->lock);
-    shared->arrived.wait_until(hold, deadline, [&] { return shared->ended; });
-    return shared->line;
 }
 
 // Waits for what the guarded adapters had before to be back, then says so; the exit code.
@@ -198,7 +202,7 @@ int reportRestored(const Rollback& guard) {
     for (const auto& [caption, state] : guard.before()) {
         const QString name = QString::fromStdString(caption);
         if (same) {
-            out(QStringLiteral("Restored %1: %2\n").arg(name, describeState(state)));
+            outLines(QStringLiteral("Restored %1: %2\n").arg(name, describeState(state)));
             continue;
         }
         const auto it =
@@ -211,14 +215,43 @@ int reportRestored(const Rollback& guard) {
     return same ? exit_code::RolledBack : exit_code::ServiceFailed;
 }
 
-int rollBack(Rollback& guard) {
+// Once the way back is taken, a second Ctrl-C may end the wait for its result.
+int rollBack(Rollback& guard, std::optional<StopRequests>& stops) {
     try {
         guard.rollBack();
     } catch (const std::exception& e) {
         err(QStringLiteral("the change could not be rolled back: %1").arg(QString::fromStdString(e.what())));
         return exit_code::ServiceFailed;
     }
+    stops.reset();
     return reportRestored(guard);
+}
+
+// A plain apply that a rollback still pending (another korvo --rollback waiting for its answer, another
+// program's checkpoint) will undo: said beside the report, which is true only until then.
+void notePendingRollback(platform::ServiceConnector& connector, const QString& caption) {
+    try {
+        const auto service = connector.connect(platform::Purpose::List);
+        if (!service) return;
+        for (const auto& adapter : service->adapters()) {
+            if (!adapter || adapter->caption() != caption.toStdString()) continue;
+            const auto pending = service->pendingRollback(*adapter);
+            if (!pending) continue;
+            const QString name = QString::fromStdString(pending->name);
+            err(pending->in
+                    ? QStringLiteral("but a pending rollback covers %1: it will undo this change in %2 "
+                                     "seconds, when %3 expires, unless that is kept first")
+                          .arg(caption)
+                          .arg(pending->in->count())
+                          .arg(name)
+                    : QStringLiteral("but a pending rollback covers %1: it will undo this change "
+                                     "if %2 is rolled back")
+                          .arg(caption, name));
+            return;
+        }
+    } catch (const std::exception&) {
+        // The apply's report stands; whether something will undo it could not be asked.
+    }
 }
 
 int apply(const CommandLineRequest& request) {
@@ -249,8 +282,11 @@ int apply(const CommandLineRequest& request) {
 
     const std::shared_ptr<platform::ServiceConnector> connector = platform::makeSystemConnector();
     std::unique_ptr<Rollback> guard;
+    std::optional<StopRequests> stops;
     std::chrono::steady_clock::time_point deadline;
     if (request.rollbackSeconds) {
+        // From before the checkpoint: Ctrl-C from here on rolls back, instead of leaving it standing.
+        stops.emplace();
         const std::chrono::seconds timeout(*request.rollbackSeconds);
         try {
             guard = std::make_unique<Rollback>(connector, button.Typed.AdapterCaption, timeout);
@@ -267,7 +303,7 @@ int apply(const CommandLineRequest& request) {
     const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
     const QString report = plainReport(outcome);
     if (outcome.state != ApplyOutcome::State::Applied) {
-        std::fputs(report.toLocal8Bit().constData(), stderr);
+        outLines(report, stderr);
         if (outcome.state == ApplyOutcome::State::Invalid) {
             if (guard) {
                 try {
@@ -278,38 +314,44 @@ int apply(const CommandLineRequest& request) {
             return exit_code::Invalid;
         }
         // Part of the change may be in place.
-        if (guard) rollBack(*guard);
+        if (guard)
+            rollBack(*guard, stops);
+        else if (outcome.state == ApplyOutcome::State::Refused)
+            notePendingRollback(*connector, button.Typed.AdapterCaption);
         return exit_code::ServiceFailed;
     }
-    out(report);
+    outLines(report);
     std::fflush(stdout);
-    if (!guard) return exit_code::Applied;
+    if (!guard) {
+        notePendingRollback(*connector, button.Typed.AdapterCaption);
+        return exit_code::Applied;
+    }
 
     const bool terminal = KORVO_ISATTY(0);
-    std::optional<std::string> answer;
     if (terminal) {
         std::fputs("Keep this configuration? [y/N] ", stderr);
         std::fflush(stderr);
-        answer = answerBefore(deadline);
-        if (!answer) std::fputs("\n", stderr);
     } else {
         err(QStringLiteral("no terminal to ask on: rolling back when the %1 seconds are up")
                 .arg(*request.rollbackSeconds));
-        std::this_thread::sleep_until(deadline);
     }
-    if (answer && (*answer == "y" || *answer == "Y")) {
+    const Waited waited = stops->wait(deadline, terminal);
+    if (waited.end == Waited::End::Answered && (waited.line == "y" || waited.line == "Y")) {
         try {
             guard->keep();
         } catch (const std::exception& e) {
             err(QStringLiteral("the configuration could not be kept: %1")
                     .arg(QString::fromStdString(e.what())));
-            return rollBack(*guard) == exit_code::RolledBack ? exit_code::RolledBack
-                                                             : exit_code::ServiceFailed;
+            return rollBack(*guard, stops) == exit_code::RolledBack ? exit_code::RolledBack
+                                                                    : exit_code::ServiceFailed;
         }
         out(QStringLiteral("Kept.\n"));
         return exit_code::Applied;
     }
-    return rollBack(*guard);
+    if (terminal && waited.end != Waited::End::Answered) std::fputs("\n", stderr);
+    if (waited.end == Waited::End::Stopped)
+        err(QStringLiteral("stopped by %1: rolling back now").arg(QString::fromStdString(waited.stoppedBy)));
+    return rollBack(*guard, stops);
 }
 
 } // namespace

@@ -73,6 +73,10 @@ FontWarmup::FontWarmup() {
 }
 
 FontWarmup::~FontWarmup() {
+    finish();
+}
+
+void FontWarmup::finish() {
     {
         const std::lock_guard live(LiveLock);
         if (Live == this) Live = nullptr;

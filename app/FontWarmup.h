@@ -24,6 +24,10 @@ public:
     // stands for.
     void applicationMade();
 
+    // Ends the thread (waiting for Qt's font list if it is being read): before the application object
+    // goes, which the list needs while it is read.
+    void finish();
+
     // The family fontconfig draws for FAMILY (itself for an installed family, the preferred one
     // for an alias such as "Sans Serif"); empty without fontconfig or a match.
     static QString drawnFamily(const QByteArray& family);

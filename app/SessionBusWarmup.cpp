@@ -14,6 +14,10 @@ SessionBusWarmup::SessionBusWarmup() {
 
 // A bus that takes long to answer would hold up the window all the same; at exit it is waited for.
 SessionBusWarmup::~SessionBusWarmup() {
+    finish();
+}
+
+void SessionBusWarmup::finish() {
     if (Connecting.joinable()) Connecting.join();
 }
 

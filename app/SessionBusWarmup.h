@@ -12,6 +12,8 @@ class SessionBusWarmup {
 public:
     SessionBusWarmup();
     ~SessionBusWarmup();
+    // Waits for the connection: before the application object goes.
+    void finish();
     SessionBusWarmup(const SessionBusWarmup&) = delete;
     SessionBusWarmup& operator=(const SessionBusWarmup&) = delete;
 

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -136,6 +137,8 @@ int main(int argc, char* argv[]) {
     // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
     // left is checked again below.
     const bool parsed = parser.parse(arguments);
+    // Empty, it would quietly mean the usual file.
+    const bool noSettingsFile = parser.isSet(settings) && parser.value(settings).isEmpty();
     if (parser.isSet(help)) {
         std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                                QStringLiteral("korvo"))));
@@ -147,6 +150,7 @@ int main(int argc, char* argv[]) {
     }
     if (wantsCommandLine(arguments)) {
         if (!parsed) return usageError(parser.errorText());
+        if (noSettingsFile) return usageError(QStringLiteral("--settings needs a file name"));
         if (!parser.positionalArguments().isEmpty())
             return usageError(
                 QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
@@ -184,11 +188,11 @@ int main(int argc, char* argv[]) {
         std::_Exit(code);
     }
     const bool unattended = parser.isSet(acceptTerms);
+    if (!unattended && !parsed && !hasDisplay(arguments)) return optionError(parser);
+    if (parsed && noSettingsFile) return usageError(QStringLiteral("--settings needs a file name"));
     if (unattended) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(onlyFailures);
-    } else if (!parsed && !hasDisplay(arguments)) {
-        return optionError(parser);
     } else if (!hasDisplay(arguments)) {
         std::fprintf(stderr,
                      "korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
@@ -205,11 +209,20 @@ int main(int argc, char* argv[]) {
 #endif
     korvo::FontWarmup fonts;
     QApplication app(argc, argv);
+    // Both threads use the application object: neither may outlive it, however main returns.
+    const auto joinWarmups = qScopeGuard([&] {
+        fonts.finish();
+#ifdef KORVO_SESSION_BUS
+        if (sessionBus) sessionBus->finish();
+#endif
+    });
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvo.Korvo"));
     if (!parsed && !parser.parse(QApplication::arguments())) return optionError(parser);
+    if (parser.isSet(settings) && parser.value(settings).isEmpty())
+        return usageError(QStringLiteral("--settings needs a file name"));
 
     korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
     if (unattended) return acceptTermsUnattended(std::move(env));

@@ -10,6 +10,15 @@ const QString Dhcp = QStringLiteral("DHCP");
 
 // A via-DHCP box that loading clears puts the remembered text back, except the marker itself; a ticked
 // or unreadable one leaves the loaded text.
+bool isBidi(char16_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F ||
+           c == 0x061C;
+}
+
+QString hex(char16_t c, int digits) {
+    return QString::number(c, 16).toUpper().rightJustified(digits, u'0');
+}
+
 QString serverAfterLoading(const QString& stored, const std::optional<bool>& viaDhcp) {
     return viaDhcp == false && stored == Dhcp ? QString() : stored;
 }
@@ -57,6 +66,34 @@ int findButton(const std::array<ButtonProfile, ButtonCount>& buttons, const QStr
         found = b.Number;
     }
     return found;
+}
+
+QString terminalText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20 || c == 0x7F)
+            shown += QStringLiteral("\\x") + hex(c, 2);
+        else if ((c >= 0x80 && c <= 0x9F) || isBidi(c))
+            shown += QStringLiteral("\\u") + hex(c, 4);
+        else
+            shown += ch;
+    }
+    return shown;
+}
+
+QString jsonText(const QString& json) {
+    QString shown;
+    shown.reserve(json.size());
+    for (const QChar ch : json) {
+        const char16_t c = ch.unicode();
+        if ((c >= 0x80 && c <= 0x9F) || isBidi(c))
+            shown += QStringLiteral("\\u") + hex(c, 4).toLower();
+        else
+            shown += ch;
+    }
+    return shown;
 }
 
 QString plainReport(const ApplyOutcome& outcome) {

@@ -27,6 +27,14 @@ std::array<ButtonProfile, ButtonCount> buttonProfiles(const StoredSettings& sett
 // -1 when more than one button has that name.
 int findButton(const std::array<ButtonProfile, ButtonCount>& buttons, const QString& profile);
 
+// `text` for a terminal: control characters (C0, DEL, C1) and the ones that reorder or hide text
+// (bidirectional embeddings, overrides, isolates and marks) as \xHH or \uHHHH, so that a profile
+// name can neither send the terminal a command nor make a line read as something it is not.
+QString terminalText(const QString& text);
+// A JSON document's text with C1 controls and those bidirectional characters written as \uHHHH, as
+// JSON writes the C0 ones; they can only stand inside its strings.
+QString jsonText(const QString& json);
+
 // The heading, then the result text with each field name beside its value; lines end in LF.
 QString plainReport(const ApplyOutcome& outcome);
 

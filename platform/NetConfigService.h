@@ -78,6 +78,13 @@ public:
     virtual void rollBack() = 0;
 };
 
+// A rollback the service will make by itself, taken by another program or another Korvo and not kept
+// yet: it undoes every change made to the adapter since.
+struct PendingRollback {
+    std::string name;                       // the service's own name for it
+    std::optional<std::chrono::seconds> in; // how long until it does; nullopt: only when someone asks
+};
+
 // A connection to the service.
 class Service {
 public:
@@ -91,6 +98,12 @@ public:
         (void)adapters;
         (void)timeout;
         return nullptr;
+    }
+    // The pending rollback that covers `adapter` (from this service's listing), if any. Throws
+    // ServiceError when the service cannot say.
+    virtual std::optional<PendingRollback> pendingRollback(const Adapter& adapter) {
+        (void)adapter;
+        return std::nullopt;
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -284,6 +285,36 @@ public:
         }
         return std::make_unique<NmCheckpoint>(
             bus_, fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path(), std::move(interfaces));
+    }
+
+    std::optional<PendingRollback> pendingRollback(const Adapter& adapter) override {
+        const QString device = devicePathOf(adapter);
+        if (device.isEmpty()) return std::nullopt;
+        const auto checkpoints = fromVariant<QList<QDBusObjectPath>>(
+            propertyValue(bus_->read(ManagerPath, PropertiesIface, QStringLiteral("Get"),
+                                     {ManagerIface, QStringLiteral("Checkpoints")})));
+        for (const QDBusObjectPath& checkpoint : checkpoints) {
+            const QDBusMessage reply =
+                bus_->call(checkpoint.path(), PropertiesIface, QStringLiteral("GetAll"),
+                           {QStringLiteral("org.freedesktop.NetworkManager.Checkpoint")});
+            if (reply.type() == QDBusMessage::ErrorMessage) continue; // kept or rolled back meanwhile
+            const QVariantMap values = properties(
+                reply.arguments().value(0).value<QDBusArgument>(),
+                {QStringLiteral("Devices"), QStringLiteral("Created"), QStringLiteral("RollbackTimeout")});
+            const auto devices = fromVariant<QList<QDBusObjectPath>>(values.value(QStringLiteral("Devices")));
+            if (!devices.contains(QDBusObjectPath(device))) continue;
+            PendingRollback pending{checkpoint.path().toStdString(), std::nullopt};
+            // Created is on CLOCK_BOOTTIME, in milliseconds; a timeout of 0 never runs out.
+            const qint64 timeout = values.value(QStringLiteral("RollbackTimeout")).toUInt();
+            timespec now{};
+            if (timeout > 0 && ::clock_gettime(CLOCK_BOOTTIME, &now) == 0) {
+                const qint64 left = values.value(QStringLiteral("Created")).toLongLong() + timeout * 1000 -
+                                    (qint64{now.tv_sec} * 1000 + now.tv_nsec / 1000000);
+                pending.in = std::chrono::seconds(std::max<qint64>(0, (left + 999) / 1000));
+            }
+            return pending;
+        }
+        return std::nullopt;
     }
 
 private:

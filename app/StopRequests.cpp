@@ -1,0 +1,191 @@
+#include "app/StopRequests.h"
+
+#include <algorithm>
+#include <iterator>
+
+#ifdef _WIN32
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace korvo {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// What the input gave so far: the end of the line (or of the input) ends the answer.
+bool takeLine(std::string& pending, Waited& waited) {
+    const auto end = pending.find('\n');
+    if (end == std::string::npos) return false;
+    waited.end = Waited::End::Answered;
+    waited.line = pending.substr(0, end);
+    if (!waited.line.empty() && waited.line.back() == '\r') waited.line.pop_back();
+    return true;
+}
+
+#ifndef _WIN32
+
+constexpr int Stops[] = {SIGINT, SIGTERM, SIGHUP};
+int Pipe[2] = {-1, -1};
+struct sigaction Previous[std::size(Stops)];
+
+void noteStop(int signal) {
+    const int saved = errno;
+    const char number = static_cast<char>(signal);
+    if (::write(Pipe[1], &number, 1) < 0) {
+        // Full: a stop is already waiting to be read.
+    }
+    errno = saved;
+}
+
+std::string nameOf(int signal) {
+    switch (signal) {
+    case SIGINT:
+        return "Ctrl-C";
+    case SIGTERM:
+        return "SIGTERM";
+    case SIGHUP:
+        return "SIGHUP";
+    default:
+        return "signal " + std::to_string(signal);
+    }
+}
+
+#else
+
+std::mutex Lock;
+std::condition_variable Changed;
+std::string StoppedBy;
+bool Reading = false;
+bool InputDone = false;
+std::string Input;
+
+BOOL WINAPI noteStop(DWORD type) {
+    const char* name = type == CTRL_C_EVENT       ? "Ctrl-C"
+                       : type == CTRL_BREAK_EVENT ? "Ctrl-Break"
+                       : type == CTRL_CLOSE_EVENT ? "closing the console"
+                                                  : nullptr;
+    if (!name) return FALSE;
+    {
+        const std::lock_guard hold(Lock);
+        if (StoppedBy.empty()) StoppedBy = name;
+    }
+    Changed.notify_all();
+    // Windows ends the process as soon as this returns from a closing console: the time it allows
+    // goes to the rollback, and the run exits by itself once that is done.
+    if (type == CTRL_CLOSE_EVENT) Sleep(5000);
+    return TRUE;
+}
+
+// ReadFile, not stdio: this thread may still be blocked in it when the process exits.
+void readInput() {
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    char chunk[256];
+    DWORD got = 0;
+    bool ended = false;
+    while (!ended) {
+        ended = !ReadFile(in, chunk, sizeof chunk, &got, nullptr) || got == 0;
+        const std::lock_guard hold(Lock);
+        Input.append(chunk, ended ? 0 : got);
+        if (ended || Input.find('\n') != std::string::npos) InputDone = true;
+        ended = ended || InputDone;
+    }
+    Changed.notify_all();
+}
+
+#endif
+
+} // namespace
+
+#ifndef _WIN32
+
+StopRequests::StopRequests() {
+    if (::pipe2(Pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        Pipe[0] = Pipe[1] = -1;
+        return; // Korvo stops as before: the service's own timer still rolls back
+    }
+    struct sigaction action = {};
+    action.sa_handler = noteStop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < std::size(Stops); ++i)
+        sigaction(Stops[i], &action, &Previous[i]);
+}
+
+StopRequests::~StopRequests() {
+    if (Pipe[0] < 0) return;
+    for (std::size_t i = 0; i < std::size(Stops); ++i)
+        sigaction(Stops[i], &Previous[i], nullptr);
+    ::close(Pipe[0]);
+    ::close(Pipe[1]);
+    Pipe[0] = Pipe[1] = -1;
+}
+
+Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
+    Waited waited;
+    std::string pending;
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd fds[] = {{Pipe[0], POLLIN, 0}, {readLine ? 0 : -1, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, static_cast<int>(std::clamp<decltype(left)>(left, 0, 3600000)));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready < 0) return waited;
+        if (fds[0].revents & POLLIN) {
+            char number = 0;
+            if (::read(Pipe[0], &number, 1) == 1) {
+                waited.end = Waited::End::Stopped;
+                waited.stoppedBy = nameOf(number);
+                return waited;
+            }
+        }
+        if (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) {
+            char chunk[256];
+            const ssize_t got = ::read(0, chunk, sizeof chunk);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) return waited; // the input ended (Ctrl-D) before a line
+            pending.append(chunk, static_cast<std::size_t>(got));
+            if (takeLine(pending, waited)) return waited;
+        }
+        if (ready == 0 && Clock::now() >= deadline) return waited;
+    }
+}
+
+#else
+
+StopRequests::StopRequests() {
+    SetConsoleCtrlHandler(noteStop, TRUE);
+}
+
+StopRequests::~StopRequests() {
+    SetConsoleCtrlHandler(noteStop, FALSE);
+}
+
+Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
+    std::unique_lock hold(Lock);
+    if (readLine && !Reading) {
+        Reading = true;
+        std::thread(readInput).detach();
+    }
+    Changed.wait_until(hold, deadline, [readLine] { return !StoppedBy.empty() || (readLine && InputDone); });
+    Waited waited;
+    if (!StoppedBy.empty()) {
+        waited.end = Waited::End::Stopped;
+        waited.stoppedBy = StoppedBy;
+    } else if (readLine && InputDone) {
+        takeLine(Input, waited);
+    }
+    return waited;
+}
+
+#endif
+
+} // namespace korvo
