@@ -5,6 +5,7 @@
 #include "tests/support/TestBed.h"
 
 #include <QtTest>
+#include <csignal>
 
 using korvo::testing::TestBed;
 
@@ -30,10 +31,12 @@ QProcessEnvironment bareEnvironment(const QString& bus) {
     return env;
 }
 
-// Standard input closed at once: no terminal.
-Run runKorvo(const QStringList& args, const QString& bus) {
+// Standard input closed at once: no terminal. `display` names a platform plugin to draw with.
+Run runKorvo(const QStringList& args, const QString& bus, const QString& display = {}) {
     QProcess p;
-    p.setProcessEnvironment(bareEnvironment(bus));
+    QProcessEnvironment env = bareEnvironment(bus);
+    if (!display.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), display);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(KORVO_BIN), args);
     if (!p.waitForStarted()) return {};
     p.closeWriteChannel();
@@ -117,8 +120,10 @@ private slots:
             << QStringList{"--apply", "5", s, ok} << 1 << "select an Interface";
         QTest::newRow("corrupt file") << QStringList{"--list", s, corrupt} << 1 << "corrupt";
         QTest::newRow("no file") << QStringList{"--apply", "1", s, dir.filePath("none.ini")} << 1
-                                 << "start Korvo";
-        QTest::newRow("terms declined") << QStringList{"--list", s, declined} << 1 << "start Korvo";
+                                 << "no settings file at " + dir.filePath("none.ini");
+        QTest::newRow("empty file name") << QStringList{"--list", s, ""} << 64 << "--settings needs a file";
+        QTest::newRow("terms declined") << QStringList{"--list", s, declined} << 1
+                                        << "or run korvo --accept-terms --settings " + declined;
         QTest::newRow("no NetworkManager") << QStringList{"--adapters"} << 2 << "system bus";
         QTest::newRow("no NetworkManager, apply") << QStringList{"--apply", "P1", s, ok} << 2 << "";
     }
@@ -146,6 +151,42 @@ private slots:
         QFile after(settings);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before); // read, never written
+    }
+
+    // With a display the window's start-up runs first: its threads must not outlive the application.
+    void usageErrorsWithADisplay() {
+        const QString nobus = QStringLiteral("unix:path=") + dir.filePath("no-bus");
+        for (const QStringList& args : {QStringList{"--foo"}, QStringList{"--settings", ""}}) {
+            for (int round = 0; round < 6; ++round) {
+                const Run run = runKorvo(args, nobus, QStringLiteral("offscreen"));
+                QVERIFY2(run.code == 64, qPrintable(args.join(u' ') + u'\n' + run.err));
+                QCOMPARE(run.err.count(u'\n'), 1);
+            }
+        }
+    }
+
+    // Names reach the terminal with their control and bidirectional characters shown, not obeyed;
+    // JSON escapes them all.
+    void listShowsControlCharacters() {
+        const QString nobus = QStringLiteral("unix:path=") + dir.filePath("no-bus");
+        korvo::StoredSettings s = korvo::storedSettings(korvo::readSettingsFile(settings).lines);
+        s.Profiles[0].Name = QStringLiteral("\x1b]0;owned\x07Office\u202Egnp.exe\u2066x\u200F\u061C\t");
+        s.Profiles[0].AdapterCaption = QStringLiteral("veth0\u0085\u009B2J\x7f");
+        const QString spoof = dir.filePath("spoof.ini");
+        QVERIFY(korvo::writeSettingsFile(spoof, korvo::settingsLines(s)).isEmpty());
+
+        Run run = runKorvo({"--list", "--settings", spoof}, nobus);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out.split(u'\n').value(0).section(u'\t', 0, 2),
+                 "1\t\\x1B]0;owned\\x07Office\\u202Egnp.exe\\u2066x\\u200F\\u061C\\x09\t"
+                 "veth0\\u0085\\u009B2J\\x7F");
+        run = runKorvo({"--list", "--json", "--settings", spoof}, nobus);
+        QCOMPARE(run.code, 0);
+        for (const char16_t raw : {u'\x1b', u'\x85', u'\x9b', u'\u202E', u'\u2066', u'\u200F', u'\u061C'})
+            QVERIFY2(!run.out.contains(QChar(raw)), qPrintable(QString::number(raw, 16)));
+        const QJsonObject first = QJsonDocument::fromJson(run.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(first["name"].toString(), s.Profiles[0].Name);
+        QCOMPARE(first["adapter"].toString(), s.Profiles[0].AdapterCaption);
     }
 
     void listsAndHelpNeedNoDisplay() {
@@ -207,29 +248,64 @@ private slots:
         QVERIFY(address().contains("inet 192.0.2.10/24"));
         QVERIFY(!address().contains("203.0.113.20"));
 
-        // Answered on a terminal: anything but "y" rolls back at once, "y" keeps it.
-        auto answer = [&](const QByteArray& reply, const QString& seconds) {
+        // On a terminal: anything but "y" rolls back at once, and so does a stop request (Ctrl-C typed,
+        // SIGTERM, SIGHUP); no answer rolls back when the time is up, and Korvo ends; "y" keeps it.
+        // A plain apply meanwhile says that the standing checkpoint will undo it.
+        struct Answer {
+            const char* name;
+            QByteArray typed;
+            int signal;
+            const char* seconds;
+            int code;
+            const char* says;
+            bool applyMeanwhile;
+        };
+        const Answer answers[] = {
+            {"declined", "n\n", 0, "60", 3, "Restored veth0: 192.0.2.10/24", false},
+            {"unanswered", "", 0, "2", 3, "Restored veth0: 192.0.2.10/24", false},
+            {"Ctrl-C", "\x03", 0, "60", 3, "stopped by Ctrl-C: rolling back now", true},
+            {"SIGTERM", "", SIGTERM, "60", 3, "stopped by SIGTERM", false},
+            {"SIGHUP", "", SIGHUP, "60", 3, "stopped by SIGHUP", false},
+            {"kept", "y\n", 0, "3", 0, "Kept.", false},
+        };
+        for (const Answer& a : answers) {
+            // The shell's pid is Korvo's once it execs.
             const QString command =
-                QStringList{KORVO_BIN, "--apply", "4", "--rollback", seconds, "--settings", settings}.join(
+                QStringLiteral("echo pid=$$; exec ") +
+                QStringList{KORVO_BIN, "--apply", "4", "--rollback", a.seconds, "--settings", settings}.join(
                     u' ');
             QProcess terminal;
             terminal.setProcessEnvironment(bareEnvironment(bus));
             terminal.setProcessChannelMode(QProcess::MergedChannels);
+            QElapsedTimer took;
+            took.start();
             terminal.start("script", {"-qefc", command, "/dev/null"});
             QByteArray shown;
-            if (!terminal.waitForStarted()) return std::pair{-1, shown};
-            if (QTest::qWaitFor([&] { return (shown += terminal.readAll()).contains("[y/N]"); }, SettleMs))
-                terminal.write(reply);
-            terminal.waitForFinished(SettleMs);
-            return std::pair{terminal.exitCode(), shown + terminal.readAll()};
-        };
-        QElapsedTimer declined;
-        declined.start();
-        auto [code, shown] = answer("n\n", "60");
-        QVERIFY2(code == 3 && declined.elapsed() < 30000, shown.constData());
-        QVERIFY(address().contains("inet 192.0.2.10/24"));
-        std::tie(code, shown) = answer("y\n", "3");
-        QVERIFY2(code == 0, shown.constData());
+            QVERIFY(terminal.waitForStarted());
+            QVERIFY2(
+                QTest::qWaitFor([&] { return (shown += terminal.readAll()).contains("[y/N]"); }, SettleMs),
+                shown.constData());
+            if (a.applyMeanwhile) {
+                run = runKorvo({"--apply", "1", "--settings", settings}, bus);
+                QVERIFY2(run.code == 0 && run.out.startsWith("Configuration Applied\n"), qPrintable(run.err));
+                QVERIFY2(
+                    run.err.contains(QRegularExpression("pending rollback covers veth0: it will undo this "
+                                                        "change in [0-9]+ seconds, when /org/")),
+                    qPrintable(run.err));
+            }
+            if (a.signal)
+                ::kill(
+                    QRegularExpression("pid=([0-9]+)").match(QString::fromLatin1(shown)).captured(1).toInt(),
+                    a.signal);
+            else if (!a.typed.isEmpty())
+                terminal.write(a.typed);
+            if (!terminal.waitForFinished(SettleMs)) terminal.kill();
+            terminal.waitForFinished();
+            shown += terminal.readAll();
+            QVERIFY2(terminal.exitCode() == a.code && shown.contains(a.says) && took.elapsed() < 20000,
+                     qPrintable(QStringLiteral("%1 (%2 ms): ").arg(a.name).arg(took.elapsed()) + shown));
+            QVERIFY(address().contains(a.code == 3 ? "inet 192.0.2.10/24" : "inet 203.0.113.20/24"));
+        }
         QTest::qWait(4000); // past the checkpoint's time: kept, not rolled back
         QVERIFY(address().contains("inet 203.0.113.20/24"));
 
