@@ -157,8 +157,7 @@ int adapters(const CommandLineRequest& request) {
         const QString caption = QString::fromStdString(adapter->caption());
         const std::optional<platform::IPv4State> state = adapter->ipv4State();
         if (!request.json) {
-            outFields(state ? QStringList{caption,
-                                          state->dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"),
+            outFields(state ? QStringList{caption, QString::fromLatin1(platform::configurationKind(*state)),
                                           joined(state->addresses), QString::fromStdString(state->gateway),
                                           joined(state->dnsServers)}
                             : QStringList{caption, QStringLiteral("unknown")});
@@ -167,6 +166,8 @@ int adapters(const CommandLineRequest& request) {
         QJsonObject entry{{QStringLiteral("adapter"), caption}};
         if (state) {
             entry.insert(QStringLiteral("dhcp"), state->dhcp);
+            entry.insert(QStringLiteral("configuration"),
+                         QString::fromLatin1(platform::configurationKind(*state)));
             entry.insert(QStringLiteral("addresses"), jsonList(state->addresses));
             entry.insert(QStringLiteral("gateway"), QString::fromStdString(state->gateway));
             entry.insert(QStringLiteral("dnsServers"), jsonList(state->dnsServers));

@@ -68,6 +68,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
 
     ApplyOutcome outcome;
     bool matched = false;
+    std::string notListed; // why the service left the adapter out, when it knows
     try {
         if (!Connector)
             throw platform::ServiceError("no network configuration service is available on this system");
@@ -89,11 +90,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         for (const auto& adapter : adapters) {
             if (!adapter || adapter->caption() != caption) continue;
             matched = true;
-            ApplyCodes codes{NotReached,
-                             mode == ApplyMode::Static ? NotReached : platform::code::Success,
-                             NotReached,
-                             NotReached,
-                             {}};
+            ApplyCodes codes{NotReached, mode == ApplyMode::Static ? NotReached : platform::code::Success,
+                             NotReached, NotReached,
+                             {},         platform::code::Success};
             try {
                 if (mode == ApplyMode::Static) {
                     codes.enable = adapter->enableStatic(IPAddresses, SubnetMasks);
@@ -121,9 +120,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             }
             if (codes.failure.isEmpty()) {
                 // A service that gathers the changes has made none of them until now.
-                const int committed = adapter->commit();
-                if (!platform::succeeded(committed)) {
-                    outcome = failure(describeRefusal(QStringLiteral("The change was"), committed), p);
+                codes.commit = adapter->commit();
+                if (!platform::succeeded(codes.commit)) {
+                    outcome = failure(describeRefusal(QStringLiteral("The change was"), codes.commit), p);
                     continue;
                 }
             }
@@ -136,11 +135,16 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"), report.text,
                            report.values, p};
         }
+        if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {
         return failure(QStringLiteral("The network configuration service failed: %1")
                            .arg(QString::fromStdString(e.what())),
                        p);
     }
+    if (!matched && !notListed.empty())
+        return failure(QStringLiteral("The network interface -%1- %2.")
+                           .arg(p.AdapterCaption, QString::fromStdString(notListed)),
+                       p);
     if (!matched)
         return failure(QStringLiteral("The network interface -%1- was not found.").arg(p.AdapterCaption), p);
     return outcome;

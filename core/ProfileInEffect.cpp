@@ -68,8 +68,7 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
 
 QString describeState(const QString& caption, const platform::IPv4State& now) {
     return QStringLiteral("%1: %2\nAddress: %3\nGateway: %4\nDNS: %5")
-        .arg(caption, now.dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"),
-             joinedOrNone(now.addresses),
+        .arg(caption, QString::fromLatin1(platform::configurationKind(now)), joinedOrNone(now.addresses),
              now.gateway.empty() ? QStringLiteral("none") : QString::fromStdString(now.gateway),
              joinedOrNone(now.dnsServers));
 }

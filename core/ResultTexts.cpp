@@ -87,12 +87,15 @@ AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
             // A secondary DNS server that was never sent keeps saying so.
             if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
     }
-    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns}) {
+    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns, codes.commit}) {
         if (code == platform::code::SuccessRebootRequired) {
             notes << QStringLiteral("Restart the computer to complete the change.");
             break;
         }
     }
+    if (codes.commit == platform::code::SuccessWhenConnected)
+        notes << QStringLiteral("The adapter's cable is not connected: the values are saved and take effect "
+                                "when the cable is connected.");
 
     if (!codes.failure.isEmpty())
         refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")

@@ -28,11 +28,13 @@ struct ApplyCodes {
     int wins = 0;
     int dns = 0;
     QString failure; // why the service stopped answering part-way; empty: it did not
+    int commit = 0;  // what carrying the change out returned
 };
 
 // The report on such an adapter. A refused setting makes it an error report that still shows the
 // values in effect (a refused one reads "Refused"); a setting the platform has not got is no
-// refusal, only a line of its own (its values read "Not set"), as is a restart the change needs.
+// refusal, only a line of its own (its values read "Not set"), as is a restart the change needs or a
+// cable that must be connected first.
 struct AppliedReport {
     bool refused = false;
     QString text;

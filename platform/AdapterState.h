@@ -15,4 +15,11 @@ struct IPv4State {
     bool operator==(const IPv4State&) const = default;
 };
 
+// How the adapter got its IPv4 configuration, as Korvo names it to the user: "DHCP", "static", or
+// "unconfigured" when it has none at all (no lease, no address).
+inline const char* configurationKind(const IPv4State& state) {
+    if (state.dhcp) return "DHCP";
+    return state.addresses.empty() ? "unconfigured" : "static";
+}
+
 } // namespace korvo::platform

@@ -37,11 +37,15 @@ inline constexpr int AccessDenied = 91;
 // Korvo's own, outside WMI's range: the platform has no such setting at all, so
 // nothing was refused (NetworkManager has no WINS servers, for one).
 inline constexpr int NotOnThisPlatform = 0x4B560001;
+// Korvo's own: saved, but the adapter has no link (its cable is unplugged); the values take effect
+// when it is connected.
+inline constexpr int SuccessWhenConnected = 0x4B560002;
 } // namespace code
 
 // Whether the call did what was asked; 1 only asks for a restart.
 inline constexpr bool succeeded(int result) {
-    return result == code::Success || result == code::SuccessRebootRequired;
+    return result == code::Success || result == code::SuccessRebootRequired ||
+           result == code::SuccessWhenConnected;
 }
 
 // One IP-enabled adapter, as the listing found it. A service may only gather what the methods ask
@@ -91,6 +95,12 @@ public:
     virtual ~Service() = default;
     // Every IP-enabled adapter, in the service's order; each stays usable afterwards.
     virtual std::vector<std::unique_ptr<Adapter>> adapters() = 0;
+    // Why the last adapters() left out an adapter of this caption that the system has, as the end of
+    // a sentence ("is not managed by NetworkManager"); empty when the service knows of none.
+    virtual std::string whyNotListed(const std::string& caption) const {
+        (void)caption;
+        return {};
+    }
     // A checkpoint of `adapters` (from this service's listing, at least one) that rolls back by itself
     // after `timeout`. nullptr: the service has none, and the caller keeps its own record.
     virtual std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,

@@ -16,6 +16,7 @@
 #include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <ctime>
@@ -253,7 +254,20 @@ public:
         if (manager.isEmpty()) {
             throw ServiceError("NetworkManager published no manager object");
         }
+        unmanaged_.clear();
+        for (const auto& path :
+             fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
+            const auto device = objects.value(path.path());
+            if (device.value(QStringLiteral("Real")).toBool() &&
+                !device.value(QStringLiteral("Managed")).toBool())
+                unmanaged_.insert(device.value(QStringLiteral("Interface")).toString());
+        }
         return listedAdapters(bus_, objects);
+    }
+
+    std::string whyNotListed(const std::string& caption) const override {
+        return unmanaged_.contains(QString::fromStdString(caption)) ? "is not managed by NetworkManager"
+                                                                    : std::string();
     }
 
     std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,
@@ -379,6 +393,7 @@ private:
     }
 
     std::shared_ptr<Bus> bus_;
+    QSet<QString> unmanaged_; // interface names of the devices NetworkManager leaves alone
     std::optional<QDBusPendingCall> early_;
     QElapsedTimer earlyAge_;
     std::chrono::milliseconds earlyTimeout_{0};

@@ -2,6 +2,7 @@
 
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QThread>
 #include <QUuid>
 
@@ -12,6 +13,9 @@
 namespace korvo::platform::nmbus {
 
 namespace {
+
+// Names the UUIDs of the profiles Korvo makes for devices that have none.
+const QUuid FirstProfileNamespace(QStringLiteral("0a988770-37aa-4150-94ae-8bafa7db476b"));
 
 class NmAdapter : public Adapter {
 public:
@@ -55,7 +59,9 @@ public:
 private:
     struct DeviceState {
         uint state = 0;
+        uint flags = 0;
         QString active;
+        QString hardwareAddress;
         QList<QDBusObjectPath> available;
     };
 
@@ -65,33 +71,82 @@ private:
                 .arguments()
                 .value(0));
         return {props.value(QStringLiteral("State")).toUInt(),
+                props.value(QStringLiteral("InterfaceFlags")).toUInt(),
                 fromVariant<QDBusObjectPath>(props.value(QStringLiteral("ActiveConnection"))).path(),
+                props.value(QStringLiteral("HwAddress")).toString(),
                 fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections")))};
     }
 
-    // The profile to edit: the active one, else one the device could use.
+    // Unavailable for want of a link: what is saved now takes effect when the cable is plugged in.
+    bool withoutCarrier(const DeviceState& device) const {
+        return device.state == StateUnavailable && !(device.flags & InterfaceFlagCarrier) && type_ != Wifi;
+    }
+
+    // The profile an active connection runs; empty when it has gone meanwhile.
+    QString profileOf(const QString& activeConnection) {
+        if (activeConnection.isEmpty() || activeConnection == NoObject) return {};
+        const auto reply = bus_->call(activeConnection, PropertiesIface, QStringLiteral("Get"),
+                                      {ActiveIface, QStringLiteral("Connection")});
+        const QString path =
+            failed(reply) ? QString() : fromVariant<QDBusObjectPath>(propertyValue(reply)).path();
+        return path == NoObject ? QString() : path;
+    }
+
+    bool boundHere(const ConnectionSettings& settings, const QString& hardwareAddress) const {
+        if (settings.value(QStringLiteral("connection")).value(QStringLiteral("interface-name")).toString() ==
+            interface_)
+            return true;
+        const QByteArray mac = settings.value(QStringLiteral("802-3-ethernet"))
+                                   .value(QStringLiteral("mac-address"))
+                                   .toByteArray();
+        return !mac.isEmpty() && !hardwareAddress.isEmpty() &&
+               QString::fromLatin1(mac.toHex(':')).compare(hardwareAddress, Qt::CaseInsensitive) == 0;
+    }
+
+    // The profile to edit: the active one; else, of the saved ones the device can use now or is bound
+    // to (without a cable it can use none, yet its own profile is what it takes when plugged in), the
+    // one used last, as NetworkManager's autoconnect prefers it. Empty: the device has none.
     QString profileFor(const DeviceState& device) {
-        if (!device.active.isEmpty() && device.active != NoObject) {
-            const auto reply = bus_->read(device.active, PropertiesIface, QStringLiteral("Get"),
-                                          {ActiveIface, QStringLiteral("Connection")});
-            const auto path = fromVariant<QDBusObjectPath>(propertyValue(reply)).path();
-            if (!path.isEmpty() && path != NoObject) {
-                return path;
+        if (const QString active = profileOf(device.active); !active.isEmpty()) return active;
+        QSet<QString> available;
+        for (const auto& path : device.available)
+            available.insert(path.path());
+        const auto saved = fromVariant<QList<QDBusObjectPath>>(
+            bus_->read(SettingsPath, SettingsIface, QStringLiteral("ListConnections")).arguments().value(0));
+        QString best;
+        std::pair<qulonglong, bool> bestRank{0, false};
+        for (const auto& path : saved) {
+            const auto settings =
+                settingsFrom(bus_->read(path.path(), ConnectionIface, QStringLiteral("GetSettings")));
+            const bool usable = available.contains(path.path());
+            if (!usable && !boundHere(settings, device.hardwareAddress)) continue;
+            const std::pair rank{
+                settings.value(QStringLiteral("connection")).value(QStringLiteral("timestamp")).toULongLong(),
+                usable};
+            if (best.isEmpty() || rank > bestRank) {
+                best = path.path();
+                bestRank = rank;
             }
         }
-        return device.available.isEmpty() ? QString() : device.available.front().path();
+        return best;
     }
 
     // An activation request returns before the device leaves its old state; the
     // next method must find it activating the new request, or it would activate
-    // once more instead of reapplying.
-    int awaitActivation(const QString& activeConnection) {
+    // once more instead of reapplying. `added`: the profile this request made, which no
+    // activation older than it can run.
+    int awaitActivation(const QString& activeConnection, const QString& added = {}) {
         QElapsedTimer timer;
         timer.start();
         do {
             const auto device = deviceState();
             if (device.active == activeConnection && device.state >= StatePrepare) {
                 return device.state <= StateActivated ? code::Success : code::UnknownFailure;
+            }
+            // Another apply activated the new profile anew meanwhile: it carries this one's values too.
+            if (!added.isEmpty() && device.state >= StatePrepare && device.state <= StateActivated &&
+                device.active != activeConnection && profileOf(device.active) == added) {
+                return code::Success;
             }
             QThread::msleep(2);
         } while (timer.elapsed() < bus_->timeoutMs());
@@ -102,36 +157,55 @@ private:
     struct Pending {
         QString profile; // empty: the device has none, one is made at commit
         ConnectionSettings settings;
+        std::vector<nm::Operation> operations; // those accepted, to be made again on another profile
         bool canActivate = true;
         bool activating = true;
+        bool withoutCarrier = false;
         bool enables = false;
         bool changed = false;
         bool reactivate = false;
     };
 
-    int stage(const nm::Operation& operation) {
-        if (!pending_) {
-            Pending p;
-            const DeviceState device = deviceState();
-            p.canActivate = device.state >= StateDisconnected;
-            p.activating = device.state >= StatePrepare && device.state <= StateActivated;
-            p.profile = profileFor(device);
-            p.settings =
-                p.profile.isEmpty()
-                    ? nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces))
-                    : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
-            pending_ = std::move(p);
-        }
-        const auto edit = nm::transform(pending_->settings, operation, dns_);
+    // The device's profile as it is now, or a new one with `uuid` when it has none.
+    Pending fresh(const QString& uuid) {
+        Pending p;
+        const DeviceState device = deviceState();
+        p.canActivate = device.state >= StateDisconnected;
+        p.activating = device.state >= StatePrepare && device.state <= StateActivated;
+        p.withoutCarrier = withoutCarrier(device);
+        p.profile = profileFor(device);
+        p.settings =
+            p.profile.isEmpty()
+                ? nm::newEthernetProfile(interface_, uuid)
+                : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
+        return p;
+    }
+
+    // The same for every apply to this device: when two race to give it its first profile,
+    // NetworkManager refuses the second UUID, and that apply edits the profile the first one made.
+    QString firstProfileUuid() const {
+        return QUuid::createUuidV5(FirstProfileNamespace, interface_).toString(QUuid::WithoutBraces);
+    }
+
+    static int gather(Pending& p, const nm::Operation& operation, nm::DnsProperty dns) {
+        const auto edit = nm::transform(p.settings, operation, dns);
         if (edit.code != code::Success) {
             return edit.code;
         }
-        pending_->settings = edit.settings;
-        pending_->changed = pending_->changed || edit.changed;
-        pending_->reactivate = pending_->reactivate || edit.reactivate;
-        pending_->enables = pending_->enables || std::holds_alternative<nm::EnableStatic>(operation) ||
-                            std::holds_alternative<nm::EnableDHCP>(operation);
+        p.settings = edit.settings;
+        p.operations.push_back(operation);
+        p.changed = p.changed || edit.changed;
+        p.reactivate = p.reactivate || edit.reactivate;
+        p.enables = p.enables || std::holds_alternative<nm::EnableStatic>(operation) ||
+                    std::holds_alternative<nm::EnableDHCP>(operation);
         return code::Success;
+    }
+
+    int stage(const nm::Operation& operation) {
+        if (!pending_) {
+            pending_ = fresh(firstProfileUuid());
+        }
+        return gather(*pending_, operation, dns_);
     }
 
     int activate(const QString& profile) {
@@ -145,7 +219,16 @@ private:
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path());
     }
 
-    int create(const Pending& p) {
+    // Whether a profile of the UUID `p` would add exists by now.
+    bool added(const Pending& p) {
+        const QString uuid =
+            p.settings.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
+        return !failed(
+            bus_->call(SettingsPath, SettingsIface, QStringLiteral("GetConnectionByUuid"), {uuid}));
+    }
+
+    // nullopt: another apply gave the device its profile meanwhile.
+    std::optional<int> create(const Pending& p) {
         if (!p.changed && !p.enables) {
             return code::Success;
         }
@@ -156,7 +239,10 @@ private:
         if (!p.canActivate) {
             const auto reply =
                 bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
-            return failed(reply) ? codeForRefusal(reply) : code::Success;
+            if (failed(reply)) {
+                return added(p) ? std::nullopt : std::optional(codeForRefusal(reply));
+            }
+            return p.withoutCarrier ? code::SuccessWhenConnected : code::Success;
         }
         // Adding and activating in one call: a profile added alone would
         // autoconnect at once, and activating it then would do it twice.
@@ -164,15 +250,38 @@ private:
                                         {settings, QVariant::fromValue(QDBusObjectPath(device_)),
                                          QVariant::fromValue(QDBusObjectPath(NoObject))});
         if (failed(reply)) {
-            return codeForRefusal(reply);
+            return added(p) ? std::nullopt : std::optional(codeForRefusal(reply));
         }
-        return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(1)).path());
+        const QString profile = fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path();
+        const int activated =
+            awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(1)).path(), profile);
+        if (!succeeded(activated)) {
+            // Reported as not applied, so it must not stay behind to autoconnect later. NetworkManager
+            // let this caller add it, so it lets it delete it; one that stopped answering throws, and
+            // the report says the service failed.
+            (void)bus_->change(profile, ConnectionIface, QStringLiteral("Delete"));
+        }
+        return activated;
     }
 
     // One save and one reapply for the whole apply: each costs NetworkManager more than the edit.
     int carryOut(const Pending& p) {
         if (p.profile.isEmpty()) {
-            return create(p);
+            if (const auto created = create(p)) {
+                return *created;
+            }
+            // Made by the apply that won the race: this one edits it as if it had been there before.
+            Pending again = fresh(QUuid::createUuid().toString(QUuid::WithoutBraces));
+            for (const auto& operation : p.operations) {
+                if (const int c = gather(again, operation, dns_); c != code::Success) {
+                    return c;
+                }
+            }
+            if (again.profile.isEmpty()) {
+                // Gone again, or bound to another device: a profile of its own, under a fresh UUID.
+                return create(again).value_or(code::UnknownFailure);
+            }
+            return carryOut(again);
         }
         if (p.changed) {
             const auto reply = bus_->change(p.profile, ConnectionIface, QStringLiteral("Update2"),
@@ -193,7 +302,9 @@ private:
                 if (!failed(reply)) {
                     return code::Success;
                 }
-                if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
+                // Not active: still activating (another apply's activation, for one).
+                if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection")) &&
+                    !reply.errorName().endsWith(QLatin1String(".NotActive"))) {
                     return codeForRefusal(reply);
                 }
             }
@@ -202,7 +313,7 @@ private:
         if (p.canActivate && (p.changed || p.enables)) {
             return activate(p.profile);
         }
-        return code::Success;
+        return p.withoutCarrier ? code::SuccessWhenConnected : code::Success;
     }
 
     int edit(const nm::Operation& operation) {

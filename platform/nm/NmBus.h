@@ -63,9 +63,13 @@ inline bool canCreateProfile(uint type) {
 }
 
 // NMDeviceState ranges.
+inline constexpr uint StateUnavailable = 20;
 inline constexpr uint StateDisconnected = 30;
 inline constexpr uint StatePrepare = 40;
 inline constexpr uint StateActivated = 100;
+
+// NMDeviceInterfaceFlags: the device has a link (its cable is plugged in).
+inline constexpr uint InterfaceFlagCarrier = 0x10000;
 
 inline constexpr uint Update2ToDisk = 0x1;
 

@@ -87,7 +87,8 @@ private slots:
                                   {"192.0.2.300", "255.255.255.0", "", "", "veth0"},
                                   {"192.0.2.12", "255.255.255.0", "", "", "veth9"},
                                   {"203.0.113.20", "255.255.255.0", "", "", "veth0"},
-                                  {}},
+                                  {},
+                                  {"192.0.2.12", "255.255.255.0", "", "", "peer0"}},
                                  QStringLiteral("veth0"));
         QVERIFY(!settings.isEmpty());
     }
@@ -216,7 +217,11 @@ private slots:
         const QString bus = QString::fromStdString(bed.busAddress());
         auto address = [&bed] { return bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"}); };
 
-        Run run = runKorvo({"--apply", "1", "--settings", settings}, bus);
+        // Nothing on it yet: neither DHCP nor static.
+        Run run = runKorvo({"--adapters"}, bus);
+        QCOMPARE(run.out, "veth0\tunconfigured\t\t\t\n");
+
+        run = runKorvo({"--apply", "1", "--settings", settings}, bus);
         QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
         QVERIFY2(run.out.startsWith("Configuration Applied\n"), qPrintable(run.out));
         QVERIFY2(run.out.contains("IP Address: 192.0.2.10\n"), qPrintable(run.out));
@@ -232,6 +237,7 @@ private slots:
         QCOMPARE(veth0["gateway"].toString(), "192.0.2.1");
         QCOMPARE(veth0["dnsServers"].toArray().at(0).toString(), "192.0.2.53");
         QVERIFY(!veth0["dhcp"].toBool());
+        QCOMPARE(veth0["configuration"].toString(), "static");
 
         run = runKorvo({"--apply", "2", "--settings", settings}, bus);
         QCOMPARE(run.code, 1);
@@ -239,6 +245,9 @@ private slots:
         run = runKorvo({"--apply", "P3", "--settings", settings}, bus);
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains("-veth9- was not found"), qPrintable(run.err));
+        run = runKorvo({"--apply", "6", "--settings", settings}, bus);
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains("-peer0- is not managed by NetworkManager."), qPrintable(run.err));
         QVERIFY(address().contains("inet 192.0.2.10/24")); // neither changed anything
 
         // No terminal: rolled back when the time is up, by itself.
@@ -313,6 +322,18 @@ private slots:
         QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
         QTRY_VERIFY_WITH_TIMEOUT(address().contains("inet 198.51.100."), SettleMs);
         QCOMPARE(bed.ip4("veth0", "IP4.GATEWAY"), "198.51.100.1");
+
+        // Cable pulled: saved into the device's one profile, said so, and in place once plugged in.
+        bed.ip({"link", "set", "peer0", "down"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bed.nmcli({"-g", "GENERAL.STATE", "device", "show", "veth0"}).startsWith("20 "), SettleMs);
+        run = runKorvo({"--apply", "1", "--settings", settings}, bus);
+        QVERIFY2(run.code == 0 && run.out.startsWith("Configuration Applied\n") &&
+                     run.out.contains("take effect when the cable is connected"),
+                 qPrintable(run.out + run.err));
+        QCOMPARE(bed.nmcli({"-g", "NAME", "connection", "show"}).count(QStringLiteral("veth0\n")), 1);
+        bed.ip({"link", "set", "peer0", "up"});
+        QTRY_VERIFY2_WITH_TIMEOUT(address().contains("inet 192.0.2.10/24"), qPrintable(address()), SettleMs);
     }
 };
 

@@ -224,6 +224,12 @@ private slots:
             << "eth0 EnableStatic=1 SetGateways=1"
             << "Configuration Applied" << Applied + "\rRestart the computer to complete the change."
             << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r203.0.113.1\r\r";
+        QTest::newRow("cable not connected")
+            << QString("eth0 Commit=%1").arg(platform::code::SuccessWhenConnected) << "Configuration Applied"
+            << Applied +
+                   "\rThe adapter's cable is not connected: the values are saved and take effect when the "
+                   "cable is connected."
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r\rIgnored\r203.0.113.1\r\r";
         QTest::newRow("service dies after the address took")
             << "eth0 SetWINSServer=raise"
             << "Error Applying Configuration"

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <thread>
+
 using namespace korvo::platform;
 using korvo::testing::TestBed;
 
@@ -41,6 +43,18 @@ QString addresses(const TestBed& bed, const QString& adapter) {
 
 QString defaultRoute(const TestBed& bed) {
     return bed.ip({"-4", "route", "show", "default"}).trimmed();
+}
+
+// The UUIDs of the veth profiles (NetworkManager keeps one of its own for loopback).
+QStringList profiles(const TestBed& bed) {
+    QStringList uuids;
+    for (const QString& line : bed.nmcli({"-g", "TYPE,UUID", "connection", "show"}).split(u'\n'))
+        if (line.startsWith("802-3-ethernet:")) uuids << line.section(u':', 1);
+    return uuids;
+}
+
+QString deviceState(const TestBed& bed, const QString& adapter) {
+    return bed.nmcli({"-g", "GENERAL.STATE", "device", "show", adapter}).trimmed();
 }
 
 } // namespace
@@ -188,6 +202,61 @@ private slots:
                                   qPrintable(addresses(bed, "veth0")), SettleMs);
         QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth0"), SettleMs);
         QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
+    }
+
+    // Without a cable NetworkManager offers the device no profile: the apply edits the one it has (or
+    // makes its first), says that it waits for the cable, and the device has it once plugged in.
+    void unpluggedCableKeepsOneProfile_data() {
+        QTest::addColumn<bool>("hadProfile");
+        QTest::newRow("had a profile") << true;
+        QTest::newRow("had none") << false;
+    }
+    void unpluggedCableKeepsOneProfile() {
+        QFETCH(bool, hadProfile);
+        TestBed bed({.adapters = 1});
+        if (hadProfile) {
+            auto veth0 = adapter(bed, "veth0");
+            QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
+            QCOMPARE(veth0->commit(), code::Success);
+            QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
+        }
+        bed.ip({"link", "set", "peer0", "down"});
+        QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("20 "), SettleMs);
+
+        auto veth0 = adapter(bed, "veth0");
+        QCOMPARE(veth0->enableStatic({"203.0.113.20"}, {"255.255.255.0"}), code::Success);
+        QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
+        QCOMPARE(veth0->commit(), code::SuccessWhenConnected);
+        QCOMPARE(profiles(bed).size(), 1);
+
+        bed.ip({"link", "set", "peer0", "up"});
+        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 203.0.113.20/24"),
+                                  qPrintable(addresses(bed, "veth0")), SettleMs);
+        QVERIFY(!addresses(bed, "veth0").contains("192.0.2.10"));
+        QCOMPARE(profiles(bed).size(), 1);
+    }
+
+    // Two applies that both found the device without a profile: one profile, and neither reports a
+    // failure (which would leave its profile behind).
+    void concurrentFirstAppliesMakeOneProfile() {
+        TestBed bed({.adapters = 1});
+        for (int round = 0; round < 3; ++round) {
+            std::vector<std::unique_ptr<Adapter>> racers;
+            for (const std::string address : {"192.0.2.21", "192.0.2.22"}) {
+                racers.push_back(adapter(bed, "veth0"));
+                QCOMPARE(racers.back()->enableStatic({address}, {"255.255.255.0"}), code::Success);
+            }
+            int other = -1;
+            std::thread second([&] { other = racers[1]->commit(); });
+            const int first = racers[0]->commit();
+            second.join();
+            QCOMPARE(first, code::Success);
+            QCOMPARE(other, code::Success);
+            const QStringList made = profiles(bed);
+            QCOMPARE(made.size(), 1);
+            bed.nmcli({"connection", "delete", made.front()});
+            QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("30 "), SettleMs);
+        }
     }
 
     void stoppedNetworkManagerFailsWithAReason() {

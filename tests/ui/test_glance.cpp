@@ -89,6 +89,10 @@ private slots:
         QCOMPARE(marks(*form), (QList<bool>{false, true, false, false, false, false, true}));
         QCOMPARE(listTexts(list), (QStringList{"eth0", "eth1", "eth0"}));
         QVERIFY(list->item(0)->toolTip().contains("Address: 192.0.2.20/24\nGateway: none\nDNS: none"));
+        env.service->states["eth0"] = {};
+        QCoreApplication::processEvents();
+        env.service->announceChange();
+        QVERIFY(list->item(0)->toolTip().startsWith("eth0: unconfigured\nAddress: none"));
 
         // Typing follows too: the boxes as they are now are what the button would apply.
         tabControls(*form, 1).IPAddress->setText("192.0.2.21");
