@@ -122,8 +122,16 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             if (codes.failure.isEmpty()) {
                 // A service that gathers the changes has made none of them until now.
                 const int committed = adapter->commit();
+                const QString detail = QString::fromStdString(adapter->failureDetail());
+                if (committed == platform::code::SavedNotInEffect) {
+                    const AppliedReport saved = composeSavedReport(p, detail);
+                    outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
+                               saved.text, saved.values, p};
+                    continue;
+                }
                 if (!platform::succeeded(committed)) {
-                    outcome = failure(describeRefusal(QStringLiteral("The change was"), committed), p);
+                    outcome =
+                        failure(describeRefusal(QStringLiteral("The change was"), committed, detail), p);
                     continue;
                 }
             }

@@ -40,6 +40,7 @@ public:
         return edit(nm::SetDNSServerSearchOrder{servers});
     }
     int commit() override {
+        failure_.clear();
         if (!pending_) {
             return code::Success;
         }
@@ -47,10 +48,11 @@ public:
         pending_.reset();
         try {
             return carryOut(p);
-        } catch (const PermissionRefusal&) {
-            return code::AccessDenied;
+        } catch (const PermissionRefusal& e) {
+            return refusedFor(e);
         }
     }
+    std::string failureDetail() const override { return failure_; }
 
 private:
     struct DeviceState {
@@ -102,6 +104,7 @@ private:
     struct Pending {
         QString profile; // empty: the device has none, one is made at commit
         ConnectionSettings settings;
+        ConnectionSettings original; // the profile as it was read: what a refused change is undone to
         bool canActivate = true;
         bool activating = true;
         bool enables = false;
@@ -120,6 +123,7 @@ private:
                 p.profile.isEmpty()
                     ? nm::newEthernetProfile(interface_, QUuid::createUuid().toString(QUuid::WithoutBraces))
                     : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
+            p.original = p.settings;
             pending_ = std::move(p);
         }
         const auto edit = nm::transform(pending_->settings, operation, dns_);
@@ -138,11 +142,28 @@ private:
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
                                         {QVariant::fromValue(QDBusObjectPath(profile)),
                                          QVariant::fromValue(QDBusObjectPath(device_)),
-                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))},
+                                        {NetworkControl});
         if (failed(reply)) {
-            return codeForRefusal(reply);
+            return refused(QStringLiteral("ActivateConnection"), reply, {NetworkControl});
         }
+        activationStarted_ = true;
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path());
+    }
+
+    // The code for NetworkManager's refusal, its reason kept for failureDetail(): for a permission,
+    // which one and how to get it.
+    int refused(const QString& method, const QDBusMessage& reply, const QStringList& permissions) {
+        if (permissionDenied(reply.errorName())) {
+            return refusedFor(
+                PermissionRefusal(Bus::reason(method, reply), refusedPermission(reply, permissions)));
+        }
+        failure_ = Bus::reason(method, reply);
+        return codeForRefusal(reply);
+    }
+    int refusedFor(const PermissionRefusal& refusal) {
+        failure_ = missingPermissionAdvice(refusal.permission.toStdString());
+        return code::AccessDenied;
     }
 
     int create(const Pending& p) {
@@ -154,47 +175,100 @@ private:
         }
         const QVariant settings = QVariant::fromValue(p.settings);
         if (!p.canActivate) {
-            const auto reply =
-                bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
-            return failed(reply) ? codeForRefusal(reply) : code::Success;
+            const auto reply = bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"),
+                                            {settings}, {ModifySystem});
+            return failed(reply) ? refused(QStringLiteral("AddConnection"), reply, {ModifySystem})
+                                 : code::Success;
         }
         // Adding and activating in one call: a profile added alone would
         // autoconnect at once, and activating it then would do it twice.
+        const QStringList permissions{ModifySystem, NetworkControl};
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("AddAndActivateConnection"),
                                         {settings, QVariant::fromValue(QDBusObjectPath(device_)),
-                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))},
+                                        permissions);
         if (failed(reply)) {
-            return codeForRefusal(reply);
+            return refused(QStringLiteral("AddAndActivateConnection"), reply, permissions);
         }
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(1)).path());
     }
 
-    // One save and one reapply for the whole apply: each costs NetworkManager more than the edit.
+    int save(const QString& profile, const ConnectionSettings& settings) {
+        const auto reply =
+            bus_->change(profile, ConnectionIface, QStringLiteral("Update2"),
+                         {QVariant::fromValue(settings), Update2ToDisk, QVariantMap{}}, {ModifySystem});
+        return failed(reply) ? refused(QStringLiteral("Update2"), reply, {ModifySystem}) : code::Success;
+    }
+
+    // One save and one reapply for the whole apply: each costs NetworkManager more than the edit. Once
+    // saved, a change that cannot be put into effect is undone where NetworkManager refused it, so that
+    // nothing changed; where it cannot be undone it is reported as saved.
     int carryOut(const Pending& p) {
         if (p.profile.isEmpty()) {
             return create(p);
         }
         if (p.changed) {
-            const auto reply = bus_->change(p.profile, ConnectionIface, QStringLiteral("Update2"),
-                                            {QVariant::fromValue(p.settings), Update2ToDisk, QVariantMap{}});
-            if (failed(reply)) {
-                return codeForRefusal(reply);
+            if (const int saved = save(p.profile, p.settings); saved != code::Success) {
+                return saved;
             }
         }
+        activationStarted_ = false;
+        int live = code::UnknownFailure;
+        try {
+            live = putIntoEffect(p);
+        } catch (const PermissionRefusal& e) {
+            live = refusedFor(e);
+        } catch (const PromptWithdrawn& e) {
+            // NetworkManager was never asked to put it into effect.
+            if (!p.changed || undo(p)) throw;
+            failure_ = e.what();
+            return code::SavedNotInEffect;
+        } catch (const ServiceError& e) {
+            if (!p.changed) throw;
+            failure_ = e.what();
+            return code::SavedNotInEffect;
+        }
+        if (succeeded(live) || !p.changed) {
+            return live;
+        }
+        // Activated and failed: the device is no longer as it was, so the old settings are no undo.
+        if (activationStarted_) {
+            failure_ = "NetworkManager could not activate the adapter with them.";
+            return code::SavedNotInEffect;
+        }
+        const std::string refusal = failure_;
+        if (undo(p)) {
+            failure_ = refusal;
+            return live;
+        }
+        failure_ = "Putting them into effect was refused: " + refusal;
+        return code::SavedNotInEffect;
+    }
+
+    // The profile saved back as it was read; false when NetworkManager did not take it.
+    bool undo(const Pending& p) {
+        try {
+            return save(p.profile, p.original) == code::Success;
+        } catch (const ServiceError&) {
+            return false;
+        }
+    }
+
+    int putIntoEffect(const Pending& p) {
         if (p.activating) {
             if (!p.changed) {
                 return code::Success;
             }
             if (!p.reactivate) {
                 // Reapply changes the addresses in place, without taking the link down.
-                const auto reply =
-                    bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
-                                 {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
+                const auto reply = bus_->change(
+                    device_, DeviceIface, QStringLiteral("Reapply"),
+                    {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}}, {NetworkControl});
                 if (!failed(reply)) {
                     return code::Success;
                 }
                 if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection"))) {
-                    return codeForRefusal(reply);
+                    return refused(QStringLiteral("Reapply"), reply, {NetworkControl});
                 }
             }
             return activate(p.profile);
@@ -218,6 +292,8 @@ private:
     }
 
     std::optional<Pending> pending_;
+    std::string failure_;
+    bool activationStarted_ = false;
 
     std::shared_ptr<Bus> bus_;
     QString device_;

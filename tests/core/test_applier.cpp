@@ -208,7 +208,7 @@ private slots:
             << Partial +
                    "The WINS servers were refused (code 65: the service failed).\r"
                    "The DNS servers were refused (code 91: access denied).\r" +
-                   platform::missingPermissionAdvice() + "\r"
+                   QString::fromStdString(platform::missingPermissionAdvice()) + "\r"
             << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rRefused\rRefused\r";
         QTest::newRow("no wins on this platform")
             << QString("eth0 SetWINSServer=%1").arg(none) << "Configuration Applied"
