@@ -121,8 +121,17 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             if (codes.failure.isEmpty()) {
                 // A service that gathers the changes has made none of them until now.
                 codes.commit = adapter->commit();
-                if (!platform::succeeded(codes.commit)) {
-                    outcome = failure(describeRefusal(QStringLiteral("The change was"), codes.commit), p);
+                const int committed = codes.commit;
+                const QString detail = QString::fromStdString(adapter->failureDetail());
+                if (committed == platform::code::SavedNotInEffect) {
+                    const AppliedReport saved = composeSavedReport(p, detail);
+                    outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
+                               saved.text, saved.values, p};
+                    continue;
+                }
+                if (!platform::succeeded(committed)) {
+                    outcome =
+                        failure(describeRefusal(QStringLiteral("The change was"), committed, detail), p);
                     continue;
                 }
             }

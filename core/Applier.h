@@ -16,7 +16,8 @@ class ServiceConnector;
 }
 
 struct ApplyOutcome {
-    // Refused: the address is in place, but the service refused another setting.
+    // Refused: part of the change took: the address is in place but the service refused another
+    // setting, or the change is saved but not in effect.
     enum class State { Applied, Refused, Invalid, ServiceError };
     State state = State::ServiceError;
     QString Heading;      // the applying window's caption

@@ -48,11 +48,27 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
            adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
 }
 
-QString describeRefusal(const QString& what, int code) {
+QString describeRefusal(const QString& what, int code, const QString& detail) {
     QString text = QStringLiteral("%1 refused (%2).").arg(what, describeServiceCode(code));
     if (code == platform::code::AccessDenied)
-        text += CR + QString::fromUtf8(platform::missingPermissionAdvice());
+        text +=
+            CR + (detail.isEmpty() ? QString::fromStdString(platform::missingPermissionAdvice()) : detail);
+    else if (!detail.isEmpty())
+        text += CR + detail;
     return text;
+}
+
+AppliedReport composeSavedReport(const Profile& p, const QString& why) {
+    AppliedReport report;
+    report.refused = true;
+    report.values = composeResultValues(p);
+    report.text =
+        QStringLiteral("The new settings were saved for the adapter, but they are not in effect yet: "
+                       "they take effect the next time it is connected.") +
+        CR + CR + QStringLiteral("-") + p.AdapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
+        CR;
+    if (!why.isEmpty()) report.text += why + CR;
+    return report;
 }
 
 AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {

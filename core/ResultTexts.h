@@ -43,8 +43,12 @@ struct AppliedReport {
 AppliedReport composeAppliedReport(const Profile& values, const ApplyCodes& codes);
 
 // "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
-// a refused permission adds how to get it.
-QString describeRefusal(const QString& what, int code);
+// a refused permission adds how to get it: `detail`, the service's own word on it, where it has one.
+QString describeRefusal(const QString& what, int code, const QString& detail = QString());
+
+// The report on a change the service saved but could not put into effect: the values saved beside
+// their names, why they are not in effect (`why`), and when they will be.
+AppliedReport composeSavedReport(const Profile& values, const QString& why);
 // "code 91: access denied": a service return code with its meaning where one is known.
 QString describeServiceCode(int code);
 

@@ -40,6 +40,9 @@ inline constexpr int NotOnThisPlatform = 0x4B560001;
 // Korvo's own: saved, but the adapter has no link (its cable is unplugged); the values take effect
 // when it is connected.
 inline constexpr int SuccessWhenConnected = 0x4B560002;
+// Korvo's own: the change is stored in the adapter's configuration, but could not be put into effect;
+// it takes effect the next time the adapter is connected. Not a success: the adapter is not as asked.
+inline constexpr int SavedNotInEffect = 0x4B560003;
 } // namespace code
 
 // Whether the call did what was asked; 1 only asks for a restart.
@@ -68,6 +71,10 @@ public:
     // Carries out what the methods accepted since the last commit; a refusal here means none of it
     // took. Services that carry out each method at once have nothing left to do.
     virtual int commit() { return code::Success; }
+    // More about the last code that was not a success, as one sentence for the user: the permission
+    // that was refused and how to get it, or why a saved change is not in effect. Empty: the code says
+    // all the service knows.
+    virtual std::string failureDetail() const { return {}; }
 };
 
 // Some adapters' configuration as it was when the checkpoint was taken. The service itself returns

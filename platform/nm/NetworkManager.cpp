@@ -43,7 +43,7 @@ public:
 
     void keep() override {
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointDestroy"),
-                                        {QVariant::fromValue(QDBusObjectPath(path_))});
+                                        {QVariant::fromValue(QDBusObjectPath(path_))}, {CheckpointRollback});
         if (failed(reply)) {
             throw ServiceError(exists() ? refusal(QStringLiteral("CheckpointDestroy"), reply)
                                         : "its time was up: NetworkManager had already rolled it back");
@@ -52,7 +52,7 @@ public:
 
     void rollBack() override {
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointRollback"),
-                                        {QVariant::fromValue(QDBusObjectPath(path_))});
+                                        {QVariant::fromValue(QDBusObjectPath(path_))}, {CheckpointRollback});
         if (failed(reply)) {
             // Gone: its own timeout has rolled it back a moment ago.
             if (!exists()) return;
@@ -284,7 +284,8 @@ public:
         if (devices.isEmpty()) throw ServiceError("a checkpoint needs at least one adapter");
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointCreate"),
                                         {QVariant::fromValue(devices), static_cast<uint>(timeout.count()),
-                                         CheckpointDeleteNewConnections});
+                                         CheckpointDeleteNewConnections},
+                                        {CheckpointRollback});
         if (failed(reply)) {
             throw ServiceError(
                 QStringLiteral("NetworkManager refused CheckpointCreate%1 (%2: %3)")

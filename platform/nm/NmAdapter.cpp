@@ -44,6 +44,7 @@ public:
         return edit(nm::SetDNSServerSearchOrder{servers});
     }
     int commit() override {
+        failure_.clear();
         if (!pending_) {
             return code::Success;
         }
@@ -51,10 +52,11 @@ public:
         pending_.reset();
         try {
             return carryOut(p);
-        } catch (const PermissionRefusal&) {
-            return code::AccessDenied;
+        } catch (const PermissionRefusal& e) {
+            return refusedFor(e);
         }
     }
+    std::string failureDetail() const override { return failure_; }
 
 private:
     struct DeviceState {
@@ -158,6 +160,7 @@ private:
         QString profile; // empty: the device has none, one is made at commit
         ConnectionSettings settings;
         std::vector<nm::Operation> operations; // those accepted, to be made again on another profile
+        ConnectionSettings original; // the profile as it was read: what a refused change is undone to
         bool canActivate = true;
         bool activating = true;
         bool withoutCarrier = false;
@@ -178,6 +181,7 @@ private:
             p.profile.isEmpty()
                 ? nm::newEthernetProfile(interface_, uuid)
                 : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
+        p.original = p.settings;
         return p;
     }
 
@@ -212,10 +216,12 @@ private:
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
                                         {QVariant::fromValue(QDBusObjectPath(profile)),
                                          QVariant::fromValue(QDBusObjectPath(device_)),
-                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))},
+                                        {NetworkControl});
         if (failed(reply)) {
-            return codeForRefusal(reply);
+            return refused(QStringLiteral("ActivateConnection"), reply, {NetworkControl});
         }
+        activationStarted_ = true;
         return awaitActivation(fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path());
     }
 
@@ -225,6 +231,21 @@ private:
             p.settings.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
         return !failed(
             bus_->call(SettingsPath, SettingsIface, QStringLiteral("GetConnectionByUuid"), {uuid}));
+    }
+
+    // The code for NetworkManager's refusal, its reason kept for failureDetail(): for a permission,
+    // which one and how to get it.
+    int refused(const QString& method, const QDBusMessage& reply, const QStringList& permissions) {
+        if (permissionDenied(reply.errorName())) {
+            return refusedFor(
+                PermissionRefusal(Bus::reason(method, reply), refusedPermission(reply, permissions)));
+        }
+        failure_ = Bus::reason(method, reply);
+        return codeForRefusal(reply);
+    }
+    int refusedFor(const PermissionRefusal& refusal) {
+        failure_ = missingPermissionAdvice(refusal.permission.toStdString());
+        return code::AccessDenied;
     }
 
     // nullopt: another apply gave the device its profile meanwhile.
@@ -237,20 +258,26 @@ private:
         }
         const QVariant settings = QVariant::fromValue(p.settings);
         if (!p.canActivate) {
-            const auto reply =
-                bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"), {settings});
+            const auto reply = bus_->change(SettingsPath, SettingsIface, QStringLiteral("AddConnection"),
+                                            {settings}, {ModifySystem});
             if (failed(reply)) {
-                return added(p) ? std::nullopt : std::optional(codeForRefusal(reply));
+                return added(p)
+                           ? std::nullopt
+                           : std::optional(refused(QStringLiteral("AddConnection"), reply, {ModifySystem}));
             }
             return p.withoutCarrier ? code::SuccessWhenConnected : code::Success;
         }
         // Adding and activating in one call: a profile added alone would
         // autoconnect at once, and activating it then would do it twice.
+        const QStringList permissions{ModifySystem, NetworkControl};
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("AddAndActivateConnection"),
                                         {settings, QVariant::fromValue(QDBusObjectPath(device_)),
-                                         QVariant::fromValue(QDBusObjectPath(NoObject))});
+                                         QVariant::fromValue(QDBusObjectPath(NoObject))},
+                                        permissions);
         if (failed(reply)) {
-            return added(p) ? std::nullopt : std::optional(codeForRefusal(reply));
+            return added(p) ? std::nullopt
+                            : std::optional(
+                                  refused(QStringLiteral("AddAndActivateConnection"), reply, permissions));
         }
         const QString profile = fromVariant<QDBusObjectPath>(reply.arguments().value(0)).path();
         const int activated =
@@ -259,12 +286,21 @@ private:
             // Reported as not applied, so it must not stay behind to autoconnect later. NetworkManager
             // let this caller add it, so it lets it delete it; one that stopped answering throws, and
             // the report says the service failed.
-            (void)bus_->change(profile, ConnectionIface, QStringLiteral("Delete"));
+            (void)bus_->change(profile, ConnectionIface, QStringLiteral("Delete"), {}, {ModifySystem});
         }
         return activated;
     }
 
-    // One save and one reapply for the whole apply: each costs NetworkManager more than the edit.
+    int save(const QString& profile, const ConnectionSettings& settings) {
+        const auto reply =
+            bus_->change(profile, ConnectionIface, QStringLiteral("Update2"),
+                         {QVariant::fromValue(settings), Update2ToDisk, QVariantMap{}}, {ModifySystem});
+        return failed(reply) ? refused(QStringLiteral("Update2"), reply, {ModifySystem}) : code::Success;
+    }
+
+    // One save and one reapply for the whole apply: each costs NetworkManager more than the edit. Once
+    // saved, a change that cannot be put into effect is undone where NetworkManager refused it, so that
+    // nothing changed; where it cannot be undone it is reported as saved.
     int carryOut(const Pending& p) {
         if (p.profile.isEmpty()) {
             if (const auto created = create(p)) {
@@ -284,28 +320,69 @@ private:
             return carryOut(again);
         }
         if (p.changed) {
-            const auto reply = bus_->change(p.profile, ConnectionIface, QStringLiteral("Update2"),
-                                            {QVariant::fromValue(p.settings), Update2ToDisk, QVariantMap{}});
-            if (failed(reply)) {
-                return codeForRefusal(reply);
+            if (const int saved = save(p.profile, p.settings); saved != code::Success) {
+                return saved;
             }
         }
+        activationStarted_ = false;
+        int live = code::UnknownFailure;
+        try {
+            live = putIntoEffect(p);
+        } catch (const PermissionRefusal& e) {
+            live = refusedFor(e);
+        } catch (const PromptWithdrawn& e) {
+            // NetworkManager was never asked to put it into effect.
+            if (!p.changed || undo(p)) throw;
+            failure_ = e.what();
+            return code::SavedNotInEffect;
+        } catch (const ServiceError& e) {
+            if (!p.changed) throw;
+            failure_ = e.what();
+            return code::SavedNotInEffect;
+        }
+        if (succeeded(live) || !p.changed) {
+            return live;
+        }
+        // Activated and failed: the device is no longer as it was, so the old settings are no undo.
+        if (activationStarted_) {
+            failure_ = "NetworkManager could not activate the adapter with them.";
+            return code::SavedNotInEffect;
+        }
+        const std::string refusal = failure_;
+        if (undo(p)) {
+            failure_ = refusal;
+            return live;
+        }
+        failure_ = "Putting them into effect was refused: " + refusal;
+        return code::SavedNotInEffect;
+    }
+
+    // The profile saved back as it was read; false when NetworkManager did not take it.
+    bool undo(const Pending& p) {
+        try {
+            return save(p.profile, p.original) == code::Success;
+        } catch (const ServiceError&) {
+            return false;
+        }
+    }
+
+    int putIntoEffect(const Pending& p) {
         if (p.activating) {
             if (!p.changed) {
                 return code::Success;
             }
             if (!p.reactivate) {
                 // Reapply changes the addresses in place, without taking the link down.
-                const auto reply =
-                    bus_->change(device_, DeviceIface, QStringLiteral("Reapply"),
-                                 {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}});
+                const auto reply = bus_->change(
+                    device_, DeviceIface, QStringLiteral("Reapply"),
+                    {QVariant::fromValue(ConnectionSettings{}), qulonglong{0}, uint{0}}, {NetworkControl});
                 if (!failed(reply)) {
                     return code::Success;
                 }
                 // Not active: still activating (another apply's activation, for one).
                 if (!reply.errorName().endsWith(QLatin1String(".IncompatibleConnection")) &&
                     !reply.errorName().endsWith(QLatin1String(".NotActive"))) {
-                    return codeForRefusal(reply);
+                    return refused(QStringLiteral("Reapply"), reply, {NetworkControl});
                 }
             }
             return activate(p.profile);
@@ -329,6 +406,8 @@ private:
     }
 
     std::optional<Pending> pending_;
+    std::string failure_;
+    bool activationStarted_ = false;
 
     std::shared_ptr<Bus> bus_;
     QString device_;

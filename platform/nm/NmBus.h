@@ -6,16 +6,64 @@
 #include "platform/nm/NetworkManager.h"
 #include "platform/nm/NmSettings.h"
 
+#include "platform/PermissionAdvice.h"
+
+#include <QAtomicInt>
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusReply>
 #include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <unistd.h>
+
+// polkit's Subject, (sa{sv}), and its AuthorizationResult, (bba{ss}).
+struct PolkitSubject {
+    QString kind;
+    QVariantMap details;
+};
+struct PolkitResult {
+    bool authorized = false;
+    bool challenge = false;
+    QMap<QString, QString> details;
+};
+Q_DECLARE_METATYPE(PolkitSubject)
+Q_DECLARE_METATYPE(PolkitResult)
+
+inline QDBusArgument& operator<<(QDBusArgument& argument, const PolkitSubject& subject) {
+    argument.beginStructure();
+    argument << subject.kind << subject.details;
+    argument.endStructure();
+    return argument;
+}
+inline const QDBusArgument& operator>>(const QDBusArgument& argument, PolkitSubject& subject) {
+    argument.beginStructure();
+    argument >> subject.kind >> subject.details;
+    argument.endStructure();
+    return argument;
+}
+inline QDBusArgument& operator<<(QDBusArgument& argument, const PolkitResult& result) {
+    argument.beginStructure();
+    argument << result.authorized << result.challenge << result.details;
+    argument.endStructure();
+    return argument;
+}
+inline const QDBusArgument& operator>>(const QDBusArgument& argument, PolkitResult& result) {
+    argument.beginStructure();
+    argument >> result.authorized >> result.challenge >> result.details;
+    argument.endStructure();
+    return argument;
+}
 
 namespace korvo::platform::nmbus {
 
@@ -31,6 +79,18 @@ inline const QString SettingsIface = QStringLiteral("org.freedesktop.NetworkMana
 inline const QString ConnectionIface = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
 inline const QString PropertiesIface = QStringLiteral("org.freedesktop.DBus.Properties");
 inline const QString NoObject = QStringLiteral("/");
+
+// The polkit permissions NetworkManager checks: saving a profile, putting one into effect (reapply,
+// activate), and checkpoints.
+inline const QString ModifySystem = QStringLiteral("org.freedesktop.NetworkManager.settings.modify.system");
+inline const QString NetworkControl = QStringLiteral("org.freedesktop.NetworkManager.network-control");
+inline const QString CheckpointRollback =
+    QStringLiteral("org.freedesktop.NetworkManager.checkpoint-rollback");
+
+inline const QString PolkitName = QStringLiteral("org.freedesktop.PolicyKit1");
+inline const QString PolkitPath = QStringLiteral("/org/freedesktop/PolicyKit1/Authority");
+inline const QString PolkitIface = QStringLiteral("org.freedesktop.PolicyKit1.Authority");
+inline constexpr uint PolkitAllowUserInteraction = 0x1;
 
 // NMDeviceType values of devices a user puts IPv4 settings on.
 enum DeviceType : uint {
@@ -77,6 +137,9 @@ inline void registerTypes() {
     static const bool registered = [] {
         qDBusRegisterMetaType<QList<QVariantMap>>();
         qDBusRegisterMetaType<ConnectionSettings>();
+        qDBusRegisterMetaType<QMap<QString, QString>>();
+        qDBusRegisterMetaType<PolkitSubject>();
+        qDBusRegisterMetaType<PolkitResult>();
         return true;
     }();
     (void)registered;
@@ -116,11 +179,38 @@ inline bool permissionDenied(const QString& errorName) {
 }
 
 // A read NetworkManager refused for lack of rights: a method reports it as
-// code 91, the adapter query as the error it is.
+// code 91, the adapter query as the error it is. `permission`: the polkit
+// permission refused, where known.
 class PermissionRefusal : public ServiceError {
+public:
+    explicit PermissionRefusal(const std::string& why, QString refused = {})
+        : ServiceError(why), permission(std::move(refused)) {}
+    QString permission;
+};
+
+// The permission NetworkManager names in its refusal, else the first one the call needs.
+inline QString refusedPermission(const QDBusMessage& reply, const QStringList& needed) {
+    static const QRegularExpression named(QStringLiteral("org\\.freedesktop\\.NetworkManager\\.[A-Za-z.-]+"));
+    const auto match = named.match(reply.errorMessage());
+    return match.hasMatch() ? match.captured() : needed.value(0);
+}
+
+// A password prompt nobody answered in time, withdrawn: NetworkManager was not asked.
+class PromptWithdrawn : public ServiceError {
 public:
     using ServiceError::ServiceError;
 };
+
+// What a call was left waiting for when Korvo stopped waiting.
+namespace wait {
+inline const char* const NoAnswer = "NetworkManager did not answer in time.";
+inline const char* const WentAway = "NetworkManager went away before it answered: it stopped or crashed.";
+inline const char* const Authorization =
+    "NetworkManager was still waiting for authorization (a password prompt, for one) when Korvo stopped "
+    "waiting; answering a prompt that is still open would make the change after all.";
+inline const char* const PasswordPrompt =
+    "Nobody answered the password prompt in time; Korvo has withdrawn it.";
+} // namespace wait
 
 // One private bus connection, shared by a service and the items it returned.
 class Bus {
@@ -138,17 +228,20 @@ public:
                       const QVariantList& args = {}) {
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
-        return answered(method, connection_.call(message, QDBus::Block, timeoutMs_));
+        return send(method, message, timeoutMs_, false);
     }
 
-    // Like call(), for a call that changes something: polkit may ask the user for a password
-    // (the desktop's own dialog), so the call may wait for the answer.
+    // Like call(), for a call that changes something and needs NetworkManager's polkit `permissions`:
+    // polkit may ask the user for a password (the desktop's own dialog), so the call may wait for
+    // the answer. A refusal names the permission refused; see authorize() for the prompt.
     QDBusMessage change(const QString& path, const QString& iface, const QString& method,
-                        const QVariantList& args = {}) {
+                        const QVariantList& args, const QStringList& permissions) {
+        for (const QString& permission : permissions)
+            authorize(permission);
         auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
         message.setArguments(args);
         message.setInteractiveAuthorizationAllowed(true);
-        return answered(method, connection_.call(message, QDBus::Block, changeTimeoutMs_));
+        return send(method, message, changeTimeoutMs_, true);
     }
 
     // Like call(), but a refusal is an error too: for reads that must succeed.
@@ -173,7 +266,91 @@ public:
         return busFault(reply.errorName()) == BusFault::NoAnswer;
     }
 
+    // An error reply as a sentence for the user.
+    static std::string reason(const QString& method, const QDBusMessage& reply) {
+        return describeBusError(reply.errorName().toStdString(), reply.errorMessage().toStdString(),
+                                method.toStdString());
+    }
+
 private:
+    QDBusMessage send(const QString& method, const QDBusMessage& message, int timeoutMs, bool change) {
+        QElapsedTimer timer;
+        timer.start();
+        const QDBusMessage reply = connection_.call(message, QDBus::Block, timeoutMs);
+        if (reply.type() == QDBusMessage::ErrorMessage && unanswered(reply))
+            throw ServiceError(whyUnanswered(timer.elapsed() < timeoutMs, change));
+        return answered(method, reply);
+    }
+
+    // A call that got no answer: the bus tells a NetworkManager that left it (at once, or by now) from
+    // one that is still there; one that still answers a ping was waiting for polkit on a change.
+    const char* whyUnanswered(bool endedEarly, bool change) const {
+        const QDBusConnectionInterface* bus = connection_.interface();
+        const auto registered = bus ? bus->isServiceRegistered(NmBusName) : QDBusReply<bool>();
+        if (endedEarly || (registered.isValid() && !registered.value())) return wait::WentAway;
+        if (change) {
+            const auto ping = QDBusMessage::createMethodCall(
+                NmBusName, ManagerPath, QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
+            if (connection_.call(ping, QDBus::Block, std::min(timeoutMs_, 1000)).type() ==
+                QDBusMessage::ReplyMessage)
+                return wait::Authorization;
+        }
+        return wait::NoAnswer;
+    }
+
+    // NetworkManager asks polkit only once the call has come, and keeps asking after Korvo has stopped
+    // waiting: a password prompt would stay open, and answering it would still make the change. So
+    // Korvo asks polkit first, for itself, where a prompt's answer is kept for NetworkManager's own
+    // check (auth_admin_keep, the desktop default for saving profiles); a prompt Korvo's wait gives up
+    // on is withdrawn. Where there is no polkit, or nothing to ask, NetworkManager decides as before.
+    void authorize(const QString& permission) {
+        if (::geteuid() == 0) return; // NetworkManager asks polkit nothing for root
+        static QAtomicInt checks;
+        const QString id = QStringLiteral("korvo-%1-%2").arg(::getpid()).arg(checks.fetchAndAddRelaxed(1));
+        auto check = [&](uint flags, int timeoutMs) {
+            auto message = QDBusMessage::createMethodCall(PolkitName, PolkitPath, PolkitIface,
+                                                          QStringLiteral("CheckAuthorization"));
+            message.setArguments({QVariant::fromValue(self()), permission,
+                                  QVariant::fromValue(QMap<QString, QString>{}), flags,
+                                  flags ? id : QString()});
+            return connection_.call(message, QDBus::Block, timeoutMs);
+        };
+        const QDBusMessage first = check(0, timeoutMs_);
+        if (first.type() != QDBusMessage::ReplyMessage) return;
+        const auto result = qdbus_cast<PolkitResult>(first.arguments().value(0));
+        if (result.authorized || !result.challenge ||
+            result.details.value(QStringLiteral("polkit.retains_authorization_after_challenge")) !=
+                QLatin1String("1"))
+            return;
+        const QDBusMessage asked = check(PolkitAllowUserInteraction, changeTimeoutMs_);
+        if (asked.type() != QDBusMessage::ReplyMessage) {
+            if (!unanswered(asked)) return;
+            auto cancel = QDBusMessage::createMethodCall(PolkitName, PolkitPath, PolkitIface,
+                                                         QStringLiteral("CancelCheckAuthorization"));
+            cancel.setArguments({id});
+            connection_.call(cancel, QDBus::Block, timeoutMs_);
+            throw PromptWithdrawn(wait::PasswordPrompt);
+        }
+        if (!qdbus_cast<PolkitResult>(asked.arguments().value(0)).authorized)
+            throw PermissionRefusal(missingPermissionAdvice(permission.toStdString()), permission);
+    }
+
+    // This process as polkit and NetworkManager name it: pid, start time and user.
+    static PolkitSubject self() {
+        QFile stat(QStringLiteral("/proc/self/stat"));
+        quint64 start = 0;
+        if (stat.open(QIODevice::ReadOnly)) {
+            // Field 22; the name before it, in parentheses, may hold blanks.
+            const QByteArray all = stat.readAll();
+            const QList<QByteArray> fields = all.mid(all.lastIndexOf(')') + 2).split(' ');
+            start = fields.value(19).toULongLong();
+        }
+        return {QStringLiteral("unix-process"),
+                {{QStringLiteral("pid"), QVariant::fromValue(static_cast<quint32>(::getpid()))},
+                 {QStringLiteral("start-time"), QVariant::fromValue(start)},
+                 {QStringLiteral("uid"), QVariant::fromValue(static_cast<qint32>(::getuid()))}}};
+    }
+
     QDBusMessage answered(const QString& method, const QDBusMessage& reply) const {
         if (reply.type() == QDBusMessage::ErrorMessage && !isRefusal(reply.errorName())) {
             throw ServiceError(reason(method, reply));
@@ -186,11 +363,6 @@ private:
     static bool isRefusal(const QString& errorName) {
         return !errorName.startsWith(QLatin1String("org.freedesktop.DBus.Error.")) ||
                errorName == QLatin1String("org.freedesktop.DBus.Error.AccessDenied");
-    }
-
-    static std::string reason(const QString& method, const QDBusMessage& reply) {
-        return describeBusError(reply.errorName().toStdString(), reply.errorMessage().toStdString(),
-                                method.toStdString());
     }
 
     QDBusConnection connection_;

@@ -22,13 +22,15 @@ const QString Partial =
     "The adapter's address was changed, but the network service refused some settings.\r\r-eth0-\r\r" +
     Names + "\r\r";
 
-// "eth0" or "eth0 EnableStatic=1 SetGateways=71 SetWINSServer=raise"
+// "eth0" or "eth0 EnableStatic=1 SetGateways=71 SetWINSServer=raise detail=Why_not."
 FakeAdapter adapter(const QString& description) {
     const QStringList words = description.split(u' ');
     FakeAdapter a{words.first().toStdString(), {}, {}};
     for (const QString& w : words.mid(1)) {
         const std::string method = w.section(u'=', 0, 0).toStdString();
-        if (w.section(u'=', 1) == QLatin1String("raise"))
+        if (method == "detail")
+            a.detail = w.section(u'=', 1).replace(u'_', u' ').toStdString();
+        else if (w.section(u'=', 1) == QLatin1String("raise"))
             a.raising.push_back(method);
         else
             a.results[method] = w.section(u'=', 1).toInt();
@@ -116,6 +118,23 @@ private slots:
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -",
                            "eth0 Commit"}
             << error << Failure + "\r\rThe change was refused (code 65: the service failed).";
+        // Saved but not put into effect: not "could not be changed", and the values saved are shown.
+        QTest::newRow("the change saved, not in effect")
+            << false << base + QStringList{"", "", "", ""}
+            << QStringList{QString("eth0 Commit=%1 detail=NetworkManager_went_away.")
+                               .arg(platform::code::SavedNotInEffect)}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -",
+                           "eth0 Commit"}
+            << error
+            << "The new settings were saved for the adapter, but they are not in effect yet: they take "
+               "effect the next time it is connected.\r\r-eth0-\r\r" +
+                   Names + "\r\rNetworkManager went away.\r";
+        // The permission the service named, not the general advice.
+        QTest::newRow("the change refused for a named permission")
+            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 Commit=91 detail=Needs_X."}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -",
+                           "eth0 Commit"}
+            << error << Failure + "\r\rThe change was refused (code 91: access denied).\rNeeds X.";
         QTest::newRow("the service dies carrying out the change")
             << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 Commit=raise"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -",
@@ -208,7 +227,7 @@ private slots:
             << Partial +
                    "The WINS servers were refused (code 65: the service failed).\r"
                    "The DNS servers were refused (code 91: access denied).\r" +
-                   platform::missingPermissionAdvice() + "\r"
+                   QString::fromStdString(platform::missingPermissionAdvice()) + "\r"
             << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rRefused\rRefused\r";
         QTest::newRow("no wins on this platform")
             << QString("eth0 SetWINSServer=%1").arg(none) << "Configuration Applied"

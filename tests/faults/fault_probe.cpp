@@ -2,7 +2,7 @@
 // it, applies Profile 1 and prints what the user would see. The permission test
 // starts it as an unprivileged user, which the test process itself is not.
 //
-//   fault_probe BUS_ADDRESS ADAPTER
+//   fault_probe BUS_ADDRESS ADAPTER [CALL_TIMEOUT_MS]
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/Controls.h"
@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 using namespace korvo;
@@ -34,8 +36,8 @@ void print(const QString& key, const QString& value) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fault_probe BUS_ADDRESS ADAPTER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: fault_probe BUS_ADDRESS ADAPTER [CALL_TIMEOUT_MS]\n");
         return 2;
     }
     QTemporaryDir folder;
@@ -47,7 +49,9 @@ int main(int argc, char* argv[]) {
 
     Environment env;
     env.programFolder = folder.path();
-    env.connector = platform::makeNetworkManagerConnector(argv[1]);
+    env.connector = platform::makeNetworkManagerConnector(
+        argv[1],
+        argc == 4 ? std::chrono::milliseconds(std::atoll(argv[3])) : platform::NetworkManagerCallTimeout);
     env.terminate = [] { std::_Exit(3); };
     env.exclamation = [](QWidget*, const QString& title, const QString& text) {
         print("message", title + "|" + text);

@@ -208,20 +208,30 @@ private slots:
 
     void networkManagerKilledDuringApply_data() {
         QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("killed");  // else only frozen until Korvo gives up
+        QTest::addColumn<QString>("wait"); // what the report says Korvo was waiting for
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("during the adapter query") << "ExecQuery" << NothingChanged;
-        QTest::newRow("during EnableStatic") << "EnableStatic" << NothingChanged;
+        const QString wentAway = "NetworkManager went away before it answered: it stopped or crashed.";
+        const QString noAnswer = "NetworkManager did not answer in time.";
+        QTest::newRow("killed during the adapter query") << "ExecQuery" << true << wentAway << NothingChanged;
+        QTest::newRow("killed during EnableStatic") << "EnableStatic" << true << wentAway << NothingChanged;
         // NetworkManager is asked for the whole change at once, so it never stops half-way through it.
-        QTest::newRow("while the change is carried out") << "Commit" << NothingChanged;
+        QTest::newRow("killed while the change is carried out")
+            << "Commit" << true << wentAway << NothingChanged;
+        QTest::newRow("frozen during EnableStatic") << "EnableStatic" << false << noAnswer << NothingChanged;
     }
 
     // NetworkManager is stopped while the call is on its way and killed while
-    // Korvo waits for the answer: the bus reports the lost call at once.
+    // Korvo waits for the answer (the bus reports the lost call at once), or
+    // left stopped until Korvo gives up. The password prompt is a row of permissions().
     void networkManagerKilledDuringApply() {
         QFETCH(QString, operation);
+        QFETCH(bool, killed);
+        QFETCH(QString, wait);
         QFETCH(QString, sentence);
         TestBed bed({.adapters = 1});
-        Korvo korvo(bed.busAddress(), QStringLiteral("veth0"));
+        Korvo korvo(bed.busAddress(), QStringLiteral("veth0"),
+                    std::chrono::milliseconds(killed ? 5000 : 1000));
         QCOMPARE(testing::listTexts(control<QListWidget>(*korvo.form, "List1")),
                  (QStringList{"veth0", "veth0"}));
 
@@ -233,24 +243,24 @@ private slots:
             if (op != operation || struck) return;
             struck = true;
             ::kill(nm, SIGSTOP);
-            killer = std::thread([nm] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                ::kill(nm, SIGKILL);
-            });
+            if (killed)
+                killer = std::thread([nm] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                    ::kill(nm, SIGKILL);
+                });
         };
         const qint64 applyMs = korvo.applyProfileOne();
         if (killer.joinable()) killer.join();
+        if (!killed) bed.freezeNetworkManager(false);
         QVERIFY(struck);
         QVERIFY2(applyMs < platform::NetworkManagerCallTimeout.count(),
                  qPrintable(QStringLiteral("%1 ms").arg(applyMs)));
-        QVERIFY2(korvo.report().contains(QRegularExpression(
-                     QStringLiteral("NetworkManager (is not running|did not answer in time)\\."))),
-                 qPrintable(korvo.report()));
+        QVERIFY2(korvo.report().contains(wait), qPrintable(korvo.report()));
         KORVO_VERIFY_ERROR_REPORT(korvo, sentence);
 
         // NetworkManager back: the very same windows apply again.
         korvo.connector->hook = [](const QString&) {};
-        bed.startNetworkManager();
+        if (killed) bed.startNetworkManager();
         korvo.applyProfileOne();
         QCOMPARE(korvo.applying()->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
@@ -278,7 +288,9 @@ private slots:
     }
 
     // Korvo run as nobody against NetworkManager's permission checks: root only, or a real polkit
-    // daemon with and without Korvo's example rule (granted to nobody's group instead of netdev).
+    // daemon with and without Korvo's example rule (granted to nobody's group instead of netdev), with
+    // a rule that lets nobody save a profile but not put it into effect (alone, or with NetworkManager
+    // killed between the two), and with a password prompt nobody answers.
     // Listing always works; a change is applied, or refused with a report that says why.
     void permissions_data() {
         QTest::addColumn<QString>("checks");
@@ -294,6 +306,20 @@ private slots:
                "rule"
             << 2;
         QTest::newRow("polkit, Korvo's rule") << "polkit with rule" << true << "" << 3;
+        // Saved, then refused: undone, so nothing changed; the advice names what was refused.
+        QTest::newRow("polkit, saving but not putting into effect")
+            << "save only" << false
+            << "could not be changed.*access denied.*permission "
+               "org\\.freedesktop\\.NetworkManager\\.network-control; "
+            << 2;
+        // Saved, then NetworkManager gone: no undo, so the report says what is saved.
+        QTest::newRow("polkit, NetworkManager killed between saving and putting into effect")
+            << "save, then kill" << false
+            << "saved for the adapter, but they are not in effect yet.*NetworkManager is not running" << -1;
+        QTest::newRow("polkit, password prompt unanswered")
+            << "prompt" << false
+            << "could not be changed.*Nobody answered the password prompt in time; Korvo has withdrawn it\\."
+            << -1;
     }
     void permissions() {
         QFETCH(QString, checks);
@@ -306,17 +332,45 @@ private slots:
         QVERIFY(QFile::setPermissions(rules.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                         QFileDevice::ExeOther));
+        // polkitd (its own user) marks here when it is asked to let nobody put a change into effect.
+        QTemporaryDir marks;
+        QVERIFY(
+            QFile::setPermissions(marks.path(), QFile::permissions(rules.path()) | QFileDevice::WriteOther));
+        const QString asked = marks.filePath(QStringLiteral("asked"));
+        QByteArray rule;
         if (checks == QLatin1String("polkit with rule")) {
             QFile shipped(QStringLiteral(KORVO_POLKIT_RULE));
             QVERIFY(shipped.open(QIODevice::ReadOnly));
-            QFile rule(rules.filePath(QStringLiteral("50-korvo.rules")));
-            QVERIFY(rule.open(QIODevice::WriteOnly));
-            rule.write(shipped.readAll().replace("\"netdev\"", "\"nogroup\""));
-            rule.close();
-            QVERIFY(rule.setPermissions(rule.permissions() | QFileDevice::ReadOther));
+            rule = shipped.readAll().replace("\"netdev\"", "\"nogroup\"");
+        } else if (checks != QLatin1String("root-only") && checks != QLatin1String("polkit")) {
+            const QByteArray control = checks == QLatin1String("save only") ? "return polkit.Result.NO;"
+                                       : checks == QLatin1String("prompt")
+                                           ? "return polkit.Result.YES;"
+                                           : "polkit.spawn([\"/bin/sh\", \"-c\", \"touch " + asked.toUtf8() +
+                                                 "; sleep 2\"]); return polkit.Result.YES;";
+            const QByteArray save =
+                checks == QLatin1String("prompt") ? "polkit.Result.AUTH_ADMIN_KEEP" : "polkit.Result.YES";
+            rule = "polkit.addRule(function(action, subject) {\n"
+                   "    if (!subject.isInGroup(\"nogroup\")) return;\n"
+                   "    if (action.id == \"org.freedesktop.NetworkManager.network-control\") { " +
+                   control +
+                   " }\n"
+                   "    if (action.id == \"org.freedesktop.NetworkManager.settings.modify.system\") return " +
+                   save +
+                   ";\n"
+                   "    if (action.id == \"org.freedesktop.NetworkManager.checkpoint-rollback\") return "
+                   "polkit.Result.YES;\n"
+                   "});\n";
         }
-        TestBed bed({.adapters = 1,
-                     .polkitRules = checks.startsWith(QLatin1String("polkit")) ? rules.path() : QString()});
+        if (!rule.isEmpty()) {
+            QFile file(rules.filePath(QStringLiteral("50-korvo.rules")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(rule);
+            file.close();
+            QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ReadOther));
+        }
+        TestBed bed(
+            {.adapters = 1, .polkitRules = checks != QLatin1String("root-only") ? rules.path() : QString()});
         if (checks == QLatin1String("root-only")) {
             QFile conf(testing::testBedDir(bed.busAddress()) + QStringLiteral("/conf.d/90-root-only.conf"));
             QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -324,6 +378,21 @@ private slots:
             conf.close();
             bed.restartNetworkManager();
         }
+        // A profile in effect: Korvo saves the change into it, then puts it into effect.
+        const bool profiled = checks.startsWith(QLatin1String("save"));
+        if (profiled) {
+            bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth0", "con-name", "p0",
+                       "ipv4.method", "manual", "ipv4.addresses", "192.0.2.5/24", "ipv6.method", "disabled"});
+            bed.nmcli({"connection", "up", "p0"});
+        }
+        const QString before = profiled ? QStringLiteral("192.0.2.5/24") : QString();
+        std::thread killer;
+        if (checks == QLatin1String("save, then kill"))
+            killer = std::thread([asked, nm = testing::networkManagerPid(bed.busAddress())] {
+                for (int i = 0; i < 1000 && !QFile::exists(asked); ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                if (QFile::exists(asked)) ::kill(nm, SIGKILL);
+            });
 
         QProcess probe;
         QProcessEnvironment env;
@@ -334,12 +403,23 @@ private slots:
             if (qEnvironmentVariableIsSet(name))
                 env.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
         probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral("setpriv"),
-                    {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
-                     QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
-                     QString::fromStdString(bed.busAddress()), QStringLiteral("veth0")});
+        const QStringList run{QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
+                              QString::fromStdString(bed.busAddress()), QStringLiteral("veth0"),
+                              QStringLiteral("2000")};
+        if (checks == QLatin1String("prompt"))
+            // A text agent on a terminal of its own, for the probe's process only: it shows the prompt.
+            probe.start(QStringLiteral("setpriv"),
+                        {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", "script", "-qc",
+                         QStringLiteral("env DBUS_SYSTEM_BUS_ADDRESS=%1 sh -c 'pkttyagent --process $$ & "
+                                        "sleep 0.5; exec %2'; sleep 1")
+                             .arg(QString::fromStdString(bed.busAddress()), run.join(u' ')),
+                         "/dev/null"});
+        else
+            probe.start(QStringLiteral("setpriv"),
+                        QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"} + run);
         QVERIFY(probe.waitForFinished(HangMs));
-        const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+        if (killer.joinable()) killer.join();
+        const QString out = QString::fromUtf8(probe.readAllStandardOutput()).remove(u'\r');
         const QString err = QString::fromUtf8(probe.readAllStandardError());
         QVERIFY2(probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0, qPrintable(out + err));
 
@@ -357,10 +437,30 @@ private slots:
             QVERIFY2(!report.contains(QStringLiteral("DBus.Error")),
                      qPrintable(report)); // words, not error names
         }
+        if (checks == QLatin1String("prompt")) {
+            // The prompt was shown, and withdrawn while its agent still ran (it outlives the probe).
+            QVERIFY2(out.contains(QStringLiteral("AUTHENTICATING FOR org.freedesktop.NetworkManager")),
+                     qPrintable(out));
+            QFile log(testing::testBedDir(bed.busAddress()) + QStringLiteral("/polkit.log"));
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            const QString said = QString::fromUtf8(log.readAll());
+            const qsizetype ended = said.indexOf(QStringLiteral("FAILED to authenticate"));
+            const qsizetype agentGone = said.indexOf(QStringLiteral("Unregistered Authentication Agent"));
+            QVERIFY2(ended >= 0 && (agentGone < 0 || ended < agentGone), qPrintable(said));
+        }
+        if (checks == QLatin1String("save, then kill")) {
+            // What the report says is saved takes effect when NetworkManager activates the profile again.
+            bed.startNetworkManager();
+            QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
+            return;
+        }
         if (applied)
             QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
         else
-            QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), QString());
+            QCOMPARE(bed.ip4("veth0", "IP4.ADDRESS"), before);
+        if (profiled) // undone, not only left out of effect
+            QCOMPARE(bed.nmcli({"-g", "ipv4.addresses", "connection", "show", "p0"}).trimmed(), before);
+        if (rollbackExit < 0) return;
 
         // The command line's checkpoint needs a permission of its own, which the rule grants too.
         QVERIFY(testing::writeProfileOneSettings(rules.path(), QStringLiteral("veth0")).isEmpty());
@@ -376,8 +476,10 @@ private slots:
         QVERIFY(cli.waitForFinished(HangMs));
         const QString said = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
         QVERIFY2(cli.exitCode() == rollbackExit, qPrintable(said));
-        if (rollbackExit == 2)
+        if (rollbackExit == 2 && !profiled)
             QVERIFY2(said.contains(QStringLiteral("nothing was changed")), qPrintable(said));
+        if (profiled)
+            QCOMPARE(bed.nmcli({"-g", "ipv4.addresses", "connection", "show", "p0"}).trimmed(), before);
     }
 };
 

@@ -265,8 +265,8 @@ private slots:
         const QString bus = "org.freedesktop.DBus.Error.";
         const QString notRunning = "NetworkManager is not running.";
         const QString noAnswer = "NetworkManager did not answer in time.";
-        const QString refused =
-            QStringLiteral("NetworkManager refused permission. ") + platform::missingPermissionAdvice();
+        const QString refused = QStringLiteral("NetworkManager refused permission. ") +
+                                QString::fromStdString(platform::missingPermissionAdvice());
         QTest::newRow("ServiceUnknown") << bus + "ServiceUnknown"
                                         << "not provided by any .service files" << notRunning;
         QTest::newRow("NameHasNoOwner") << bus + "NameHasNoOwner"

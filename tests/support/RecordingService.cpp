@@ -47,6 +47,7 @@ public:
         return call("SetDNSServerSearchOrder", servers ? joined(*servers) : "-");
     }
     int commit() override { return call("Commit", ""); }
+    std::string failureDetail() const override { return Fake.detail; }
 
 private:
     int call(const std::string& method, const std::string& args) {

@@ -23,6 +23,8 @@ struct FakeAdapter {
     std::map<std::string, int> results;
     // Methods that raise ServiceError instead of returning.
     std::vector<std::string> raising;
+    // What failureDetail() says.
+    std::string detail = {};
 };
 
 class RecordingService : public platform::ServiceConnector {
