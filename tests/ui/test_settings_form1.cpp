@@ -4,6 +4,7 @@
 #include "core/SettingsLocation.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
+#include "ui/Form3.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -84,6 +85,7 @@ private slots:
             Form1 form(f.env.make());
             for (const auto& [name, line] : StoredBoxes)
                 box(form, name)->setText(QStringLiteral("v%1, Zürich").arg(line));
+            control<QCheckBox>(form, "Check1")->setChecked(true); // the terms accepted, as in use
             control<QPushButton>(form, "Command7")->click();
             QVERIFY(f.env.messages.isEmpty());
         }
@@ -289,6 +291,91 @@ private slots:
         QCOMPARE(f.bytes(), bytes);
     }
 
+    // The window asks for the terms exactly when the command line would refuse for them, and no save
+    // writes them as not accepted once the window got past them: a file that cannot be read says
+    // nothing, but it exists, and only accepting the terms makes it.
+    void termsLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("asks");
+        QStringList lines = defaultLines();
+        lines[7] = QStringLiteral("Home");
+        lines[39] = QStringLiteral("1");
+        QTest::newRow("accepted") << encodeSettingsFile(lines).bytes << false;
+        lines[39] = QStringLiteral("0");
+        QTest::newRow("not accepted") << encodeSettingsFile(lines).bytes << true;
+        lines[39] = QStringLiteral("yes");
+        QTest::newRow("no state") << encodeSettingsFile(lines).bytes << true;
+        QTest::newRow("corrupt") << QByteArray("too\r\nshort\r\n") << false;
+    }
+    void termsLine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, asks);
+        Fixture f;
+        f.write(bytes);
+        Form1 form(f.env.make());
+        form.Start();
+        QCOMPARE(form.TermsWindow() != nullptr, asks);
+        if (asks) {
+            QVERIFY(!form.isVisible());
+            control<QCheckBox>(*form.TermsWindow(), "Check1")->setChecked(true);
+            control<QPushButton>(*form.TermsWindow(), "Command1")->click();
+            QVERIFY(form.isVisible());
+        } else {
+            control<QPushButton>(form, "Command7")->click();
+        }
+        QCOMPARE(f.lines()[39], "1"); // what the command line asks for
+        if (bytes.size() > 100) QCOMPARE(f.lines()[7], "Home");
+    }
+
+    // "Save Settings" over a file that another program changed since the window read it asks first;
+    // "No" keeps both the file and the window. Told by content, not by the time stamp.
+    void changedOnDisk_data() {
+        QTest::addColumn<QString>("meanwhile"); // what happens to the file after loading
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("untouched") << "" << false << false << true;
+        QTest::newRow("edited, same time stamp, No") << "edit" << false << true << false;
+        QTest::newRow("edited, Yes") << "edit" << true << true << true;
+        QTest::newRow("appeared after a first start") << "appear" << false << true << false;
+        QTest::newRow("removed") << "remove" << false << false << true;
+    }
+    void changedOnDisk() {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, yes);
+        QFETCH(bool, asks);
+        QFETCH(bool, saved);
+        Fixture f;
+        QStringList lines = defaultLines();
+        lines[39] = QStringLiteral("1");
+        if (meanwhile != QLatin1String("appear")) f.write(lines);
+        Form1 form(f.env.make());
+        form.LoadSettings();
+        box(form, "Text19")->setText(QStringLiteral("Window"));
+        lines[7] = QStringLiteral("Other");
+        if (meanwhile == QLatin1String("remove")) QVERIFY(QFile::remove(f.path()));
+        if (meanwhile == QLatin1String("edit") || meanwhile == QLatin1String("appear")) {
+            const QDateTime stamp = QFileInfo(f.path()).lastModified();
+            f.write(lines);
+            if (stamp.isValid()) {
+                QFile file(f.path());
+                QVERIFY(file.open(QIODevice::ReadWrite) &&
+                        file.setFileTime(stamp, QFileDevice::FileModificationTime));
+            }
+        }
+        f.env.answerYes = yes;
+        control<QPushButton>(form, "Command7")->click();
+        const QString question = QStringLiteral(
+            "Korvo|Korvo.ini was changed by another program since Korvo read it. Overwrite it?");
+        QCOMPARE(f.env.messages, asks ? QStringList{question} : QStringList{});
+        QCOMPARE(f.lines()[7], saved ? "Window" : "Other");
+        QCOMPARE(box(form, "Text19")->text(), "Window");
+        // What was saved is the new base: saving again asks nothing more.
+        f.env.messages.clear();
+        control<QPushButton>(form, "Command7")->click();
+        QCOMPARE(f.env.messages.size(), saved ? 0 : 1);
+    }
+
     // A file is saved back in the encoding it was read in while its text fits, else in UTF-8.
     void encodingKept_data() {
         QTest::addColumn<bool>("windows1252"); // the file's encoding, else UTF-8
@@ -429,17 +516,22 @@ private slots:
         QTest::addColumn<bool>("besideExists");
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("expected"); // relative to the test folder
+        QTest::addColumn<QByteArray>("xdg");   // XDG_CONFIG_HOME, relative to the test folder unless "./..."
         QTest::newRow("first start") << false << ""
-                                     << "config/Korvo/Korvo.ini";
+                                     << "config/Korvo/Korvo.ini" << QByteArray("config");
         QTest::newRow("portable") << true << ""
-                                  << "program/Korvo.ini";
+                                  << "program/Korvo.ini" << QByteArray("config");
         QTest::newRow("named") << true << "elsewhere/mine.ini"
-                               << "elsewhere/mine.ini";
+                               << "elsewhere/mine.ini" << QByteArray("config");
+        // The XDG rules: a relative XDG_CONFIG_HOME is ignored.
+        QTest::newRow("relative XDG_CONFIG_HOME") << false << ""
+                                                  << "home/.config/Korvo/Korvo.ini" << QByteArray("./config");
     }
     void location() {
         QFETCH(bool, besideExists);
         QFETCH(QString, requested);
         QFETCH(QString, expected);
+        QFETCH(QByteArray, xdg);
         QTemporaryDir root;
         const QDir dir(root.path());
         QVERIFY(dir.mkpath(QStringLiteral("program")));
@@ -447,11 +539,13 @@ private slots:
             QFile beside(dir.filePath(QStringLiteral("program/Korvo.ini")));
             QVERIFY(beside.open(QIODevice::WriteOnly));
         }
-        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", xdg.startsWith("./") ? xdg : QFile::encodeName(dir.filePath(xdg)));
+        qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
         const QString where = settingsLocation(dir.filePath(QStringLiteral("program")),
                                                requested.isEmpty() ? QString() : dir.filePath(requested));
         qputenv("XDG_CONFIG_HOME", saved);
+        qputenv("HOME", home);
 #ifdef _WIN32
         if (requested.isEmpty()) expected = QStringLiteral("program/Korvo.ini");
 #endif
