@@ -218,8 +218,6 @@ private slots:
         lines = "\xc3\xa9\r\n" + linesOf(38) + "\xff\r\n" + linesOf(89);
         QTest::newRow("its only Windows-1252 byte on it")
             << lines << "\xc3\x83\xc2\xa9\r\n" + linesOf(38) + "1\r\n" + linesOf(89);
-        QTest::newRow("already 1") << linesOf(39) + "1\r\n" + linesOf(89)
-                                   << linesOf(39) + "1\r\n" + linesOf(89);
         QTest::newRow("corrupt") << linesOf(128) << QByteArray();
     }
     void acceptTermsInAFile() {
