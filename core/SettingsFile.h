@@ -10,7 +10,7 @@
 namespace korvo {
 
 // What a settings file held when it was read, to tell at the next save whether another program
-// changed it meanwhile: a digest of its bytes; empty when there was no file.
+// changed it meanwhile: its bytes (at most SettingsMaxBytes + 1 of them); empty when there was no file.
 using SettingsFingerprint = QByteArray;
 
 struct SettingsFileRead {
