@@ -24,6 +24,10 @@ Environment systemEnvironment(const QString& settingsFile) {
     env.exclamation = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text, QMessageBox::Ok);
     };
+    env.question = [](QWidget* parent, const QString& title, const QString& text) {
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
     env.openDocument = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };

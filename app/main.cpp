@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include "app/WindowsConsole.h"
@@ -35,6 +36,12 @@ int acceptTermsUnattended(korvo::Environment env) {
     env.exclamation = [&complained](QWidget*, const QString& title, const QString& text) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         complained = true;
+    };
+    // Only a file that appeared meanwhile asks; nobody is there to say yes.
+    env.question = [&complained](QWidget*, const QString& title, const QString& text) {
+        std::fprintf(stderr, "%s: %s No.\n", qPrintable(title), qPrintable(text));
+        complained = true;
+        return false;
     };
     const QString saved = korvo::acceptTerms(std::move(env));
     if (complained || saved.isEmpty()) return 1;
@@ -207,7 +214,10 @@ int main(int argc, char* argv[]) {
     std::optional<korvo::SessionBusWarmup> sessionBus;
     if (!unattended) sessionBus.emplace();
 #endif
-    korvo::FontWarmup fonts;
+    // Nothing is drawn unattended; a warm-up still reading fonts when that run ends takes the
+    // process down with it.
+    std::optional<korvo::FontWarmup> fonts;
+    if (!unattended) fonts.emplace();
     QApplication app(argc, argv);
     // Both threads use the application object: neither may outlive it, however main returns.
     const auto joinWarmups = qScopeGuard([&] {
@@ -227,7 +237,7 @@ int main(int argc, char* argv[]) {
     korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
     if (unattended) return acceptTermsUnattended(std::move(env));
 
-    fonts.applicationMade();
+    fonts->applicationMade();
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
     return QApplication::exec();
 }

@@ -6,24 +6,12 @@
 
 #include <optional>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace korvo {
-
-SettingsFileRead readSettingsFile(const QString& path) {
-    using Outcome = SettingsFileRead::Outcome;
-    const QFileInfo info(path);
-    if (!info.exists()) return {Outcome::Missing, {}};
-    // A directory, FIFO or device is no settings file, and opening a FIFO would block.
-    if (!info.isFile() || info.size() > SettingsMaxBytes) return {Outcome::Rejected, {}};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {Outcome::Rejected, {}};
-    const QByteArray bytes = file.read(SettingsMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) return {Outcome::Rejected, {}};
-
-    DecodedSettings decoded = decodeSettingsFile(bytes);
-    if (decoded.fault != SettingsFault::None) return {Outcome::Rejected, {}};
-    return {Outcome::Read, std::move(decoded.lines)};
-}
 
 namespace {
 
@@ -33,6 +21,90 @@ std::optional<QByteArray> contents(const QString& path) {
     QByteArray bytes = file.read(SettingsMaxBytes + 1);
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;
+}
+
+// What is at `path` now, and its bytes when it is a readable regular file.
+SettingsFingerprint look(const QString& path, std::optional<QByteArray>* bytes = nullptr) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {};
+    // A directory, FIFO or device is no settings file, and opening a FIFO would block.
+    if (!info.isFile()) return QByteArrayLiteral("-not a regular file");
+    std::optional<QByteArray> read = contents(path);
+    // The bytes themselves: a few KiB, compared faster than any digest of them is made.
+    SettingsFingerprint fingerprint = read ? '+' + *read : QByteArrayLiteral("-unreadable");
+    if (bytes) *bytes = std::move(read);
+    return fingerprint;
+}
+
+} // namespace
+
+SettingsFileRead readSettingsFile(const QString& path) {
+    using Outcome = SettingsFileRead::Outcome;
+    std::optional<QByteArray> bytes;
+    SettingsFingerprint fingerprint = look(path, &bytes);
+    if (fingerprint.isEmpty()) return {Outcome::Missing, {}, {}};
+    if (!bytes) return {Outcome::Rejected, {}, fingerprint};
+    DecodedSettings decoded = decodeSettingsFile(*bytes);
+    if (decoded.fault != SettingsFault::None) return {Outcome::Rejected, {}, fingerprint};
+    return {Outcome::Read, std::move(decoded.lines), fingerprint};
+}
+
+SettingsFingerprint settingsFingerprint(const QString& path) {
+    return look(path);
+}
+
+namespace {
+
+// Run as root, a save could be steered into any file through a symbolic link that a user laid in
+// its way (their ~/.config under sudo -E). As the kernel's protected_symlinks does in shared
+// folders, root follows a link only when root owns it; the whole path is checked, link by link.
+QString foreignLink(const QString& path) {
+#ifdef Q_OS_UNIX
+    const uid_t me = ::geteuid();
+    if (me != 0) return {};
+    QStringList rest = QFileInfo(path).absoluteFilePath().split(u'/', Qt::SkipEmptyParts);
+    QString resolved;
+    for (int hops = 0; !rest.isEmpty();) {
+        const QString part = rest.takeFirst();
+        if (part == QLatin1String(".")) continue;
+        if (part == QLatin1String("..")) {
+            resolved.truncate(resolved.lastIndexOf(u'/'));
+            continue;
+        }
+        const QString next = resolved + u'/' + part;
+        const QByteArray name = QFile::encodeName(next);
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            resolved = next;
+            continue;
+        }
+        if (st.st_uid != me)
+            return QStringLiteral("\"%1\" is a symbolic link owned by another user (uid %2), and Korvo "
+                                  "running as root does not write through it")
+                .arg(next)
+                .arg(st.st_uid);
+        QByteArray target(4096, Qt::Uninitialized);
+        const ssize_t length =
+            ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
+        if (length < 0 || length >= target.size() || ++hops > 40)
+            return QStringLiteral("the symbolic link \"%1\" could not be followed").arg(next);
+        const QString to = QFile::decodeName(target.left(length));
+        if (to.startsWith(u'/')) resolved.clear();
+        rest = to.split(u'/', Qt::SkipEmptyParts) + rest;
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return {};
+}
+
+// Why nothing may be written at `path`, or empty.
+QString refusal(const QString& path) {
+    const QFileInfo info(path);
+    // Writing into a FIFO would block, and replacing a device or a directory is
+    // not what whoever put it there meant.
+    if (info.exists() && !info.isFile()) return QStringLiteral("it is not a regular file");
+    return foreignLink(path);
 }
 
 QString replace(const QString& path, const QByteArray& bytes) {
@@ -65,22 +137,57 @@ QString putBack(const QString& path, const QByteArray& previous) {
     return {};
 }
 
+QString store(const QString& path, const QByteArray& bytes, const std::optional<QByteArray>& previous,
+              SettingsFingerprint* written) {
+    const QString failure = replace(path, bytes);
+    if (failure.isEmpty()) {
+        if (written) *written = '+' + bytes;
+        return failure;
+    }
+    return previous ? failure + putBack(path, *previous) : failure;
+}
+
 } // namespace
 
-QString writeSettingsFile(const QString& path, const QStringList& lines) {
-    const QFileInfo info(path);
-    // Writing into a FIFO would block, and replacing a device or a directory is
-    // not what whoever put it there meant.
-    if (info.exists() && !info.isFile()) return QStringLiteral("it is not a regular file");
-    const std::optional<QByteArray> previous = info.exists() ? contents(path) : std::nullopt;
+QString writeSettingsFile(const QString& path, const QStringList& lines, SettingsFingerprint* written) {
+    if (const QString refused = refusal(path); !refused.isEmpty()) return refused;
+    const std::optional<QByteArray> previous = QFileInfo::exists(path) ? contents(path) : std::nullopt;
 
     const EncodedSettings encoded =
         encodeSettingsFile(lines, previous ? settingsEncodingOf(*previous) : SettingsEncoding::System);
     if (!encoded.error.isEmpty()) return encoded.error;
+    return store(path, encoded.bytes, previous, written);
+}
 
-    const QString failure = replace(path, encoded.bytes);
-    if (failure.isEmpty() || !previous) return failure;
-    return failure + putBack(path, *previous);
+QString acceptTermsInSettingsFile(const QString& path) {
+    if (const QString refused = refusal(path); !refused.isEmpty()) return refused;
+    const std::optional<QByteArray> bytes = contents(path);
+    if (!bytes) return QStringLiteral("it could not be read");
+    const DecodedSettings decoded = decodeSettingsFile(*bytes);
+    if (decoded.fault != SettingsFault::None)
+        return QStringLiteral(
+                   "it is not a settings file of %1 lines (it may be corrupt) and was left as it is")
+            .arg(SettingsLineCount);
+    constexpr int terms = settings_line::TermsAccepted;
+    if (decoded.lines[terms - 1] == QLatin1String("1")) return {};
+
+    // Line ends are CR LF in every encoding the file may use, so the line is found in the bytes.
+    qsizetype start = 0;
+    for (int line = 1; line < terms; ++line)
+        start = bytes->indexOf("\r\n", start) + 2;
+    const qsizetype end = bytes->indexOf("\r\n", start);
+    QByteArray edited = *bytes;
+    edited.replace(start, (end < 0 ? bytes->size() : end) - start, "1");
+
+    QStringList expected = decoded.lines;
+    expected[terms - 1] = QStringLiteral("1");
+    // The old line may have been all that made the rest read as it did (its only non-ASCII bytes).
+    if (decodeSettingsFile(edited).lines != expected) {
+        const EncodedSettings encoded = encodeSettingsFile(expected, decoded.encoding);
+        if (!encoded.error.isEmpty()) return encoded.error;
+        edited = encoded.bytes;
+    }
+    return store(path, edited, bytes, nullptr);
 }
 
 } // namespace korvo

@@ -15,7 +15,12 @@ QString settingsLocation(const QString& programFolder, const QString& requested)
     // An installed program's folder is not the user's to write; a copy there still wins so that a
     // portable setup, and every one made before this rule, keeps its settings.
     if (QFileInfo::exists(beside)) return beside;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // The XDG rules say a relative $XDG_CONFIG_HOME is invalid and to be ignored; Qt 6.4 uses it,
+    // which would put the settings wherever Korvo happened to be started.
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString config = !xdg.isEmpty() && QDir::isRelativePath(xdg)
+                               ? QDir::home().filePath(QStringLiteral(".config"))
+                               : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (config.isEmpty()) return beside;
     return QDir(config).filePath(QStringLiteral("Korvo/Korvo.ini"));
 #endif

@@ -25,6 +25,8 @@ struct Environment {
     std::function<void()> terminate;
     // A modal message box with an OK button and the exclamation icon.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> exclamation;
+    // A modal message box with Yes and No buttons and the question icon; true for Yes. Unset answers No.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> question;
     // Opens a file with the desktop's default viewer; false when nothing could open it.
     std::function<bool(const QString& path)> openDocument;
     // Whether the desktop has a system tray; unset asks Qt.

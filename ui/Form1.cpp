@@ -256,7 +256,10 @@ void Form1::Form_Load() {
         outcome = LoadSettings();
     } catch (...) {
     }
-    if (outcome == LoadOutcome::Missing) {
+    // A file that says the terms were not accepted (or says nothing readable about them) asks as
+    // a first start does, so the window and the command line agree; its values stay loaded.
+    if (outcome == LoadOutcome::Missing ||
+        (outcome == LoadOutcome::Applied && Check1->checkState() != Qt::Checked)) {
         try {
             OpenTermsWindow();
         } catch (...) {
@@ -362,15 +365,25 @@ QString Form1::TabAdapterCaption(int tabIndex) const {
 
 // ---- settings file ----
 
+namespace {
+QString settingsPathOf(const Environment& env) {
+    if (!env.settingsFile.isEmpty()) return env.settingsFile;
+    return env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
+}
+} // namespace
+
 QString Form1::SettingsPath() const {
-    if (!Env.settingsFile.isEmpty()) return Env.settingsFile;
-    return Env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
+    return settingsPathOf(Env);
 }
 
 Form1::LoadOutcome Form1::LoadSettings() {
     const SettingsFileRead read = readSettingsFile(SettingsPath());
+    SettingsBase = read.fingerprint;
     if (read.outcome == SettingsFileRead::Outcome::Missing) return LoadOutcome::Missing;
     if (read.outcome == SettingsFileRead::Outcome::Rejected) {
+        // Only accepting the terms makes the file, and start-up goes on without asking because it
+        // exists: a save must not write the terms as not accepted.
+        Check1->setChecked(true);
         Env.exclamation(this, QStringLiteral("Woops"),
                         QStringLiteral("Error while reading the ini file, it may be corrupt."));
         return LoadOutcome::Rejected;
@@ -418,10 +431,22 @@ void Form1::Command7_Click() {
     s.DhcpAdapterCaption = tab(DhcpTab)->chosenAdapter();
 
     const QString path = SettingsPath();
+    // Compared by content: another window's save within the same second keeps the time stamp. A
+    // file gone meanwhile holds nothing to lose.
+    const SettingsFingerprint now = settingsFingerprint(path);
+    if (SettingsBase && !now.isEmpty() && now != *SettingsBase &&
+        !(Env.question &&
+          Env.question(this, QStringLiteral("Korvo"),
+                       QStringLiteral("%1 was changed by another program since Korvo read it. Overwrite it?")
+                           .arg(QFileInfo(path).fileName()))))
+        return;
+    SettingsFingerprint written;
     // The user's configuration folder may not have a Korvo folder yet: the first save makes it.
-    const QString failure = makeSettingsFolder(path) ? writeSettingsFile(path, settingsLines(s))
+    const QString failure = makeSettingsFolder(path) ? writeSettingsFile(path, settingsLines(s), &written)
                                                      : QStringLiteral("its folder could not be created");
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        SettingsBase = written;
+    else
         Env.exclamation(this, QStringLiteral("Korvo"),
                         QStringLiteral("The settings could not be saved to \"%1\": %2")
                             .arg(QDir::toNativeSeparators(path), failure));
@@ -707,6 +732,16 @@ std::unique_ptr<QWidget> startMainWindow(Environment environment) {
 }
 
 QString acceptTerms(Environment environment) {
+    // A file that exists keeps all it holds: only its terms line changes.
+    const QString path = settingsPathOf(environment);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        const QString failure = acceptTermsInSettingsFile(path);
+        if (failure.isEmpty()) return path;
+        environment.exclamation(nullptr, QStringLiteral("Korvo"),
+                                QStringLiteral("The terms could not be accepted in \"%1\": %2")
+                                    .arg(QDir::toNativeSeparators(path), failure));
+        return {};
+    }
     Form1 form(std::move(environment));
     form.Start();
     // As the user accepts: the accept box, then "Continue".

@@ -130,6 +130,9 @@ private:
     bool ListAfterFirstPaint = false;  // the window asks for the adapters once it is drawn
     bool ListingAsked = false;         // and until the service answers:
     std::optional<int> PendingCommand; // the first apply button pressed meanwhile
+    // What the settings file held when this window read or last saved it (empty: there was none),
+    // so that a save does not overwrite another program's changes unasked; unset before the first read.
+    std::optional<QByteArray> SettingsBase;
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed

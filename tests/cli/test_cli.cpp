@@ -211,6 +211,25 @@ private slots:
         QVERIFY(runKorvo({"--help"}, nobus).out.contains("--rollback"));
     }
 
+    // --accept-terms unlocks the command line: only the terms line of the file is changed.
+    void acceptTermsSetsTheTermsLine() {
+        const QString nobus = QStringLiteral("unix:path=") + dir.filePath("no-bus");
+        const QString path = dir.filePath("accept.ini");
+        QStringList lines(korvo::SettingsLineCount);
+        lines[7] = QStringLiteral("Büro");
+        lines[39] = QStringLiteral("0");
+        const QByteArray before =
+            korvo::encodeSettingsFile(lines, korvo::SettingsEncoding::Windows1252).bytes;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        const Run run = runKorvo({"--accept-terms", "--settings", path}, nobus);
+        QVERIFY2(run.code == 0 && run.out == path + u'\n', qPrintable(run.err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(before).replace("\r\n0\r\n", "\r\n1\r\n"));
+        QCOMPARE(runKorvo({"--list", "--settings", path}, nobus).code, 0);
+    }
+
     void appliesOnTheTestBed() {
         if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
         TestBed bed({.adapters = 1, .dhcp = true});

@@ -1,3 +1,4 @@
+#include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 
 #include <QtTest>
@@ -201,6 +202,35 @@ private slots:
         StoredSettings s = sample();
         s.Profiles[4].Gateway = value;
         QVERIFY(!encodeSettingsFile(settingsLines(s)).error.isEmpty());
+    }
+
+    // Accepting the terms in an existing file changes its terms line and not one other byte.
+    void acceptTermsInAFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("expected"); // empty: refused, the file as it was
+        QByteArray lines = linesOf(39, "Caf\xe9") + "0\r\n" + linesOf(89, "x");
+        QTest::newRow("0, Windows-1252, last line without its end")
+            << lines.chopped(2) << lines.chopped(2).replace(linesOf(39, "Caf\xe9").size(), 1, "1");
+        lines = "\xEF\xBB\xBF" + linesOf(39, "Caf\xc3\xa9") + "\r\n" + linesOf(89, "x");
+        QTest::newRow("empty, UTF-8 with its mark")
+            << lines << QByteArray(lines).insert(3 + linesOf(39, "Caf\xc3\xa9").size(), "1");
+        // Without its line 40, the rest would read as UTF-8: the file goes to UTF-8 as a whole.
+        lines = "\xc3\xa9\r\n" + linesOf(38) + "\xff\r\n" + linesOf(89);
+        QTest::newRow("its only Windows-1252 byte on it")
+            << lines << "\xc3\x83\xc2\xa9\r\n" + linesOf(38) + "1\r\n" + linesOf(89);
+        QTest::newRow("corrupt") << linesOf(128) << QByteArray();
+    }
+    void acceptTermsInAFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Korvo.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QCOMPARE(acceptTermsInSettingsFile(path).isEmpty(), !expected.isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected.isEmpty() ? bytes : expected);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 #include "tests/faults/FaultSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -104,6 +105,35 @@ private slots:
             QVERIFY2(said.contains("Korvo: The settings could not be saved to"), said.constData());
             QCOMPARE(after, contents(before));
         }
+    }
+
+    // Run as root, a save follows no symbolic link that another user owns: their ~/.config under
+    // sudo -E could point it at any file.
+    void rootFollowsOnlyItsOwnLinks_data() {
+        QTest::addColumn<bool>("folder"); // the link is the folder, else the file
+        QTest::addColumn<uint>("owner");
+        QTest::newRow("root's link") << false << 0u;
+        QTest::newRow("another user's link") << false << 65534u;
+        QTest::newRow("another user's folder link") << true << 65534u;
+    }
+    void rootFollowsOnlyItsOwnLinks() {
+        QFETCH(bool, folder);
+        QFETCH(uint, owner);
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real")),
+                      link = dir.filePath(QStringLiteral("link"));
+        const QString target = real + QStringLiteral("/Korvo.ini");
+        QVERIFY(QDir().mkpath(real));
+        QCOMPARE(writeSettingsFile(target, settingsLines(testing::generationSettings(1))), QString());
+        QVERIFY(QFile::link(folder ? real : target, link));
+        QVERIFY(::lchown(QFile::encodeName(link).constData(), owner, owner) == 0);
+
+        const QString failure = writeSettingsFile(folder ? link + QStringLiteral("/Korvo.ini") : link,
+                                                  settingsLines(testing::generationSettings(2)));
+        QVERIFY2(failure.contains(QStringLiteral("symbolic link owned by another user")) == (owner != 0),
+                 qPrintable(failure));
+        QCOMPARE(testing::generationOf(storedSettings(decodeSettingsFile(contents(target)).lines)),
+                 owner ? 1 : 2);
     }
 };
 

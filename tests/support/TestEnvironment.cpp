@@ -19,6 +19,10 @@ Environment TestEnvironment::make() {
     env.exclamation = [this](QWidget*, const QString& title, const QString& text) {
         messages << title + QLatin1Char('|') + text;
     };
+    env.question = [this](QWidget*, const QString& title, const QString& text) {
+        messages << title + QLatin1Char('|') + text;
+        return answerYes;
+    };
     env.openDocument = [this](const QString& path) {
         openedDocuments << path;
         return documentOpens;

@@ -20,7 +20,8 @@ struct TestEnvironment {
     QTemporaryDir folder;
     std::shared_ptr<RecordingService> service = std::make_shared<RecordingService>();
     int terminations = 0;
-    QStringList messages; // "title|text"
+    QStringList messages; // "title|text", questions too
+    bool answerYes = false;
     QStringList openedDocuments;
     bool documentOpens = true;
 

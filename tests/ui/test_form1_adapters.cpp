@@ -133,6 +133,7 @@ private slots:
             env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
             env.service->answerLate = late;
             StoredSettings s;
+            s.TermsAccepted = true; // the main window, not the terms window, on top
             s.Profiles[0].AdapterCaption = QStringLiteral("B");
             s.Profiles[1] = {"192.0.2.20", "255.255.255.0", {}, {}, {}, {}, {}, "Lab", "B"};
             s.DhcpAdapterCaption = QStringLiteral("Gone");

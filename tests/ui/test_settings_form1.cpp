@@ -4,6 +4,7 @@
 #include "core/SettingsLocation.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
+#include "ui/Form3.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -84,6 +85,7 @@ private slots:
             Form1 form(f.env.make());
             for (const auto& [name, line] : StoredBoxes)
                 box(form, name)->setText(QStringLiteral("v%1, Zürich").arg(line));
+            control<QCheckBox>(form, "Check1")->setChecked(true); // the terms accepted, as in use
             control<QPushButton>(form, "Command7")->click();
             QVERIFY(f.env.messages.isEmpty());
         }
@@ -289,6 +291,74 @@ private slots:
         QCOMPARE(f.bytes(), bytes);
     }
 
+    // The window asks for the terms exactly when the command line would refuse for them, and no save
+    // writes them as not accepted once the window got past them: a file that cannot be read says
+    // nothing, but it exists, and only accepting the terms makes it.
+    void termsLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("asks");
+        QStringList lines = defaultLines();
+        lines[7] = QStringLiteral("Home");
+        lines[39] = QStringLiteral("1");
+        QTest::newRow("accepted") << encodeSettingsFile(lines).bytes << false;
+        lines[39] = QStringLiteral("0");
+        QTest::newRow("not accepted") << encodeSettingsFile(lines).bytes << true;
+        QTest::newRow("corrupt") << QByteArray("too\r\nshort\r\n") << false;
+    }
+    void termsLine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, asks);
+        Fixture f;
+        f.write(bytes);
+        Form1 form(f.env.make());
+        form.Start();
+        QCOMPARE(form.TermsWindow() != nullptr, asks);
+        if (asks) { // accepted there, the file's values saved with the terms line
+            control<QCheckBox>(*form.TermsWindow(), "Check1")->setChecked(true);
+            control<QPushButton>(*form.TermsWindow(), "Command1")->click();
+        } else {
+            control<QPushButton>(form, "Command7")->click();
+        }
+        QCOMPARE(f.lines()[39], "1"); // what the command line asks for
+        if (bytes.size() > 100) QCOMPARE(f.lines()[7], "Home");
+    }
+
+    // "Save Settings" over a file that another program changed since the window read it asks first;
+    // "No" keeps both the file and the window. Told by content, not by the time stamp.
+    void changedOnDisk_data() {
+        QTest::addColumn<bool>("appears"); // the file, missing when the window read it; else edited
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("edited, same time stamp, No") << false << false;
+        QTest::newRow("edited, Yes") << false << true;
+        QTest::newRow("appeared after a first start, No") << true << false;
+    }
+    void changedOnDisk() {
+        QFETCH(bool, appears);
+        QFETCH(bool, yes);
+        Fixture f;
+        QStringList lines = defaultLines();
+        if (!appears) f.write(lines);
+        Form1 form(f.env.make());
+        form.LoadSettings();
+        box(form, "Text19")->setText(QStringLiteral("Window"));
+        const QDateTime stamp = QFileInfo(f.path()).lastModified();
+        lines[7] = QStringLiteral("Other");
+        f.write(lines);
+        QFile file(f.path());
+        QVERIFY(appears || (file.open(QIODevice::ReadWrite) &&
+                            file.setFileTime(stamp, QFileDevice::FileModificationTime)));
+        f.env.answerYes = yes;
+        control<QPushButton>(form, "Command7")->click();
+        QCOMPARE(
+            f.env.messages,
+            QStringList{"Korvo|Korvo.ini was changed by another program since Korvo read it. Overwrite it?"});
+        QCOMPARE(f.lines()[7], yes ? "Window" : "Other");
+        QCOMPARE(box(form, "Text19")->text(), "Window");
+        // What was saved is the new base: saving again asks nothing more.
+        control<QPushButton>(form, "Command7")->click();
+        QCOMPARE(f.env.messages.size(), yes ? 1 : 2);
+    }
+
     // A file is saved back in the encoding it was read in while its text fits, else in UTF-8.
     void encodingKept_data() {
         QTest::addColumn<bool>("windows1252"); // the file's encoding, else UTF-8
@@ -429,17 +499,22 @@ private slots:
         QTest::addColumn<bool>("besideExists");
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("expected"); // relative to the test folder
+        QTest::addColumn<QByteArray>("xdg");   // XDG_CONFIG_HOME, relative to the test folder unless "./..."
         QTest::newRow("first start") << false << ""
-                                     << "config/Korvo/Korvo.ini";
+                                     << "config/Korvo/Korvo.ini" << QByteArray("config");
         QTest::newRow("portable") << true << ""
-                                  << "program/Korvo.ini";
+                                  << "program/Korvo.ini" << QByteArray("config");
         QTest::newRow("named") << true << "elsewhere/mine.ini"
-                               << "elsewhere/mine.ini";
+                               << "elsewhere/mine.ini" << QByteArray("config");
+        // The XDG rules: a relative XDG_CONFIG_HOME is ignored.
+        QTest::newRow("relative XDG_CONFIG_HOME") << false << ""
+                                                  << "home/.config/Korvo/Korvo.ini" << QByteArray("./config");
     }
     void location() {
         QFETCH(bool, besideExists);
         QFETCH(QString, requested);
         QFETCH(QString, expected);
+        QFETCH(QByteArray, xdg);
         QTemporaryDir root;
         const QDir dir(root.path());
         QVERIFY(dir.mkpath(QStringLiteral("program")));
@@ -447,11 +522,13 @@ private slots:
             QFile beside(dir.filePath(QStringLiteral("program/Korvo.ini")));
             QVERIFY(beside.open(QIODevice::WriteOnly));
         }
-        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", xdg.startsWith("./") ? xdg : QFile::encodeName(dir.filePath(xdg)));
+        qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
         const QString where = settingsLocation(dir.filePath(QStringLiteral("program")),
                                                requested.isEmpty() ? QString() : dir.filePath(requested));
         qputenv("XDG_CONFIG_HOME", saved);
+        qputenv("HOME", home);
 #ifdef _WIN32
         if (requested.isEmpty()) expected = QStringLiteral("program/Korvo.ini");
 #endif
