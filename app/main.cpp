@@ -221,7 +221,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Both threads use the application object: neither may outlive it, however main returns.
     const auto joinWarmups = qScopeGuard([&] {
-        fonts.finish();
+        if (fonts) fonts->finish();
 #ifdef KORVO_SESSION_BUS
         if (sessionBus) sessionBus->finish();
 #endif
