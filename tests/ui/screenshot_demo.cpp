@@ -1,7 +1,7 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused]
-// "invalid" and "refused" also press an apply button, to show the applying window's reports.
+//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused|saved|cable]
+// The views after "dhcp" also press an apply button, to show the applying window's reports.
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 
@@ -74,6 +74,16 @@ int main(int argc, char* argv[]) {
         env.service->adapters[0].results = {{"SetGateways", 71},
                                             {"SetWINSServer", platform::code::NotOnThisPlatform}};
         control<QLineEdit>(form, "Text29")->setText(QStringLiteral("203.0.113.5"));
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
+    } else if (view == QLatin1String("saved") || view == QLatin1String("cable")) {
+        if (view == QLatin1String("saved")) {
+            env.service->adapters[0].results = {{"Commit", platform::code::SavedNotInEffect}};
+            env.service->adapters[0].detail =
+                "Putting them into effect was refused: access denied. Korvo needs the permission "
+                "org.freedesktop.NetworkManager.network-control.";
+        } else {
+            env.service->adapters[0].results = {{"Commit", platform::code::SuccessWhenConnected}};
+        }
         QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
     }
     return QApplication::exec();
