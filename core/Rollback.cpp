@@ -131,7 +131,7 @@ QString describeState(const platform::IPv4State& state) {
     for (const std::string& d : state.dnsServers)
         dns << QString::fromStdString(d);
     if (!dns.isEmpty()) parts << QStringLiteral("DNS ") + dns.join(u' ');
-    parts << (state.dhcp ? QStringLiteral("DHCP") : QStringLiteral("static"));
+    parts << QString::fromLatin1(platform::configurationKind(state));
     return parts.join(QStringLiteral(", "));
 }
 
