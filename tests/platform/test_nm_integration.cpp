@@ -74,29 +74,6 @@ private slots:
         QCOMPARE(captions(query(bed, Purpose::List)), bed.adapters());
     }
 
-    // Start-up's connector asks before the window exists; only its first query may use that answer.
-    void earlyAnswerServesOnlyTheFirstQuery() {
-        TestBed bed({.adapters = 2});
-        const auto connector =
-            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        QCOMPARE(captions(connector->connect(Purpose::List)->adapters()), bed.adapters());
-        bed.stopNetworkManager();
-        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(Purpose::Change)->adapters());
-    }
-
-    void earlyQueryThatFailedIsAskedAgain() {
-        TestBed bed({.adapters = 2});
-        bed.stopNetworkManager();
-        const auto connector =
-            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        bed.startNetworkManager();
-        try {
-            QCOMPARE(captions(connector->connect(Purpose::List)->adapters()), bed.adapters());
-        } catch (const ServiceError& e) {
-            QFAIL(e.what());
-        }
-    }
-
     void staticProfileReachesTheAdapter() {
         TestBed bed({.adapters = 2});
         auto veth1 = adapter(bed, "veth1");
