@@ -1,6 +1,7 @@
 #include "core/Rollback.h"
 
 #include "core/ResultTexts.h"
+#include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
 #include <QStringList>
@@ -11,15 +12,9 @@ namespace korvo {
 
 namespace {
 
-// "255.255.255.0" for 24.
+// "255.255.255.0" for 24; a prefix out of range is taken as the nearest one.
 std::string maskOf(int prefix) {
-    const quint32 bits = prefix <= 0 ? 0u : ~quint32{0} << (32 - std::min(prefix, 32));
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(bits >> 24)
-        .arg((bits >> 16) & 0xFF)
-        .arg((bits >> 8) & 0xFF)
-        .arg(bits & 0xFF)
-        .toStdString();
+    return platform::IPv4Address::maskOf(std::clamp(prefix, 0, 32))->toString();
 }
 
 // What an apply would send to get `state` back; the first refused call's reason, or empty.

@@ -1,5 +1,7 @@
 #include "platform/wmi/WmiArguments.h"
 
+#include "platform/IPv4Address.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -170,18 +172,9 @@ IPv4State ipv4StateFrom(const std::vector<std::string>& addresses, const std::ve
     state.dhcp = dhcp;
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (firstIPv4({addresses[i]}).empty()) continue;
-        // "255.255.255.0" -> 24: the bits set in the dotted mask.
-        int prefix = 0;
-        unsigned octet = 0;
-        for (const char c : (i < subnets.size() ? subnets[i] : std::string()) + '.') {
-            if (c >= '0' && c <= '9') {
-                octet = octet * 10 + static_cast<unsigned>(c - '0');
-            } else {
-                for (unsigned bit = 0x80; bit; bit >>= 1)
-                    prefix += (octet & bit) ? 1 : 0;
-                octet = 0;
-            }
-        }
+        // "255.255.255.0" -> 24; a mask Windows could not have set counts as none.
+        const auto mask = IPv4Address::parse(i < subnets.size() ? subnets[i] : std::string());
+        const int prefix = mask ? mask->prefixLength().value_or(0) : 0;
         state.addresses.push_back(addresses[i] + "/" + std::to_string(prefix));
     }
     state.gateway = firstIPv4(gateways);
