@@ -71,51 +71,68 @@ AppliedReport composeSavedReport(const Profile& p, const QString& why) {
     return report;
 }
 
-AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
+AppliedReport composeAppliedReport(const Profile& p, const platform::ChangeResult& result) {
     using Field = QString Profile::*;
+    using Status = platform::SettingResult::Status;
     struct Setting {
-        int code;
+        const platform::SettingResult& result;
         const char* subject; // "The gateway was"
         std::array<Field, 2> fields;
     };
     const Setting settings[] = {
-        {codes.gateway, "The gateway was", {&Profile::Gateway, nullptr}},
-        {codes.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
-        {codes.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
+        {result.gateways, "The gateway was", {&Profile::Gateway, nullptr}},
+        {result.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
+        {result.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
     };
     Profile shown = p;
     QStringList refusals;
     QStringList notes;
+    QString failure; // why the service stopped answering part-way
     for (const Setting& s : settings) {
         QString mark;
-        if (s.code == NotReached) {
+        switch (s.result.status) {
+        case Status::NotMade:
+            // Not asked for (no gateway on DHCP), unless the service failed before it.
+            if (failure.isEmpty()) continue;
             mark = QStringLiteral("Not set");
-        } else if (s.code == platform::code::NotOnThisPlatform) {
+            break;
+        case Status::ServiceFailed:
+            if (failure.isEmpty()) failure = QString::fromStdString(s.result.reason);
+            mark = QStringLiteral("Not set");
+            break;
+        case Status::NotOnThisPlatform:
             notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
             mark = QStringLiteral("Not set");
-        } else if (!platform::succeeded(s.code)) {
-            refusals << describeRefusal(QLatin1String(s.subject), s.code);
+            break;
+        case Status::Refused:
+        case Status::SavedNotInEffect:
+            refusals << describeRefusal(QLatin1String(s.subject), s.result.code,
+                                        QString::fromStdString(s.result.reason));
             mark = QStringLiteral("Refused");
-        } else {
+            break;
+        case Status::Applied:
+        case Status::RestartPending:
+        case Status::WhenConnected:
             continue;
         }
         for (Field f : s.fields)
             // A secondary DNS server that was never sent keeps saying so.
             if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
     }
-    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns, codes.commit}) {
-        if (code == platform::code::SuccessRebootRequired) {
+    for (const platform::SettingResult* made :
+         {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
+        if (made->status == Status::RestartPending) {
             notes << QStringLiteral("Restart the computer to complete the change.");
             break;
         }
     }
-    if (codes.commit == platform::code::SuccessWhenConnected)
+    if (result.whole.status == Status::WhenConnected)
         notes << QStringLiteral("The adapter's cable is not connected: the values are saved and take effect "
                                 "when the cable is connected.");
 
-    if (!codes.failure.isEmpty())
+    if (!failure.isEmpty())
         refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")
-                        .arg(codes.failure);
+                        .arg(failure);
 
     AppliedReport report;
     report.refused = !refusals.isEmpty();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Profile.h"
+#include "platform/NetConfigService.h"
 
 #include <QString>
 
@@ -18,29 +19,16 @@ QString composeValidationText(const QString& adapterCaption, const QString& vali
 // Three empty lines and the failure sentence; a non-empty reason follows after an empty line.
 QString composeFailureText(const QString& reason = QString());
 
-// A setting the run never made: the service failed before it.
-inline constexpr int NotReached = -1;
-
-// The codes one adapter returned once its address (or DHCP) was accepted.
-struct ApplyCodes {
-    int enable = 0;
-    int gateway = 0;
-    int wins = 0;
-    int dns = 0;
-    QString failure; // why the service stopped answering part-way; empty: it did not
-    int commit = 0;  // what carrying the change out returned
-};
-
-// The report on such an adapter. A refused setting makes it an error report that still shows the
-// values in effect (a refused one reads "Refused"); a setting the platform has not got is no
-// refusal, only a line of its own (its values read "Not set"), as is a restart the change needs or a
-// cable that must be connected first.
+// The report on an adapter whose address (or DHCP) the service accepted. A refused setting makes it an error
+// report that still shows the values in effect (a refused one reads "Refused"); a setting the platform has
+// not got is no refusal, only a line of its own (its values read "Not set"), as is a restart the change needs
+// or a cable that must be connected first.
 struct AppliedReport {
     bool refused = false;
     QString text;
     QString values;
 };
-AppliedReport composeAppliedReport(const Profile& values, const ApplyCodes& codes);
+AppliedReport composeAppliedReport(const Profile& values, const platform::ChangeResult& result);
 
 // "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
 // a refused permission adds how to get it: `detail`, the service's own word on it, where it has one.

@@ -1,8 +1,8 @@
 // The network configuration service on Linux: NetworkManager over D-Bus.
 // Adapters are the real, managed ethernet, Wi-Fi and similar devices, captioned
-// by interface name; their methods edit a copy of the device's connection
-// profile, and commit() saves it and makes it live (without a cable: saves it for
-// when the cable is connected).
+// by interface name; an apply edits a copy of the device's connection profile,
+// saves it and makes it live (without a cable: saves it for when the cable is
+// connected).
 #pragma once
 
 #include "platform/NetConfigService.h"

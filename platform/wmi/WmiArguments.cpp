@@ -159,6 +159,44 @@ MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::stri
     return {"SetDNSServerSearchOrder", {stringArray("DNSServerSearchOrder", *servers)}};
 }
 
+ChangeResult applyByMethods(const IPv4Settings& settings, AdapterMethods& methods) {
+    ChangeResult result;
+    SettingResult* making = &result.address;
+    try {
+        if (settings.staticAddresses) {
+            std::vector<std::string> addresses;
+            std::vector<std::string> masks;
+            for (const auto& a : *settings.staticAddresses) {
+                addresses.push_back(a.address);
+                masks.push_back(a.mask);
+            }
+            result.address = resultOf(methods.enableStatic(addresses, masks));
+            if (settings.gateways) {
+                making = &result.gateways;
+                result.gateways = resultOf(methods.setGateways(
+                    *settings.gateways, std::vector<int>(settings.gateways->size(), GatewayMetric)));
+            }
+        } else {
+            result.address = resultOf(methods.enableDHCP());
+        }
+        if (!succeeded(result.address.code)) return result;
+        if (settings.winsServers) {
+            making = &result.wins;
+            result.wins =
+                resultOf(methods.setWINSServer(settings.winsServers->first, settings.winsServers->second));
+        }
+        if (settings.setsDns) {
+            making = &result.dns;
+            result.dns = resultOf(methods.setDNSServerSearchOrder(settings.dnsServers));
+        }
+    } catch (const std::exception& e) {
+        // Before the address took nothing changed; after it, the result must say that it did.
+        if (result.address.status == SettingResult::Status::NotMade || !succeeded(result.address.code)) throw;
+        *making = {SettingResult::Status::ServiceFailed, code::UnknownFailure, e.what()};
+    }
+    return result;
+}
+
 std::string firstIPv4(const std::vector<std::string>& addresses) {
     for (const auto& address : addresses)
         if (address.find('.') != std::string::npos && address.find(':') == std::string::npos) return address;
