@@ -27,16 +27,11 @@ constexpr std::array<ServerField, 4> ServerFields{
      {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
      {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
 
-ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
-    return {ApplyOutcome::State::ServiceError,
-            QStringLiteral("Error Applying Configuration"),
-            resultText,
-            {},
-            values};
-}
-
 ApplyOutcome failure(const QString& reason, const Profile& values) {
-    return serviceError(composeFailureText(reason), values);
+    ApplyOutcome outcome;
+    outcome.Values = values;
+    if (!reason.isEmpty()) outcome.Reasons << reason;
+    return outcome;
 }
 
 } // namespace
@@ -63,8 +58,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
 
     const ValidationOutcome validation = validateAddresses(p, mode, omitted);
     if (!validation.valid())
-        return {ApplyOutcome::State::Invalid, QStringLiteral("Configuration Error!"),
-                composeValidationText(p.AdapterCaption, validation.Messages), composeResultValues(p), p};
+        return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
 
     ApplyOutcome outcome;
     bool matched = false;
@@ -107,9 +101,8 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             const platform::SettingResult& whole = result.whole;
             const QString detail = QString::fromStdString(whole.reason);
             if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
-                const AppliedReport saved = composeSavedReport(p, detail);
-                outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
-                           saved.text, saved.values, p};
+                outcome = {ApplyOutcome::State::Refused, true, p, p, {}};
+                if (!detail.isEmpty()) outcome.Reasons << detail;
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
@@ -117,13 +110,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 continue;
             }
             // The address is in place by now: a refused server is reported beside the values in effect.
-            const AppliedReport report = composeAppliedReport(p, result);
-            if (report.refused)
-                outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
-                           report.text, report.values, p};
-            else
-                outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"), report.text,
-                           report.values, p};
+            outcome = inEffect(p, result);
         }
         if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {

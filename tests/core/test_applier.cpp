@@ -185,13 +185,13 @@ private slots:
         } else {
             QVERIFY(service->calls.empty());
         }
-        QCOMPARE(outcome.Heading, caption);
+        QCOMPARE(outcome.Heading(), caption);
         if (caption == QLatin1String("Configuration Applied")) {
             QCOMPARE(outcome.state, ApplyOutcome::State::Applied);
-            QCOMPARE(outcome.ResultValues, values);
+            QCOMPARE(outcome.ResultValues(), values);
         } else {
             QVERIFY(outcome.state != ApplyOutcome::State::Applied);
-            QVERIFY2(outcome.ResultText.endsWith(values), qPrintable(outcome.ResultText));
+            QVERIFY2(outcome.ResultText().endsWith(values), qPrintable(outcome.ResultText()));
         }
     }
 
@@ -255,12 +255,12 @@ private slots:
             typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "198.51.100.2", "203.0.113.1", ""}),
             ApplyMode::Static);
 
-        QCOMPARE(outcome.Heading, caption);
+        QCOMPARE(outcome.Heading(), caption);
         QCOMPARE(outcome.state, caption == QLatin1String("Configuration Applied")
                                     ? ApplyOutcome::State::Applied
                                     : ApplyOutcome::State::Refused);
-        QCOMPARE(outcome.ResultText, text);
-        QCOMPARE(outcome.ResultValues, values);
+        QCOMPARE(outcome.ResultText(), text);
+        QCOMPARE(outcome.ResultValues(), values);
         QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
     }
 
@@ -286,8 +286,8 @@ private slots:
             applier.SetInterface(typed({"192.0.2.10", "255.255.255.0", "192.0.2.1"}), ApplyMode::Static);
 
         QCOMPARE(outcome.state, ApplyOutcome::State::ServiceError);
-        QCOMPARE(outcome.Heading, QStringLiteral("Error Applying Configuration"));
-        QCOMPARE(outcome.ResultText, Failure + "\r\rThe network configuration service failed: " + reason);
+        QCOMPARE(outcome.Heading(), QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(outcome.ResultText(), Failure + "\r\rThe network configuration service failed: " + reason);
     }
 };
 
