@@ -27,16 +27,11 @@ constexpr std::array<ServerField, 4> ServerFields{
      {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
      {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
 
-ApplyOutcome serviceError(const QString& resultText, const Profile& values) {
-    return {ApplyOutcome::State::ServiceError,
-            QStringLiteral("Error Applying Configuration"),
-            resultText,
-            {},
-            values};
-}
-
 ApplyOutcome failure(const QString& reason, const Profile& values) {
-    return serviceError(composeFailureText(reason), values);
+    ApplyOutcome outcome;
+    outcome.Values = values;
+    if (!reason.isEmpty()) outcome.Reasons << reason;
+    return outcome;
 }
 
 } // namespace
@@ -63,8 +58,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
 
     const ValidationOutcome validation = validateAddresses(p, mode, omitted);
     if (!validation.valid())
-        return {ApplyOutcome::State::Invalid, QStringLiteral("Configuration Error!"),
-                composeValidationText(p.AdapterCaption, validation.Messages), composeResultValues(p), p};
+        return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
 
     ApplyOutcome outcome;
     bool matched = false;
@@ -76,12 +70,17 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         if (!service) throw platform::ServiceError("the service gave no connection");
         const auto adapters = service->adapters();
 
-        const std::vector<std::string> IPAddresses{text(p.IPAddress)};
-        const std::vector<std::string> SubnetMasks{text(p.SubnetMask)};
-        const std::vector<std::string> Gateways{text(p.Gateway)};
-        const std::vector<int> GatewayMetrics{1};
-        std::vector<std::string> DNSServers{text(p.PrimaryDNS)};
-        if (!omitted.PrimaryDNS && !omitted.SecondaryDNS) DNSServers.push_back(text(p.SecondaryDNS));
+        platform::IPv4Settings settings;
+        if (mode == ApplyMode::Static) {
+            settings.staticAddresses = {{text(p.IPAddress), text(p.SubnetMask)}};
+            settings.gateways = {text(p.Gateway)};
+        }
+        if (!omitted.PrimaryDNS) {
+            settings.dnsServers = {text(p.PrimaryDNS)};
+            if (!omitted.SecondaryDNS) settings.dnsServers->push_back(text(p.SecondaryDNS));
+        }
+        settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))
+                                                    : std::pair(std::string(), std::string());
         // A secondary server without a primary is not sent, and the summary says so.
         if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = QStringLiteral("Ignored");
 
@@ -90,59 +89,28 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         for (const auto& adapter : adapters) {
             if (!adapter || adapter->caption() != caption) continue;
             matched = true;
-            ApplyCodes codes{NotReached, mode == ApplyMode::Static ? NotReached : platform::code::Success,
-                             NotReached, NotReached,
-                             {},         platform::code::Success};
-            try {
-                if (mode == ApplyMode::Static) {
-                    codes.enable = adapter->enableStatic(IPAddresses, SubnetMasks);
-                    codes.gateway = adapter->setGateways(Gateways, GatewayMetrics);
-                } else {
-                    codes.enable = adapter->enableDHCP();
-                }
-                if (!platform::succeeded(codes.enable)) {
-                    outcome =
-                        failure(describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
-                                                                          : QStringLiteral("DHCP was"),
-                                                codes.enable),
-                                p);
-                    continue;
-                }
-                codes.wins = !omitted.PrimaryWINS
-                                 ? adapter->setWINSServer(text(p.PrimaryWINS), text(p.SecondaryWINS))
-                                 : adapter->setWINSServer("", "");
-                codes.dns = !omitted.PrimaryDNS ? adapter->setDNSServerSearchOrder(DNSServers)
-                                                : adapter->setDNSServerSearchOrder(std::nullopt);
-            } catch (const std::exception& e) {
-                // Before the address took, nothing changed; after it, the report must say it did.
-                if (codes.enable == NotReached || !platform::succeeded(codes.enable)) throw;
-                codes.failure = QString::fromStdString(e.what());
+            const platform::ChangeResult result = adapter->apply(settings);
+            if (!platform::succeeded(result.address.code)) {
+                outcome = failure(
+                    describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
+                                                              : QStringLiteral("DHCP was"),
+                                    result.address.code, QString::fromStdString(result.address.reason)),
+                    p);
+                continue;
             }
-            if (codes.failure.isEmpty()) {
-                // A service that gathers the changes has made none of them until now.
-                codes.commit = adapter->commit();
-                const int committed = codes.commit;
-                const QString detail = QString::fromStdString(adapter->failureDetail());
-                if (committed == platform::code::SavedNotInEffect) {
-                    const AppliedReport saved = composeSavedReport(p, detail);
-                    outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
-                               saved.text, saved.values, p};
-                    continue;
-                }
-                if (!platform::succeeded(committed)) {
-                    outcome =
-                        failure(describeRefusal(QStringLiteral("The change was"), committed, detail), p);
-                    continue;
-                }
+            const platform::SettingResult& whole = result.whole;
+            const QString detail = QString::fromStdString(whole.reason);
+            if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
+                outcome = {ApplyOutcome::State::Refused, true, p, p, {}};
+                if (!detail.isEmpty()) outcome.Reasons << detail;
+                continue;
+            }
+            if (whole.status == platform::SettingResult::Status::Refused) {
+                outcome = failure(describeRefusal(QStringLiteral("The change was"), whole.code, detail), p);
+                continue;
             }
             // The address is in place by now: a refused server is reported beside the values in effect.
-            const AppliedReport report = composeAppliedReport(p, codes);
-            if (report.refused)
-                outcome = {ApplyOutcome::State::Refused, QStringLiteral("Error Applying Configuration"),
-                           report.text, report.values, p};
-            else
-                outcome = {ApplyOutcome::State::Applied, QStringLiteral("Configuration Applied"), report.text,
-                           report.values, p};
+            outcome = inEffect(p, result);
         }
         if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {

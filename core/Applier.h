@@ -7,6 +7,7 @@
 #include "core/Profile.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace korvo {
@@ -15,15 +16,21 @@ namespace platform {
 class ServiceConnector;
 }
 
+// What an apply came to, as data: the applying window and the command line each write it their way.
 struct ApplyOutcome {
     // Refused: part of the change took: the address is in place but the service refused another
-    // setting, or the change is saved but not in effect.
+    // setting, or the change is saved but not in effect (`Saved`).
     enum class State { Applied, Refused, Invalid, ServiceError };
     State state = State::ServiceError;
-    QString Heading;      // the applying window's caption
-    QString ResultText;   // lines end in a lone CR
-    QString ResultValues; // the values in effect beside ResultText's names; empty after a service error
-    Profile Values;       // the profile as validated and sent: canonical addresses, "Ignored"
+    bool Saved = false; // Refused: saved but not in effect, rather than a setting refused
+    Profile Values;     // the profile as validated and sent: canonical addresses, "Ignored"
+    Profile InEffect;   // each setting's value in effect, or "Refused" / "Not set"; unused after ServiceError
+    QStringList Reasons; // in order: validation messages; refusals, then notes; the service's failure
+
+    // The applying window's caption, and its two texts (lines end in a lone CR; values beside names).
+    QString Heading() const;
+    QString ResultText() const;
+    QString ResultValues() const; // empty after a service error
 };
 
 // The servers as the profile commands take them from the boxes: trimmed of blanks, and which are left

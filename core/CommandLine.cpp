@@ -1,5 +1,7 @@
 #include "core/CommandLine.h"
 
+#include "core/ResultTexts.h"
+
 #include <QStringList>
 
 namespace korvo {
@@ -97,22 +99,29 @@ QString jsonText(const QString& json) {
 }
 
 QString plainReport(const ApplyOutcome& outcome) {
-    QStringList lines = outcome.ResultText.split(u'\r');
-    // The values start one line down, beside the first field name.
-    const QStringList values = outcome.ResultValues.split(u'\r');
-    const qsizetype first = lines.indexOf(QStringLiteral("IP Address"));
-    if (first >= 0 && !outcome.ResultValues.isEmpty()) {
-        for (qsizetype i = 1; i < values.size() && first + i - 1 < lines.size(); ++i) {
-            if (values[i].isEmpty() && i == values.size() - 1) break;
-            QString& name = lines[first + i - 1];
-            name = name.trimmed() + QStringLiteral(": ") + values[i];
-        }
+    QStringList lines;
+    const auto addLines = [&lines](const QStringList& reasons) {
+        for (const QString& reason : reasons)
+            lines += reason.split(u'\r');
+    };
+    lines << leadLine(outcome);
+    if (outcome.state == ApplyOutcome::State::ServiceError) {
+        if (!outcome.Reasons.isEmpty()) lines << QString();
+        addLines(outcome.Reasons);
+    } else {
+        lines << QString() << u'-' + outcome.Values.AdapterCaption + u'-' << QString();
+        const Profile& v = outcome.InEffect;
+        const QString values[] = {v.IPAddress,    v.SubnetMask,  v.Gateway,      v.PrimaryDNS,
+                                  v.SecondaryDNS, v.PrimaryWINS, v.SecondaryWINS};
+        for (int i = 0; i < 7; ++i)
+            lines << fieldNames()[i].trimmed() + QStringLiteral(": ") + values[i];
+        // The window's notes follow a line holding one blank; its refusals and messages an empty one.
+        lines << (outcome.state == ApplyOutcome::State::Applied ? QStringLiteral(" ") : QString());
+        addLines(outcome.Reasons);
     }
-    while (!lines.isEmpty() && lines.front().trimmed().isEmpty())
-        lines.removeFirst();
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
-    return outcome.Heading + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
+    return outcome.Heading() + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
 }
 
 } // namespace korvo

@@ -2,6 +2,7 @@
 
 #include "core/AddressValidation.h"
 #include "core/Applier.h"
+#include "platform/IPv4Address.h"
 
 #include <QStringList>
 
@@ -23,25 +24,6 @@ QString joinedOrNone(const std::vector<std::string>& items) {
 
 } // namespace
 
-std::optional<int> prefixFromMask(const QString& mask) {
-    const QStringList parts = mask.split(u'.');
-    if (parts.size() != 4) return std::nullopt;
-    quint32 bits = 0;
-    for (const QString& part : parts) {
-        bool ok = false;
-        const uint value = part.toUInt(&ok);
-        if (!ok || value > 255) return std::nullopt;
-        bits = (bits << 8) | value;
-    }
-    const quint32 host = ~bits;
-    // Contiguous: the host part is all ones from the right.
-    if ((host & (host + 1)) != 0) return std::nullopt;
-    int prefix = 0;
-    for (quint32 b = bits; b & 0x80000000u; b <<= 1)
-        ++prefix;
-    return prefix;
-}
-
 bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4State& now) {
     if (mode == ApplyMode::Dhcp) return now.dhcp;
     if (now.dhcp) return false;
@@ -51,7 +33,8 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
     const OmittedServers omitted = takeServers(p, ApplyMode::Static);
     if (!validateAddresses(p, ApplyMode::Static, omitted).valid()) return false;
 
-    const std::optional<int> prefix = prefixFromMask(p.SubnetMask);
+    const auto mask = platform::IPv4Address::parse(text(p.SubnetMask));
+    const std::optional<int> prefix = mask ? mask->prefixLength() : std::nullopt;
     if (!prefix) return false;
     if (now.addresses != std::vector<std::string>{text(p.IPAddress) + '/' + std::to_string(*prefix)})
         return false;

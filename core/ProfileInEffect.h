@@ -15,9 +15,6 @@ namespace korvo {
 // servers in order, not on DHCP; for the DHCP profile, on DHCP. Invalid typing is never in effect.
 bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4State& now);
 
-// 255.255.255.0 -> 24; nullopt for anything that is not a contiguous dotted mask.
-std::optional<int> prefixFromMask(const QString& mask);
-
 // The state as a few lines for an adapter entry's tooltip.
 QString describeState(const QString& caption, const platform::IPv4State& now);
 

@@ -12,15 +12,30 @@ namespace {
 
 const QString CR = QStringLiteral("\r");
 
-// The names line up with the values of composeResultValues beside them.
-QString fieldNames() {
-    return QStringLiteral("IP Address") + CR + QStringLiteral("Subnet Mask") + CR +
-           QStringLiteral("Gateway   ") + CR + QStringLiteral("Primary DNS ") + CR +
-           QStringLiteral("Secondary DNS") + CR + QStringLiteral("Primary WINS ") + CR +
-           QStringLiteral("Secondary WINS");
-}
+const QString Applied = QStringLiteral("The IP configuration for the following interface has been changed ");
+const QString PartlyApplied =
+    QStringLiteral("The adapter's address was changed, but the network service refused some settings.");
+const QString Saved =
+    QStringLiteral("The new settings were saved for the adapter, but they are not in effect "
+                   "yet: they take effect the next time it is connected.");
+const QString Invalid = QStringLiteral("Please Check these details and fix the problem");
+const QString Failed = QStringLiteral("There has been an error and the IP settings could not be changed.");
 
 } // namespace
+
+QString leadLine(const ApplyOutcome& o) {
+    switch (o.state) {
+    case ApplyOutcome::State::Applied:
+        return Applied;
+    case ApplyOutcome::State::Refused:
+        return o.Saved ? Saved : PartlyApplied;
+    case ApplyOutcome::State::Invalid:
+        return Invalid;
+    case ApplyOutcome::State::ServiceError:
+        break;
+    }
+    return Failed;
+}
 
 QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
@@ -32,20 +47,60 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-QString composeResultValues(const Profile& p) {
+QStringList validationLines(const QString& validationMessages) {
+    QStringList lines = validationMessages.split(u'\r');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+const QStringList& fieldNames() {
+    static const QStringList names{QStringLiteral("IP Address"),    QStringLiteral("Subnet Mask"),
+                                   QStringLiteral("Gateway   "),    QStringLiteral("Primary DNS "),
+                                   QStringLiteral("Secondary DNS"), QStringLiteral("Primary WINS "),
+                                   QStringLiteral("Secondary WINS")};
+    return names;
+}
+
+QString ApplyOutcome::Heading() const {
+    switch (state) {
+    case State::Applied:
+        return QStringLiteral("Configuration Applied");
+    case State::Invalid:
+        return QStringLiteral("Configuration Error!");
+    case State::Refused:
+    case State::ServiceError:
+        break;
+    }
+    return QStringLiteral("Error Applying Configuration");
+}
+
+QString ApplyOutcome::ResultText() const {
+    if (state == State::ServiceError) {
+        // Three empty lines and the sentence; a reason follows after an empty line.
+        QString text = CR + CR + CR + Failed;
+        if (!Reasons.isEmpty()) text += CR + CR + Reasons.join(CR);
+        return text;
+    }
+    QString text = leadLine(*this) + CR + CR + QStringLiteral("-") + Values.AdapterCaption +
+                   QStringLiteral("-") + CR + CR + fieldNames().join(CR) + CR;
+    if (state == State::Applied) {
+        text += QStringLiteral(" ");
+        for (const QString& note : Reasons)
+            text += CR + note;
+        return text;
+    }
+    // Laid out as the validation report: the names beside the values, then what went wrong.
+    text += CR;
+    for (const QString& line : Reasons)
+        text += line + CR;
+    return text;
+}
+
+QString ApplyOutcome::ResultValues() const {
+    if (state == State::ServiceError) return {};
+    const Profile& p = InEffect;
     return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS +
            CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;
-}
-
-QString composeSuccessText(const QString& adapterCaption) {
-    return QStringLiteral("The IP configuration for the following interface has been changed ") + CR + CR +
-           QStringLiteral("-") + adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
-           QStringLiteral(" ");
-}
-
-QString composeValidationText(const QString& adapterCaption, const QString& validationMessages) {
-    return QStringLiteral("Please Check these details and fix the problem") + CR + CR + QStringLiteral("-") +
-           adapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR + CR + validationMessages;
 }
 
 QString describeRefusal(const QString& what, int code, const QString& detail) {
@@ -58,82 +113,72 @@ QString describeRefusal(const QString& what, int code, const QString& detail) {
     return text;
 }
 
-AppliedReport composeSavedReport(const Profile& p, const QString& why) {
-    AppliedReport report;
-    report.refused = true;
-    report.values = composeResultValues(p);
-    report.text =
-        QStringLiteral("The new settings were saved for the adapter, but they are not in effect yet: "
-                       "they take effect the next time it is connected.") +
-        CR + CR + QStringLiteral("-") + p.AdapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
-        CR;
-    if (!why.isEmpty()) report.text += why + CR;
-    return report;
-}
-
-AppliedReport composeAppliedReport(const Profile& p, const ApplyCodes& codes) {
+ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
     using Field = QString Profile::*;
+    using Status = platform::SettingResult::Status;
     struct Setting {
-        int code;
+        const platform::SettingResult& result;
         const char* subject; // "The gateway was"
         std::array<Field, 2> fields;
     };
     const Setting settings[] = {
-        {codes.gateway, "The gateway was", {&Profile::Gateway, nullptr}},
-        {codes.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
-        {codes.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
+        {result.gateways, "The gateway was", {&Profile::Gateway, nullptr}},
+        {result.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
+        {result.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
     };
     Profile shown = p;
     QStringList refusals;
     QStringList notes;
+    QString failure; // why the service stopped answering part-way
     for (const Setting& s : settings) {
         QString mark;
-        if (s.code == NotReached) {
+        switch (s.result.status) {
+        case Status::NotMade:
+            // Not asked for (no gateway on DHCP), unless the service failed before it.
+            if (failure.isEmpty()) continue;
             mark = QStringLiteral("Not set");
-        } else if (s.code == platform::code::NotOnThisPlatform) {
+            break;
+        case Status::ServiceFailed:
+            if (failure.isEmpty()) failure = QString::fromStdString(s.result.reason);
+            mark = QStringLiteral("Not set");
+            break;
+        case Status::NotOnThisPlatform:
             notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
             mark = QStringLiteral("Not set");
-        } else if (!platform::succeeded(s.code)) {
-            refusals << describeRefusal(QLatin1String(s.subject), s.code);
+            break;
+        case Status::Refused:
+        case Status::SavedNotInEffect:
+            refusals << describeRefusal(QLatin1String(s.subject), s.result.code,
+                                        QString::fromStdString(s.result.reason));
             mark = QStringLiteral("Refused");
-        } else {
+            break;
+        case Status::Applied:
+        case Status::RestartPending:
+        case Status::WhenConnected:
             continue;
         }
         for (Field f : s.fields)
             // A secondary DNS server that was never sent keeps saying so.
             if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
     }
-    for (int code : {codes.enable, codes.gateway, codes.wins, codes.dns, codes.commit}) {
-        if (code == platform::code::SuccessRebootRequired) {
+    for (const platform::SettingResult* made :
+         {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
+        if (made->status == Status::RestartPending) {
             notes << QStringLiteral("Restart the computer to complete the change.");
             break;
         }
     }
-    if (codes.commit == platform::code::SuccessWhenConnected)
+    if (result.whole.status == Status::WhenConnected)
         notes << QStringLiteral("The adapter's cable is not connected: the values are saved and take effect "
                                 "when the cable is connected.");
 
-    if (!codes.failure.isEmpty())
+    if (!failure.isEmpty())
         refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")
-                        .arg(codes.failure);
+                        .arg(failure);
 
-    AppliedReport report;
-    report.refused = !refusals.isEmpty();
-    report.values = composeResultValues(shown);
-    if (!report.refused) {
-        report.text = composeSuccessText(p.AdapterCaption);
-        for (const QString& note : notes)
-            report.text += CR + note;
-        return report;
-    }
-    // Laid out as the validation report: the names beside the values, then what went wrong.
-    report.text =
-        QStringLiteral("The adapter's address was changed, but the network service refused some settings.") +
-        CR + CR + QStringLiteral("-") + p.AdapterCaption + QStringLiteral("-") + CR + CR + fieldNames() + CR +
-        CR;
-    for (const QString& line : refusals + notes)
-        report.text += line + CR;
-    return report;
+    ApplyOutcome outcome{refusals.isEmpty() ? ApplyOutcome::State::Applied : ApplyOutcome::State::Refused,
+                         false, p, shown, refusals + notes};
+    return outcome;
 }
 
 QString describeServiceCode(int code) {
@@ -162,13 +207,6 @@ QString describeServiceCode(int code) {
     }
     QString text = QStringLiteral("code %1").arg(code);
     if (meaning) text += QStringLiteral(": ") + QLatin1String(meaning);
-    return text;
-}
-
-QString composeFailureText(const QString& reason) {
-    QString text =
-        CR + CR + CR + QStringLiteral("There has been an error and the IP settings could not be changed.");
-    if (!reason.isEmpty()) text += CR + CR + reason;
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "core/Rollback.h"
 
 #include "core/ResultTexts.h"
+#include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
 #include <QStringList>
@@ -11,48 +12,41 @@ namespace korvo {
 
 namespace {
 
-// "255.255.255.0" for 24.
+// "255.255.255.0" for 24; a prefix out of range is taken as the nearest one.
 std::string maskOf(int prefix) {
-    const quint32 bits = prefix <= 0 ? 0u : ~quint32{0} << (32 - std::min(prefix, 32));
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(bits >> 24)
-        .arg((bits >> 16) & 0xFF)
-        .arg((bits >> 8) & 0xFF)
-        .arg(bits & 0xFF)
-        .toStdString();
+    return platform::IPv4Address::maskOf(std::clamp(prefix, 0, 32))->toString();
 }
 
-// What an apply would send to get `state` back; the first refused call's reason, or empty.
+// What an apply would send to get `state` back; the first refused setting's reason, or empty.
 QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
+    platform::IPv4Settings settings;
+    if (!state.dhcp) {
+        settings.staticAddresses.emplace();
+        for (const std::string& a : state.addresses) {
+            const QString text = QString::fromStdString(a);
+            const qsizetype slash = text.indexOf(u'/');
+            settings.staticAddresses->push_back(
+                {text.left(slash).toStdString(), maskOf(slash < 0 ? 32 : text.mid(slash + 1).toInt())});
+        }
+        if (!state.gateway.empty()) settings.gateways = {state.gateway};
+        settings.dnsServers = state.dnsServers;
+    }
+    // On DHCP, whether the servers came from the lease or were typed is not reported; the lease's are taken.
+    const platform::ChangeResult result = adapter.apply(settings);
     const QString name = QString::fromStdString(adapter.caption());
-    auto refused = [&name](const char* what, int code) {
-        return QStringLiteral("%1: %2 was refused (%3)")
-            .arg(name, QLatin1String(what), describeServiceCode(code));
-    };
-    if (state.dhcp) {
-        if (const int c = adapter.enableDHCP(); !platform::succeeded(c)) return refused("DHCP", c);
-        // Whether the servers came from the lease or were typed is not reported; the lease's are taken.
-        if (const int c = adapter.setDNSServerSearchOrder(std::nullopt); !platform::succeeded(c))
-            return refused("the DNS servers", c);
-        if (const int c = adapter.commit(); !platform::succeeded(c)) return refused("the change", c);
-        return {};
+    const std::pair<const platform::SettingResult*, const char*> made[] = {
+        {&result.address, state.dhcp ? "DHCP" : "the address"},
+        {&result.gateways, "the gateway"},
+        {&result.dns, "the DNS servers"},
+        {&result.whole, "the change"}};
+    for (const auto& [setting, what] : made) {
+        if (setting->status == platform::SettingResult::Status::ServiceFailed)
+            throw platform::ServiceError(setting->reason);
+        if (setting->status != platform::SettingResult::Status::NotMade &&
+            !platform::succeeded(setting->code))
+            return QStringLiteral("%1: %2 was refused (%3)")
+                .arg(name, QLatin1String(what), describeServiceCode(setting->code));
     }
-    std::vector<std::string> addresses;
-    std::vector<std::string> masks;
-    for (const std::string& a : state.addresses) {
-        const QString text = QString::fromStdString(a);
-        const qsizetype slash = text.indexOf(u'/');
-        addresses.push_back(text.left(slash).toStdString());
-        masks.push_back(maskOf(slash < 0 ? 32 : text.mid(slash + 1).toInt()));
-    }
-    if (const int c = adapter.enableStatic(addresses, masks); !platform::succeeded(c))
-        return refused("the address", c);
-    if (!state.gateway.empty())
-        if (const int c = adapter.setGateways({state.gateway}, {1}); !platform::succeeded(c))
-            return refused("the gateway", c);
-    if (const int c = adapter.setDNSServerSearchOrder(state.dnsServers); !platform::succeeded(c))
-        return refused("the DNS servers", c);
-    if (const int c = adapter.commit(); !platform::succeeded(c)) return refused("the change", c);
     return {};
 }
 

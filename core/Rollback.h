@@ -1,7 +1,7 @@
 // A way back from a change that cuts the user off: before applying, a checkpoint of the adapters the
 // change will touch; afterwards either kept or rolled back. Where the service has no checkpoint of its
 // own (WMI), Korvo records each adapter's live IPv4 settings and puts them back through the same
-// service calls an apply makes.
+// service call an apply makes.
 #pragma once
 
 #include "platform/AdapterState.h"

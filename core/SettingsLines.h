@@ -22,7 +22,6 @@ inline constexpr qsizetype SettingsMaxBytes = 256 * 1024;
 // Line numbers (from 1).
 namespace settings_line {
 inline constexpr int BlockSize = 20;
-inline constexpr int Reserved = 20;
 inline constexpr int TermsAccepted = 40;
 inline constexpr int DhcpPrimaryDNS = 121;
 inline constexpr int DhcpSecondaryDNS = 122;

@@ -1,5 +1,6 @@
 // The network configuration service as Korvo uses it: list the IP-enabled
-// adapters, and on one adapter set its address, gateways, DHCP, DNS and WINS.
+// adapters, and give one adapter an IPv4 configuration (static addresses or DHCP,
+// gateways, DNS and WINS servers), answered setting by setting.
 // Standard C++ only, so that every backend (WMI on Windows, NetworkManager on
 // Linux) can implement it; how a backend addresses its service is its own affair.
 #pragma once
@@ -12,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvo::platform {
@@ -23,7 +25,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Return codes, WMI's numbering where one fits.
+// Return codes, WMI's numbering where one fits: what a refused setting's `code` holds, and what the
+// backends' own steps return before they are turned into a SettingResult (resultOf).
 namespace code {
 inline constexpr int Success = 0;
 // Done; a restart of the computer completes it.
@@ -51,8 +54,74 @@ inline constexpr bool succeeded(int result) {
            result == code::SuccessWhenConnected;
 }
 
-// One IP-enabled adapter, as the listing found it. A service may only gather what the methods ask
-// for and carry it out at commit(), so an apply makes one change to the adapter, not one per method.
+// The IPv4 configuration an apply gives one adapter. Texts are sent as they are: the service judges
+// them, and refuses what it cannot take.
+struct IPv4Settings {
+    struct Address {
+        std::string address; // "192.0.2.10"
+        std::string mask;    // "255.255.255.0"
+        bool operator==(const Address&) const = default;
+    };
+    // nullopt: the adapter takes its address from DHCP.
+    std::optional<std::vector<Address>> staticAddresses;
+    // Default gateways, each with the metric GatewayMetric; an empty text clears the gateway. Only with
+    // static addresses; nullopt: left as they are.
+    std::optional<std::vector<std::string>> gateways;
+    // In the order they are asked; nullopt: from DHCP.
+    std::optional<std::vector<std::string>> dnsServers;
+    bool setsDns = true; // false: the DNS servers are left as they are
+    // Primary and secondary; empty texts clear them. nullopt: left as they are.
+    std::optional<std::pair<std::string, std::string>> winsServers;
+};
+
+// The route Korvo sets is preferred over any other.
+inline constexpr int GatewayMetric = 1;
+
+// How one setting of a change came out.
+struct SettingResult {
+    enum class Status {
+        NotMade,           // not asked for, or not reached: the address was refused or the service failed
+        Applied,           //
+        RestartPending,    // applied; a restart of the computer completes it
+        WhenConnected,     // saved; it takes effect when the adapter's cable is connected
+        Refused,           // `code` says why, `reason` more where the service said more
+        NotOnThisPlatform, // the platform has no such setting: nothing was refused
+        SavedNotInEffect,  // stored in the adapter's configuration but not in effect; `reason` says why
+        ServiceFailed,     // the service stopped answering before this was made; `reason` says how
+    };
+    Status status = Status::NotMade;
+    int code = code::Success;
+    std::string reason;
+
+    bool operator==(const SettingResult&) const = default;
+};
+
+// A return code as a setting's result: 0 applied, 1 restart pending, Korvo's own codes their status,
+// any other refused.
+inline SettingResult resultOf(int returned, std::string reason = {}) {
+    using S = SettingResult::Status;
+    const S status = returned == code::Success                 ? S::Applied
+                     : returned == code::SuccessRebootRequired ? S::RestartPending
+                     : returned == code::SuccessWhenConnected  ? S::WhenConnected
+                     : returned == code::NotOnThisPlatform     ? S::NotOnThisPlatform
+                     : returned == code::SavedNotInEffect      ? S::SavedNotInEffect
+                                                               : S::Refused;
+    return {status, returned, std::move(reason)};
+}
+
+// What an adapter answers to a change, setting by setting.
+struct ChangeResult {
+    SettingResult address; // the static addresses, or DHCP
+    SettingResult gateways;
+    SettingResult wins;
+    SettingResult dns;
+    // The change as one, where the service makes all of it in one step (NetworkManager): Refused means
+    // none of it took; SavedNotInEffect and WhenConnected hold for every setting it accepted. NotMade
+    // where each setting is made on its own (WMI), or when the address was refused.
+    SettingResult whole;
+};
+
+// One IP-enabled adapter, as the listing found it.
 class Adapter {
 public:
     virtual ~Adapter() = default;
@@ -61,20 +130,9 @@ public:
     // The live IPv4 configuration when the adapter was listed; nullopt where the service does not say.
     virtual std::optional<IPv4State> ipv4State() const { return std::nullopt; }
 
-    virtual int enableStatic(const std::vector<std::string>& ipAddresses,
-                             const std::vector<std::string>& subnetMasks) = 0;
-    virtual int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) = 0;
-    virtual int enableDHCP() = 0;
-    virtual int setWINSServer(const std::string& primary, const std::string& secondary) = 0;
-    // std::nullopt calls the method without its argument: servers come from DHCP again.
-    virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
-    // Carries out what the methods accepted since the last commit; a refusal here means none of it
-    // took. Services that carry out each method at once have nothing left to do.
-    virtual int commit() { return code::Success; }
-    // More about the last code that was not a success, as one sentence for the user: the permission
-    // that was refused and how to get it, or why a saved change is not in effect. Empty: the code says
-    // all the service knows.
-    virtual std::string failureDetail() const { return {}; }
+    // Gives the adapter `settings`. Throws ServiceError when the service failed before anything was
+    // changed; once the address is in place, a failure is the result of the settings not made.
+    virtual ChangeResult apply(const IPv4Settings& settings) = 0;
 };
 
 // Some adapters' configuration as it was when the checkpoint was taken. The service itself returns

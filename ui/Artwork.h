@@ -54,7 +54,6 @@ public:
     enum class Kind { Banner, MainPage, SettingsPage, Band, TabPage, MinimiseGlyph, CloseGlyph };
 
     PicturePanel(Kind kind, QWidget* parent);
-    Kind kind() const { return PanelKind; }
 
 signals:
     void clicked();

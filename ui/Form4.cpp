@@ -188,24 +188,25 @@ void Form4::ShowWorking() {
 
 void Form4::ShowOutcome(const ApplyOutcome& outcome) {
     Shown = outcome;
+    const QString values = outcome.ResultValues();
     Label2->hide();
     Label1->hide();
     switch (outcome.state) {
     case ApplyOutcome::State::Applied:
         Label2->clear();
         Label1->clear();
-        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture1->picture());
+        showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture1->picture());
         break;
     case ApplyOutcome::State::Invalid:
     case ApplyOutcome::State::Refused:
         // Refused: the address is applied but the service refused other settings: the values and the
         // refusals.
-        showOutcome(outcome.Heading, outcome.ResultText, &outcome.ResultValues, Picture2->picture());
+        showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture2->picture());
         break;
     case ApplyOutcome::State::ServiceError:
         Label4->clear();
         Label4->hide();
-        showOutcome(outcome.Heading, outcome.ResultText, nullptr, Picture2->picture());
+        showOutcome(outcome.Heading(), outcome.ResultText(), nullptr, Picture2->picture());
         break;
     }
 }

@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
             const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
                 throw std::runtime_error("Korvo did not apply: " +
-                                         form.ApplyingWindow()->outcome().ResultText.toStdString());
+                                         form.ApplyingWindow()->outcome().ResultText().toStdString());
             if (visible) *visible = untilVisible(bed, address, timer);
             QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
             return applied;

@@ -11,10 +11,8 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 
@@ -241,15 +239,11 @@ private:
 class NmService : public Service {
 public:
     explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
-    // `early` was sent when `age` started; it counts as unanswered only once it has waited out `timeout`.
-    NmService(std::shared_ptr<Bus> bus, QDBusPendingCall early, QElapsedTimer age,
-              std::chrono::milliseconds timeout)
-        : bus_(std::move(bus)), early_(std::move(early)), earlyAge_(age), earlyTimeout_(timeout) {}
 
     std::vector<std::unique_ptr<Adapter>> adapters() override {
         // Everything in one round trip: the manager's device order, every device's properties and
         // the IPv4 configurations they have now.
-        const auto objects = managerAndDevices(managedObjects());
+        const auto objects = managerAndDevices(bus_->read(ObjectRoot, ObjectManagerIface, GetManagedObjects));
         const auto manager = objects.value(ManagerPath);
         if (manager.isEmpty()) {
             throw ServiceError("NetworkManager published no manager object");
@@ -375,29 +369,8 @@ private:
         return found;
     }
 
-    // The first query takes the answer to the call the connector made ahead of
-    // it, unless that call failed early: NetworkManager may have come up since
-    // (a daemon that quits mid-call also gives NoReply, at once). One that waited
-    // out its timeout stands, or a hung daemon would cost two timeouts.
-    QDBusMessage managedObjects() {
-        if (early_) {
-            QDBusPendingCall call = std::move(*early_);
-            early_.reset();
-            call.waitForFinished();
-            const QDBusMessage reply = call.reply();
-            const bool waitedOut = Bus::unanswered(reply) && earlyAge_.elapsed() >= earlyTimeout_.count();
-            if (reply.type() != QDBusMessage::ErrorMessage || waitedOut) {
-                return bus_->readOf(GetManagedObjects, reply);
-            }
-        }
-        return bus_->read(ObjectRoot, ObjectManagerIface, GetManagedObjects);
-    }
-
     std::shared_ptr<Bus> bus_;
     QSet<QString> unmanaged_; // interface names of the devices NetworkManager leaves alone
-    std::optional<QDBusPendingCall> early_;
-    QElapsedTimer earlyAge_;
-    std::chrono::milliseconds earlyTimeout_{0};
 };
 
 // NetworkManager's property changes, heard on a bus connection of the watch's own.
@@ -423,30 +396,14 @@ private:
 
 class NmConnector : public ServiceConnector {
 public:
-    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout, bool askEarly,
+    NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout,
                 std::chrono::milliseconds changeTimeout = {})
-        : address_(std::move(address)), timeout_(timeout), changeTimeout_(changeTimeout) {
-        if (askEarly) {
-            startEarlyQuery();
-        }
-    }
-    ~NmConnector() override {
-        if (early_) {
-            QDBusConnection::disconnectFromBus(early_->connection);
-        }
-    }
-    NmConnector(const NmConnector&) = delete;
-    NmConnector& operator=(const NmConnector&) = delete;
+        : address_(std::move(address)), timeout_(timeout), changeTimeout_(changeTimeout) {}
 
     // NetworkManager's own access rules decide what a caller may change, so
     // both purposes connect alike.
     std::unique_ptr<Service> connect(Purpose) override {
         registerTypes();
-        if (auto early = takeEarlyQuery()) {
-            return std::make_unique<NmService>(
-                std::make_shared<Bus>(early->connection, timeout_, changeTimeout_), std::move(early->call),
-                early->age, timeout_);
-        }
         const QString name = newConnectionName();
         const QDBusConnection connection = open(name);
         if (!connection.isConnected()) {
@@ -483,15 +440,6 @@ public:
     }
 
 private:
-    // The adapter query asked on a connection of its own as soon as the
-    // connector exists, so that NetworkManager works on it while the window
-    // is being built.
-    struct EarlyQuery {
-        QString connection;
-        QDBusPendingCall call;
-        QElapsedTimer age;
-    };
-
     static QString newConnectionName() {
         static QAtomicInt counter;
         return QStringLiteral("korvo-nm-%1").arg(counter.fetchAndAddRelaxed(1));
@@ -502,42 +450,9 @@ private:
                         : QDBusConnection::connectToBus(QDBusConnection::SystemBus, name);
     }
 
-    void startEarlyQuery() {
-        registerTypes();
-        early_ = askForAdapters();
-    }
-
-    // The adapter query, sent on a connection of its own without waiting for the answer.
-    std::optional<EarlyQuery> askForAdapters() const {
-        const QString name = newConnectionName();
-        QDBusConnection connection = open(name);
-        if (!connection.isConnected()) {
-            QDBusConnection::disconnectFromBus(name); // connect() will say why
-            return std::nullopt;
-        }
-        const auto message =
-            QDBusMessage::createMethodCall(NmBusName, ObjectRoot, ObjectManagerIface, GetManagedObjects);
-        EarlyQuery query{name, connection.asyncCall(message, static_cast<int>(timeout_.count())), {}};
-        query.age.start();
-        return query;
-    }
-
-    // Only for the first connection, and only while its answer is recent
-    // enough to describe the adapters as they are now.
-    std::optional<EarlyQuery> takeEarlyQuery() {
-        std::optional<EarlyQuery> early = std::move(early_);
-        early_.reset();
-        if (early && early->age.elapsed() > timeout_.count()) {
-            QDBusConnection::disconnectFromBus(early->connection);
-            early.reset();
-        }
-        return early;
-    }
-
     std::optional<std::string> address_;
     std::chrono::milliseconds timeout_;
     std::chrono::milliseconds changeTimeout_;
-    std::optional<EarlyQuery> early_;
     // Parent of the listings still awaited: they go with the connector, unanswered.
     std::unique_ptr<QObject> pending_ = std::make_unique<QObject>();
 };
@@ -565,20 +480,14 @@ std::string describeBusError(const std::string& errorName, const std::string& er
 }
 
 std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,
-                                                              std::chrono::milliseconds callTimeout,
-                                                              AskEarly askEarly) {
-    return std::make_unique<NmConnector>(busAddress, callTimeout, askEarly == AskEarly::Yes);
-}
-
-std::unique_ptr<ServiceConnector> makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout,
-                                                                    AskEarly askEarly) {
-    return std::make_unique<NmConnector>(std::nullopt, callTimeout, askEarly == AskEarly::Yes);
+                                                              std::chrono::milliseconds callTimeout) {
+    return std::make_unique<NmConnector>(busAddress, callTimeout);
 }
 
 std::unique_ptr<ServiceConnector> makeSystemConnector() {
     // Start-up asks for the adapters once its window is drawn; asked earlier, NetworkManager's
     // answer would compete with drawing it.
-    return std::make_unique<NmConnector>(std::nullopt, NetworkManagerCallTimeout, false,
+    return std::make_unique<NmConnector>(std::nullopt, NetworkManagerCallTimeout,
                                          NetworkManagerAuthorizationTimeout);
 }
 

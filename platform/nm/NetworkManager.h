@@ -1,8 +1,8 @@
 // The network configuration service on Linux: NetworkManager over D-Bus.
 // Adapters are the real, managed ethernet, Wi-Fi and similar devices, captioned
-// by interface name; their methods edit a copy of the device's connection
-// profile, and commit() saves it and makes it live (without a cable: saves it for
-// when the cable is connected).
+// by interface name; an apply edits a copy of the device's connection profile,
+// saves it and makes it live (without a cable: saves it for when the cable is
+// connected).
 #pragma once
 
 #include "platform/NetConfigService.h"
@@ -18,21 +18,10 @@ inline constexpr std::chrono::milliseconds NetworkManagerCallTimeout{5000};
 // Korvo's own changes may wait this long: polkit can ask the user for a password first.
 inline constexpr std::chrono::milliseconds NetworkManagerAuthorizationTimeout{120000};
 
-// Yes: the connector asks for the adapter list as soon as it is made, and the
-// first query of its first connection takes that answer (if the query comes
-// within the call timeout); every later query asks afresh.
-enum class AskEarly { No, Yes };
-
 // NetworkManager on the bus at `busAddress` (e.g. "unix:path=/tmp/x/bus").
 std::unique_ptr<ServiceConnector>
 makeNetworkManagerConnector(const std::string& busAddress,
-                            std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
-                            AskEarly askEarly = AskEarly::No);
-
-// NetworkManager on the system bus (DBUS_SYSTEM_BUS_ADDRESS is honoured).
-std::unique_ptr<ServiceConnector>
-makeSystemNetworkManagerConnector(std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout,
-                                  AskEarly askEarly = AskEarly::No);
+                            std::chrono::milliseconds callTimeout = NetworkManagerCallTimeout);
 
 // A D-Bus error reply as a plain sentence for the user, by its error name; an
 // error Korvo does not know keeps its own message.

@@ -28,35 +28,50 @@ public:
     std::optional<IPv4State> ipv4State() const override { return state_; }
     const QString& devicePath() const { return device_; }
 
-    int enableStatic(const std::vector<std::string>& ipAddresses,
-                     const std::vector<std::string>& subnetMasks) override {
-        return edit(nm::EnableStatic{ipAddresses, subnetMasks});
-    }
-    int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) override {
-        return edit(nm::SetGateways{gateways, metrics});
-    }
-    int enableDHCP() override { return edit(nm::EnableDHCP{}); }
-    int setWINSServer(const std::string& primary, const std::string& secondary) override {
-        // NetworkManager has no WINS setting for these devices: clearing is all there is to do.
-        return primary.empty() && secondary.empty() ? code::Success : code::NotOnThisPlatform;
-    }
-    int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
-        return edit(nm::SetDNSServerSearchOrder{servers});
-    }
-    int commit() override {
+    // The edits gathered on a copy of the device's profile, then saved once and made live once.
+    ChangeResult apply(const IPv4Settings& settings) override {
         failure_.clear();
-        if (!pending_) {
-            return code::Success;
-        }
-        const Pending p = std::move(*pending_);
-        pending_.reset();
+        ChangeResult result;
+        std::optional<Pending> pending;
         try {
-            return carryOut(p);
-        } catch (const PermissionRefusal& e) {
-            return refusedFor(e);
+            pending = fresh(firstProfileUuid());
+            if (settings.staticAddresses) {
+                nm::EnableStatic op;
+                for (const auto& a : *settings.staticAddresses) {
+                    op.addresses.push_back(a.address);
+                    op.masks.push_back(a.mask);
+                }
+                result.address = resultOf(gather(*pending, op, dns_));
+            } else {
+                result.address = resultOf(gather(*pending, nm::EnableDHCP{}, dns_));
+            }
+        } catch (const PermissionRefusal&) {
+            // Reading the profile needs a permission too.
+            result.address = resultOf(code::AccessDenied);
         }
+        if (!succeeded(result.address.code)) return result;
+        if (settings.staticAddresses && settings.gateways)
+            result.gateways =
+                resultOf(gather(*pending,
+                                nm::SetGateways{*settings.gateways,
+                                                std::vector<int>(settings.gateways->size(), GatewayMetric)},
+                                dns_));
+        if (settings.winsServers)
+            // NetworkManager has no WINS setting for these devices: clearing is all there is to do.
+            result.wins = resultOf(settings.winsServers->first.empty() && settings.winsServers->second.empty()
+                                       ? code::Success
+                                       : code::NotOnThisPlatform);
+        if (settings.setsDns)
+            result.dns = resultOf(gather(*pending, nm::SetDNSServerSearchOrder{settings.dnsServers}, dns_));
+        int whole = code::UnknownFailure;
+        try {
+            whole = carryOut(*pending);
+        } catch (const PermissionRefusal& e) {
+            whole = refusedFor(e);
+        }
+        result.whole = resultOf(whole, succeeded(whole) ? std::string() : failure_);
+        return result;
     }
-    std::string failureDetail() const override { return failure_; }
 
 private:
     struct DeviceState {
@@ -155,9 +170,9 @@ private:
         return code::UnknownFailure;
     }
 
-    // What this adapter's methods asked for since the last commit, on top of the profile as it was.
+    // What an apply asks for, on top of the profile as it was.
     struct Pending {
-        QString profile; // empty: the device has none, one is made at commit
+        QString profile; // empty: the device has none, one is made when the change is carried out
         ConnectionSettings settings;
         std::vector<nm::Operation> operations; // those accepted, to be made again on another profile
         ConnectionSettings original; // the profile as it was read: what a refused change is undone to
@@ -205,13 +220,6 @@ private:
         return code::Success;
     }
 
-    int stage(const nm::Operation& operation) {
-        if (!pending_) {
-            pending_ = fresh(firstProfileUuid());
-        }
-        return gather(*pending_, operation, dns_);
-    }
-
     int activate(const QString& profile) {
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("ActivateConnection"),
                                         {QVariant::fromValue(QDBusObjectPath(profile)),
@@ -233,7 +241,7 @@ private:
             bus_->call(SettingsPath, SettingsIface, QStringLiteral("GetConnectionByUuid"), {uuid}));
     }
 
-    // The code for NetworkManager's refusal, its reason kept for failureDetail(): for a permission,
+    // The code for NetworkManager's refusal, its reason kept for the result: for a permission,
     // which one and how to get it.
     int refused(const QString& method, const QDBusMessage& reply, const QStringList& permissions) {
         if (permissionDenied(reply.errorName())) {
@@ -393,19 +401,6 @@ private:
         return p.withoutCarrier ? code::SuccessWhenConnected : code::Success;
     }
 
-    int edit(const nm::Operation& operation) {
-        try {
-            return stage(operation);
-        } catch (const PermissionRefusal&) {
-            pending_.reset();
-            return code::AccessDenied;
-        } catch (...) {
-            pending_.reset();
-            throw;
-        }
-    }
-
-    std::optional<Pending> pending_;
     std::string failure_;
     bool activationStarted_ = false;
 

@@ -1,5 +1,5 @@
-// One NetworkManager device as an adapter. Its methods only gather the change on a copy of the
-// device's profile; commit() saves that once and makes it live once.
+// One NetworkManager device as an adapter. An apply edits a copy of the device's profile, then saves
+// that once and makes it live once.
 #pragma once
 
 #include "platform/nm/NmBus.h"

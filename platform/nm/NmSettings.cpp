@@ -1,13 +1,11 @@
 #include "platform/nm/NmSettings.h"
 
+#include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
 #include <QStringList>
 #include <QVersionNumber>
 #include <QtEndian>
-
-#include <bit>
-#include <charconv>
 
 namespace korvo::nm {
 
@@ -36,8 +34,10 @@ bool usableServer(std::uint32_t a) {
     return first != 0 && first < 224;
 }
 
-QString dotted(std::uint32_t a) {
-    return QStringLiteral("%1.%2.%3.%4").arg(a >> 24).arg((a >> 16) & 255).arg((a >> 8) & 255).arg(a & 255);
+using platform::IPv4Address;
+
+QString dotted(IPv4Address a) {
+    return QString::fromStdString(a.toString());
 }
 
 struct Address {
@@ -71,7 +71,7 @@ QStringList serversOf(const QVariantMap& ipv4, DnsProperty dns) {
     }
     QStringList out;
     for (const uint n : ipv4.value(Dns).value<QList<uint>>()) {
-        out << dotted(qFromBigEndian(std::uint32_t{n}));
+        out << dotted(IPv4Address(qFromBigEndian(std::uint32_t{n})));
     }
     return out;
 }
@@ -107,18 +107,18 @@ int enableStatic(QVariantMap& ipv4, const EnableStatic& op) {
     }
     QList<QVariantMap> data;
     for (std::size_t i = 0; i < op.addresses.size(); ++i) {
-        const auto address = parseIPv4(op.addresses[i]);
-        if (!address || !usableHost(*address)) {
+        const auto address = IPv4Address::parse(op.addresses[i]);
+        if (!address || !usableHost(address->bits())) {
             return code::InvalidIPAddress;
         }
         // NetworkManager keeps prefixes only; a mask it cannot express must not be rounded.
-        const auto mask = parseIPv4(op.masks[i]);
-        const auto prefix = mask ? prefixFromMask(*mask) : std::nullopt;
-        if (!prefix) {
+        const auto mask = IPv4Address::parse(op.masks[i]);
+        const auto prefix = mask ? mask->prefixLength() : std::nullopt;
+        if (!prefix || *prefix == 0) {
             return code::InvalidSubnetMask;
         }
-        data.append(
-            {{QStringLiteral("address"), dotted(*address)}, {QStringLiteral("prefix"), uint{*prefix}}});
+        data.append({{QStringLiteral("address"), dotted(*address)},
+                     {QStringLiteral("prefix"), static_cast<uint>(*prefix)}});
     }
     ipv4[Method] = QStringLiteral("manual");
     ipv4[AddressData] = QVariant::fromValue(data);
@@ -143,8 +143,8 @@ int setGateways(QVariantMap& ipv4, const SetGateways& op) {
     if (gateways.size() > 1) {
         return code::NotSupported;
     }
-    const auto gateway = parseIPv4(gateways.front());
-    if (!gateway || !usableHost(*gateway)) {
+    const auto gateway = IPv4Address::parse(gateways.front());
+    if (!gateway || !usableHost(gateway->bits())) {
         return code::InvalidGateway;
     }
     if (!op.metrics.empty() && (op.metrics.front() < 1 || op.metrics.front() > 9999)) {
@@ -179,12 +179,12 @@ int setDNS(QVariantMap& ipv4, const SetDNSServerSearchOrder& op, DnsProperty dns
     QStringList text;
     QList<uint> legacy;
     for (const auto& s : *op.servers) {
-        const auto server = parseIPv4(s);
-        if (!server || !usableServer(*server)) {
+        const auto server = IPv4Address::parse(s);
+        if (!server || !usableServer(server->bits())) {
             return code::InvalidIPAddress;
         }
         text << dotted(*server);
-        legacy << qToBigEndian(*server);
+        legacy << qToBigEndian(server->bits());
     }
     if (dns == DnsProperty::Data) {
         ipv4[DnsData] = text;
@@ -250,38 +250,6 @@ ConnectionSettings newEthernetProfile(const QString& interfaceName, const QStrin
         {QStringLiteral("802-3-ethernet"), QVariantMap{}},
         {QStringLiteral("ipv4"), {{Method, QStringLiteral("auto")}}},
     };
-}
-
-std::optional<std::uint32_t> parseIPv4(std::string_view text) {
-    std::uint32_t result = 0;
-    for (int part = 0; part < 4; ++part) {
-        if (part > 0) {
-            if (text.empty() || text.front() != '.') {
-                return std::nullopt;
-            }
-            text.remove_prefix(1);
-        }
-        unsigned value = 0;
-        const auto end = text.data() + std::min<std::size_t>(text.size(), 3);
-        const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-        if (ec != std::errc{} || ptr == text.data() || value > 255) {
-            return std::nullopt;
-        }
-        text.remove_prefix(static_cast<std::size_t>(ptr - text.data()));
-        result = (result << 8) | value;
-    }
-    if (!text.empty()) {
-        return std::nullopt;
-    }
-    return result;
-}
-
-std::optional<unsigned> prefixFromMask(std::uint32_t mask) {
-    const std::uint32_t hostBits = ~mask;
-    if (mask == 0 || (hostBits & (hostBits + 1)) != 0) {
-        return std::nullopt;
-    }
-    return static_cast<unsigned>(std::popcount(mask));
 }
 
 } // namespace korvo::nm

@@ -56,9 +56,4 @@ Edit transform(const ConnectionSettings& current, const Operation& operation, Dn
 // A profile for a device that has none yet: DHCP, bound to the interface.
 ConnectionSettings newEthernetProfile(const QString& interfaceName, const QString& uuid);
 
-// Strict dotted quad, host byte order.
-std::optional<std::uint32_t> parseIPv4(std::string_view text);
-// The prefix length of a mask of 1..32 contiguous leading one bits.
-std::optional<unsigned> prefixFromMask(std::uint32_t mask);
-
 } // namespace korvo::nm

@@ -1,5 +1,7 @@
 #include "platform/wmi/WmiArguments.h"
 
+#include "platform/IPv4Address.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -157,6 +159,44 @@ MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::stri
     return {"SetDNSServerSearchOrder", {stringArray("DNSServerSearchOrder", *servers)}};
 }
 
+ChangeResult applyByMethods(const IPv4Settings& settings, AdapterMethods& methods) {
+    ChangeResult result;
+    SettingResult* making = &result.address;
+    try {
+        if (settings.staticAddresses) {
+            std::vector<std::string> addresses;
+            std::vector<std::string> masks;
+            for (const auto& a : *settings.staticAddresses) {
+                addresses.push_back(a.address);
+                masks.push_back(a.mask);
+            }
+            result.address = resultOf(methods.enableStatic(addresses, masks));
+            if (settings.gateways) {
+                making = &result.gateways;
+                result.gateways = resultOf(methods.setGateways(
+                    *settings.gateways, std::vector<int>(settings.gateways->size(), GatewayMetric)));
+            }
+        } else {
+            result.address = resultOf(methods.enableDHCP());
+        }
+        if (!succeeded(result.address.code)) return result;
+        if (settings.winsServers) {
+            making = &result.wins;
+            result.wins =
+                resultOf(methods.setWINSServer(settings.winsServers->first, settings.winsServers->second));
+        }
+        if (settings.setsDns) {
+            making = &result.dns;
+            result.dns = resultOf(methods.setDNSServerSearchOrder(settings.dnsServers));
+        }
+    } catch (const std::exception& e) {
+        // Before the address took nothing changed; after it, the result must say that it did.
+        if (result.address.status == SettingResult::Status::NotMade || !succeeded(result.address.code)) throw;
+        *making = {SettingResult::Status::ServiceFailed, code::UnknownFailure, e.what()};
+    }
+    return result;
+}
+
 std::string firstIPv4(const std::vector<std::string>& addresses) {
     for (const auto& address : addresses)
         if (address.find('.') != std::string::npos && address.find(':') == std::string::npos) return address;
@@ -170,18 +210,9 @@ IPv4State ipv4StateFrom(const std::vector<std::string>& addresses, const std::ve
     state.dhcp = dhcp;
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (firstIPv4({addresses[i]}).empty()) continue;
-        // "255.255.255.0" -> 24: the bits set in the dotted mask.
-        int prefix = 0;
-        unsigned octet = 0;
-        for (const char c : (i < subnets.size() ? subnets[i] : std::string()) + '.') {
-            if (c >= '0' && c <= '9') {
-                octet = octet * 10 + static_cast<unsigned>(c - '0');
-            } else {
-                for (unsigned bit = 0x80; bit; bit >>= 1)
-                    prefix += (octet & bit) ? 1 : 0;
-                octet = 0;
-            }
-        }
+        // "255.255.255.0" -> 24; a mask Windows could not have set counts as none.
+        const auto mask = IPv4Address::parse(i < subnets.size() ? subnets[i] : std::string());
+        const int prefix = mask ? mask->prefixLength().value_or(0) : 0;
         state.addresses.push_back(addresses[i] + "/" + std::to_string(prefix));
     }
     state.gateway = firstIPv4(gateways);

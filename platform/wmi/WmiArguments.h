@@ -85,6 +85,25 @@ MethodCall enableDHCPCall();
 MethodCall setWINSServerCall(const std::string& primary, const std::string& secondary);
 MethodCall setDNSServerSearchOrderCall(const std::optional<std::vector<std::string>>& servers);
 
+// The five methods of one Win32_NetworkAdapterConfiguration instance, each returning its ReturnValue
+// (reportedCode) or throwing ServiceError when it could not be called.
+class AdapterMethods {
+public:
+    virtual ~AdapterMethods() = default;
+    virtual int enableStatic(const std::vector<std::string>& ipAddresses,
+                             const std::vector<std::string>& subnetMasks) = 0;
+    virtual int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) = 0;
+    virtual int enableDHCP() = 0;
+    virtual int setWINSServer(const std::string& primary, const std::string& secondary) = 0;
+    virtual int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) = 0;
+};
+
+// `settings` as the program Korvo succeeds made them: EnableStatic, then SetGateways whatever that
+// returned, or EnableDHCP; once the address took, SetWINSServer and SetDNSServerSearchOrder. Each
+// method's code is its setting's result. A method that cannot be called before the address took
+// throws; after it, it ends the change with ServiceFailed.
+ChangeResult applyByMethods(const IPv4Settings& settings, AdapterMethods& methods);
+
 // The first IPv4 address of an adapter's IPAddress property (which mixes in IPv6 ones).
 std::string firstIPv4(const std::vector<std::string>& addresses);
 

@@ -124,7 +124,7 @@ struct Connection {
     ComPtr<IWbemClassObject> adapterClass; // fetched with the first method call
 };
 
-class WmiAdapter : public Adapter {
+class WmiAdapter : public Adapter, private AdapterMethods {
 public:
     struct State {
         std::shared_ptr<Connection> connection;
@@ -155,6 +155,9 @@ public:
         });
     }
 
+    ChangeResult apply(const IPv4Settings& settings) override { return applyByMethods(settings, *this); }
+
+private:
     int enableStatic(const std::vector<std::string>& ipAddresses,
                      const std::vector<std::string>& subnetMasks) override {
         const int result = invoke(enableStaticCall(ipAddresses, subnetMasks));
@@ -185,7 +188,6 @@ public:
         return invoke(setDNSServerSearchOrderCall(servers));
     }
 
-private:
     int invoke(const MethodCall& call) {
         return worker_->call([&] { return reportedCode(execute(call)); });
     }

@@ -1,4 +1,5 @@
 #include "core/ProfileInEffect.h"
+#include "platform/IPv4Address.h"
 
 #include <QtTest>
 
@@ -87,13 +88,23 @@ private slots:
         QCOMPARE(profileInEffect(typed(boxes), mode, now), inEffect);
     }
 
+    // Mask to prefix and back: the one conversion core and both backends use.
     void masks() {
-        QCOMPARE(prefixFromMask("255.255.255.0"), 24);
-        QCOMPARE(prefixFromMask("255.255.255.255"), 32);
-        QCOMPARE(prefixFromMask("0.0.0.0"), 0);
-        QCOMPARE(prefixFromMask("255.255.128.0"), 17);
-        QCOMPARE(prefixFromMask("255.255.0.255"), std::nullopt);
-        QCOMPARE(prefixFromMask("255.255.255"), std::nullopt);
+        using platform::IPv4Address;
+        const auto prefixOf = [](const char* mask) {
+            const auto parsed = IPv4Address::parse(mask);
+            return parsed ? parsed->prefixLength() : std::nullopt;
+        };
+        const std::pair<const char*, int> rows[] = {
+            {"255.255.255.0", 24}, {"255.255.255.255", 32}, {"0.0.0.0", 0}, {"255.255.128.0", 17}};
+        for (const auto& [mask, prefix] : rows) {
+            QCOMPARE(prefixOf(mask), prefix);
+            QCOMPARE(IPv4Address::maskOf(prefix)->toString(), std::string(mask));
+        }
+        QCOMPARE(prefixOf("255.255.0.255"), std::nullopt);
+        QCOMPARE(prefixOf("255.255.255"), std::nullopt);
+        QCOMPARE(IPv4Address::maskOf(33), std::nullopt);
+        QCOMPARE(IPv4Address::maskOf(-1), std::nullopt);
     }
 };
 

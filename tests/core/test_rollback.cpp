@@ -31,15 +31,13 @@ private slots:
         QTest::newRow("static with gateway and DNS")
             << false << QStringList{"192.0.2.10/24", "192.0.2.11/25"} << "192.0.2.1"
             << QStringList{"eth0 EnableStatic [192.0.2.10, 192.0.2.11] [255.255.255.0, 255.255.255.128]",
-                           "eth0 SetGateways [192.0.2.1] [1]", "eth0 SetDNSServerSearchOrder [192.0.2.53]",
-                           "eth0 Commit"};
+                           "eth0 SetGateways [192.0.2.1] [1]", "eth0 SetDNSServerSearchOrder [192.0.2.53]"};
         QTest::newRow("static, no gateway")
             << false << QStringList{"203.0.113.5/32"} << ""
             << QStringList{"eth0 EnableStatic [203.0.113.5] [255.255.255.255]",
-                           "eth0 SetDNSServerSearchOrder [192.0.2.53]", "eth0 Commit"};
+                           "eth0 SetDNSServerSearchOrder [192.0.2.53]"};
         QTest::newRow("DHCP") << true << QStringList{"198.51.100.120/24"} << "198.51.100.1"
-                              << QStringList{"eth0 EnableDHCP", "eth0 SetDNSServerSearchOrder -",
-                                             "eth0 Commit"};
+                              << QStringList{"eth0 EnableDHCP", "eth0 SetDNSServerSearchOrder -"};
     }
     void reappliesRecordedSettings() {
         QFETCH(bool, dhcp);

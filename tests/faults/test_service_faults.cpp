@@ -36,29 +36,9 @@ public:
     HookedItem(std::unique_ptr<platform::Adapter> inner, const Hook& hook)
         : inner_(std::move(inner)), hook_(hook) {}
     std::string caption() const override { return inner_->caption(); }
-    int enableStatic(const std::vector<std::string>& ip, const std::vector<std::string>& masks) override {
-        hook_(QStringLiteral("EnableStatic"));
-        return inner_->enableStatic(ip, masks);
-    }
-    int setGateways(const std::vector<std::string>& gateways, const std::vector<int>& metrics) override {
-        hook_(QStringLiteral("SetGateways"));
-        return inner_->setGateways(gateways, metrics);
-    }
-    int enableDHCP() override {
-        hook_(QStringLiteral("EnableDHCP"));
-        return inner_->enableDHCP();
-    }
-    int setWINSServer(const std::string& primary, const std::string& secondary) override {
-        hook_(QStringLiteral("SetWINSServer"));
-        return inner_->setWINSServer(primary, secondary);
-    }
-    int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
-        hook_(QStringLiteral("SetDNSServerSearchOrder"));
-        return inner_->setDNSServerSearchOrder(servers);
-    }
-    int commit() override {
-        hook_(QStringLiteral("Commit"));
-        return inner_->commit();
+    platform::ChangeResult apply(const platform::IPv4Settings& settings) override {
+        hook_(QStringLiteral("Apply"));
+        return inner_->apply(settings);
     }
 
 private:
@@ -214,11 +194,9 @@ private slots:
         const QString wentAway = "NetworkManager went away before it answered: it stopped or crashed.";
         const QString noAnswer = "NetworkManager did not answer in time.";
         QTest::newRow("killed during the adapter query") << "ExecQuery" << true << wentAway << NothingChanged;
-        QTest::newRow("killed during EnableStatic") << "EnableStatic" << true << wentAway << NothingChanged;
         // NetworkManager is asked for the whole change at once, so it never stops half-way through it.
-        QTest::newRow("killed while the change is carried out")
-            << "Commit" << true << wentAway << NothingChanged;
-        QTest::newRow("frozen during EnableStatic") << "EnableStatic" << false << noAnswer << NothingChanged;
+        QTest::newRow("killed during the apply") << "Apply" << true << wentAway << NothingChanged;
+        QTest::newRow("frozen during the apply") << "Apply" << false << noAnswer << NothingChanged;
     }
 
     // NetworkManager is stopped while the call is on its way and killed while

@@ -53,6 +53,32 @@ QStringList profiles(const TestBed& bed) {
     return uuids;
 }
 
+// One address with its mask, a gateway where given; the DNS servers left alone.
+IPv4Settings fixed(const std::string& address, const std::string& mask = "255.255.255.0",
+                   const std::optional<std::string>& gateway = std::nullopt) {
+    IPv4Settings s;
+    s.staticAddresses = {{address, mask}};
+    if (gateway) s.gateways = {*gateway};
+    s.setsDns = false;
+    return s;
+}
+
+IPv4Settings dhcp(const std::optional<std::vector<std::string>>& dns = std::nullopt) {
+    IPv4Settings s;
+    s.dnsServers = dns;
+    return s;
+}
+
+// "Applied Applied NotMade NotMade Applied": address, gateways, WINS, DNS and the change as one.
+QString said(const ChangeResult& r) {
+    static const char* const names[] = {"NotMade", "Applied",           "RestartPending",   "WhenConnected",
+                                        "Refused", "NotOnThisPlatform", "SavedNotInEffect", "ServiceFailed"};
+    QStringList out;
+    for (const SettingResult* s : {&r.address, &r.gateways, &r.wins, &r.dns, &r.whole})
+        out << names[static_cast<int>(s->status)];
+    return out.join(u' ');
+}
+
 QString deviceState(const TestBed& bed, const QString& adapter) {
     return bed.nmcli({"-g", "GENERAL.STATE", "device", "show", adapter}).trimmed();
 }
@@ -74,45 +100,17 @@ private slots:
         QCOMPARE(captions(query(bed, Purpose::List)), bed.adapters());
     }
 
-    // Start-up's connector asks before the window exists; only its first query may use that answer.
-    void earlyAnswerServesOnlyTheFirstQuery() {
-        TestBed bed({.adapters = 2});
-        const auto connector =
-            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        QCOMPARE(captions(connector->connect(Purpose::List)->adapters()), bed.adapters());
-        bed.stopNetworkManager();
-        QVERIFY_THROWS_EXCEPTION(ServiceError, connector->connect(Purpose::Change)->adapters());
-    }
-
-    void earlyQueryThatFailedIsAskedAgain() {
-        TestBed bed({.adapters = 2});
-        bed.stopNetworkManager();
-        const auto connector =
-            makeNetworkManagerConnector(bed.busAddress(), NetworkManagerCallTimeout, AskEarly::Yes);
-        bed.startNetworkManager();
-        try {
-            QCOMPARE(captions(connector->connect(Purpose::List)->adapters()), bed.adapters());
-        } catch (const ServiceError& e) {
-            QFAIL(e.what());
-        }
-    }
-
     void staticProfileReachesTheAdapter() {
         TestBed bed({.adapters = 2});
         auto veth1 = adapter(bed, "veth1");
         QVERIFY(veth1);
 
-        QCOMPARE(veth1->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-        QCOMPARE(veth1->setGateways({"192.0.2.1"}, {1}), code::Success);
-        QCOMPARE(veth1->setWINSServer("", ""), code::Success);
+        IPv4Settings first = fixed("192.0.2.10", "255.255.255.0", "192.0.2.1");
+        first.dnsServers = {"192.0.2.53", "203.0.113.53"};
+        first.setsDns = true;
+        first.winsServers = {"203.0.113.5", ""};
         // No WINS setting to refuse: the platform has none.
-        QCOMPARE(veth1->setWINSServer("203.0.113.5", ""), code::NotOnThisPlatform);
-        QCOMPARE(veth1->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53", "203.0.113.53"}),
-                 code::Success);
-        // Gathered, not yet carried out.
-        QTest::qWait(200);
-        QVERIFY(addresses(bed, "veth1").isEmpty());
-        QCOMPARE(veth1->commit(), code::Success);
+        QCOMPARE(said(veth1->apply(first)), "Applied Applied NotOnThisPlatform Applied Applied");
         QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth1").contains("inet 192.0.2.10/24"),
                                   qPrintable(addresses(bed, "veth1")), SettleMs);
         QTRY_VERIFY2_WITH_TIMEOUT(defaultRoute(bed).contains("via 192.0.2.1 dev veth1"),
@@ -124,10 +122,10 @@ private slots:
         QVERIFY(addresses(bed, "veth0").isEmpty());
 
         // Switching to another static profile replaces address, gateway and servers.
-        QCOMPARE(veth1->enableStatic({"203.0.113.20"}, {"255.255.255.128"}), code::Success);
-        QCOMPARE(veth1->setGateways({""}, {1}), code::Success);
-        QCOMPARE(veth1->setDNSServerSearchOrder(std::nullopt), code::Success);
-        QCOMPARE(veth1->commit(), code::Success);
+        IPv4Settings second = fixed("203.0.113.20", "255.255.255.128", "");
+        second.setsDns = true;
+        second.winsServers = {"", ""}; // clearing is all there is to do
+        QCOMPARE(said(veth1->apply(second)), "Applied Applied Applied Applied Applied");
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth1", "IP4.DNS").isEmpty(), SettleMs);
         QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).isEmpty(), SettleMs);
         const auto now = addresses(bed, "veth1");
@@ -137,13 +135,13 @@ private slots:
     void nonContiguousMaskChangesNothing() {
         TestBed bed({.adapters = 1});
         auto veth0 = adapter(bed, "veth0");
-        QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-        QCOMPARE(veth0->commit(), code::Success);
+        QCOMPARE(veth0->apply(fixed("192.0.2.10")).whole.status, SettingResult::Status::Applied);
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
         const auto profiles = bed.nmcli({"-g", "NAME,UUID", "connection", "show"});
 
-        QCOMPARE(veth0->enableStatic({"192.0.2.20"}, {"255.0.255.0"}), code::InvalidSubnetMask);
-        QCOMPARE(veth0->commit(), code::Success);
+        const ChangeResult refused = veth0->apply(fixed("192.0.2.20", "255.0.255.0"));
+        QCOMPARE(refused.address.code, code::InvalidSubnetMask);
+        QCOMPARE(said(refused), "Refused NotMade NotMade NotMade NotMade");
         QTest::qWait(300);
         QVERIFY(addresses(bed, "veth0").contains("inet 192.0.2.10/24"));
         QVERIFY(!addresses(bed, "veth0").contains("192.0.2.20"));
@@ -153,33 +151,27 @@ private slots:
     void dhcpProfileGetsALease() {
         TestBed bed({.adapters = 1, .dhcp = true});
         auto veth0 = adapter(bed, "veth0");
-        QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
-        QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
-        QCOMPARE(veth0->commit(), code::Success);
+        QCOMPARE(said(veth0->apply(fixed("203.0.113.7", "255.255.255.0", "203.0.113.1"))),
+                 "Applied Applied NotMade NotMade Applied");
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("203.0.113.7/24"), SettleMs);
 
-        QCOMPARE(veth0->enableDHCP(), code::Success);
-        QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
-        QCOMPARE(veth0->commit(), code::Success);
+        QCOMPARE(said(veth0->apply(dhcp())), "Applied NotMade NotMade Applied Applied");
         QTRY_VERIFY2_WITH_TIMEOUT(
             addresses(bed, "veth0").contains(QRegularExpression("inet 198\\.51\\.100\\.1\\d\\d/24")),
             qPrintable(addresses(bed, "veth0")), SettleMs);
         QVERIFY(!addresses(bed, "veth0").contains("203.0.113.7"));
         QTRY_VERIFY_WITH_TIMEOUT(defaultRoute(bed).contains("via 198.51.100.1 dev veth0"), SettleMs);
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS") == "198.51.100.1", SettleMs);
-        // A DHCP profile has no static gateway to set.
-        QCOMPARE(veth0->setGateways({"198.51.100.1"}, {1}), code::NotSupported);
-
-        // Static DNS on a DHCP profile replaces the servers DHCP offers, both on
-        // a running lease and when applied together with DHCP, as Korvo does.
-        QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"203.0.113.53"}), code::Success);
-        QCOMPARE(veth0->commit(), code::Success);
+        // Static DNS on a DHCP profile replaces the servers DHCP offers, both on a running lease and
+        // when applied together with a switch from static to DHCP, as Korvo does.
+        QCOMPARE(said(veth0->apply(dhcp(std::vector<std::string>{"203.0.113.53"}))),
+                 "Applied NotMade NotMade Applied Applied");
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS") == "203.0.113.53", SettleMs);
-        QCOMPARE(veth0->enableStatic({"203.0.113.7"}, {"255.255.255.0"}), code::Success);
-        QCOMPARE(veth0->setDNSServerSearchOrder(std::nullopt), code::Success);
-        QCOMPARE(veth0->enableDHCP(), code::Success);
-        QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
-        QCOMPARE(veth0->commit(), code::Success);
+        IPv4Settings back = fixed("203.0.113.7");
+        back.setsDns = true; // from DHCP
+        QCOMPARE(veth0->apply(back).whole.status, SettingResult::Status::Applied);
+        QCOMPARE(said(veth0->apply(dhcp(std::vector<std::string>{"192.0.2.53"}))),
+                 "Applied NotMade NotMade Applied Applied");
         QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 198.51.100.1"), SettleMs);
         QTest::qWait(300);
         QCOMPARE(bed.ip4("veth0", "IP4.DNS"), QString("192.0.2.53"));
@@ -189,10 +181,10 @@ private slots:
         TestBed bed({.adapters = 1});
         {
             auto veth0 = adapter(bed, "veth0");
-            QCOMPARE(veth0->enableStatic({"192.0.2.44"}, {"255.255.255.0"}), code::Success);
-            QCOMPARE(veth0->setGateways({"192.0.2.1"}, {1}), code::Success);
-            QCOMPARE(veth0->setDNSServerSearchOrder(std::vector<std::string>{"192.0.2.53"}), code::Success);
-            QCOMPARE(veth0->commit(), code::Success);
+            IPv4Settings s = fixed("192.0.2.44", "255.255.255.0", "192.0.2.1");
+            s.dnsServers = {"192.0.2.53"};
+            s.setsDns = true;
+            QCOMPARE(said(veth0->apply(s)), "Applied Applied NotMade Applied Applied");
         }
         bed.stopNetworkManager();
         // Without NetworkManager the kernel forgets nothing, so clear the device to see it come back.
@@ -216,17 +208,15 @@ private slots:
         TestBed bed({.adapters = 1});
         if (hadProfile) {
             auto veth0 = adapter(bed, "veth0");
-            QCOMPARE(veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"}), code::Success);
-            QCOMPARE(veth0->commit(), code::Success);
+            QCOMPARE(veth0->apply(fixed("192.0.2.10")).whole.status, SettingResult::Status::Applied);
             QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
         }
         bed.ip({"link", "set", "peer0", "down"});
         QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("20 "), SettleMs);
 
         auto veth0 = adapter(bed, "veth0");
-        QCOMPARE(veth0->enableStatic({"203.0.113.20"}, {"255.255.255.0"}), code::Success);
-        QCOMPARE(veth0->setGateways({"203.0.113.1"}, {1}), code::Success);
-        QCOMPARE(veth0->commit(), code::SuccessWhenConnected);
+        QCOMPARE(said(veth0->apply(fixed("203.0.113.20", "255.255.255.0", "203.0.113.1"))),
+                 "Applied Applied NotMade NotMade WhenConnected");
         QCOMPARE(profiles(bed).size(), 1);
 
         bed.ip({"link", "set", "peer0", "up"});
@@ -242,16 +232,14 @@ private slots:
         TestBed bed({.adapters = 1});
         for (int round = 0; round < 3; ++round) {
             std::vector<std::unique_ptr<Adapter>> racers;
-            for (const std::string address : {"192.0.2.21", "192.0.2.22"}) {
+            for (int i = 0; i < 2; ++i)
                 racers.push_back(adapter(bed, "veth0"));
-                QCOMPARE(racers.back()->enableStatic({address}, {"255.255.255.0"}), code::Success);
-            }
-            int other = -1;
-            std::thread second([&] { other = racers[1]->commit(); });
-            const int first = racers[0]->commit();
+            ChangeResult other;
+            std::thread second([&] { other = racers[1]->apply(fixed("192.0.2.22")); });
+            const ChangeResult first = racers[0]->apply(fixed("192.0.2.21"));
             second.join();
-            QCOMPARE(first, code::Success);
-            QCOMPARE(other, code::Success);
+            QCOMPARE(said(first), "Applied NotMade NotMade NotMade Applied");
+            QCOMPARE(said(other), "Applied NotMade NotMade NotMade Applied");
             const QStringList made = profiles(bed);
             QCOMPARE(made.size(), 1);
             bed.nmcli({"connection", "delete", made.front()});
@@ -267,7 +255,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         try {
-            veth0->enableStatic({"192.0.2.10"}, {"255.255.255.0"});
+            veth0->apply(fixed("192.0.2.10"));
             QFAIL("a call without NetworkManager returned a code");
         } catch (const ServiceError& e) {
             QVERIFY2(QString(e.what()).contains("not running"), e.what());
@@ -286,7 +274,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         try {
-            items.front()->enableDHCP();
+            items.front()->apply(dhcp());
             QFAIL("a call to a hung NetworkManager returned a code");
         } catch (const ServiceError& e) {
             QVERIFY2(QString(e.what()).contains("did not answer"), e.what());

@@ -1,4 +1,5 @@
 // How each service method rewrites a NetworkManager profile.
+#include "platform/IPv4Address.h"
 #include "platform/PermissionAdvice.h"
 #include "platform/nm/NetworkManager.h"
 #include "platform/nm/NmSettings.h"
@@ -246,8 +247,9 @@ private slots:
     void parsesDottedQuads() {
         QFETCH(QString, text);
         QFETCH(qlonglong, value);
-        const auto parsed = parseIPv4(text.toStdString());
-        QCOMPARE(parsed ? qlonglong{*parsed} : -1, value);
+        const auto parsed = platform::IPv4Address::parse(text.toStdString());
+        QCOMPARE(parsed ? qlonglong{parsed->bits()} : -1, value);
+        if (parsed) QCOMPARE(platform::IPv4Address::parse(parsed->toString()), parsed); // written canonical
     }
 
     void choosesTheDnsPropertyByVersion() {

@@ -1,5 +1,7 @@
 #include "tests/support/RecordingService.h"
 
+#include "platform/wmi/WmiArguments.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -23,7 +25,8 @@ std::string joinedInts(const std::vector<int>& items) {
     return joined(texts);
 }
 
-class Item : public platform::Adapter {
+// Answers through the WMI backend's own method sequence, so the lines are the calls WMI would get.
+class Item : public platform::Adapter, private platform::wmi::AdapterMethods {
 public:
     Item(RecordingService& owner, FakeAdapter adapter) : Owner(owner), Fake(std::move(adapter)) {}
 
@@ -33,6 +36,19 @@ public:
         if (it == Owner.states.end()) return std::nullopt;
         return it->second;
     }
+    platform::ChangeResult apply(const platform::IPv4Settings& settings) override {
+        platform::ChangeResult result = platform::wmi::applyByMethods(settings, *this);
+        // A service that makes the change in one step answers for all of it last ("Commit"); no line.
+        if (platform::succeeded(result.address.code)) {
+            if (std::find(Fake.raising.begin(), Fake.raising.end(), "Commit") != Fake.raising.end())
+                throw platform::ServiceError("Commit could not be called");
+            if (const auto it = Fake.results.find("Commit"); it != Fake.results.end())
+                result.whole = platform::resultOf(it->second, Fake.detail);
+        }
+        return result;
+    }
+
+private:
     int enableStatic(const std::vector<std::string>& ips, const std::vector<std::string>& masks) override {
         return call("EnableStatic", joined(ips) + " " + joined(masks));
     }
@@ -46,10 +62,6 @@ public:
     int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
         return call("SetDNSServerSearchOrder", servers ? joined(*servers) : "-");
     }
-    int commit() override { return call("Commit", ""); }
-    std::string failureDetail() const override { return Fake.detail; }
-
-private:
     int call(const std::string& method, const std::string& args) {
         Owner.calls.push_back(Fake.caption + " " + method + (args.empty() ? "" : " " + args));
         if (std::find(Fake.raising.begin(), Fake.raising.end(), method) != Fake.raising.end())

@@ -19,11 +19,12 @@ namespace korvo::testing {
 
 struct FakeAdapter {
     std::string caption;
-    // Codes returned by method name ("EnableStatic", "SetGateways", ...); missing means 0.
+    // Codes returned by method name ("EnableStatic", "SetGateways", ...); missing means 0. "Commit" is
+    // the answer for the change as one, as a service that makes it in one step gives it.
     std::map<std::string, int> results;
-    // Methods that raise ServiceError instead of returning.
+    // Methods (and "Commit") that raise ServiceError instead of returning.
     std::vector<std::string> raising;
-    // What failureDetail() says.
+    // The reason given with the answer for the change as one.
     std::string detail = {};
 };
 

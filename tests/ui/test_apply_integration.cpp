@@ -120,9 +120,9 @@ private slots:
         press(*form, control<QPushButton>(*form, "Command1"));
         Form4* w = form->ApplyingWindow();
         QCOMPARE(w->windowTitle(), caption);
-        QVERIFY2(w->outcome().ResultText.endsWith(tail), qPrintable(w->outcome().ResultText));
+        QVERIFY2(w->outcome().ResultText().endsWith(tail), qPrintable(w->outcome().ResultText()));
         QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !values.isEmpty());
-        if (!values.isEmpty()) QCOMPARE(w->outcome().ResultValues, values);
+        if (!values.isEmpty()) QCOMPARE(w->outcome().ResultValues(), values);
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible());
         if (caption == QLatin1String("Configuration Applied"))
             QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.20/24"),

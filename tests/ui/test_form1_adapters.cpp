@@ -71,7 +71,7 @@ private slots:
 
         control<QPushButton>(form, "Command1")->click();
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(form.ApplyingWindow()->outcome().ResultText.contains(
+        QVERIFY(form.ApplyingWindow()->outcome().ResultText().contains(
             QStringLiteral("The network configuration service failed: ")));
     }
 

@@ -128,13 +128,13 @@ private slots:
 
         Form4* w = form.ApplyingWindow();
         QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(w->outcome().ResultText, label3);
+        QCOMPARE(w->outcome().ResultText(), label3);
         QCOMPARE(control<QLabel>(*w, "Label3")->text(), shown(label3));
         QVERIFY(control<QLabel>(*w, "Label3")->isVisible());
         QCOMPARE(control<QLabel>(*w, "Label4")->text(), shown(label4));
         QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !label4.isEmpty());
         if (!label4.isEmpty()) {
-            QCOMPARE(w->outcome().ResultValues, label4);
+            QCOMPARE(w->outcome().ResultValues(), label4);
             // Each value level with its name: no name line wrapped, the IP beside "IP Address".
             const int line = QFontMetrics(control<QLabel>(*w, "Label3")->font()).lineSpacing();
             QVERIFY(control<QLabel>(*w, "Label3")->width() >=
@@ -211,7 +211,7 @@ private slots:
 
         apply({"x", "x", "x", "x", "x", "x", "x"});
         QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Error!"));
-        QCOMPARE(w->outcome().ResultText.count(QStringLiteral("required")), 7);
+        QCOMPARE(w->outcome().ResultText().count(QStringLiteral("required")), 7);
         const QSize text = control<QLabel>(*w, "Label3")->sizeHint();
         QVERIFY2(
             control<QLabel>(*w, "Label3")->height() >= text.height() &&

@@ -49,9 +49,11 @@ int list() {
     return Done;
 }
 
-int report(const char* method, int result) {
-    std::printf("%s: %d\n", method, result);
-    return succeeded(result) ? Done : MethodFailed;
+int report(const char* setting, const SettingResult& result) {
+    if (result.status == SettingResult::Status::NotMade) return Done;
+    std::printf("%s: %d%s%s\n", setting, result.code, result.reason.empty() ? "" : " ",
+                result.reason.c_str());
+    return succeeded(result.code) ? Done : MethodFailed;
 }
 
 int apply(const std::vector<std::string>& args) {
@@ -60,20 +62,24 @@ int apply(const std::vector<std::string>& args) {
     const bool fixed = (args.size() == 4 || args.size() == 5) && args[1] == "static";
     if (!dhcp && !fixed) return usage();
 
+    IPv4Settings settings;
+    if (dhcp) {
+        settings.dnsServers = std::nullopt; // from DHCP too
+    } else {
+        settings.staticAddresses = {{args[2], args[3]}};
+        settings.gateways = {args.size() == 5 ? args[4] : std::string()};
+        settings.setsDns = false;
+    }
     int outcome = NoSuchAdapter;
     for (const auto& item : adapters(Purpose::Change)) {
         if (item->caption() != caption) continue;
         std::printf("%s\n", caption.c_str());
-        if (dhcp) {
-            outcome = report("EnableDHCP", item->enableDHCP());
-            if (outcome == Done)
-                report("SetDNSServerSearchOrder", item->setDNSServerSearchOrder(std::nullopt));
-        } else {
-            outcome = report("EnableStatic", item->enableStatic({args[2]}, {args[3]}));
-            const std::string gateway = args.size() == 5 ? args[4] : std::string();
-            report("SetGateways", item->setGateways({gateway}, {1}));
-        }
-        if (outcome == Done) outcome = report("Commit", item->commit());
+        const ChangeResult result = item->apply(settings);
+        outcome = report("address", result.address);
+        report("gateways", result.gateways);
+        report("DNS servers", result.dns);
+        for (const SettingResult* made : {&result.gateways, &result.dns})
+            if (made->status == SettingResult::Status::ServiceFailed) outcome = ServiceFailed;
     }
     if (outcome == NoSuchAdapter)
         std::fprintf(stderr, "no IP-enabled adapter is called \"%s\"\n", caption.c_str());
