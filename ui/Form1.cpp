@@ -1,16 +1,17 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
-#include "core/ProfileInEffect.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
 #include "platform/NetConfigService.h"
+#include "ui/AdapterStates.h"
 #include "ui/Artwork.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/HelpPage.h"
 #include "ui/MainWindow.h"
+#include "ui/Tray.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,13 +20,10 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWindow>
@@ -39,8 +37,6 @@ constexpr int ClientWidth = 745;
 constexpr int ClientHeight = 399;
 constexpr int BannerHeight = 24;
 constexpr int ButtonRowTop = ClientHeight - 8 - 33;
-
-const char* const ApplyTip = "Click this button to use these settings";
 
 const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command3", "Command4",
                                                 "Command5", "Command6", "Command8"};
@@ -87,13 +83,12 @@ Form1::Form1(Environment environment, QWidget* parent)
       Env(std::move(environment)) {
     setObjectName(QStringLiteral("Form1"));
     buildLayout();
+    States = std::make_unique<AdapterStates>(Env.connector, Tabs, ApplyButtons);
     connectReactions();
 }
 
 Form1::~Form1() {
     if (PendingCommand) QGuiApplication::restoreOverrideCursor();
-    // The menu is a top-level popup that the tray icon does not own.
-    delete TrayMenu;
     // Both are top-level windows without an owner; they go with the main window.
     delete Terms;
     delete Applying;
@@ -138,7 +133,7 @@ void Form1::buildLayout() {
             new PictureButton(PictureButton::Face::Apply,
                               t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"), mainPage),
             ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
-        button->setToolTip(QString::fromLatin1(ApplyTip));
+        button->setToolTip(QString::fromLatin1(AdapterStates::ApplyTip));
         button->setProperty("active", false);
         ApplyButtons[static_cast<std::size_t>(t)] = button;
     }
@@ -223,8 +218,8 @@ void Form1::BuildSettingsPage() {
 void Form1::connectReactions() {
     for (int t = 0; t < TabCount; ++t) {
         connect(tab(t), &ProfileTab::nameChanged, this, [this, t] { NameBox_Change(t); });
-        connect(tab(t), &ProfileTab::adapterChosen, this, &Form1::ShowProfilesInEffect);
-        connect(tab(t), &ProfileTab::addressEdited, this, &Form1::ShowProfilesInEffect);
+        connect(tab(t), &ProfileTab::adapterChosen, States.get(), &AdapterStates::ShowProfilesInEffect);
+        connect(tab(t), &ProfileTab::addressEdited, States.get(), &AdapterStates::ShowProfilesInEffect);
         connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this,
                 [this, t] { ApplyButton_Click(t); });
     }
@@ -268,7 +263,7 @@ void Form1::Form_Load() {
 
     for (int t = 0; t < DhcpTab; ++t)
         ShowButtonCaption(t, tab(t)->profile().Name);
-    ShowAdapterStates();
+    States->show();
 }
 
 void Form1::Start() {
@@ -316,7 +311,7 @@ void Form1::EnumerateAdapters() {
 void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters) {
     ListingAsked = false;
     QStringList captions;
-    std::vector<AdapterNow> now;
+    std::vector<AdapterStates::AdapterNow> now;
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
         const QString caption = QString::fromStdString(adapter->caption());
         captions << caption;
@@ -327,8 +322,7 @@ void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     for (ProfileTab* t : Tabs)
         t->insertAdapters(0, captions);
     ListedAdapterCount = static_cast<int>(captions.size());
-    AdaptersNow = std::move(now);
-    ShowAdapterStates();
+    States->show(std::move(now));
     if (PendingCommand) {
         const int pressed = *PendingCommand;
         PendingCommand.reset();
@@ -337,30 +331,9 @@ void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     }
 }
 
-// The lists keep their entries: only the states, marks and tooltips follow the service.
-void Form1::RefreshAdapterStates() {
-    if (!Env.connector) return;
-    std::vector<AdapterNow> now;
-    try {
-        const std::unique_ptr<platform::Service> service = Env.connector->connect(platform::Purpose::List);
-        if (service)
-            for (const std::unique_ptr<platform::Adapter>& adapter : service->adapters())
-                if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-                    now.push_back({QString::fromStdString(adapter->caption()), *state});
-    } catch (const std::exception&) {
-        // Unknown is not in effect: the marks go.
-    }
-    AdaptersNow = std::move(now);
-    ShowAdapterStates();
-}
-
 // Also when the service could not be asked: pressing the tab's button then reports why it failed.
 void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
     tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
-}
-
-QString Form1::TabAdapterCaption(int tabIndex) const {
-    return tab(tabIndex)->TabAdapterCaption();
 }
 
 // ---- settings file ----
@@ -559,12 +532,7 @@ bool Form1::event(QEvent* event) {
     // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
     // that start-up does not wait for it: the first update request can come before the window
     // is exposed, the first paint cannot.
-    if (event->type() == QEvent::Paint && !WatchAsked && Env.connector) {
-        WatchAsked = true;
-        QMetaObject::invokeMethod(
-            this, [this] { Watch = Env.connector->watchChanges([this] { RefreshAdapterStates(); }); },
-            Qt::QueuedConnection);
-    }
+    if (event->type() == QEvent::Paint) States->watchSoon();
     return handled;
 }
 
@@ -639,84 +607,29 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
     // A watching service tells of the apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
-    if (!Watch && !AdaptersNow.empty()) RefreshAdapterStates();
+    if (!States->watching() && States->known()) States->refresh();
 }
 
 // ---- at a glance ----
 
-void Form1::ShowProfilesInEffect() {
-    for (int t = 0; t < TabCount; ++t) {
-        const Profile typed = tab(t)->profile();
-        QString where;
-        if (!typed.AdapterCaption.isEmpty())
-            for (const AdapterNow& adapter : AdaptersNow)
-                if (adapter.Caption == typed.AdapterCaption &&
-                    profileInEffect(typed, t == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static,
-                                    adapter.State)) {
-                    where = adapter.Caption;
-                    break;
-                }
-        QPushButton* button = ApplyButtons[static_cast<std::size_t>(t)];
-        const bool active = !where.isEmpty();
-        if (button->property("active").toBool() != active) {
-            button->setProperty("active", active);
-            button->update();
-        }
-        const QString tip =
-            active ? QStringLiteral("%1\nIn effect on %2").arg(QString::fromLatin1(ApplyTip), where)
-                   : QString::fromLatin1(ApplyTip);
-        if (button->toolTip() != tip) button->setToolTip(tip);
-        if (QAction* action = TrayActions[static_cast<std::size_t>(t)]) action->setChecked(active);
-    }
-}
-
-// The marks and the lists' tooltips: start-up, once the lists are complete, and each answer after.
-void Form1::ShowAdapterStates() {
-    ShowProfilesInEffect();
-    QHash<QString, QString> tips;
-    for (const AdapterNow& adapter : AdaptersNow)
-        if (!tips.contains(adapter.Caption))
-            tips.insert(adapter.Caption, describeState(adapter.Caption, adapter.State));
-    for (ProfileTab* t : Tabs)
-        t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
-}
-
 void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
     ApplyButtons[static_cast<std::size_t>(tabIndex)]->setText(caption);
-    if (QAction* action = TrayActions[static_cast<std::size_t>(tabIndex)]) action->setText(caption);
+    if (TrayIcon) TrayIcon->setCaption(tabIndex, caption);
 }
 
 void Form1::ShowTray() {
     if (TrayIcon) return;
-    if (!(Env.hasSystemTray ? Env.hasSystemTray() : QSystemTrayIcon::isSystemTrayAvailable())) return;
+    if (!(Env.hasSystemTray ? Env.hasSystemTray() : Tray::available())) return;
 
-    TrayMenu = new QMenu;
-    for (int t = 0; t < TabCount; ++t) {
-        QPushButton* button = ApplyButtons[static_cast<std::size_t>(t)];
-        QAction* action = TrayMenu->addAction(button->text());
-        action->setCheckable(true);
-        action->setChecked(button->property("active").toBool());
+    TrayIcon = new Tray(ApplyButtons, this);
+    connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
         // The button's own click: a disabled window (an apply shown) ignores it alike.
-        connect(action, &QAction::triggered, this, [this, button] {
-            button->click();
-            ShowProfilesInEffect();
-        });
-        TrayActions[static_cast<std::size_t>(t)] = action;
-    }
-    TrayMenu->addSeparator();
-    connect(TrayMenu->addAction(QStringLiteral("Show Korvo")), &QAction::triggered, this,
-            &Form1::ShowFromTray);
-    connect(TrayMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
-            [this] { Env.terminate(); });
-
-    TrayIcon = new QSystemTrayIcon(art::markIcon(), this);
-    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
-    TrayIcon->setToolTip(QStringLiteral("Korvo"));
-    TrayIcon->setContextMenu(TrayMenu);
-    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) ShowFromTray();
+        ApplyButtons[static_cast<std::size_t>(tabIndex)]->click();
+        States->ShowProfilesInEffect();
     });
-    TrayIcon->show();
+    connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
+    connect(TrayIcon, &Tray::exitChosen, this, [this] { Env.terminate(); });
+    connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
 }
 
 void Form1::ShowFromTray() {
@@ -749,7 +662,7 @@ QString acceptTerms(Environment environment) {
         terms->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
         terms->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     }
-    return QFileInfo::exists(form.SettingsPath()) ? form.SettingsPath() : QString();
+    return QFileInfo::exists(path) ? path : QString();
 }
 
 } // namespace korvo

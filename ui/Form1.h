@@ -3,7 +3,6 @@
 #pragma once
 
 #include "core/Profile.h"
-#include "platform/AdapterState.h"
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
@@ -16,22 +15,20 @@
 #include <vector>
 
 class QCheckBox;
-class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
-class QSystemTrayIcon;
 class QTabWidget;
 
 namespace korvo {
 
 namespace platform {
 class Adapter;
-class ChangeWatch;
 } // namespace platform
 
+class AdapterStates;
 class Form3;
 class Form4;
+class Tray;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -45,30 +42,15 @@ public:
     // The start-up sequence: adapters, settings file (or the terms window), button captions.
     void Form_Load();
 
-    // Makes the Settings page's controls now rather than when the page is first shown.
-    Q_INVOKABLE void BuildSettingsPage();
-
     // Asks the service for its adapters and lists them into all seven lists when it answers, before
     // any saved adapter restored meanwhile; start-up does it once.
     void EnumerateAdapters();
     // Start-up has not listed the adapters yet; a button pressed meanwhile applies once it has.
     bool AdaptersPending() const { return ListAfterFirstPaint || ListingAsked; }
-    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
-    // the service could not be asked: the caption is kept, shown and saved back.
-    void RestoreSavedAdapter(int tabIndex, const QString& caption);
-    // The adapter last chosen on tab 0..6.
-    QString TabAdapterCaption(int tabIndex) const;
-
-    // Asks the service what the adapters have now and marks the profiles in effect; the
-    // change watch calls it, and an apply when the service cannot tell of changes.
-    void RefreshAdapterStates();
-
     enum class LoadOutcome { Missing, Rejected, Applied };
-    QString SettingsPath() const;
     LoadOutcome LoadSettings();
     void Command7_Click(); // "Save Settings"
 
-    void OpenTermsWindow();
     Form3* TermsWindow() const;
 
     // Validates and applies `profile`, showing the applying window throughout.
@@ -82,6 +64,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes the Settings page's controls now rather than when the page is first shown; the
+    // tests' control lookup calls it by name.
+    Q_INVOKABLE void BuildSettingsPage();
     void buildLayout();
     void connectReactions();
     void setKeyboardOrder();
@@ -99,6 +84,12 @@ private:
     void TermsDeclined();
 
     void AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
+    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
+    // the service could not be asked: the caption is kept, shown and saved back.
+    void RestoreSavedAdapter(int tabIndex, const QString& caption);
+
+    QString SettingsPath() const;
+    void OpenTermsWindow();
 
     // ---- applying ----
     void ApplyButton_Click(int tabIndex);
@@ -107,8 +98,6 @@ private:
     void startApplying(const Profile& profile, ApplyMode mode);
 
     // ---- at a glance ----
-    void ShowProfilesInEffect();
-    void ShowAdapterStates();
     void ShowTray();
     void ShowFromTray();
     void ShowButtonCaption(int tabIndex, const QString& caption);
@@ -136,17 +125,9 @@ private:
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
-    // What each listed adapter had at the last listing, in the service's order.
-    struct AdapterNow {
-        QString Caption;
-        platform::IPv4State State;
-    };
-    std::vector<AdapterNow> AdaptersNow;
-    std::unique_ptr<platform::ChangeWatch> Watch;
-    bool WatchAsked = false;
-    QSystemTrayIcon* TrayIcon = nullptr;
-    QMenu* TrayMenu = nullptr;
-    std::array<QAction*, TabCount> TrayActions{};
+    // The adapters' states and the marks they drive; made with the buttons they mark.
+    std::unique_ptr<AdapterStates> States;
+    Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray
 };
 
 } // namespace korvo

@@ -2,6 +2,8 @@
 // sight: tests act through what the window shows, not through its members.
 #pragma once
 
+#include "ui/ProfileTab.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +50,12 @@ inline TabControls tabControls(const QWidget& form, int tab) {
     return {box(0), box(1), box(2), box(3), box(4), box(5), box(6),
             control<QListWidget>(form, n[7]), n[8] ? box(8) : nullptr, control<QPushButton>(form, n[9])};
     // clang-format on
+}
+
+// The adapter last chosen on tab 0..6 (TabAdapterCaption), which nothing shows: its tab page keeps it.
+inline QString tabAdapterCaption(const QWidget& form, int tab) {
+    return qobject_cast<const ProfileTab*>(control<QTabWidget>(form, "SSTab2")->widget(tab))
+        ->TabAdapterCaption();
 }
 
 // Each apply button's "active" mark, Command1..Command6 then Command8.

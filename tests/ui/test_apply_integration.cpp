@@ -61,7 +61,7 @@ private slots:
         TestBed bed({.adapters = 1, .dhcp = true});
         TestEnvironment env;
         auto form = windowOn(env, bed, 1, QStringLiteral("veth0"));
-        QCOMPARE(form->TabAdapterCaption(1), QStringLiteral("veth0"));
+        QCOMPARE(tabAdapterCaption(*form, 1), QStringLiteral("veth0"));
         fillTab(*form, 1,
                 {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
         press(*form, control<QPushButton>(*form, "Command2"));

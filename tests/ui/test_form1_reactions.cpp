@@ -93,19 +93,19 @@ private slots:
 
         // Tabbing into a list makes a row current but chooses nothing.
         control<QListWidget>(form, "List2")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(form.TabAdapterCaption(1), QString());
+        QCOMPARE(tabAdapterCaption(form, 1), QString());
 
         clickRow(control<QListWidget>(form, "List2"), 1); // user
-        QCOMPARE(form.TabAdapterCaption(1), QStringLiteral("B"));
+        QCOMPARE(tabAdapterCaption(form, 1), QStringLiteral("B"));
         clickRow(control<QListWidget>(form, "List2"), 1, Qt::ControlModifier); // cannot empty the choice
         QCOMPARE(control<QListWidget>(form, "List2")->selectedItems().size(), 1);
-        QCOMPARE(form.TabAdapterCaption(1), QStringLiteral("B"));
+        QCOMPARE(tabAdapterCaption(form, 1), QStringLiteral("B"));
 
         control<QListWidget>(form, "List7")->setCurrentRow(2); // program
-        QCOMPARE(form.TabAdapterCaption(DhcpTab), QStringLiteral("C"));
+        QCOMPARE(tabAdapterCaption(form, DhcpTab), QStringLiteral("C"));
         for (int t = 0; t < TabCount; ++t) {
             if (t == 1 || t == DhcpTab) continue;
-            QCOMPARE(form.TabAdapterCaption(t), QString());
+            QCOMPARE(tabAdapterCaption(form, t), QString());
             QVERIFY(tabControls(form, t).Adapters->selectedItems().isEmpty());
         }
     }
@@ -169,7 +169,7 @@ private slots:
             (wins ? file.DhcpPrimaryWINS : file.DhcpPrimaryDNS) = loaded[0];
             (wins ? file.DhcpSecondaryWINS : file.DhcpSecondaryDNS) = loaded[1];
             file.DNSViaDHCP = file.WINSViaDHCP = true;
-            QCOMPARE(writeSettingsFile(form.SettingsPath(), settingsLines(file)), QString());
+            QCOMPARE(writeSettingsFile(w.env.folder.filePath("Korvo.ini"), settingsLines(file)), QString());
             QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Applied);
         }
         if (!typed.isEmpty()) {
@@ -286,7 +286,7 @@ private slots:
             QTest::mouseClick(form.findChild<QWidget*>(way), Qt::LeftButton);
         QCOMPARE(w.env.terminations, 1);
         QVERIFY(form.isVisible()); // termination is the process's end; nothing else closes the window
-        QVERIFY(!QFile::exists(form.SettingsPath()));
+        QVERIFY(!QFile::exists(w.env.folder.filePath("Korvo.ini")));
         QVERIFY(w.env.messages.isEmpty());
     }
 

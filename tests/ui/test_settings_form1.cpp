@@ -153,11 +153,11 @@ private slots:
         form.Form_Load();
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "B"}));
         QCOMPARE(control<QListWidget>(form, "List1")->currentRow(), 3);
-        QCOMPARE(form.TabAdapterCaption(0), "B");
+        QCOMPARE(tabAdapterCaption(form, 0), "B");
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List2")), (QStringList{"A", "B", "C"}));
         QCOMPARE(selected(control<QListWidget>(form, "List2")), "");
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List7")), (QStringList{"A", "B", "C", "C"}));
-        QCOMPARE(form.TabAdapterCaption(DhcpTab), "C");
+        QCOMPARE(tabAdapterCaption(form, DhcpTab), "C");
     }
 
     // The command line applies what the window would after loading the same file; both must agree
@@ -204,7 +204,7 @@ private slots:
                                     c.SecondaryWINS->text()};
             QCOMPARE(shown, (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS,
                                          p.PrimaryWINS, p.SecondaryWINS}));
-            QCOMPARE(form.TabAdapterCaption(t), p.AdapterCaption);
+            QCOMPARE(tabAdapterCaption(form, t), p.AdapterCaption);
             QCOMPARE(c.Apply->text(), buttons[static_cast<std::size_t>(t)].ButtonName);
         }
     }
@@ -220,7 +220,7 @@ private slots:
         form.Form_Load();
         QCOMPARE(testing::listTexts(control<QListWidget>(form, "List1")), (QStringList{"A", "B", "C", "B"}));
         QCOMPARE(selected(control<QListWidget>(form, "List1")), "B");
-        QCOMPARE(form.TabAdapterCaption(0), "B");
+        QCOMPARE(tabAdapterCaption(form, 0), "B");
     }
 
     void ignoredLinesAndBadCheckLines() {
@@ -422,7 +422,7 @@ private slots:
             // profile 1's adapter).
             Form1 form(f.env.make());
             form.Form_Load();
-            form.BuildSettingsPage();
+            control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1); // shows the Settings page
             control<QPushButton>(form, "Command7")->click();
         }
         const QByteArray loaded = f.bytes();

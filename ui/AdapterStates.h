@@ -1,0 +1,70 @@
+// What each listed adapter has now, and what the main window shows of it: the marks of the
+// profiles in effect on the apply buttons, their tooltips, and the adapter entries' tooltips.
+// The service's change watch keeps it current; without one an apply asks again.
+#pragma once
+
+#include "platform/AdapterState.h"
+#include "ui/ProfileTab.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QPushButton;
+
+namespace korvo {
+
+namespace platform {
+class ChangeWatch;
+class ServiceConnector;
+} // namespace platform
+
+class AdapterStates : public QObject {
+    Q_OBJECT
+
+public:
+    // The apply buttons' tooltip when their profile is in effect nowhere.
+    static const char* const ApplyTip;
+
+    AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
+                  const std::array<ProfileTab*, TabCount>& tabs,
+                  const std::array<QPushButton*, TabCount>& buttons);
+    ~AdapterStates() override;
+
+    struct AdapterNow {
+        QString Caption;
+        platform::IPv4State State;
+    };
+    // What a listing found, in the service's order; shows the marks and tooltips.
+    void show(std::vector<AdapterNow> now);
+    // The marks and the lists' tooltips from the states known so far.
+    void show();
+    // The marks alone: a profile's boxes or adapter changed, the states did not.
+    void ShowProfilesInEffect();
+
+    // Asks the service what the adapters have now; the entries of the lists stay.
+    void refresh();
+    // Has the service tell of changes, asked on the event loop's next turn so that the caller
+    // (the first paint) does not wait for it; later calls do nothing.
+    void watchSoon();
+    // Whether the service tells of changes itself (after watch()).
+    bool watching() const { return Watch != nullptr; }
+    // Whether the last answer told of any adapter's state.
+    bool known() const { return !Now.empty(); }
+
+signals:
+    // Tab 0..6's profile is in effect on an adapter, or not; sent on every showing.
+    void inEffect(int tabIndex, bool active);
+
+private:
+    std::shared_ptr<platform::ServiceConnector> Connector;
+    std::array<ProfileTab*, TabCount> Tabs;
+    std::array<QPushButton*, TabCount> Buttons;
+    std::vector<AdapterNow> Now;
+    std::unique_ptr<platform::ChangeWatch> Watch;
+    bool WatchAsked = false;
+};
+
+} // namespace korvo

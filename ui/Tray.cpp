@@ -1,0 +1,52 @@
+#include "ui/Tray.h"
+
+#include "ui/Artwork.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+
+namespace korvo {
+
+Tray::Tray(const std::array<QPushButton*, TabCount>& buttons, QObject* parent)
+    : QObject(parent), Menu(new QMenu) {
+    for (int t = 0; t < TabCount; ++t) {
+        const QPushButton* button = buttons[static_cast<std::size_t>(t)];
+        QAction* action = Menu->addAction(button->text());
+        action->setCheckable(true);
+        action->setChecked(button->property("active").toBool());
+        connect(action, &QAction::triggered, this, [this, t] { emit applyChosen(t); });
+        Actions[static_cast<std::size_t>(t)] = action;
+    }
+    Menu->addSeparator();
+    connect(Menu->addAction(QStringLiteral("Show Korvo")), &QAction::triggered, this, &Tray::showChosen);
+    connect(Menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &Tray::exitChosen);
+
+    Icon = new QSystemTrayIcon(art::markIcon(), this);
+    Icon->setObjectName(QStringLiteral("TrayIcon"));
+    Icon->setToolTip(QStringLiteral("Korvo"));
+    Icon->setContextMenu(Menu);
+    connect(Icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) emit showChosen();
+    });
+    Icon->show();
+}
+
+bool Tray::available() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+Tray::~Tray() {
+    // The menu is a top-level popup that the icon does not own.
+    delete Menu;
+}
+
+void Tray::setCaption(int tabIndex, const QString& caption) {
+    Actions[static_cast<std::size_t>(tabIndex)]->setText(caption);
+}
+
+void Tray::setInEffect(int tabIndex, bool active) {
+    Actions[static_cast<std::size_t>(tabIndex)]->setChecked(active);
+}
+
+} // namespace korvo

@@ -1,0 +1,42 @@
+// The tray icon and its menu: the seven apply buttons by their captions, checked where their
+// profile is in effect, then "Show Korvo" and "Exit". The window decides what each one does.
+#pragma once
+
+#include "ui/ProfileTab.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QSystemTrayIcon;
+
+namespace korvo {
+
+class Tray : public QObject {
+    Q_OBJECT
+
+public:
+    // Shows the icon at once; the menu starts with the buttons' captions and marks.
+    Tray(const std::array<QPushButton*, TabCount>& buttons, QObject* parent);
+    ~Tray() override;
+    // Whether the desktop has a tray to show the icon in.
+    static bool available();
+
+    void setCaption(int tabIndex, const QString& caption);
+    void setInEffect(int tabIndex, bool active);
+
+signals:
+    void applyChosen(int tabIndex); // one of the seven entries
+    void showChosen();              // "Show Korvo", or a click on the icon
+    void exitChosen();              // "Exit"
+
+private:
+    QMenu* Menu = nullptr;
+    QSystemTrayIcon* Icon = nullptr;
+    std::array<QAction*, TabCount> Actions{};
+};
+
+} // namespace korvo
