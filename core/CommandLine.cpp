@@ -70,32 +70,32 @@ int findButton(const std::array<ButtonProfile, ButtonCount>& buttons, const QStr
     return found;
 }
 
-QString terminalText(const QString& text) {
+namespace {
+// C1 controls and bidirectional formatting as \uXXXX (`upper`: hex digits in upper case); with
+// `c0`, C0 controls and DEL as \xHH too.
+QString escaped(const QString& text, bool c0, bool upper) {
     QString shown;
     shown.reserve(text.size());
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
-        if (c < 0x20 || c == 0x7F)
+        if (c0 && (c < 0x20 || c == 0x7F))
             shown += QStringLiteral("\\x") + hex(c, 2);
         else if ((c >= 0x80 && c <= 0x9F) || isBidi(c))
-            shown += QStringLiteral("\\u") + hex(c, 4);
+            shown += QStringLiteral("\\u") + (upper ? hex(c, 4) : hex(c, 4).toLower());
         else
             shown += ch;
     }
     return shown;
 }
+} // namespace
 
+QString terminalText(const QString& text) {
+    return escaped(text, true, true);
+}
+
+// JSON escapes C0 itself; C1 and bidi characters are legal in it but act on the terminal showing it.
 QString jsonText(const QString& json) {
-    QString shown;
-    shown.reserve(json.size());
-    for (const QChar ch : json) {
-        const char16_t c = ch.unicode();
-        if ((c >= 0x80 && c <= 0x9F) || isBidi(c))
-            shown += QStringLiteral("\\u") + hex(c, 4).toLower();
-        else
-            shown += ch;
-    }
-    return shown;
+    return escaped(json, false, false);
 }
 
 QString plainReport(const ApplyOutcome& outcome) {
