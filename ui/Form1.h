@@ -18,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QThread;
 
 namespace korvo {
 
@@ -53,7 +54,8 @@ public:
 
     Form3* TermsWindow() const;
 
-    // Validates and applies `profile`, showing the applying window throughout.
+    // Validates and applies `profile` off the window thread, showing the applying window throughout;
+    // the outcome is shown once the service has answered.
     void SetInterface(const Profile& profile, ApplyMode mode);
     Form4* ApplyingWindow() const;
 
@@ -125,6 +127,7 @@ private:
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
+    QThread* Worker = nullptr;            // the apply under way, off the window thread
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
     Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray

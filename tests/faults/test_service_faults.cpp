@@ -4,6 +4,7 @@
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -76,6 +77,9 @@ private:
     std::unique_ptr<platform::ServiceConnector> inner_;
 };
 
+// Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
+constexpr qint64 HangMs = 30000;
+
 // Korvo started against a bus, with Profile 1 set up for `adapter` in its settings file.
 struct Korvo {
     testing::TestEnvironment env;
@@ -100,11 +104,12 @@ struct Korvo {
         (void)QTest::qWaitFor([this] { return !form->AdaptersPending(); }, 30000);
     }
 
-    // Presses Profile 1's apply button; how long SetInterface kept the window thread.
+    // Presses Profile 1's apply button; how long until the outcome was shown.
     qint64 applyProfileOne() {
         QElapsedTimer timer;
         timer.start();
         QTest::mouseClick(control<QPushButton>(*form, "Command1"), Qt::LeftButton);
+        awaitOutcome(*form, static_cast<int>(HangMs));
         return timer.elapsed();
     }
 
@@ -112,8 +117,6 @@ struct Korvo {
     QString report() const { return applying() ? control<QLabel>(*applying(), "Label3")->text() : QString(); }
 };
 
-// Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
-constexpr qint64 HangMs = 30000;
 // How long NetworkManager may take to bring a change to the adapter.
 constexpr int SettleMs = 20000;
 
