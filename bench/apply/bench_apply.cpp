@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -55,6 +56,18 @@ double untilVisible(const TestBed& bed, const QString& address, const QElapsedTi
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+// Ends `loop` when the window it watches is enabled: no polling, so the time is the apply's own.
+struct OutcomeShown : QObject {
+    explicit OutcomeShown(QWidget* window) : watched(window) { window->installEventFilter(this); }
+    ~OutcomeShown() override { watched->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == watched && event->type() == QEvent::EnabledChange && watched->isEnabled()) loop.quit();
+        return false;
+    }
+    QWidget* watched;
+    QEventLoop loop;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,6 +103,9 @@ int main(int argc, char* argv[]) {
             QElapsedTimer timer;
             timer.start();
             QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+            // The apply runs off the window thread; the applying window is enabled when its outcome is in.
+            OutcomeShown shown(form.ApplyingWindow());
+            if (!form.ApplyingWindow()->isEnabled()) shown.loop.exec();
             const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
                 throw std::runtime_error("Korvo did not apply: " +
