@@ -76,9 +76,9 @@ Form1::~Form1() {
     if (PendingCommand) QGuiApplication::restoreOverrideCursor();
     // An apply still under way finishes first: it holds the service's connection, and its
     // outcome has nowhere to go once the windows are gone.
-    if (Worker) {
-        Worker->wait();
-        delete Worker;
+    if (ServiceThread) {
+        ServiceThread->quit();
+        ServiceThread->wait();
     }
     // Both are top-level windows without an owner; they go with the main window.
     delete Terms;
@@ -592,22 +592,37 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
         startApplying(profile, mode); // creates the window and comes back here
         return;
     }
-    if (Worker) return; // both windows are disabled until the apply under way is shown
+    if (ApplyRunning) return; // both windows are disabled until the apply under way is shown
+    ApplyRunning = true;
     Applying->ShowWorking();
     // The service may keep a call waiting for long (NetworkManager hung, a password prompt nobody
     // answers): the apply runs on a thread of its own, and the windows go on painting meanwhile.
-    auto outcome = std::make_shared<ApplyOutcome>();
-    Worker = QThread::create([connector = Env.connector, profile, mode, outcome] {
-        *outcome = Applier(connector).SetInterface(profile, mode);
-    });
-    connect(Worker, &QThread::finished, this, [this, outcome] {
-        std::exchange(Worker, nullptr)->deleteLater();
-        if (Applying) Applying->ShowOutcome(*outcome);
-        // A watching service tells of the apply's own changes as they land; one that reports no
-        // states is not asked again for nothing.
-        if (!States->watching() && States->known()) States->refresh();
-    });
-    Worker->start();
+    // The thread is started by the first apply, so that start-up does not pay for it.
+    if (!ServiceThread) {
+        ServiceThread = std::make_unique<QThread>();
+        ServiceThread->setObjectName(QStringLiteral("Korvo service"));
+        ServiceWorker = new QObject;
+        ServiceWorker->moveToThread(ServiceThread.get());
+        connect(ServiceThread.get(), &QThread::finished, ServiceWorker, &QObject::deleteLater);
+        ServiceThread->start();
+    }
+    QMetaObject::invokeMethod(
+        ServiceWorker,
+        [this, connector = Env.connector, profile, mode] {
+            const ApplyOutcome outcome = Applier(connector).SetInterface(profile, mode);
+            // The window waits for this thread before it goes, so it is there to be told.
+            QMetaObject::invokeMethod(
+                this, [this, outcome] { ShowApplied(outcome); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void Form1::ShowApplied(const ApplyOutcome& outcome) {
+    ApplyRunning = false;
+    if (Applying) Applying->ShowOutcome(outcome);
+    // A watching service tells of the apply's own changes as they land; one that reports no
+    // states is not asked again for nothing.
+    if (!States->watching() && States->known()) States->refresh();
 }
 
 // ---- at a glance ----

@@ -26,6 +26,7 @@ namespace platform {
 class Adapter;
 } // namespace platform
 
+struct ApplyOutcome;
 class AdapterStates;
 class Form3;
 class Form4;
@@ -98,6 +99,7 @@ private:
     void ProfileCommand(int tabIndex); // Command1..Command6
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
+    void ShowApplied(const ApplyOutcome& outcome);
 
     // ---- at a glance ----
     void ShowTray();
@@ -127,7 +129,10 @@ private:
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
-    QThread* Worker = nullptr;            // the apply under way, off the window thread
+    // The service's calls of an apply run on ServiceThread, in ServiceWorker's event loop.
+    std::unique_ptr<QThread> ServiceThread;
+    QObject* ServiceWorker = nullptr;
+    bool ApplyRunning = false; // an apply is under way
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
     Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray
