@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
         const double n = median(nmcli) - enter;
         std::printf("bench_apply: %d rounds, medians in ms\n", rounds);
         std::printf("  Korvo: press -> \"Configuration Applied\"     %8.1f\n", k);
-        std::printf("  Korvo: press -> the outcome painted            %8.1f\n", median(korvoPainted));
+        std::printf("  Korvo: press -> the outcome's paint starts       %8.1f\n", median(korvoPainted));
         std::printf("  Korvo: press -> address visible in ip        %8.1f\n", median(korvoVisible));
         std::printf("  nmcli: modify && up                          %8.1f\n", n);
         std::printf("  nmcli: start -> address visible in ip        %8.1f\n", median(nmcliVisible) - enter);
