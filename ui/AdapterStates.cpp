@@ -4,8 +4,10 @@
 #include "platform/NetConfigService.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QPushButton>
 #include <exception>
+#include <utility>
 
 namespace korvo {
 
@@ -60,19 +62,34 @@ void AdapterStates::ShowProfilesInEffect() {
     }
 }
 
+// Asked without waiting (NetworkManager answers through the event loop), so a hung service does not
+// freeze the window; changes heard meanwhile ask once more when the answer is in.
 void AdapterStates::refresh() {
     if (!Connector) return;
-    std::vector<AdapterNow> now;
+    if (Refreshing) {
+        RefreshAgain = true;
+        return;
+    }
+    Refreshing = true;
+    const QPointer<AdapterStates> self(this);
     try {
-        const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::List);
-        if (service)
-            for (const std::unique_ptr<platform::Adapter>& adapter : service->adapters())
-                if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-                    now.push_back({QString::fromStdString(adapter->caption()), *state});
+        Connector->listAdapters([self](std::vector<std::unique_ptr<platform::Adapter>> adapters) {
+            if (self) self->Listed(std::move(adapters));
+        });
     } catch (const std::exception&) {
         // Unknown is not in effect: the marks go.
+        if (self && Refreshing) Listed({});
     }
+}
+
+void AdapterStates::Listed(std::vector<std::unique_ptr<platform::Adapter>> adapters) {
+    Refreshing = false;
+    std::vector<AdapterNow> now;
+    for (const std::unique_ptr<platform::Adapter>& adapter : adapters)
+        if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
+            now.push_back({QString::fromStdString(adapter->caption()), *state});
     show(std::move(now));
+    if (std::exchange(RefreshAgain, false)) refresh();
 }
 
 void AdapterStates::watchSoon() {

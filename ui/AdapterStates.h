@@ -17,6 +17,7 @@ class QPushButton;
 namespace korvo {
 
 namespace platform {
+class Adapter;
 class ChangeWatch;
 class ServiceConnector;
 } // namespace platform
@@ -44,7 +45,7 @@ public:
     // The marks alone: a profile's boxes or adapter changed, the states did not.
     void ShowProfilesInEffect();
 
-    // Asks the service what the adapters have now; the entries of the lists stay.
+    // Asks the service what the adapters have now, without waiting; the entries of the lists stay.
     void refresh();
     // Has the service tell of changes, asked on the event loop's next turn so that the caller
     // (the first paint) does not wait for it; later calls do nothing.
@@ -59,12 +60,16 @@ signals:
     void inEffect(int tabIndex, bool active);
 
 private:
+    void Listed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
+
     std::shared_ptr<platform::ServiceConnector> Connector;
     std::array<ProfileTab*, TabCount> Tabs;
     std::array<QPushButton*, TabCount> Buttons;
     std::vector<AdapterNow> Now;
     std::unique_ptr<platform::ChangeWatch> Watch;
     bool WatchAsked = false;
+    bool Refreshing = false;   // a listing is awaited
+    bool RefreshAgain = false; // and another change was heard meanwhile
 };
 
 } // namespace korvo

@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -26,8 +25,9 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QWindow>
+#include <QThread>
 #include <exception>
+#include <utility>
 
 namespace korvo {
 
@@ -63,21 +63,6 @@ QListWidget::item:selected { background: #2a67d6; color: white; }
 
 } // namespace
 
-namespace {
-
-// Paints the working state now: the service calls that follow block the window thread.
-void paintNow(Form4* window) {
-    // A window just shown is not exposed until the window system says so; wait for
-    // that without taking any user input (both windows are disabled meanwhile).
-    QElapsedTimer waited;
-    waited.start();
-    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    window->repaint();
-}
-
-} // namespace
-
 Form1::Form1(Environment environment, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Env(std::move(environment)) {
@@ -89,6 +74,12 @@ Form1::Form1(Environment environment, QWidget* parent)
 
 Form1::~Form1() {
     if (PendingCommand) QGuiApplication::restoreOverrideCursor();
+    // An apply still under way finishes first: it holds the service's connection, and its
+    // outcome has nowhere to go once the windows are gone.
+    if (ServiceThread) {
+        ServiceThread->quit();
+        ServiceThread->wait();
+    }
     // Both are top-level windows without an owner; they go with the main window.
     delete Terms;
     delete Applying;
@@ -601,10 +592,34 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
         startApplying(profile, mode); // creates the window and comes back here
         return;
     }
-    Form4* window = Applying;
-    window->ShowWorking();
-    paintNow(window);
-    window->ShowOutcome(Applier(Env.connector).SetInterface(profile, mode));
+    if (ApplyRunning) return; // both windows are disabled until the apply under way is shown
+    ApplyRunning = true;
+    Applying->ShowWorking();
+    // The service may keep a call waiting for long (NetworkManager hung, a password prompt nobody
+    // answers): the apply runs on a thread of its own, and the windows go on painting meanwhile.
+    // The thread is started by the first apply, so that start-up does not pay for it.
+    if (!ServiceThread) {
+        ServiceThread = std::make_unique<QThread>();
+        ServiceThread->setObjectName(QStringLiteral("Korvo service"));
+        ServiceWorker = new QObject;
+        ServiceWorker->moveToThread(ServiceThread.get());
+        connect(ServiceThread.get(), &QThread::finished, ServiceWorker, &QObject::deleteLater);
+        ServiceThread->start();
+    }
+    QMetaObject::invokeMethod(
+        ServiceWorker,
+        [this, connector = Env.connector, profile, mode] {
+            const ApplyOutcome outcome = Applier(connector).SetInterface(profile, mode);
+            // The window waits for this thread before it goes, so it is there to be told.
+            QMetaObject::invokeMethod(
+                this, [this, outcome] { ShowApplied(outcome); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void Form1::ShowApplied(const ApplyOutcome& outcome) {
+    ApplyRunning = false;
+    if (Applying) Applying->ShowOutcome(outcome);
     // A watching service tells of the apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
     if (!States->watching() && States->known()) States->refresh();

@@ -18,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QThread;
 
 namespace korvo {
 
@@ -25,6 +26,7 @@ namespace platform {
 class Adapter;
 } // namespace platform
 
+struct ApplyOutcome;
 class AdapterStates;
 class Form3;
 class Form4;
@@ -53,7 +55,8 @@ public:
 
     Form3* TermsWindow() const;
 
-    // Validates and applies `profile`, showing the applying window throughout.
+    // Validates and applies `profile` off the window thread, showing the applying window throughout;
+    // the outcome is shown once the service has answered.
     void SetInterface(const Profile& profile, ApplyMode mode);
     Form4* ApplyingWindow() const;
 
@@ -96,6 +99,7 @@ private:
     void ProfileCommand(int tabIndex); // Command1..Command6
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
+    void ShowApplied(const ApplyOutcome& outcome);
 
     // ---- at a glance ----
     void ShowTray();
@@ -125,6 +129,10 @@ private:
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
+    // The service's calls of an apply run on ServiceThread, in ServiceWorker's event loop.
+    std::unique_ptr<QThread> ServiceThread;
+    QObject* ServiceWorker = nullptr;
+    bool ApplyRunning = false; // an apply is under way
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
     Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray

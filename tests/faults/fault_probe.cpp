@@ -72,6 +72,10 @@ int main(int argc, char* argv[]) {
     print("listed", listed.join(u','));
 
     control<QPushButton>(form, "Command1")->click();
+    // The apply runs off the window thread; its outcome enables the applying window.
+    waited.restart();
+    while (form.ApplyingWindow() && !form.ApplyingWindow()->isEnabled() && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     Form4* applying = form.ApplyingWindow();
     if (!applying) {
         print("caption", "(no applying window)");

@@ -4,6 +4,7 @@
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -76,6 +77,18 @@ private:
     std::unique_ptr<platform::ServiceConnector> inner_;
 };
 
+// Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
+constexpr qint64 HangMs = 30000;
+
+// Counts the paint events of the window it is installed on.
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) ++count;
+        return false;
+    }
+};
+
 // Korvo started against a bus, with Profile 1 set up for `adapter` in its settings file.
 struct Korvo {
     testing::TestEnvironment env;
@@ -100,11 +113,12 @@ struct Korvo {
         (void)QTest::qWaitFor([this] { return !form->AdaptersPending(); }, 30000);
     }
 
-    // Presses Profile 1's apply button; how long SetInterface kept the window thread.
+    // Presses Profile 1's apply button; how long until the outcome was shown.
     qint64 applyProfileOne() {
         QElapsedTimer timer;
         timer.start();
         QTest::mouseClick(control<QPushButton>(*form, "Command1"), Qt::LeftButton);
+        awaitOutcome(*form, static_cast<int>(HangMs));
         return timer.elapsed();
     }
 
@@ -112,8 +126,6 @@ struct Korvo {
     QString report() const { return applying() ? control<QLabel>(*applying(), "Label3")->text() : QString(); }
 };
 
-// Far beyond any healthy run, well within CTest's limit: the check is "does not hang".
-constexpr qint64 HangMs = 30000;
 // How long NetworkManager may take to bring a change to the adapter.
 constexpr int SettleMs = 20000;
 
@@ -242,6 +254,28 @@ private slots:
         korvo.applyProfileOne();
         QCOMPARE(korvo.applying()->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS").contains("192.0.2.10/24"), SettleMs);
+    }
+
+    // NetworkManager stopped (SIGSTOP) under an apply: the applying window still paints, and shows
+    // the change applied once NetworkManager runs again.
+    void windowPaintsWhileNetworkManagerIsStopped() {
+        TestBed bed({.adapters = 1});
+        Korvo korvo(bed.busAddress(), QStringLiteral("veth0"), std::chrono::milliseconds(20000));
+        bed.freezeNetworkManager(true);
+        QTest::mouseClick(control<QPushButton>(*korvo.form, "Command1"), Qt::LeftButton);
+        Form4* w = korvo.applying();
+        QVERIFY(w);
+        PaintCounter painted;
+        w->installEventFilter(&painted);
+        for (int round = 0; round < 3; ++round) {
+            const int before = painted.count;
+            w->update();
+            QTRY_VERIFY(painted.count > before);
+        }
+        QVERIFY(!w->isEnabled() && !korvo.form->isEnabled());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
+        bed.freezeNetworkManager(false);
+        QCOMPARE(awaitOutcome(*korvo.form)->windowTitle(), QStringLiteral("Configuration Applied"));
     }
 
     // The adapter is gone after start-up: the lists keep it, the apply reports it missing.

@@ -3,6 +3,9 @@
 
 #include "tests/support/Controls.h"
 #include "ui/Form1.h"
+#include "ui/Form4.h"
+
+#include <QTest>
 
 namespace korvo::testing {
 
@@ -20,6 +23,18 @@ inline void fillTab(Form1& form, int tab, const QStringList& texts) {
                           t.SecondaryDNS, t.PrimaryWINS, t.SecondaryWINS};
     for (int i = 0; i < 7; ++i)
         boxes[i]->setText(texts.value(i));
+}
+
+// The applying window once it shows the outcome: the apply runs off the window thread, and the
+// window is enabled again when its outcome is in.
+inline Form4* awaitOutcome(const Form1& form, int timeoutMs = 30000) {
+    (void)QTest::qWaitFor(
+        [&form] {
+            const Form4* w = form.ApplyingWindow();
+            return !w || w->isEnabled();
+        },
+        timeoutMs);
+    return form.ApplyingWindow();
 }
 
 } // namespace korvo::testing

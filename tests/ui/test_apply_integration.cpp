@@ -45,7 +45,7 @@ QList<bool> only(int tab) {
 
 void press(Form1& form, QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(form.ApplyingWindow());
+    QVERIFY(awaitOutcome(form));
 }
 
 } // namespace
@@ -189,7 +189,7 @@ private slots:
         QAction* dhcp = tray->contextMenu()->actions().at(DhcpTab);
         QVERIFY(!dhcp->isChecked());
         dhcp->trigger();
-        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QCOMPARE(awaitOutcome(form)->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(DhcpTab), 30000);
         QVERIFY(dhcp->isChecked());
     }

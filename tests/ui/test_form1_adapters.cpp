@@ -2,6 +2,7 @@
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -86,7 +87,7 @@ private slots:
 
         control<QPushButton>(form, "Command1")->click();
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(form.ApplyingWindow()->outcome().ResultText().contains(
+        QVERIFY(awaitOutcome(form)->outcome().ResultText().contains(
             QStringLiteral("The network configuration service failed: ")));
     }
 

@@ -37,7 +37,7 @@ private slots:
         chooseAdapter(form, tab, QStringLiteral("eth0"));
         tabControls(form, tab).Apply->click();
 
-        QCOMPARE(form.ApplyingWindow()->windowTitle(), caption);
+        QCOMPARE(awaitOutcome(form)->windowTitle(), caption);
         const TabControls t = tabControls(form, tab);
         QLineEdit* shown[] = {t.IPAddress,    t.SubnetMask,  t.Gateway,      t.PrimaryDNS,
                               t.SecondaryDNS, t.PrimaryWINS, t.SecondaryWINS};
@@ -52,7 +52,7 @@ private slots:
         chooseAdapter(form, 0, QStringLiteral("eth0"));
         control<QPushButton>(form, "Command1")->click();
 
-        Form4* applying = form.ApplyingWindow();
+        Form4* applying = awaitOutcome(form);
         QCOMPARE(applying->windowTitle(), QStringLiteral("Error Applying Configuration"));
         QVERIFY(applying->isEnabled());
         QVERIFY(!form.isEnabled());

@@ -1,6 +1,7 @@
 // The main window's own reactions, driven by the user and by the program alike.
 #include "core/SettingsFile.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -303,7 +304,10 @@ private slots:
         QWidget* applying = form.ApplyingWindow();
         QVERIFY(applying && applying->isVisible());
         QVERIFY(!form.isEnabled());
+        form.close();
+        QCOMPARE(w.env.terminations, 0);
 
+        QVERIFY(awaitOutcome(form));
         form.close();
         QCOMPARE(w.env.terminations, 0);
 

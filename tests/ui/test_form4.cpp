@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QThread>
 #include <QtTest>
+
+#include <atomic>
 
 using namespace korvo;
 using namespace korvo::testing;
@@ -49,7 +52,8 @@ public:
 class TestForm4 : public QObject {
     Q_OBJECT
 private slots:
-    void workingStateIsPaintedBeforeTheService() {
+    // The service's calls run off the window thread: while one waits, the working state is painted.
+    void workingStateIsPaintedWhileTheServiceWorks() {
         TestEnvironment env;
         env.service->adapters.push_back({"eth0", {}, {}});
         auto probe = std::make_shared<ProbeConnector>();
@@ -61,28 +65,31 @@ private slots:
         chooseAdapter(form, 0, QStringLiteral("eth0"));
         PaintRecorder recorder;
         qApp->installEventFilter(&recorder);
-        bool checked = false;
+        std::atomic<bool> called = false, released = false;
         probe->probe = [&] {
-            Form4* w = form.ApplyingWindow();
-            QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
-            QVERIFY(!w->parentWidget());
-            QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
-            QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() &&
-                    control<PictureBox>(*w, "Picture2")->isHidden());
-            QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
-            QVERIFY(control<QLabel>(*w, "Label1")->isVisible() &&
-                    control<QLabel>(*w, "Label2")->isVisible() &&
-                    !control<QPushButton>(*w, "Command1")->isVisible());
-            QCOMPARE(control<QLabel>(*w, "Label1")->text(),
-                     QStringLiteral("This configuration is being applied."));
-            QVERIFY(control<QLabel>(*w, "Label3")->text().isEmpty() &&
-                    control<PictureBox>(*w, "Picture3")->picture().isNull());
-            QCOMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
-            checked = true;
+            called = true;
+            for (int i = 0; i < 1000 && !released; ++i)
+                QThread::msleep(10);
         };
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY(called);
+        QTRY_COMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
+        Form4* w = form.ApplyingWindow();
+        QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
+        QVERIFY(!w->parentWidget());
+        QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
+        QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() &&
+                control<PictureBox>(*w, "Picture2")->isHidden());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Applying Configuration"));
+        QVERIFY(control<QLabel>(*w, "Label1")->isVisible() && control<QLabel>(*w, "Label2")->isVisible() &&
+                !control<QPushButton>(*w, "Command1")->isVisible());
+        QCOMPARE(control<QLabel>(*w, "Label1")->text(),
+                 QStringLiteral("This configuration is being applied."));
+        QVERIFY(control<QLabel>(*w, "Label3")->text().isEmpty() &&
+                control<PictureBox>(*w, "Picture3")->picture().isNull());
+        released = true;
+        QCOMPARE(awaitOutcome(form)->windowTitle(), QStringLiteral("Configuration Applied"));
         qApp->removeEventFilter(&recorder);
-        QVERIFY(checked);
     }
 
     void outcomes_data() {
@@ -126,7 +133,7 @@ private slots:
         chooseAdapter(form, 3, QStringLiteral("Wired connection 1"));
         QTest::mouseClick(control<QPushButton>(form, "Command4"), Qt::LeftButton);
 
-        Form4* w = form.ApplyingWindow();
+        Form4* w = awaitOutcome(form);
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->outcome().ResultText(), label3);
         QCOMPARE(control<QLabel>(*w, "Label3")->text(), shown(label3));
@@ -161,7 +168,7 @@ private slots:
         chooseAdapter(form, 0, QStringLiteral("eth0"));
         chooseAdapter(form, 2, QStringLiteral("eth0"));
         QTest::mouseClick(control<QPushButton>(form, "Command3"), Qt::LeftButton);
-        QPointer<Form4> first = form.ApplyingWindow();
+        QPointer<Form4> first = awaitOutcome(form);
         QTest::mouseClick(control<QPushButton>(*first, "Command1"), Qt::LeftButton);
         QVERIFY(first && !first->isVisible());
         QVERIFY(form.isEnabled());
@@ -169,7 +176,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(form, "Command3"));
 
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
-        QCOMPARE(form.ApplyingWindow(), first.data()); // hidden, not unloaded
+        QCOMPARE(awaitOutcome(form), first.data()); // hidden, not unloaded
         first->setEnabled(false);
         QVERIFY(!first->close()); // a disabled window ignores its close box
         first->setEnabled(true);
@@ -179,7 +186,7 @@ private slots:
         // The next apply makes a new window even before the closed one is deleted.
         control<QLineEdit>(form, "Text1")->setText(QStringLiteral("x"));
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
-        QVERIFY(form.ApplyingWindow());
+        QVERIFY(awaitOutcome(form));
         QVERIFY(form.ApplyingWindow() != first.data());
         QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
         QTRY_VERIFY(!first);
@@ -195,7 +202,7 @@ private slots:
         const auto apply = [&](const QStringList& boxes) {
             fillTab(form, 4, boxes);
             QTest::mouseClick(control<QPushButton>(form, "Command5"), Qt::LeftButton);
-            return form.ApplyingWindow();
+            return awaitOutcome(form);
         };
         const auto places = [](Form4* w) {
             return QList<QRect>{w->rect(), control<QLabel>(*w, "Label3")->geometry(),

@@ -3,6 +3,7 @@
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -121,7 +122,7 @@ private slots:
                 menu->actions().at(1)->trigger();
             else
                 tabControls(*form, 1).Apply->click();
-            QVERIFY(form->ApplyingWindow() && form->ApplyingWindow()->isVisible());
+            QVERIFY(awaitOutcome(*form) && form->ApplyingWindow()->isVisible());
             QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
             QVERIFY(!form->isEnabled());
             applied << env.service->methodCalls();
