@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/FontWarmup.h"
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
 #include "ui/MainWindow.h"
@@ -15,6 +14,9 @@
 
 #ifdef Q_OS_WIN
 #include "app/WindowsConsole.h"
+#endif
+#ifdef KORVO_FONTCONFIG
+#include "app/FontWarmup.h"
 #endif
 #ifdef KORVO_SESSION_BUS
 #include "app/SessionBusWarmup.h"
@@ -203,7 +205,9 @@ int main(int argc, char* argv[]) {
     std::optional<korvo::SessionBusWarmup> sessionBus;
     if (!unattended) sessionBus.emplace();
 #endif
+#ifdef KORVO_FONTCONFIG
     korvo::FontWarmup fonts;
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvo"));
     QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
@@ -214,7 +218,9 @@ int main(int argc, char* argv[]) {
     korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
     if (unattended) return acceptTermsUnattended(std::move(env));
 
+#ifdef KORVO_FONTCONFIG
     fonts.applicationMade();
+#endif
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
     return QApplication::exec();
 }

@@ -447,14 +447,18 @@ private slots:
             QFile beside(dir.filePath(QStringLiteral("program/Korvo.ini")));
             QVERIFY(beside.open(QIODevice::WriteOnly));
         }
-        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        // The user's folder: XDG_CONFIG_HOME on Linux, APPDATA on Windows.
+        const char* const userFolder[] = {"XDG_CONFIG_HOME", "APPDATA"};
+        QByteArray saved[2];
+        for (int i = 0; i < 2; ++i) {
+            saved[i] = qgetenv(userFolder[i]);
+            qputenv(userFolder[i],
+                    QDir::toNativeSeparators(dir.filePath(QStringLiteral("config"))).toLocal8Bit());
+        }
         const QString where = settingsLocation(dir.filePath(QStringLiteral("program")),
                                                requested.isEmpty() ? QString() : dir.filePath(requested));
-        qputenv("XDG_CONFIG_HOME", saved);
-#ifdef _WIN32
-        if (requested.isEmpty()) expected = QStringLiteral("program/Korvo.ini");
-#endif
+        for (int i = 0; i < 2; ++i)
+            qputenv(userFolder[i], saved[i]);
         QCOMPARE(where, dir.filePath(expected));
     }
 
