@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#endif
 
 using namespace korvo;
 using namespace korvo::testing;
@@ -401,19 +403,23 @@ private slots:
     void noRegularFileInPlaceOfTheFile_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("directory") << "directory";
+#ifndef _WIN32
         QTest::newRow("FIFO") << "fifo";
         QTest::newRow("device") << "device";
+#endif
     }
     void noRegularFileInPlaceOfTheFile() {
         QFETCH(QString, kind);
         Fixture f;
+        if (kind == QLatin1String("directory")) QVERIFY(QDir().mkdir(f.path()));
+#ifndef _WIN32
         const QByteArray path = QFile::encodeName(f.path());
-        if (kind == QLatin1String("directory"))
-            QVERIFY(::mkdir(path.constData(), 0755) == 0);
-        else if (kind == QLatin1String("fifo"))
+        if (kind == QLatin1String("fifo"))
             QVERIFY(::mkfifo(path.constData(), 0644) == 0);
-        else if (::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0) // a /dev/zero of its own
+        else if (kind == QLatin1String("device") &&
+                 ::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0) // a /dev/zero of its own
             QSKIP("cannot make a device node here (not root)");
+#endif
         Form1 form(f.env.make());
         QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Rejected);
         QCOMPARE(f.env.messages, QStringList{CorruptMessage});
