@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/FontWarmup.h"
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
 #include "ui/MainWindow.h"
@@ -17,6 +16,9 @@
 
 #ifdef Q_OS_WIN
 #include "app/WindowsConsole.h"
+#endif
+#ifdef KORVO_FONTCONFIG
+#include "app/FontWarmup.h"
 #endif
 #ifdef KORVO_SESSION_BUS
 #include "app/SessionBusWarmup.h"
@@ -214,14 +216,18 @@ int main(int argc, char* argv[]) {
     std::optional<korvo::SessionBusWarmup> sessionBus;
     if (!unattended) sessionBus.emplace();
 #endif
+#ifdef KORVO_FONTCONFIG
     // Nothing is drawn unattended; a warm-up still reading fonts when that run ends takes the
     // process down with it.
     std::optional<korvo::FontWarmup> fonts;
     if (!unattended) fonts.emplace();
+#endif
     QApplication app(argc, argv);
     // Both threads use the application object: neither may outlive it, however main returns.
     const auto joinWarmups = qScopeGuard([&] {
+#ifdef KORVO_FONTCONFIG
         if (fonts) fonts->finish();
+#endif
 #ifdef KORVO_SESSION_BUS
         if (sessionBus) sessionBus->finish();
 #endif
@@ -237,7 +243,9 @@ int main(int argc, char* argv[]) {
     korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
     if (unattended) return acceptTermsUnattended(std::move(env));
 
+#ifdef KORVO_FONTCONFIG
     fonts->applicationMade();
+#endif
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
     return QApplication::exec();
 }

@@ -10,7 +10,13 @@ QString settingsLocation(const QString& programFolder, const QString& requested)
     if (!requested.isEmpty()) return QFileInfo(requested).absoluteFilePath();
     const QString beside = QDir(programFolder).filePath(QStringLiteral("Korvo.ini"));
 #ifdef _WIN32
-    return beside;
+    // The same rule as below, with the roaming profile (%APPDATA%) as the user's folder: an installed
+    // Korvo's folder under Program Files is not the user's to write. Qt's AppDataLocation would add
+    // the application's name, which tests and the command line set differently.
+    if (QFileInfo::exists(beside)) return beside;
+    const QString roaming = qEnvironmentVariable("APPDATA");
+    if (roaming.isEmpty()) return beside;
+    return QDir(QDir::fromNativeSeparators(roaming)).filePath(QStringLiteral("Korvo/Korvo.ini"));
 #else
     // An installed program's folder is not the user's to write; a copy there still wins so that a
     // portable setup, and every one made before this rule, keeps its settings.

@@ -6,8 +6,9 @@
 namespace korvo {
 
 // The settings file to read and save: `requested` when given (--settings FILE); otherwise a Korvo.ini
-// beside the program when one exists (portable use, older setups) or, on Windows, always that one;
-// otherwise Korvo/Korvo.ini in the user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
+// beside the program when one exists (portable use, older setups); otherwise Korvo/Korvo.ini in the user's
+// folder: on Windows %APPDATA% (the roaming profile), elsewhere the configuration folder ($XDG_CONFIG_HOME,
+// by default ~/.config).
 QString settingsLocation(const QString& programFolder, const QString& requested = QString());
 
 // Creates the folder that `file` goes in when it is missing; false when that failed.

@@ -18,6 +18,12 @@ KORVO_BENCH_PACKAGES=(hyperfine xvfb libxcb1-dev libxcb-damage0-dev qt6-qpa-plug
 # What scripts/cross-windows needs: MinGW-w64 (posix threads) for the WMI backend, and Wine to run its probe.
 KORVO_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 iproute2
                       util-linux)
+# scripts/qt-windows: Qt for MinGW-w64 from Debian's source, with the host's Qt tools (same version).
+KORVO_QT_WINDOWS_PACKAGES=(ninja-build cmake dpkg-dev xz-utils g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+                           binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev qt6-base-dev qt6-base-dev-tools)
+# scripts/cross-windows with that Qt: the windows on a private X server, driven and photographed; the
+# installer and the zip; the fonts the offscreen tests draw with, and Wine's own Windows fonts (Tahoma).
+KORVO_CROSS_PROGRAM_PACKAGES=(xvfb xdotool x11-utils imagemagick nsis zip unzip fonts-dejavu-core fonts-wine)
 
 # ensure_packages PKG...: installs those that are missing; a no-op when all are there.
 ensure_packages() {
