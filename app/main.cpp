@@ -22,7 +22,6 @@
 #endif
 #ifdef KORVO_SESSION_BUS
 #include "app/SessionBusWarmup.h"
-#include <optional>
 #endif
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>

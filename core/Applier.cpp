@@ -118,12 +118,11 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                            .arg(QString::fromStdString(e.what())),
                        p);
     }
-    if (!matched && !notListed.empty())
-        return failure(QStringLiteral("The network interface -%1- %2.")
-                           .arg(p.AdapterCaption, QString::fromStdString(notListed)),
-                       p);
     if (!matched)
-        return failure(QStringLiteral("The network interface -%1- was not found.").arg(p.AdapterCaption), p);
+        return failure(QStringLiteral("The network interface -%1- %2.")
+                           .arg(p.AdapterCaption, notListed.empty() ? QStringLiteral("was not found")
+                                                                    : QString::fromStdString(notListed)),
+                       p);
     return outcome;
 }
 

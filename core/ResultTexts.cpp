@@ -176,9 +176,8 @@ ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
         refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")
                         .arg(failure);
 
-    ApplyOutcome outcome{refusals.isEmpty() ? ApplyOutcome::State::Applied : ApplyOutcome::State::Refused,
-                         false, p, shown, refusals + notes};
-    return outcome;
+    return {refusals.isEmpty() ? ApplyOutcome::State::Applied : ApplyOutcome::State::Refused, false, p, shown,
+            refusals + notes};
 }
 
 QString describeServiceCode(int code) {

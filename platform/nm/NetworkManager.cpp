@@ -465,7 +465,7 @@ std::string describeBusError(const std::string& errorName, const std::string& er
     case BusFault::NotRunning:
         return "NetworkManager is not running.";
     case BusFault::NoAnswer:
-        return "NetworkManager did not answer in time.";
+        return wait::NoAnswer;
     case BusFault::PermissionRefused:
         return std::string("NetworkManager refused permission. ") + missingPermissionAdvice();
     case BusFault::Disconnected:
