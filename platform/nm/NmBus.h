@@ -291,9 +291,12 @@ private:
         const auto registered = bus ? bus->isServiceRegistered(NmBusName) : QDBusReply<bool>();
         if (endedEarly || (registered.isValid() && !registered.value())) return wait::WentAway;
         if (change) {
-            const auto ping = QDBusMessage::createMethodCall(
-                NmBusName, ManagerPath, QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
-            if (connection_.call(ping, QDBus::Block, std::min(timeoutMs_, 1000)).type() ==
+            // A property read, not org.freedesktop.DBus.Peer.Ping: NetworkManager's bus policy lets
+            // only root ping it, so a user's ping is refused by the bus whatever NetworkManager does.
+            auto alive = QDBusMessage::createMethodCall(NmBusName, ManagerPath, PropertiesIface,
+                                                        QStringLiteral("Get"));
+            alive.setArguments({ManagerIface, QStringLiteral("Version")});
+            if (connection_.call(alive, QDBus::Block, std::min(timeoutMs_, 1000)).type() ==
                 QDBusMessage::ReplyMessage)
                 return wait::Authorization;
         }

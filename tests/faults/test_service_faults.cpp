@@ -332,6 +332,9 @@ private slots:
             << "prompt" << false
             << "could not be changed.*Nobody answered the password prompt in time; Korvo has withdrawn it\\."
             << -1;
+        // A prompt whose answer polkit does not keep is NetworkManager's own, and may still be answered.
+        QTest::newRow("polkit, password prompt unanswered, answer not kept")
+            << "prompt, not kept" << false << "could not be changed.*still waiting for authorization" << -1;
     }
     void permissions() {
         QFETCH(QString, checks);
@@ -356,12 +359,13 @@ private slots:
             rule = shipped.readAll().replace("\"netdev\"", "\"nogroup\"");
         } else if (checks != QLatin1String("root-only") && checks != QLatin1String("polkit")) {
             const QByteArray control = checks == QLatin1String("save only") ? "return polkit.Result.NO;"
-                                       : checks == QLatin1String("prompt")
+                                       : checks.startsWith(QLatin1String("prompt"))
                                            ? "return polkit.Result.YES;"
                                            : "polkit.spawn([\"/bin/sh\", \"-c\", \"touch " + asked.toUtf8() +
                                                  "; sleep 2\"]); return polkit.Result.YES;";
-            const QByteArray save =
-                checks == QLatin1String("prompt") ? "polkit.Result.AUTH_ADMIN_KEEP" : "polkit.Result.YES";
+            const QByteArray save = checks == QLatin1String("prompt") ? "polkit.Result.AUTH_ADMIN_KEEP"
+                                    : checks == QLatin1String("prompt, not kept") ? "polkit.Result.AUTH_ADMIN"
+                                                                                  : "polkit.Result.YES";
             rule = "polkit.addRule(function(action, subject) {\n"
                    "    if (!subject.isInGroup(\"nogroup\")) return;\n"
                    "    if (action.id == \"org.freedesktop.NetworkManager.network-control\") { " +
@@ -418,7 +422,7 @@ private slots:
         const QStringList run{QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
                               QString::fromStdString(bed.busAddress()), QStringLiteral("veth0"),
                               QStringLiteral("2000")};
-        if (checks == QLatin1String("prompt"))
+        if (checks.startsWith(QLatin1String("prompt")))
             // A text agent on a terminal of its own, for the probe's process only: it shows the prompt.
             probe.start(QStringLiteral("setpriv"),
                         {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", "script", "-qc",
