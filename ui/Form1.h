@@ -25,6 +25,9 @@ namespace korvo {
 namespace platform {
 class Adapter;
 } // namespace platform
+namespace testing {
+struct Form1Probe;
+} // namespace testing
 
 struct ApplyOutcome;
 class AdapterStates;
@@ -44,21 +47,11 @@ public:
     // The start-up sequence: adapters, settings file (or the terms window), button captions.
     void Form_Load();
 
-    // Asks the service for its adapters and lists them into all seven lists when it answers, before
-    // any saved adapter restored meanwhile; start-up does it once.
-    void EnumerateAdapters();
-    // Start-up has not listed the adapters yet; a button pressed meanwhile applies once it has.
-    bool AdaptersPending() const { return ListAfterFirstPaint || ListingAsked; }
-    enum class LoadOutcome { Missing, Rejected, Applied };
-    LoadOutcome LoadSettings();
-    void Command7_Click(); // "Save Settings"
-
-    Form3* TermsWindow() const;
-
     // Validates and applies `profile` off the window thread, showing the applying window throughout;
     // the outcome is shown once the service has answered.
     void SetInterface(const Profile& profile, ApplyMode mode);
-    Form4* ApplyingWindow() const;
+    // The terms window while start-up holds the main window back for it (korvo --accept-terms).
+    Form3* TermsWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +60,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The tests and benchmarks drive the steps of start-up and saving one by one.
+    friend struct testing::Form1Probe;
+
+    // Asks the service for its adapters and lists them into all seven lists when it answers, before
+    // any saved adapter restored meanwhile; start-up does it once.
+    void EnumerateAdapters();
+    // Start-up has not listed the adapters yet; a button pressed meanwhile applies once it has.
+    bool AdaptersPending() const { return ListAfterFirstPaint || ListingAsked; }
+    enum class LoadOutcome { Missing, Rejected, Applied };
+    LoadOutcome LoadSettings();
+    void Command7_Click(); // "Save Settings"
+    Form4* ApplyingWindow() const;
+
     // Makes the Settings page's controls now rather than when the page is first shown; the
     // tests' control lookup calls it by name.
     Q_INVOKABLE void BuildSettingsPage();

@@ -4,6 +4,7 @@
 //
 //   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
 #include "platform/nm/NetworkManager.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
@@ -95,9 +96,9 @@ int main(int argc, char* argv[]) {
         Environment made = env.make();
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
         Form1 form(std::move(made));
-        form.EnumerateAdapters();
+        Form1Probe::enumerateAdapters(form);
         // NetworkManager's answer comes through the event loop.
-        if (!QTest::qWaitFor([&form] { return !form.AdaptersPending(); }))
+        if (!QTest::qWaitFor([&form] { return !Form1Probe::adaptersPending(form); }))
             throw std::runtime_error("NetworkManager did not list the adapters");
         control<QListWidget>(form, "List1")
             ->setCurrentItem(control<QListWidget>(form, "List1")
@@ -114,15 +115,17 @@ int main(int argc, char* argv[]) {
             timer.start();
             QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
             // The apply runs off the window thread; the applying window is enabled when its outcome is in.
-            OutcomeShown(form.ApplyingWindow(), false).wait();
+            OutcomeShown(Form1Probe::applyingWindow(form), false).wait();
             const double applied = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            OutcomeShown(form.ApplyingWindow(), true).wait();
+            OutcomeShown(Form1Probe::applyingWindow(form), true).wait();
             if (painted) *painted = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            if (form.ApplyingWindow()->windowTitle() != QLatin1String("Configuration Applied"))
-                throw std::runtime_error("Korvo did not apply: " +
-                                         form.ApplyingWindow()->outcome().ResultText().toStdString());
+            if (Form1Probe::applyingWindow(form)->windowTitle() != QLatin1String("Configuration Applied"))
+                throw std::runtime_error(
+                    "Korvo did not apply: " +
+                    Form1Probe::applyingWindow(form)->outcome().ResultText().toStdString());
             if (visible) *visible = untilVisible(bed, address, timer);
-            QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*Form1Probe::applyingWindow(form), "Command1"),
+                              Qt::LeftButton);
             return applied;
         };
 

@@ -5,6 +5,7 @@
 //   bench_settings [FOLDER] [ROUNDS]     (FOLDER: where the file goes; a new temporary folder by default)
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
+#include "tests/support/Form1Probe.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <vector>
 
 using namespace korvo;
+using namespace korvo::testing;
 
 namespace {
 
@@ -104,11 +106,11 @@ int main(int argc, char* argv[]) {
     env.exclamation = [](QWidget*, const QString&, const QString& text) { fail(text); };
     env.openDocument = [](const QString&) { return false; };
     Form1 form(env);
-    if (form.LoadSettings() != Form1::LoadOutcome::Applied)
+    if (Form1Probe::loadSettings(form) != Form1Probe::LoadOutcome::Applied)
         fail(QStringLiteral("the window did not take the file"));
-    report("\"Save Settings\" click (Command7_Click)", timeUs(rounds, [&] { form.Command7_Click(); }));
+    report("\"Save Settings\" click (Command7)", timeUs(rounds, [&] { Form1Probe::saveSettings(form); }));
     report("start-up load into the window (LoadSettings)", timeUs(rounds, [&] {
-               if (form.LoadSettings() != Form1::LoadOutcome::Applied)
+               if (Form1Probe::loadSettings(form) != Form1Probe::LoadOutcome::Applied)
                    fail(QStringLiteral("the window did not take the file"));
            }));
     return 0;

@@ -9,6 +9,7 @@
 //   bench_stall                                  (root; target: at most 50 ms in every case)
 //   bench_stall measure BUS NM_PID TIMEOUT_MS    (one measurement; NM_PID 0: NetworkManager runs on)
 #include "platform/nm/NetworkManager.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
@@ -49,8 +50,8 @@ int measure(const std::string& bus, pid_t networkManager, int timeoutMs) {
     Environment made = env.make();
     made.connector = platform::makeNetworkManagerConnector(bus, std::chrono::milliseconds(timeoutMs));
     Form1 form(std::move(made));
-    form.EnumerateAdapters();
-    if (!QTest::qWaitFor([&form] { return !form.AdaptersPending(); }, 30000)) return 1;
+    Form1Probe::enumerateAdapters(form);
+    if (!QTest::qWaitFor([&form] { return !Form1Probe::adaptersPending(form); }, 30000)) return 1;
     QListWidget* list = control<QListWidget>(form, "List1");
     list->setCurrentItem(list->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
     control<QLineEdit>(form, "Text1")->setText(QStringLiteral("192.0.2.10"));
@@ -85,13 +86,13 @@ int measure(const std::string& bus, pid_t networkManager, int timeoutMs) {
             control<QPushButton>(form, "Command1")->click();
             return;
         }
-        if (const Form4* w = form.ApplyingWindow(); w && w->isEnabled()) loop.quit();
+        if (const Form4* w = Form1Probe::applyingWindow(form); w && w->isEnabled()) loop.quit();
     });
     tick.start();
     loop.exec();
     const qint64 totalNs = clock.nsecsElapsed();
     if (resume.joinable()) resume.join();
-    const Form4* w = form.ApplyingWindow();
+    const Form4* w = Form1Probe::applyingWindow(form);
     std::printf("stall-ms=%.1f total-ms=%.0f outcome=%s report=%s\n", static_cast<double>(worstNs) / 1e6,
                 static_cast<double>(totalNs) / 1e6, qPrintable(w->windowTitle()),
                 qPrintable(control<QLabel>(*w, "Label3")->text().simplified()));

@@ -6,6 +6,7 @@
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Form1Probe.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -63,7 +64,7 @@ int main(int argc, char* argv[]) {
     // The window lists the adapters once NetworkManager answers, or once its call has failed.
     QElapsedTimer waited;
     waited.start();
-    while (form.AdaptersPending() && waited.elapsed() < 30000)
+    while (Form1Probe::adaptersPending(form) && waited.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     print("uid", QString::number(::getuid()));
     QStringList listed;
@@ -74,9 +75,10 @@ int main(int argc, char* argv[]) {
     control<QPushButton>(form, "Command1")->click();
     // The apply runs off the window thread; its outcome enables the applying window.
     waited.restart();
-    while (form.ApplyingWindow() && !form.ApplyingWindow()->isEnabled() && waited.elapsed() < 60000)
+    while (Form1Probe::applyingWindow(form) && !Form1Probe::applyingWindow(form)->isEnabled() &&
+           waited.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    Form4* applying = form.ApplyingWindow();
+    Form4* applying = Form1Probe::applyingWindow(form);
     if (!applying) {
         print("caption", "(no applying window)");
         return 0;

@@ -8,6 +8,7 @@
 //   settings_saver FOLDER FIRST_GENERATION [COUNT [PAD]]
 #include "tests/faults/FaultSupport.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Form1Probe.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ int main(int argc, char* argv[]) {
                 boxes[f]->setText(s.Profiles[static_cast<std::size_t>(t)].*
                                   fields[static_cast<std::size_t>(f)]);
         }
-        form.Command7_Click();
+        Form1Probe::saveSettings(form);
         say(QByteArray::number(g));
     }
     return 0;

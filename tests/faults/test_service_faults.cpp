@@ -2,6 +2,7 @@
 // loses the adapter: the real Form1 on a private test bed.
 #include "platform/nm/NetworkManager.h"
 #include "tests/faults/FaultSupport.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
@@ -110,7 +111,7 @@ struct Korvo {
         form->Start();
         startMs = timer.elapsed();
         // The window lists the adapters once NetworkManager answers, or once its call has failed.
-        (void)QTest::qWaitFor([this] { return !form->AdaptersPending(); }, 30000);
+        (void)QTest::qWaitFor([this] { return !Form1Probe::adaptersPending(*form); }, 30000);
     }
 
     // Presses Profile 1's apply button; how long until the outcome was shown.
@@ -122,7 +123,7 @@ struct Korvo {
         return timer.elapsed();
     }
 
-    Form4* applying() const { return form->ApplyingWindow(); }
+    Form4* applying() const { return Form1Probe::applyingWindow(*form); }
     QString report() const { return applying() ? control<QLabel>(*applying(), "Label3")->text() : QString(); }
 };
 
@@ -193,7 +194,8 @@ private slots:
         // The saved adapter was put back, so applying reports why the service failed.
         korvo.applyProfileOne();
         QCOMPARE(korvo.env.messages, QStringList());
-        QCOMPARE(korvo.form->ApplyingWindow()->windowTitle(), QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(Form1Probe::applyingWindow(*korvo.form)->windowTitle(),
+                 QStringLiteral("Error Applying Configuration"));
         QVERIFY2(korvo.report().contains(QStringLiteral("The network configuration service failed: ")),
                  qPrintable(korvo.report()));
     }

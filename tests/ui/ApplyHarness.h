@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/support/Controls.h"
+#include "tests/support/Form1Probe.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
@@ -30,11 +31,11 @@ inline void fillTab(Form1& form, int tab, const QStringList& texts) {
 inline Form4* awaitOutcome(const Form1& form, int timeoutMs = 30000) {
     (void)QTest::qWaitFor(
         [&form] {
-            const Form4* w = form.ApplyingWindow();
+            const Form4* w = Form1Probe::applyingWindow(form);
             return !w || w->isEnabled();
         },
         timeoutMs);
-    return form.ApplyingWindow();
+    return Form1Probe::applyingWindow(form);
 }
 
 } // namespace korvo::testing

@@ -2,6 +2,7 @@
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
 //   korvo_screenshot_demo [main|settings|dhcp|invalid|refused|saved|cable]
 // The views after "dhcp" also press an apply button, to show the applying window's reports.
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
                            {"enx00e04c68a1b2", {false, {"198.51.100.77/24"}, "", {}}},
                            {"wlp0s20f3", {true, {"192.0.2.180/24"}, "192.0.2.129", {"192.0.2.129"}}}};
     Form1 form(env.make());
-    form.EnumerateAdapters();
+    Form1Probe::enumerateAdapters(form);
 
     struct Demo {
         const char* name;

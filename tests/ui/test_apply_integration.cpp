@@ -2,6 +2,7 @@
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "platform/nm/NetworkManager.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestBed.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
@@ -27,9 +28,9 @@ std::unique_ptr<Form1> windowOn(TestEnvironment& env, const TestBed& bed, int ta
     Environment made = env.make();
     made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
     auto form = std::make_unique<Form1>(std::move(made));
-    form->EnumerateAdapters();
+    Form1Probe::enumerateAdapters(*form);
     // NetworkManager answers later; lists still empty then fail the checks that follow.
-    (void)QTest::qWaitFor([&form] { return !form->AdaptersPending(); });
+    (void)QTest::qWaitFor([&form] { return !Form1Probe::adaptersPending(*form); });
     QListWidget* list = tabControls(*form, tab).Adapters;
     const auto found = list->findItems(adapter, Qt::MatchExactly);
     if (!found.isEmpty()) list->setCurrentItem(found.first());
@@ -65,19 +66,20 @@ private slots:
         fillTab(*form, 1,
                 {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});
         press(*form, control<QPushButton>(*form, "Command2"));
-        QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QCOMPARE(Form1Probe::applyingWindow(*form)->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.10/24"),
                                  15000);
         QTRY_VERIFY_WITH_TIMEOUT(
             bed.ip({"-4", "route", "show", "default"}).contains("via 192.0.2.1 dev veth0"), 15000);
         QTRY_COMPARE_WITH_TIMEOUT(bed.ip4("veth0", "IP4.DNS"), QStringLiteral("203.0.113.53 | 203.0.113.54"),
                                   15000);
-        QTest::mouseClick(control<QPushButton>(*form->ApplyingWindow(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*Form1Probe::applyingWindow(*form), "Command1"),
+                          Qt::LeftButton);
         QVERIFY(form->isEnabled());
 
         tabControls(*form, DhcpTab).Adapters->setCurrentRow(0);
         press(*form, control<QPushButton>(*form, "Command8"));
-        QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QCOMPARE(Form1Probe::applyingWindow(*form)->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"),
                                  30000);
         QVERIFY(!bed.ip({"-4", "addr", "show", "veth0"}).contains("192.0.2.10"));
@@ -118,7 +120,7 @@ private slots:
         if (tail.contains("veth9")) chooseAdapter(*form, 0, QStringLiteral("veth9"));
         fillTab(*form, 0, boxes);
         press(*form, control<QPushButton>(*form, "Command1"));
-        Form4* w = form->ApplyingWindow();
+        Form4* w = Form1Probe::applyingWindow(*form);
         QCOMPARE(w->windowTitle(), caption);
         QVERIFY2(w->outcome().ResultText().endsWith(tail), qPrintable(w->outcome().ResultText()));
         QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !values.isEmpty());
@@ -161,7 +163,7 @@ private slots:
         environment.hasSystemTray = [] { return true; };
         Form1 form(std::move(environment));
         form.Start();
-        QTRY_VERIFY(!form.AdaptersPending());
+        QTRY_VERIFY(!Form1Probe::adaptersPending(form));
         QCOMPARE(marks(form), only(0));
         QVERIFY(tabControls(form, 0).Apply->toolTip().endsWith("In effect on veth0"));
 
@@ -177,9 +179,10 @@ private slots:
         QVERIFY2(tip.contains("Gateway: 192.0.2.1\nDNS: 203.0.113.53"), qPrintable(tip));
 
         press(form, tabControls(form, 1).Apply);
-        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QCOMPARE(Form1Probe::applyingWindow(form)->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(1), 15000);
-        QTest::mouseClick(control<QPushButton>(*form.ApplyingWindow(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*Form1Probe::applyingWindow(form), "Command1"),
+                          Qt::LeftButton);
 
         officeByNmcli();
         QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(0), 1000);

@@ -1,6 +1,7 @@
 // Listing the adapters at start-up and putting saved adapters back, against the recording fake.
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
@@ -49,7 +50,7 @@ private slots:
         testing::TestEnvironment env;
         env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
         Form1 form(env.make());
-        form.EnumerateAdapters();
+        Form1Probe::enumerateAdapters(form);
 
         QCOMPARE(env.service->calls, expectedCalls()); // one connection, one listing for all seven lists
         for (int t = 0; t < TabCount; ++t) {
@@ -173,7 +174,7 @@ private slots:
         Form1 answered(now.make()), waiting(later.make());
         answered.Form_Load();
         waiting.Form_Load();
-        QVERIFY(waiting.AdaptersPending());
+        QVERIFY(Form1Probe::adaptersPending(waiting));
         if (pageShown) control<QTabWidget>(waiting, "SSTab1")->setCurrentIndex(1);
         if (!pressed.isEmpty()) control<QPushButton>(waiting, pressed.constData())->click();
         // A press that waits shows it; nothing else does.
@@ -184,7 +185,7 @@ private slots:
         QVERIFY(later.service->methodCalls().empty());
 
         later.service->answerListings();
-        QVERIFY(!waiting.AdaptersPending());
+        QVERIFY(!Form1Probe::adaptersPending(waiting));
         QVERIFY(!QGuiApplication::overrideCursor());
         for (int t = 0; t < TabCount; ++t) {
             QCOMPARE(testing::listTexts(tabControls(waiting, t).Adapters),

@@ -1,6 +1,7 @@
 // The apply buttons as the user presses them: which boxes a command changes, the
 // "Whoops" message, and both windows released after every outcome. What the run
 // itself sends and reports is tested on core's Applier.
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
@@ -77,7 +78,7 @@ private slots:
         t.SecondaryWINS->setText(QStringLiteral("  "));
         t.Apply->click();
         QCOMPARE(env.messages, QStringList{"Whoops|Please select an Interface first!!"});
-        QVERIFY(!form.ApplyingWindow());
+        QVERIFY(!Form1Probe::applyingWindow(form));
         QVERIFY(form.isEnabled());
         QVERIFY(env.service->calls.empty());
         QCOMPARE(t.SecondaryWINS->text(), QStringLiteral("  "));

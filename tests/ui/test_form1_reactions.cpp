@@ -1,5 +1,6 @@
 // The main window's own reactions, driven by the user and by the program alike.
 #include "core/SettingsFile.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
@@ -89,7 +90,7 @@ private slots:
         Window w;
         Form1& form = w.form;
         w.env.service->adapters = {{"A", {}, {}}, {"B", {}, {}}, {"C", {}, {}}};
-        form.EnumerateAdapters();
+        Form1Probe::enumerateAdapters(form);
         QVERIFY(w.show(1));
 
         // Tabbing into a list makes a row current but chooses nothing.
@@ -171,7 +172,7 @@ private slots:
             (wins ? file.DhcpSecondaryWINS : file.DhcpSecondaryDNS) = loaded[1];
             file.DNSViaDHCP = file.WINSViaDHCP = true;
             QCOMPARE(writeSettingsFile(w.env.folder.filePath("Korvo.ini"), settingsLines(file)), QString());
-            QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Applied);
+            QCOMPARE(Form1Probe::loadSettings(form), Form1Probe::LoadOutcome::Applied);
         }
         if (!typed.isEmpty()) {
             toggle(false);
@@ -301,7 +302,7 @@ private slots:
         QVERIFY(w.show());
         control<QPushButton>(form, "Command1")
             ->click(); // no address typed: the result window shows the validation errors
-        QWidget* applying = form.ApplyingWindow();
+        QWidget* applying = Form1Probe::applyingWindow(form);
         QVERIFY(applying && applying->isVisible());
         QVERIFY(!form.isEnabled());
         form.close();

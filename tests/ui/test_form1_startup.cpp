@@ -1,5 +1,6 @@
 // The start-up sequence: adapters first, then the settings file (or the terms
 // window), then the button captions; a failing step never stops it.
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"

@@ -1,4 +1,5 @@
 #include "core/SettingsLines.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"

@@ -1,3 +1,4 @@
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
@@ -74,7 +75,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(called);
         QTRY_COMPARE(recorder.painted.value(0), QStringLiteral("Please wait a moment..."));
-        Form4* w = form.ApplyingWindow();
+        Form4* w = Form1Probe::applyingWindow(form);
         QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
         QVERIFY(!w->parentWidget());
         QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
@@ -187,8 +188,8 @@ private slots:
         control<QLineEdit>(form, "Text1")->setText(QStringLiteral("x"));
         QTest::mouseClick(control<QPushButton>(form, "Command1"), Qt::LeftButton);
         QVERIFY(awaitOutcome(form));
-        QVERIFY(form.ApplyingWindow() != first.data());
-        QCOMPARE(form.ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Error!"));
+        QVERIFY(Form1Probe::applyingWindow(form) != first.data());
+        QCOMPARE(Form1Probe::applyingWindow(form)->windowTitle(), QStringLiteral("Configuration Error!"));
         QTRY_VERIFY(!first);
     }
 

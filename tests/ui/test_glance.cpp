@@ -2,6 +2,7 @@
 // entries' tooltips, and the tray menu.
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
@@ -40,7 +41,7 @@ std::unique_ptr<Form1> started(TestEnvironment& env, bool tray = true) {
     auto form = std::make_unique<Form1>(std::move(made));
     form->Start();
     // The window is drawn first, then filled in.
-    if (!QTest::qWaitFor([&form] { return !form->AdaptersPending(); })) return nullptr;
+    if (!QTest::qWaitFor([&form] { return !Form1Probe::adaptersPending(*form); })) return nullptr;
     return form;
 }
 
@@ -122,11 +123,13 @@ private slots:
                 menu->actions().at(1)->trigger();
             else
                 tabControls(*form, 1).Apply->click();
-            QVERIFY(awaitOutcome(*form) && form->ApplyingWindow()->isVisible());
-            QCOMPARE(form->ApplyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+            QVERIFY(awaitOutcome(*form) && Form1Probe::applyingWindow(*form)->isVisible());
+            QCOMPARE(Form1Probe::applyingWindow(*form)->windowTitle(),
+                     QStringLiteral("Configuration Applied"));
             QVERIFY(!form->isEnabled());
             applied << env.service->methodCalls();
-            QTest::mouseClick(control<QPushButton>(*form->ApplyingWindow(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*Form1Probe::applyingWindow(*form), "Command1"),
+                              Qt::LeftButton);
         }
         QVERIFY(!applied[0].empty());
         QCOMPARE(applied[0], applied[1]);

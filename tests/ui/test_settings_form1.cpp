@@ -2,6 +2,7 @@
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"
+#include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
@@ -142,7 +143,7 @@ private slots:
         Fixture f;
         {
             Form1 form(f.env.make());
-            form.EnumerateAdapters();
+            Form1Probe::enumerateAdapters(form);
             control<QListWidget>(form, "List1")->setCurrentRow(1);
             control<QListWidget>(form, "List7")->setCurrentRow(2);
             control<QPushButton>(form, "Command7")->click();
@@ -194,7 +195,7 @@ private slots:
         Fixture f;
         f.write(lines);
         Form1 form(f.env.make());
-        form.EnumerateAdapters();
+        Form1Probe::enumerateAdapters(form);
         form.Form_Load();
 
         const auto buttons = buttonProfiles(storedSettings(lines));
@@ -341,7 +342,7 @@ private slots:
         QStringList lines = defaultLines();
         if (!appears) f.write(lines);
         Form1 form(f.env.make());
-        form.LoadSettings();
+        Form1Probe::loadSettings(form);
         box(form, "Text19")->setText(QStringLiteral("Window"));
         const QDateTime stamp = QFileInfo(f.path()).lastModified();
         lines[7] = QStringLiteral("Other");
@@ -492,7 +493,7 @@ private slots:
             QSKIP("cannot make a device node here (not root)");
 #endif
         Form1 form(f.env.make());
-        QCOMPARE(form.LoadSettings(), Form1::LoadOutcome::Rejected);
+        QCOMPARE(Form1Probe::loadSettings(form), Form1Probe::LoadOutcome::Rejected);
         QCOMPARE(f.env.messages, QStringList{CorruptMessage});
         control<QPushButton>(form, "Command7")->click();
         QCOMPARE(f.env.messages.size(), 2);
