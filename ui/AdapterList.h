@@ -29,8 +29,8 @@ protected:
         else
             askMenuAtCurrent();
     }
-    // The X11 platform turns the Menu key into a context-menu event (its key press then reaches the
-    // open menu, not the list); Qt turns Shift+F10 into none, nor the Menu key everywhere.
+    // On X11 the Menu key comes as a context-menu event first, and its key press then goes to the
+    // menu already open; Shift+F10, and the Menu key on other platforms, come as key presses only.
     void keyPressEvent(QKeyEvent* event) override {
         if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
             (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
