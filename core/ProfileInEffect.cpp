@@ -5,6 +5,7 @@
 #include "platform/IPv4Address.h"
 
 #include <QStringList>
+#include <charconv>
 
 namespace korvo {
 
@@ -47,6 +48,33 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
         if (!omitted.SecondaryDNS) dns.push_back(text(p.SecondaryDNS));
     }
     return now.dnsServers == dns;
+}
+
+Profile profileFrom(const platform::IPv4State& now) {
+    Profile p;
+    if (!now.addresses.empty()) {
+        // "192.0.2.10/24"
+        const std::string& first = now.addresses.front();
+        const std::size_t slash = first.find('/');
+        const std::optional<platform::IPv4Address> address =
+            platform::IPv4Address::parse(first.substr(0, slash));
+        int prefix = 32;
+        if (slash != std::string::npos) {
+            const char* begin = first.data() + slash + 1;
+            const char* end = first.data() + first.size();
+            const auto [ptr, ec] = std::from_chars(begin, end, prefix);
+            if (ec != std::errc{} || ptr != end) prefix = -1;
+        }
+        const std::optional<platform::IPv4Address> mask = platform::IPv4Address::maskOf(prefix);
+        if (address && mask) {
+            p.IPAddress = QString::fromStdString(address->toString());
+            p.SubnetMask = QString::fromStdString(mask->toString());
+        }
+    }
+    p.Gateway = QString::fromStdString(now.gateway);
+    if (!now.dnsServers.empty()) p.PrimaryDNS = QString::fromStdString(now.dnsServers[0]);
+    if (now.dnsServers.size() > 1) p.SecondaryDNS = QString::fromStdString(now.dnsServers[1]);
+    return p;
 }
 
 QString describeState(const QString& caption, const platform::IPv4State& now) {

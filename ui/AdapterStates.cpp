@@ -16,7 +16,13 @@ const char* const AdapterStates::ApplyTip = "Click this button to use these sett
 AdapterStates::AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
                              const std::array<ProfileTab*, TabCount>& tabs,
                              const std::array<QPushButton*, TabCount>& buttons)
-    : Connector(std::move(connector)), Tabs(tabs), Buttons(buttons) {}
+    : Connector(std::move(connector)), Tabs(tabs), Buttons(buttons) {
+    const QPointer<AdapterStates> self(this);
+    for (ProfileTab* t : Tabs)
+        t->setAdapterStates([self](const QString& caption) {
+            return self ? self->stateOf(caption) : std::optional<platform::IPv4State>();
+        });
+}
 
 AdapterStates::~AdapterStates() = default;
 
@@ -60,6 +66,12 @@ void AdapterStates::ShowProfilesInEffect() {
         if (button->toolTip() != tip) button->setToolTip(tip);
         emit inEffect(t, active);
     }
+}
+
+std::optional<platform::IPv4State> AdapterStates::stateOf(const QString& caption) const {
+    for (const AdapterNow& adapter : Now)
+        if (adapter.Caption == caption) return adapter.State;
+    return std::nullopt;
 }
 
 // Asked without waiting (NetworkManager answers through the event loop), so a hung service does not

@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -52,6 +53,9 @@ public:
     void watchSoon();
     // Whether the service tells of changes itself (after watch()).
     bool watching() const { return Watch != nullptr; }
+    // What the adapter of `caption` has now, as the marks read it; nullopt when the last answer did
+    // not tell of it.
+    std::optional<platform::IPv4State> stateOf(const QString& caption) const;
     // Whether the last answer told of any adapter's state.
     bool known() const { return !Now.empty(); }
 

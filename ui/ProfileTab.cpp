@@ -1,5 +1,6 @@
 #include "ui/ProfileTab.h"
 
+#include "core/ProfileInEffect.h"
 #include "ui/AdapterList.h"
 #include "ui/Artwork.h"
 
@@ -7,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPersistentModelIndex>
 
 namespace korvo {
 
@@ -95,7 +98,9 @@ void ProfileTab::build() {
         Boxes[static_cast<std::size_t>(f)] = edit;
     }
     heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
-    Adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
+    auto* adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
+    adapters->menuFor = [this](QListWidgetItem* entry, const QPoint& at) { AdapterMenu(entry, at); };
+    Adapters = adapters;
 
     if (!isDhcp()) {
         heading(this, QStringLiteral("Button Name"), 8, 140, 137);
@@ -287,6 +292,60 @@ void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& ti
 void ProfileTab::List_Click() {
     AdapterCaption = chosenAdapter();
     emit adapterChosen();
+}
+
+// Opened without waiting (popup, not exec): the states are those AdapterStates already holds.
+void ProfileTab::AdapterMenu(QListWidgetItem* entry, const QPoint& globalPos) {
+    const QString caption = entry->text();
+    const std::optional<platform::IPv4State> now =
+        AdapterStateOf ? AdapterStateOf(caption) : std::optional<platform::IPv4State>();
+    auto* menu = new QMenu(Adapters);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* take = menu->addAction(tr("Use this adapter's current settings"));
+    QString whyNot;
+    if (!now)
+        whyNot = tr("Korvo does not know this adapter's current settings: it is not listed now, or the "
+                    "network service has not answered.");
+    else if (!isDhcp() && now->addresses.empty())
+        whyNot = tr("This adapter has no IPv4 address now.");
+    if (!whyNot.isEmpty()) {
+        take->setEnabled(false);
+        take->setToolTip(whyNot);
+        take->setStatusTip(whyNot);
+        menu->setToolTipsVisible(true);
+    }
+    // Entries are never removed, but the list may change while the menu is open.
+    const QPersistentModelIndex row = Adapters->model()->index(Adapters->row(entry), 0);
+    connect(take, &QAction::triggered, this, [this, row, caption] {
+        QListWidgetItem* chosen = row.isValid() ? Adapters->item(row.row()) : nullptr;
+        const std::optional<platform::IPv4State> state =
+            AdapterStateOf ? AdapterStateOf(caption) : std::optional<platform::IPv4State>();
+        if (!chosen || chosen->text() != caption || !state) return;
+        Adapters->setCurrentItem(chosen);
+        takeSettings(*state);
+    });
+    menu->popup(globalPos);
+}
+
+void ProfileTab::takeSettings(const platform::IPv4State& now) {
+    const Profile from = profileFrom(now);
+    if (isDhcp()) {
+        // Address, mask and gateway read "DHCP" for good. An adapter on DHCP is taken to get its DNS
+        // servers by DHCP too; one without servers gets them from DHCP rather than an empty typed box,
+        // which an apply would refuse.
+        const bool dnsViaDhcp = now.dhcp || from.PrimaryDNS.isEmpty();
+        setViaDhcp({dnsViaDhcp, std::nullopt});
+        if (!dnsViaDhcp) {
+            setText(DNS1, from.PrimaryDNS);
+            setText(DNS2, from.SecondaryDNS);
+        }
+        return;
+    }
+    setText(IP, from.IPAddress);
+    setText(Mask, from.SubnetMask);
+    setText(Gate, from.Gateway);
+    setText(DNS1, from.PrimaryDNS);
+    setText(DNS2, from.SecondaryDNS);
 }
 
 void ProfileTab::clearBlankServers() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Profile.h"
+#include "platform/AdapterState.h"
 
 #include <QList>
 #include <QString>
@@ -18,6 +19,7 @@
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace korvo {
 
@@ -57,6 +59,15 @@ public:
     // Each entry's tooltip, by its caption (a restored entry shares its caption's tip).
     void setAdapterTips(const std::function<QString(const QString& caption)>& tipFor);
 
+    // What an adapter has now, by its caption; nullopt when that is not known. The adapter list's
+    // context menu takes the boxes from it.
+    using StateOf = std::function<std::optional<platform::IPv4State>(const QString& caption)>;
+    void setAdapterStates(StateOf stateOf) { AdapterStateOf = std::move(stateOf); }
+    // The boxes as `now` has them, so that the tab's apply leaves the adapter as it is: on a profile
+    // tab its address, mask, gateway and DNS servers; on the DHCP tab whether the DNS servers come by
+    // DHCP, else which. WINS and the name stay.
+    void takeSettings(const platform::IPv4State& now);
+
     // A profile command empties the server boxes that hold only blanks.
     void clearBlankServers();
 
@@ -88,6 +99,7 @@ private:
     bool viaWINS() const;
     void select(int row);
     void List_Click();
+    void AdapterMenu(QListWidgetItem* entry, const QPoint& globalPos);
 
     int Index;
     // Made by build(); none of them before.
@@ -102,6 +114,7 @@ private:
     bool ViaDNS = true, ViaWINS = true;
 
     QString AdapterCaption;
+    StateOf AdapterStateOf;
     // The DHCP tab's typed servers while their boxes show "DHCP".
     QString RememberedPrimaryDNS, RememberedSecondaryDNS, RememberedPrimaryWINS, RememberedSecondaryWINS;
 };

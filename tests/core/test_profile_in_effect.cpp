@@ -86,6 +86,21 @@ private slots:
         QFETCH(IPv4State, now);
         QFETCH(bool, inEffect);
         QCOMPARE(profileInEffect(typed(boxes), mode, now), inEffect);
+        // Taken from the adapter, the boxes are in effect wherever typed ones are.
+        if (inEffect && mode == ApplyMode::Static) QVERIFY(profileInEffect(profileFrom(now), mode, now));
+    }
+
+    // More than a profile holds: the first address and the first two servers, which an apply leaves.
+    void fromTheAdapter() {
+        const Profile p = profileFrom(
+            manual({"192.0.2.10/17", "192.0.2.11/24"}, "", {"203.0.113.53", "203.0.113.54", "203.0.113.55"}));
+        QCOMPARE(
+            (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS, p.PrimaryWINS}),
+            (QStringList{"192.0.2.10", "255.255.128.0", "", "203.0.113.53", "203.0.113.54", ""}));
+        QVERIFY(profileInEffect(p, ApplyMode::Static,
+                                manual({"192.0.2.10/17"}, "", {"203.0.113.53", "203.0.113.54"})));
+        const Profile none = profileFrom(IPv4State{true, {}, "", {}});
+        QVERIFY(none.IPAddress.isEmpty() && none.SubnetMask.isEmpty());
     }
 
     // Mask to prefix and back: the one conversion core and both backends use.

@@ -9,6 +9,7 @@
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -47,6 +48,24 @@ QList<bool> only(int tab) {
 void press(Form1& form, QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(awaitOutcome(form));
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// The applying window once it shows an outcome, found as the desktop shows it.
+QWidget* shownOutcome() {
+    QWidget* found = nullptr;
+    (void)QTest::qWaitFor(
+        [&found] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("Form4") && w->isVisible() && w->isEnabled()) found = w;
+            return found != nullptr;
+        },
+        30000);
+    return found;
 }
 
 } // namespace
@@ -195,6 +214,115 @@ private slots:
         QCOMPARE(awaitOutcome(form)->windowTitle(), QStringLiteral("Configuration Applied"));
         QTRY_COMPARE_WITH_TIMEOUT(marks(form), only(DhcpTab), 30000);
         QVERIFY(dhcp->isChecked());
+    }
+
+    // The adapter list's context menu takes the adapter's settings into the tab, whose apply then
+    // leaves the adapter as it is and is marked in effect; nothing is saved.
+    void profileFromTheAdapter() {
+        TestBed bed({.adapters = 2, .dhcp = true});
+        bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth0", "con-name", "leased",
+                   "ipv4.method", "auto", "ipv6.method", "disabled"});
+        bed.nmcli({"connection", "up", "leased"});
+        bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth1", "con-name", "office",
+                   "ipv4.method", "manual", "ipv4.addresses", "192.0.2.10/24", "ipv4.gateway", "192.0.2.1",
+                   "ipv4.dns", "203.0.113.53,203.0.113.54", "ipv6.method", "disabled"});
+        bed.nmcli({"connection", "up", "office"});
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"),
+                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth1"}).contains("inet 192.0.2.10/24"),
+                                 15000);
+
+        TestEnvironment env;
+        StoredSettings s;
+        s.Profiles[1] = {"192.0.2.20", "255.255.255.0", {},     "203.0.113.9", {}, "203.0.113.5",
+                         {},           "Lab",           "veth0"};
+        s.TermsAccepted = true;
+        s.DhcpAdapterCaption = QStringLiteral("veth9"); // gone
+        s.DhcpPrimaryDNS = QStringLiteral("203.0.113.9");
+        s.DhcpPrimaryWINS = s.DhcpSecondaryWINS = QStringLiteral("DHCP");
+        s.WINSViaDHCP = true;
+        const QString file = env.folder.filePath("Korvo.ini");
+        QCOMPARE(writeSettingsFile(file, settingsLines(s)), QString());
+        const QByteArray saved = contents(file);
+        Environment environment = env.make();
+        environment.connector = platform::makeNetworkManagerConnector(bed.busAddress());
+        Form1 form(std::move(environment));
+        form.Start();
+        // Listed, and the states read: each entry's tooltip tells its adapter's.
+        QTRY_VERIFY_WITH_TIMEOUT(tabControls(form, 1).Adapters->count() == 3 &&
+                                     !tabControls(form, 1).Adapters->item(1)->toolTip().isEmpty(),
+                                 15000);
+        auto* pages = control<QTabWidget>(form, "SSTab1");
+
+        enum How { MenuKey, ShiftF10, Mouse };
+        struct Row {
+            const char* name;
+            int tab;
+            QString adapter;
+            How how;
+            bool enabled;
+            QStringList boxes; // IP, mask, gateway, DNS 1 and 2, WINS 1 and 2, name
+            bool dnsViaDhcp;   // DHCP tab
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"not listed", DhcpTab, "veth9", MenuKey, false,
+             {"DHCP", "DHCP", "DHCP", "203.0.113.9", "", "DHCP", "DHCP"}, false},
+            {"static", 1, "veth1", ShiftF10, true,
+             {"192.0.2.10", "255.255.255.0", "192.0.2.1", "203.0.113.53", "203.0.113.54", "203.0.113.5", "", "Lab"},
+             false},
+            {"DHCP", DhcpTab, "veth0", Mouse, true, {"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}, true},
+        };
+        // clang-format on
+        for (const Row& row : rows) {
+            const TabControls t = tabControls(form, row.tab);
+            QVERIFY2(!marks(form)[row.tab], row.name);
+            pages->setCurrentIndex(1);
+            control<QTabWidget>(form, "SSTab2")->setCurrentIndex(row.tab);
+            QListWidgetItem* entry = t.Adapters->findItems(row.adapter, Qt::MatchExactly).value(0);
+            QVERIFY2(entry, row.name);
+            if (row.how == Mouse) {
+                QTest::mouseClick(
+                    form.windowHandle(), Qt::RightButton, {},
+                    t.Adapters->viewport()->mapTo(&form, t.Adapters->visualItemRect(entry).center()));
+            } else {
+                // The keyboard's current entry, not (yet) the selected one.
+                t.Adapters->setFocus();
+                t.Adapters->selectionModel()->setCurrentIndex(t.Adapters->indexFromItem(entry),
+                                                              QItemSelectionModel::NoUpdate);
+                QTest::keyClick(t.Adapters, row.how == MenuKey ? Qt::Key_Menu : Qt::Key_F10,
+                                row.how == MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
+            }
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY2(menu && !menu->actions().isEmpty(), row.name);
+            QAction* take = menu->actions().first();
+            QCOMPARE(take->text(), QStringLiteral("Use this adapter's current settings"));
+            QCOMPARE(take->isEnabled(), row.enabled);
+            if (row.enabled)
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(take).center());
+            else
+                QVERIFY(!take->toolTip().isEmpty() && menu->close());
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+
+            QLineEdit* boxes[] = {t.IPAddress,    t.SubnetMask,  t.Gateway,       t.PrimaryDNS,
+                                  t.SecondaryDNS, t.PrimaryWINS, t.SecondaryWINS, t.Name};
+            QStringList shown;
+            for (const QLineEdit* box : boxes)
+                if (box) shown << box->text();
+            QCOMPARE(shown, row.boxes);
+            if (row.tab == DhcpTab) QCOMPARE(control<QCheckBox>(form, "Check2")->isChecked(), row.dnsViaDhcp);
+            if (!row.enabled) continue;
+            QCOMPARE(tabAdapterCaption(form, row.tab), row.adapter);
+
+            pages->setCurrentIndex(0);
+            QTest::mouseClick(t.Apply, Qt::LeftButton);
+            QWidget* outcome = shownOutcome();
+            QVERIFY2(outcome, row.name);
+            QCOMPARE(outcome->windowTitle(), QStringLiteral("Configuration Applied"));
+            QTRY_VERIFY_WITH_TIMEOUT(marks(form)[row.tab], 15000);
+            QTest::mouseClick(control<QPushButton>(*outcome, "Command1"), Qt::LeftButton);
+        }
+        QCOMPARE(contents(file), saved);
     }
 };
 
