@@ -133,6 +133,7 @@ def main():
     bus = start("session bus", ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                 stdout=subprocess.PIPE, env=env)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    # -noreset: a reset (the last client leaving) would write the display number again, into a closed pipe.
     read, write = os.pipe()
     start("X server", ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
            "-noreset"],
