@@ -8,6 +8,8 @@ KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
+# The screen reader's view: a private X server, the accessibility bus and an AT-SPI client.
+KORVO_A11Y_PACKAGES=(xvfb qt6-qpa-plugins dbus at-spi2-core python3-pyatspi)
 # scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.
 KORVO_PACKAGE_PACKAGES=(dpkg-dev fakeroot file desktop-file-utils appstream lintian debootstrap)
 # scripts/test: the format check, with the version the repo's .clang-format is written for.

@@ -64,6 +64,14 @@ void AdapterStates::ShowProfilesInEffect() {
             active ? QStringLiteral("%1\nIn effect on %2").arg(QString::fromLatin1(ApplyTip), where)
                    : QString::fromLatin1(ApplyTip);
         if (button->toolTip() != tip) button->setToolTip(tip);
+        // What a screen reader says after the caption: what pressing does, and the mark.
+        const QString caption = Tabs[static_cast<std::size_t>(t)]->caption();
+        const QString description =
+            typed.AdapterCaption.isEmpty()
+                ? tr("Applies %1; no adapter is chosen for it.").arg(caption)
+                : (active ? tr("Applies %1 to %2. In effect now.") : tr("Applies %1 to %2."))
+                      .arg(caption, typed.AdapterCaption);
+        if (button->accessibleDescription() != description) button->setAccessibleDescription(description);
         emit inEffect(t, active);
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/Artwork.h"
 
+#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QFontInfo>
 #include <QGridLayout>
@@ -115,9 +116,45 @@ void art::fillHeader(QPainter& painter, const QRectF& rect, qreal windowWidth) {
 
 // ---------------------------------------------------------------- PicturePanel
 
+namespace {
+
+const char* const RoleProperty = "korvoAccessibleRole";
+
+// The glyphs are reached from the keyboard through the "Minimise" and "Exit" buttons beside them;
+// to a screen reader they are buttons of their own, with the press action a click does.
+class GlyphAccessible : public QAccessibleWidget {
+public:
+    explicit GlyphAccessible(PicturePanel* glyph) : QAccessibleWidget(glyph, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<PicturePanel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* withRole(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
+    if (auto* panel = qobject_cast<PicturePanel*>(widget); panel && panel->isGlyph())
+        return new GlyphAccessible(panel);
+    const QVariant role = widget->property(RoleProperty);
+    return role.isValid() ? new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()))
+                          : nullptr;
+}
+
+} // namespace
+
+void art::setAccessibleRole(QWidget* widget, QAccessible::Role role) {
+    // Installed after Qt's own factory, so asked before it, also for Qt's own classes.
+    static const bool installed = (QAccessible::installFactory(withRole), true);
+    Q_UNUSED(installed);
+    widget->setProperty(RoleProperty, static_cast<int>(role));
+}
+
 PicturePanel::PicturePanel(Kind kind, QWidget* parent) : QWidget(parent), PanelKind(kind) {
     setFocusPolicy(Qt::NoFocus);
     if (isGlyph()) {
+        art::setAccessibleRole(this, QAccessible::Button);
         setCursor(Qt::PointingHandCursor);
         setAttribute(Qt::WA_Hover);
     }
@@ -438,6 +475,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
 PictureTabWidget::PictureTabWidget(Look look, QWidget* parent) : QTabWidget(parent), TabLook(look) {
     setTabBar(new PictureTabBar(look, this));
+    // Focusable (through its tab strip), so a screen reader wants more than a plain area.
+    art::setAccessibleRole(this, QAccessible::Grouping);
     setDocumentMode(true);
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideNone);

@@ -2,6 +2,7 @@
 // tab faces, all painted in code so they stay crisp at any display scale.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QHash>
 #include <QIcon>
@@ -45,6 +46,9 @@ QFont scaled(QFont font, qreal factor);
 // The banner's mark as an icon, for the system tray.
 QIcon markIcon();
 void setTextColor(QWidget* widget, const QColor& color);
+// What a screen reader is told `widget` is, where Qt's generic guess (a plain area) says too little.
+// Set before the widget is first shown.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 } // namespace art
 
 // A picture panel. Glyphs are clickable; backgrounds only paint.
@@ -54,6 +58,9 @@ public:
     enum class Kind { Banner, MainPage, SettingsPage, Band, TabPage, MinimiseGlyph, CloseGlyph };
 
     PicturePanel(Kind kind, QWidget* parent);
+
+    // A glyph acts as a button: a screen reader sees one and can press it.
+    bool isGlyph() const { return PanelKind == Kind::MinimiseGlyph || PanelKind == Kind::CloseGlyph; }
 
 signals:
     void clicked();
@@ -66,7 +73,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    bool isGlyph() const { return PanelKind == Kind::MinimiseGlyph || PanelKind == Kind::CloseGlyph; }
     void paintBanner(QPainter& p);
     void paintMainPage(QPainter& p);
     void paintGlyph(QPainter& p);

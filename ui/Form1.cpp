@@ -67,6 +67,7 @@ Form1::Form1(Environment environment, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Env(std::move(environment)) {
     setObjectName(QStringLiteral("Form1"));
+    art::setAccessibleRole(this, QAccessible::Window);
     buildLayout();
     States = std::make_unique<AdapterStates>(Env.connector, Tabs, ApplyButtons);
     connectReactions();
@@ -104,9 +105,13 @@ void Form1::buildLayout() {
                       ClientWidth - 50, 0, 22, BannerHeight);
     Picture9 = place(new PicturePanel(PicturePanel::Kind::CloseGlyph, this), "Picture9", ClientWidth - 26, 0,
                      22, BannerHeight);
+    // They do what the buttons "Minimise" and "Exit" do, and a screen reader calls them so.
+    Picture10->setAccessibleName(tr("Minimise"));
+    Picture9->setAccessibleName(tr("Exit"));
 
     SSTab1 = place(new PictureTabWidget(PictureTabWidget::Look::Header, this), "SSTab1", 0, BannerHeight,
                    ClientWidth, ClientHeight - BannerHeight);
+    SSTab1->setAccessibleName(tr("Pages"));
     auto* mainPage = new QWidget;
     auto* settingsPage = new QWidget;
     SSTab1->addTab(mainPage, QStringLiteral("Main"));
@@ -137,6 +142,7 @@ void Form1::buildLayout() {
         place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
     SSTab2 =
         place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
+    SSTab2->setAccessibleName(tr("Profiles"));
     Command7 =
         place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
               "Command7", 8, pageButtonRowTop, 89, 33);
@@ -628,7 +634,10 @@ void Form1::ShowApplied(const ApplyOutcome& outcome) {
 // ---- at a glance ----
 
 void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
-    ApplyButtons[static_cast<std::size_t>(tabIndex)]->setText(caption);
+    QPushButton* button = ApplyButtons[static_cast<std::size_t>(tabIndex)];
+    button->setText(caption);
+    // Said as shown, "&" included; a button without a caption still says which profile it applies.
+    button->setAccessibleName(caption.isEmpty() ? tab(tabIndex)->caption() : caption);
     if (TrayIcon) TrayIcon->setCaption(tabIndex, caption);
 }
 

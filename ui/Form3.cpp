@@ -37,6 +37,7 @@ QLabel* sentence(QWidget* parent, const char* name, const QString& text, const Q
 // Top-level without an owner: it has a taskbar entry while the main window is hidden.
 Form3::Form3() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form3"));
+    art::setAccessibleRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Korvo EULA"));
     resize(ClientWidth, ClientHeight);
     // The same light page and ink as the main window's pages.

@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,6 +26,8 @@ constexpr QRect Label4Design(144, 48, 201, 145);
 constexpr QRect Command1Design(136, 216, 81, 33);
 constexpr int Label1Width = 169;
 constexpr int Label2Width = 201;
+// Label4's first line stands level with this line of Label3; its own first line is empty.
+constexpr int ValuesLevel = 3;
 
 // QLabel breaks lines only at \n; the texts keep their lone CRs.
 QString forDisplay(const QString& text) {
@@ -77,6 +80,21 @@ QIcon applyingIcon() {
     p.drawLine(9, 20, 23, 20);
     p.drawLine(9, 20, 13, 24);
     return QIcon(icon);
+}
+
+// The outcome as the eye reads it, name and value row by row ("IP Address: 192.0.2.10"), for a
+// screen reader, which would otherwise read all the names and then all the values.
+QString spokenOutcome(const QString& names, const QString* values) {
+    const QStringList left = forDisplay(names).split(u'\n');
+    const QStringList right = values ? forDisplay(*values).split(u'\n') : QStringList();
+    QStringList lines;
+    for (qsizetype row = 0; row < std::max(left.size(), right.size() + ValuesLevel); ++row) {
+        QString line = left.value(row).trimmed();
+        const QString value = row >= ValuesLevel ? right.value(row - ValuesLevel).trimmed() : QString();
+        if (!value.isEmpty()) line = line.isEmpty() ? value : Form4::tr("%1: %2").arg(line, value);
+        if (!line.isEmpty()) lines << line;
+    }
+    return lines.join(u'\n');
 }
 
 // A working text wider than its label widens the label instead of being cut.
@@ -140,6 +158,10 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setGeometry(Picture3Design);
     Label3 = label(Picture3, "Label3", Label3Design);
+    // A screen reader meets the window as a dialog and the outcome as an alert, spoken when it
+    // appears: Qt's AT-SPI bridge passes on an alert's "showing", not the QAccessible::Alert event.
+    art::setAccessibleRole(this, QAccessible::Dialog);
+    art::setAccessibleRole(Label3, QAccessible::AlertMessage);
     Label4 = label(Picture3, "Label4", Label4Design);
     Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), QStringLiteral("Please wait a moment..."));
     QFont big = font;
@@ -171,6 +193,7 @@ void Form4::ShowPrepared() {
     Label3->clear();
     Label4->clear();
     Command1->hide();
+    setAccessibleDescription(QString());
 }
 
 void Form4::ShowWorking() {
@@ -184,6 +207,9 @@ void Form4::ShowWorking() {
     Label1->setText(QStringLiteral("This configuration is being applied."));
     fitWidth(Label1, Label1Width);
     Label1->show();
+    // Empty until the outcome: it appears with it, which is what a screen reader announces.
+    Label3->hide();
+    setAccessibleDescription(Label2->text() + u'\n' + Label1->text());
 }
 
 void Form4::ShowOutcome(const ApplyOutcome& outcome) {
@@ -235,12 +261,19 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
     if (resultValues) {
         // The values start one line above the first name and stand level with the names.
         Label4->setText(forDisplay(*resultValues));
-        const QRect values(QPoint(Label4->x(), Label3->y() + 3 * QFontMetrics(Label3->font()).lineSpacing()),
-                           Label4->sizeHint().expandedTo(Label4Design.size()));
+        const QRect values(
+            QPoint(Label4->x(), Label3->y() + ValuesLevel * QFontMetrics(Label3->font()).lineSpacing()),
+            Label4->sizeHint().expandedTo(Label4Design.size()));
         Label4->setGeometry(values);
         Label4->show();
         used |= values;
     }
+    // Set before it shows: the announcement reads it.
+    const QString spoken = spokenOutcome(resultText, resultValues);
+    Label3->setAccessibleName(spoken);
+    setAccessibleDescription(spoken);
+    QAccessibleEvent titleChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&titleChanged);
     Label3->show();
     // Every line must be readable: a longer text grows the window, and the button moves with it.
     const QRect design = Label3Design | Label4Design;
@@ -254,6 +287,8 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
     Picture3->setPicture(picture);
     setEnabled(true);
     Command1->show();
+    // The keyboard can dismiss the outcome at once.
+    Command1->setFocus();
 }
 
 void Form4::Command1_Click() {

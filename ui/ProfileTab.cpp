@@ -95,11 +95,13 @@ void ProfileTab::build() {
         heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
+        edit->setAccessibleName(spokenName(tr(FieldHeadings[f])));
         Boxes[static_cast<std::size_t>(f)] = edit;
     }
     heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
     auto* adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
     adapters->menuFor = [this](QListWidgetItem* entry, const QPoint& at) { AdapterMenu(entry, at); };
+    adapters->setAccessibleName(spokenName(tr("Select a Network Interface")));
     Adapters = adapters;
 
     if (!isDhcp()) {
@@ -107,6 +109,7 @@ void ProfileTab::build() {
         // The name boxes' stored 23 is their help topic, not a length limit:
         // a limit would cut a longer name read from the settings file.
         Boxes[NameRole] = art::place(new QLineEdit(this), names.name, 8, 158, 137, 22);
+        Boxes[NameRole]->setAccessibleName(spokenName(tr("Button Name")));
     } else {
         Check2 = art::place(new QCheckBox(this), "Check2", 8, 82, 18, 18);
         auto* Label5 =
@@ -116,6 +119,9 @@ void ProfileTab::build() {
             art::place(new QLabel(QStringLiteral("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
         for (QLabel* label : {Label5, Label6})
             art::setTextColor(label, art::Ink);
+        // The boxes are bare squares: the labels beside them say what they are.
+        Check2->setAccessibleName(Label5->text());
+        Check3->setAccessibleName(Label6->text());
         for (const int role : {IP, Mask, Gate})
             Boxes[static_cast<std::size_t>(role)]->setFocusPolicy(Qt::NoFocus);
     }
@@ -155,6 +161,11 @@ void ProfileTab::build() {
 
 QString ProfileTab::caption() const {
     return isDhcp() ? QStringLiteral("DHCP") : QStringLiteral("Profile %1").arg(Index + 1);
+}
+
+// The headings stand over the boxes of every tab alike; a screen reader also needs the tab.
+QString ProfileTab::spokenName(const QString& heading) const {
+    return tr("%1, %2", "tab caption, heading of a box").arg(caption(), heading);
 }
 
 QString ProfileTab::text(int role) const {

@@ -92,6 +92,8 @@ signals:
 private:
     // The boxes by role: the seven addresses in the order of Profile, then the name.
     enum Role { IP, Mask, Gate, DNS1, DNS2, WINS1, WINS2, NameRole, RoleCount };
+    // What a screen reader calls a control of this tab: "Profile 2, IP Address".
+    QString spokenName(const QString& heading) const;
     QString text(int role) const;
     void setText(int role, const QString& text);
     void setLocked(int role, bool locked); // disabled and read-only

@@ -158,6 +158,14 @@ private slots:
         QCOMPARE(control<PictureBox>(*w, "Picture3")->picture().cacheKey(),
                  control<PictureBox>(*w, tick ? "Picture1" : "Picture2")->picture().cacheKey());
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible() && !form.isEnabled());
+        // A screen reader hears each value with its name, and the keyboard dismisses the window at once.
+        if (!label4.isEmpty())
+            QVERIFY2(
+                w->accessibleDescription().contains("\nIP Address: " + ip.trimmed() +
+                                                    "\nSubnet Mask: 255.255.255.0\nGateway: 192.0.2.1\n"),
+                qPrintable(w->accessibleDescription()));
+        QCOMPARE(control<QLabel>(*w, "Label3")->accessibleName(), w->accessibleDescription());
+        QCOMPARE(w->focusWidget(), control<QPushButton>(*w, "Command1"));
     }
 
     // The keyboard goes back to the button that started the apply, after "Ok" and after the close box.

@@ -71,6 +71,11 @@ private slots:
         QVERIFY(tabControls(*form, 0).Apply->toolTip().endsWith("In effect on eth0"));
         QCOMPARE(tabControls(*form, 1).Apply->toolTip(),
                  QStringLiteral("Click this button to use these settings"));
+        // A screen reader hears what each button does and where it is in effect.
+        const QStringList said = {"Applies Profile 1 to eth0. In effect now.", "Applies Profile 2 to eth0.",
+                                  "Applies Profile 3; no adapter is chosen for it."};
+        for (int t = 0; t < said.size(); ++t)
+            QCOMPARE(tabControls(*form, t).Apply->accessibleDescription(), said[t]);
         // One listing at start-up serves the lists, the marks and the tips.
         QCOMPARE(env.service->calls, (std::vector<std::string>{"connect list", "list adapters"}));
 
@@ -89,6 +94,8 @@ private slots:
         QCoreApplication::processEvents();
         env.service->announceChange();
         QCOMPARE(marks(*form), (QList<bool>{false, true, false, false, false, false, true}));
+        QCOMPARE(tabControls(*form, 1).Apply->accessibleDescription(),
+                 "Applies Profile 2 to eth0. In effect now.");
         QCOMPARE(listTexts(list), (QStringList{"eth0", "eth1", "eth0"}));
         QVERIFY(list->item(0)->toolTip().contains("Address: 192.0.2.20/24\nGateway: none\nDNS: none"));
         env.service->states["eth0"] = {};
@@ -99,6 +106,9 @@ private slots:
         // Typing follows too: the boxes as they are now are what the button would apply.
         tabControls(*form, 1).IPAddress->setText("192.0.2.21");
         QCOMPARE(marks(*form)[1], false);
+        // A button without a caption still says which profile it applies.
+        tabControls(*form, 1).Name->clear();
+        QCOMPARE(tabControls(*form, 1).Apply->accessibleName(), "Profile 2");
     }
 
     void trayMenuAppliesLikeTheButtons() {
