@@ -6,9 +6,10 @@ KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 
 # What building and running Korvo needs on Debian 12.
 KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
-# What the tests need beyond that: a private NetworkManager test bed, and a headless Wayland
-# compositor with Qt's Wayland platform (tests/support/under-weston).
-KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd weston qt6-wayland)
+# What the tests need beyond that: a private NetworkManager test bed.
+KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
+# scripts/test: a headless Wayland compositor and Qt's Wayland platform (tests/support/under-weston).
+KORVO_WAYLAND_PACKAGES=(weston qt6-wayland)
 # scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.
 KORVO_PACKAGE_PACKAGES=(dpkg-dev fakeroot file desktop-file-utils appstream lintian debootstrap)
 # scripts/test: the format check, with the version the repo's .clang-format is written for.
