@@ -88,12 +88,9 @@ class Watcher : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
 
 public:
     bool hostRegistered() const { return true; }
-    int protocolVersion() const { return 0; }
     QStringList items() const {
         const QMutexLocker lock(&Guard);
         return Items;
@@ -104,7 +101,6 @@ public slots:
         const QMutexLocker lock(&Guard);
         Items << service;
     }
-    void RegisterStatusNotifierHost(const QString&) {}
 
 private:
     mutable QMutex Guard;
@@ -298,21 +294,17 @@ private slots:
         QVERIFY(form);
         QTRY_COMPARE(watcher.items().size(), 1);
         const QString item = watcher.items().first();
-        QCOMPARE(itemProperty(item, QStringLiteral("Status")).toString(), QStringLiteral("Active"));
 
         // The panel reads the menu: the seven buttons with their marks, "Show Korvo" and "Exit".
         const QString menuPath = itemProperty(item, QStringLiteral("Menu")).value<QDBusObjectPath>().path();
         QVERIFY(!menuPath.isEmpty());
-        const auto layout = [&] {
-            const QDBusMessage reply = hostCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
-                                                QStringLiteral("GetLayout"), {0, -1, QStringList()});
-            return reply.arguments().size() == 2 ? menuEntry(reply.arguments().at(1).value<QDBusArgument>())
-                                                 : MenuEntry();
-        };
+        const QDBusMessage layout = hostCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
+                                             QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        QCOMPARE(layout.arguments().size(), 2);
         QStringList labels;
         QList<int> marks;
         QHash<QString, int> ids;
-        for (const MenuEntry& e : layout().children) {
+        for (const MenuEntry& e : menuEntry(layout.arguments().at(1).value<QDBusArgument>()).children) {
             labels << e.properties.value(QStringLiteral("label")).toString();
             if (e.properties.contains(QStringLiteral("toggle-state")))
                 marks << e.properties.value(QStringLiteral("toggle-state")).toInt();
