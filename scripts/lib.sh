@@ -10,6 +10,8 @@ KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev f
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
 # The screen reader's view: a private X server, the accessibility bus and an AT-SPI client.
 KORVO_A11Y_PACKAGES=(xvfb qt6-qpa-plugins dbus at-spi2-core python3-pyatspi)
+# scripts/test: a headless Wayland compositor and Qt's Wayland platform (tests/support/under-weston).
+KORVO_WAYLAND_PACKAGES=(weston qt6-wayland)
 # scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.
 KORVO_PACKAGE_PACKAGES=(dpkg-dev fakeroot file desktop-file-utils appstream lintian debootstrap)
 # scripts/test: the format check, with the version the repo's .clang-format is written for.

@@ -657,6 +657,9 @@ void Form1::ShowTray() {
 }
 
 void Form1::ShowFromTray() {
+    // Wayland lets a program neither raise its window nor restore or even know it minimised: a
+    // window mapped anew comes to the front.
+    if (!isActiveWindow() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) hide();
     showNormal();
     raise();
     activateWindow();

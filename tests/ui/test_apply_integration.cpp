@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSystemTrayIcon>
+#include <QWindow>
 #include <QtTest>
 
 using namespace korvo;
@@ -81,6 +82,9 @@ private slots:
         TestBed bed({.adapters = 1, .dhcp = true});
         TestEnvironment env;
         auto form = windowOn(env, bed, 1, QStringLiteral("veth0"));
+        // Mapped at its size, also where the compositor places it (CTest runs this under weston too).
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->windowHandle()->size(), QSize(745, 399));
         QCOMPARE(tabAdapterCaption(*form, 1), QStringLiteral("veth0"));
         fillTab(*form, 1,
                 {"192.0.2.010", "255.255.255.0", "192.0.2.1", "203.0.113.53", " 203.0.113.54", "", ""});

@@ -1,5 +1,6 @@
 // At a glance, against the recording fake: the marks of the profiles in effect, the adapter
-// entries' tooltips, and the tray menu.
+// entries' tooltips, and the tray menu. With KORVO_TRAY_BUS set (CTest runs it under
+// tests/support/under-weston) the tray as a desktop sees it: a StatusNotifierItem on the session bus.
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/Form1Probe.h"
@@ -11,6 +12,21 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QtTest>
+
+#include <optional>
+
+#ifdef KORVO_SESSION_BUS
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QMutex>
+#include <QPointer>
+#include <QThread>
+#endif
 
 using namespace korvo;
 using namespace korvo::testing;
@@ -27,7 +43,8 @@ Profile profile(const QString& name, const QString& ip, const QString& gateway, 
 }
 
 // eth0 on "Office", eth1 on DHCP; "Office" and "Lab" both for eth0, DHCP for eth1.
-std::unique_ptr<Form1> started(TestEnvironment& env, bool tray = true) {
+// `tray` unset: Korvo asks Qt whether the desktop has a tray.
+std::unique_ptr<Form1> started(TestEnvironment& env, std::optional<bool> tray = true) {
     env.service->adapters = {{"eth0", {}, {}}, {"eth1", {}, {}}};
     env.service->states = {{"eth0", Office}, {"eth1", Leased}};
     StoredSettings s;
@@ -37,11 +54,11 @@ std::unique_ptr<Form1> started(TestEnvironment& env, bool tray = true) {
     s.DhcpAdapterCaption = QStringLiteral("eth1");
     if (!writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)).isEmpty()) return nullptr;
     Environment made = env.make();
-    made.hasSystemTray = [tray] { return tray; };
+    if (tray) made.hasSystemTray = [tray] { return *tray; };
     auto form = std::make_unique<Form1>(std::move(made));
     form->Start();
     // The window is drawn first, then filled in.
-    if (!QTest::qWaitFor([&form] { return !Form1Probe::adaptersPending(*form); })) return nullptr;
+    if (!QTest::qWaitFor([&form] { return tabControls(*form, 0).Adapters->count() == 3; })) return nullptr;
     return form;
 }
 
@@ -56,6 +73,111 @@ QList<bool> checks(const QMenu* menu) {
         out << menu->actions().at(t)->isChecked();
     return out;
 }
+
+#ifdef KORVO_SESSION_BUS
+// The applying window, found as a user finds it: on the screen.
+QWidget* applyingWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form4") && w->isVisible()) return w;
+    return nullptr;
+}
+
+// The desktop's tray host (org.kde.StatusNotifierWatcher) as far as Qt asks it: it says a host is
+// there and records the items that register. It answers on a thread of its own, since Qt asks it
+// while the window thread waits.
+class Watcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+
+public:
+    bool hostRegistered() const { return true; }
+    QStringList items() const {
+        const QMutexLocker lock(&Guard);
+        return Items;
+    }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) {
+        const QMutexLocker lock(&Guard);
+        Items << service;
+    }
+
+private:
+    mutable QMutex Guard;
+    QStringList Items;
+};
+
+class WatcherOnBus {
+public:
+    WatcherOnBus() : Bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, Name)) {
+        Served = new Watcher;
+        Served->moveToThread(&Thread);
+        QObject::connect(&Thread, &QThread::finished, Served, &QObject::deleteLater);
+        Thread.start();
+        // No signals: exporting them would give the object a child made on this thread.
+        Up = Bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), Served,
+                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) &&
+             Bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    }
+    ~WatcherOnBus() {
+        Bus.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+        Bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+        Thread.quit();
+        Thread.wait();
+        QDBusConnection::disconnectFromBus(Name);
+    }
+    bool up() const { return Up; }
+    QStringList items() const { return Served ? Served->items() : QStringList(); }
+
+private:
+    inline static const QString Name = QStringLiteral("korvo-test-watcher");
+    QDBusConnection Bus;
+    QThread Thread;
+    QPointer<Watcher> Served;
+    bool Up = false;
+};
+
+// A call as the panel makes it, answered while the window thread goes on with its events.
+QDBusMessage hostCall(const QString& service, const QString& path, const QString& interface,
+                      const QString& method, const QVariantList& arguments = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    const QDBusPendingCall pending = QDBusConnection::sessionBus().asyncCall(call, 5000);
+    (void)QTest::qWaitFor([&pending] { return pending.isFinished(); }, 6000);
+    return pending.reply();
+}
+
+QVariant itemProperty(const QString& service, const QString& name) {
+    const QDBusMessage reply = hostCall(
+        service, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"), {QStringLiteral("org.kde.StatusNotifierItem"), name});
+    return reply.arguments().isEmpty() ? QVariant()
+                                       : reply.arguments().first().value<QDBusVariant>().variant();
+}
+
+// One entry of the menu's layout (com.canonical.dbusmenu): (id, properties, children).
+struct MenuEntry {
+    int id = -1;
+    QVariantMap properties;
+    QList<MenuEntry> children;
+};
+
+MenuEntry menuEntry(const QDBusArgument& argument) {
+    MenuEntry entry;
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        entry.children << menuEntry(child.variant().value<QDBusArgument>());
+    }
+    argument.endArray();
+    argument.endStructure();
+    return entry;
+}
+#endif
 
 } // namespace
 
@@ -161,5 +283,103 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGlance)
+#ifdef KORVO_SESSION_BUS
+// The tray as the desktop sees it: a StatusNotifierItem that Qt registers with the watcher on the
+// session bus, its menu over com.canonical.dbusmenu. Qt asks once per process whether there is a
+// watcher, so each case runs in a process of its own, on a platform with a tray (not offscreen).
+class TestTrayOverBus : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("the offscreen platform has no tray: run under tests/support/under-weston");
+        const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        if (!bus) QSKIP("no session bus: run under tests/support/under-weston");
+        if (bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")))
+            QSKIP("the session bus has a tray host already: run under tests/support/under-weston");
+    }
+
+    void registersAndServesItsMenu() {
+        const WatcherOnBus watcher;
+        QVERIFY(watcher.up());
+        TestEnvironment env;
+        auto form = started(env, std::nullopt);
+        QVERIFY(form);
+        QTRY_COMPARE(watcher.items().size(), 1);
+        const QString item = watcher.items().first();
+
+        // The panel reads the menu: the seven buttons with their marks, "Show Korvo" and "Exit".
+        const QString menuPath = itemProperty(item, QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+        QVERIFY(!menuPath.isEmpty());
+        const QDBusMessage layout = hostCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
+                                             QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        QCOMPARE(layout.arguments().size(), 2);
+        QStringList labels;
+        QList<int> marks;
+        QHash<QString, int> ids;
+        for (const MenuEntry& e : menuEntry(layout.arguments().at(1).value<QDBusArgument>()).children) {
+            labels << e.properties.value(QStringLiteral("label")).toString();
+            if (e.properties.contains(QStringLiteral("toggle-state")))
+                marks << e.properties.value(QStringLiteral("toggle-state")).toInt();
+            ids.insert(labels.last(), e.id);
+        }
+        QCOMPARE(labels, (QStringList{"Office", "Lab", "", "", "", "", "DHCP", "", "Show Korvo", "Exit"}));
+        QCOMPARE(marks, (QList<int>{1, 0, 0, 0, 0, 0, 1}));
+        const auto click = [&](const QString& label) {
+            hostCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"),
+                     {ids.value(label), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+        };
+
+        // "Lab" applies as its button does.
+        click(QStringLiteral("Lab"));
+        QTRY_VERIFY(applyingWindow() && applyingWindow()->isEnabled());
+        QCOMPARE(applyingWindow()->windowTitle(), QStringLiteral("Configuration Applied"));
+        QVERIFY(!env.service->methodCalls().empty());
+        QTest::mouseClick(control<QPushButton>(*applyingWindow(), "Command1"), Qt::LeftButton);
+
+        // A click on the icon brings the minimised window back. Wayland has no request that
+        // restores a window (and Qt forgets at once that it minimised it): only one mapped anew
+        // comes back.
+        QTest::mouseClick(control<QPushButton>(*form, "Command9"), Qt::LeftButton);
+        QVERIFY(form->isMinimized());
+        const QSignalSpy mapped(form->windowHandle(), &QWindow::visibleChanged);
+        hostCall(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem"),
+                 QStringLiteral("Activate"), {0, 0});
+        QTRY_VERIFY(!form->isMinimized() && form->isVisible());
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) QCOMPARE(mapped.size(), 2);
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+        click(QStringLiteral("Exit"));
+        QTRY_COMPARE(env.terminations, 1);
+    }
+
+    // No tray host: no icon, not a word on the error output, and "Minimise" minimises as ever.
+    void nothingWithoutAWatcher() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        TestEnvironment env;
+        auto form = started(env, std::nullopt);
+        QVERIFY(form);
+        QVERIFY(!form->findChild<QSystemTrayIcon*>());
+        QTest::mouseClick(control<QPushButton>(*form, "Command9"), Qt::LeftButton);
+        QVERIFY(form->isMinimized() && form->isVisible());
+        QCOMPARE(control<QTabWidget>(*form, "SSTab1")->currentIndex(), 0);
+    }
+};
+
+#endif
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    QTEST_SET_MAIN_SOURCE_PATH
+#ifdef KORVO_SESSION_BUS
+    if (qEnvironmentVariableIsSet("KORVO_TRAY_BUS")) {
+        TestTrayOverBus test;
+        return QTest::qExec(&test, argc, argv);
+    }
+#endif
+    TestGlance test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_glance.moc"
