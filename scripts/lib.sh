@@ -5,7 +5,10 @@ KORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 
 # What building and running Korvo needs on Debian 12.
-KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
+# qt6-l10n-tools: lrelease and lupdate; qt6-tools-dev: their CMake package (qt_add_translations);
+# qt6-translations-l10n: Qt's own translations of its standard buttons.
+KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev
+                      qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
 # scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.

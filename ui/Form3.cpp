@@ -37,7 +37,7 @@ QLabel* sentence(QWidget* parent, const char* name, const QString& text, const Q
 // Top-level without an owner: it has a taskbar entry while the main window is hidden.
 Form3::Form3() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Korvo EULA"));
+    setWindowTitle(tr("Korvo EULA"));
     resize(ClientWidth, ClientHeight);
     // The same light page and ink as the main window's pages.
     QPalette colours = palette();
@@ -62,13 +62,11 @@ Form3::Form3() : QWidget(nullptr) {
     Text1->moveCursor(QTextCursor::Start);
     Text1->document()->setModified(false);
 
-    Label3 =
-        sentence(this, "Label3",
-                 QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
-                                "this End User Licence Agreement."),
-                 QRect(96, 176, 537, 25));
-    Label4 = sentence(this, "Label4",
-                      QStringLiteral("I do not wish to use this utility and would like to exit now."),
+    Label3 = sentence(this, "Label3",
+                      tr("I have read, understood and fully accept all of the terms and conditions in "
+                         "this End User Licence Agreement."),
+                      QRect(96, 176, 537, 25));
+    Label4 = sentence(this, "Label4", tr("I do not wish to use this utility and would like to exit now."),
                       QRect(96, 200, 497, 17));
     // The accept sentence takes two lines in a label 25 pixels high.
     QFont small = Label3->font();
@@ -78,8 +76,7 @@ Form3::Form3() : QWidget(nullptr) {
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);
 
-    Command1 =
-        named(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Continue"), this), "Command1");
+    Command1 = named(new PictureButton(PictureButton::Face::Primary, tr("Continue"), this), "Command1");
     Command1->setGeometry(272, 248, 89, 33);
     Check1 = named(new QCheckBox(this), "Check1");
     Check1->setGeometry(72, 168, 17, 25);

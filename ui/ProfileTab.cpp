@@ -31,8 +31,13 @@ const TabControlNames TabControls[TabCount] = {
 };
 // clang-format on
 
-const char* const FieldHeadings[7] = {"IP Address",    "Subnet Mask",  "Gateway",       "DNS-Primary",
-                                      "DNS-Secondary", "WINS-Primary", "WINS-Secondary"};
+const char* const FieldHeadings[7] = {QT_TRANSLATE_NOOP("korvo::ProfileTab", "IP Address"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "Subnet Mask"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "Gateway"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "DNS-Primary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "DNS-Secondary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "WINS-Primary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "WINS-Secondary")};
 // Consecutive fields start 96 apart, with a wider step between DNS and WINS.
 constexpr int FieldX[7] = {8, 104, 200, 296, 392, 504, 600};
 
@@ -89,26 +94,24 @@ void ProfileTab::build() {
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
     for (int f = IP; f < NameRole; ++f) {
-        heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
+        heading(this, tr(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
         Boxes[static_cast<std::size_t>(f)] = edit;
     }
-    heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
+    heading(this, tr("Select a Network Interface"), 144, 60, 240);
     Adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
 
     if (!isDhcp()) {
-        heading(this, QStringLiteral("Button Name"), 8, 140, 137);
+        heading(this, tr("Button Name"), 8, 140, 137);
         // The name boxes' stored 23 is their help topic, not a length limit:
         // a limit would cut a longer name read from the settings file.
         Boxes[NameRole] = art::place(new QLineEdit(this), names.name, 8, 158, 137, 22);
     } else {
         Check2 = art::place(new QCheckBox(this), "Check2", 8, 82, 18, 18);
-        auto* Label5 =
-            art::place(new QLabel(QStringLiteral("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
+        auto* Label5 = art::place(new QLabel(tr("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
         Check3 = art::place(new QCheckBox(this), "Check3", 8, 106, 18, 18);
-        auto* Label6 =
-            art::place(new QLabel(QStringLiteral("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
+        auto* Label6 = art::place(new QLabel(tr("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
         for (QLabel* label : {Label5, Label6})
             art::setTextColor(label, art::Ink);
         for (const int role : {IP, Mask, Gate})
@@ -149,7 +152,7 @@ void ProfileTab::build() {
 }
 
 QString ProfileTab::caption() const {
-    return isDhcp() ? QStringLiteral("DHCP") : QStringLiteral("Profile %1").arg(Index + 1);
+    return isDhcp() ? tr("DHCP") : tr("Profile %1").arg(Index + 1);
 }
 
 QString ProfileTab::text(int role) const {
