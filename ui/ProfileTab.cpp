@@ -94,7 +94,8 @@ void ProfileTab::build() {
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
     for (int f = IP; f < NameRole; ++f) {
-        heading(this, tr(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
+        // A heading may use the room up to the next one.
+        heading(this, tr(FieldHeadings[f]), FieldX[f], 8, f + 1 < NameRole ? FieldX[f + 1] - FieldX[f] : 120);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
         Boxes[static_cast<std::size_t>(f)] = edit;
