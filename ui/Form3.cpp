@@ -68,15 +68,16 @@ Form3::Form3() : QWidget(nullptr) {
                       QRect(96, 176, 537, 25));
     Label4 = sentence(this, "Label4", tr("I do not wish to use this utility and would like to exit now."),
                       QRect(96, 200, 497, 17));
-    // The accept sentence takes two lines in a label 25 pixels high: 11 pixels, or smaller where the
-    // sentence would not fit whole (a longer language, another font).
-    for (QLabel* label : {Label3, Label4}) {
-        QFont small = label->font();
-        for (int pixels = 11; pixels >= 8; --pixels) {
-            small.setPixelSize(pixels);
-            label->setFont(small);
-            if (label->heightForWidth(label->width()) <= label->height()) break;
-        }
+    // The accept sentence takes two lines in a label 25 pixels high. Both sentences in one size: 11
+    // pixels, or smaller where one would not fit whole (a longer language, another font).
+    QFont small = Label3->font();
+    for (int pixels = 11; pixels >= 8; --pixels) {
+        small.setPixelSize(pixels);
+        Label3->setFont(small);
+        Label4->setFont(small);
+        if (Label3->heightForWidth(Label3->width()) <= Label3->height() &&
+            Label4->heightForWidth(Label4->width()) <= Label4->height())
+            break;
     }
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);

@@ -51,8 +51,7 @@ QStringList clipped(const QWidget& window) {
     };
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
-        if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()) &&
-            (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)))
+        if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
             complain(w, QStringLiteral("(cut off by its parent)"),
                      QSize(w->geometry().right() + 1, w->geometry().bottom() + 1), w->parentWidget()->size());
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
@@ -71,7 +70,7 @@ QStringList clipped(const QWidget& window) {
                 complain(box, box->text(), box->sizeHint(), box->size());
         } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
             for (int i = 0; i < bar->count(); ++i) {
-                // The painted face leaves a margin of 2 (10 left of the first page tab) each side.
+                // The painted face leaves a margin of 2 each side (10 left of the first page tab).
                 const QRect face = bar->tabRect(i).adjusted(i == 0 ? 10 : 2, 0, -2, 0);
                 const QSize need(QFontMetrics(bar->font()).horizontalAdvance(bar->tabText(i)) + 8,
                                  QFontMetrics(bar->font()).height());
@@ -81,14 +80,19 @@ QStringList clipped(const QWidget& window) {
             }
         }
     }
-    // Each value stands beside its name: the names column ends before the values column begins.
+    // Each value stands beside its name: level with it (the values start one line above the first
+    // name), and the names column ends before the values column begins.
     if (const auto* names = window.findChild<QLabel*>(QStringLiteral("Label3"));
         names && window.objectName() == QLatin1String("Form4")) {
         const auto* values = window.findChild<QLabel*>(QStringLiteral("Label4"));
         int widest = 0;
         for (const QString& name : fieldNames())
             widest = std::max(widest, QFontMetrics(names->font()).horizontalAdvance(name));
-        if (values->isVisible() && names->x() + widest >= values->x())
+        const int line = QFontMetrics(names->font()).lineSpacing();
+        if (!values->text().isEmpty() && values->y() + line != names->y() + 4 * line)
+            complain(values, QStringLiteral("(values not level with their names)"),
+                     QSize(0, names->y() + 3 * line), QSize(0, values->y()));
+        if (!values->text().isEmpty() && names->x() + widest >= values->x())
             complain(values, QStringLiteral("(values overlap their names)"), QSize(names->x() + widest, 0),
                      QSize(values->x(), 0));
     }
