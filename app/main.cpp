@@ -179,14 +179,14 @@ int main(int argc, char* argv[]) {
     const bool noSettingsFile =
         options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty();
     if (options->parser.isSet(options->help)) {
-        // Named as before the application object existed, and printed as "korvo" below.
-        int helpArgc = 1;
-        char executable[] = "<executable_name>";
-        char* helpArgv[] = {executable, nullptr};
-        QCoreApplication app(helpArgc, helpArgv);
+        QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
-        std::printf("%s", qPrintable(options->parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                                        QStringLiteral("korvo"))));
+        // The usage line names the program as it is called from anywhere.
+        QString text = options->parser.helpText();
+        const QString program = QCoreApplication::arguments().constFirst();
+        if (const qsizetype at = text.indexOf(program); at >= 0)
+            text.replace(at, program.size(), QStringLiteral("korvo"));
+        std::printf("%s", qPrintable(text));
         return 0;
     }
     if (options->parser.isSet(options->version)) {
