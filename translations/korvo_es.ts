@@ -211,15 +211,15 @@ DNS: %5</translation>
     <name>ResultTexts</name>
     <message>
         <source>The address was</source>
-        <translation>La dirección fue</translation>
+        <translation>La dirección</translation>
     </message>
     <message>
         <source>DHCP was</source>
-        <translation>DHCP fue</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>The change was</source>
-        <translation>El cambio fue</translation>
+        <translation>El cambio</translation>
     </message>
     <message>
         <source>The network configuration service failed: %1</source>
@@ -295,19 +295,19 @@ DNS: %5</translation>
     </message>
     <message>
         <source>%1 refused (%2).</source>
-        <translation>%1 rechazado (%2).</translation>
+        <translation>%1: rechazo del servicio (%2).</translation>
     </message>
     <message>
         <source>The gateway was</source>
-        <translation>La puerta de enlace fue</translation>
+        <translation>La puerta de enlace</translation>
     </message>
     <message>
         <source>The WINS servers were</source>
-        <translation>Los servidores WINS fueron</translation>
+        <translation>Los servidores WINS</translation>
     </message>
     <message>
         <source>The DNS servers were</source>
-        <translation>Los servidores DNS fueron</translation>
+        <translation>Los servidores DNS</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -315,7 +315,7 @@ DNS: %5</translation>
     </message>
     <message>
         <source>%1 not set: this platform has none.</source>
-        <translation>%1 sin establecer: esta plataforma no los tiene.</translation>
+        <translation>%1: sin establecer, esta plataforma no lo admite.</translation>
     </message>
     <message>
         <source>Refused</source>

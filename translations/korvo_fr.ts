@@ -211,15 +211,15 @@ DNS : %5</translation>
     <name>ResultTexts</name>
     <message>
         <source>The address was</source>
-        <translation>L’adresse a été</translation>
+        <translation>L’adresse</translation>
     </message>
     <message>
         <source>DHCP was</source>
-        <translation>DHCP a été</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>The change was</source>
-        <translation>La modification a été</translation>
+        <translation>La modification</translation>
     </message>
     <message>
         <source>The network configuration service failed: %1</source>
@@ -295,19 +295,19 @@ DNS : %5</translation>
     </message>
     <message>
         <source>%1 refused (%2).</source>
-        <translation>%1 refusé (%2).</translation>
+        <translation>%1 : refus du service (%2).</translation>
     </message>
     <message>
         <source>The gateway was</source>
-        <translation>La passerelle a été</translation>
+        <translation>La passerelle</translation>
     </message>
     <message>
         <source>The WINS servers were</source>
-        <translation>Les serveurs WINS ont été</translation>
+        <translation>Les serveurs WINS</translation>
     </message>
     <message>
         <source>The DNS servers were</source>
-        <translation>Les serveurs DNS ont été</translation>
+        <translation>Les serveurs DNS</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -315,7 +315,7 @@ DNS : %5</translation>
     </message>
     <message>
         <source>%1 not set: this platform has none.</source>
-        <translation>%1 non défini : cette plateforme n’en a pas.</translation>
+        <translation>%1 : rien n’a été défini, cette plateforme n’en a pas.</translation>
     </message>
     <message>
         <source>Refused</source>
