@@ -477,7 +477,7 @@ Aktiv auf %2</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>DHCP</source>
