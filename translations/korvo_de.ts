@@ -634,11 +634,11 @@ Aktiv auf %2</translation>
     </message>
     <message>
         <source>DNS via DHCP</source>
-        <translation>DNS über DHCP</translation>
+        <translation>DNS per DHCP</translation>
     </message>
     <message>
         <source>WINS via DHCP</source>
-        <translation>WINS über DHCP</translation>
+        <translation>WINS per DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
