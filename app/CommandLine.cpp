@@ -84,22 +84,26 @@ std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QStr
                                : QStringLiteral(" --settings ") +
                                      (shownPath.contains(u' ') ? u'"' + shownPath + u'"' : shownPath);
     const QString ways =
-        QStringLiteral("start korvo%1 once and accept the terms of use, or run korvo --accept-terms%1")
+        QCoreApplication::translate(
+            "CommandLine", "start korvo%1 once and accept the terms of use, or run korvo --accept-terms%1")
             .arg(option);
     if (!QFileInfo::exists(path)) {
-        err(QStringLiteral("no settings file at %1; to make one, %2").arg(shownPath, ways));
+        err(QCoreApplication::translate("CommandLine", "no settings file at %1; to make one, %2")
+                .arg(shownPath, ways));
         return exit_code::Invalid;
     }
     const SettingsFileRead read = readSettingsFile(path);
     if (read.outcome == SettingsFileRead::Outcome::Rejected) {
-        err(QStringLiteral("Error while reading the ini file, it may be corrupt. (%1)")
+        err(QCoreApplication::translate("CommandLine",
+                                        "Error while reading the ini file, it may be corrupt. (%1)")
                 .arg(QDir::toNativeSeparators(path)));
         return exit_code::Invalid;
     }
     const StoredSettings settings =
         read.outcome == SettingsFileRead::Outcome::Read ? storedSettings(read.lines) : StoredSettings{};
     if (settings.TermsAccepted != true) {
-        err(QStringLiteral("the terms of use are not accepted in %1: %2").arg(shownPath, ways));
+        err(QCoreApplication::translate("CommandLine", "the terms of use are not accepted in %1: %2")
+                .arg(shownPath, ways));
         return exit_code::Invalid;
     }
     return buttonProfiles(settings);
@@ -148,7 +152,7 @@ int adapters(const CommandLineRequest& request) {
         if (!service) throw platform::ServiceError("the service gave no connection");
         found = service->adapters();
     } catch (const std::exception& e) {
-        err(QStringLiteral("the network configuration service failed: %1")
+        err(QCoreApplication::translate("CommandLine", "the network configuration service failed: %1")
                 .arg(QString::fromStdString(e.what())));
         return exit_code::ServiceFailed;
     }
@@ -203,15 +207,17 @@ int reportRestored(const Rollback& guard) {
     for (const auto& [caption, state] : guard.before()) {
         const QString name = QString::fromStdString(caption);
         if (same) {
-            outLines(QStringLiteral("Restored %1: %2\n").arg(name, describeState(state)));
+            outLines(QCoreApplication::translate("CommandLine", "Restored %1: %2\n")
+                         .arg(name, describeState(state)));
             continue;
         }
         const auto it =
             std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
-        err(QStringLiteral("%1 was not restored: it had %2 and has %3")
+        err(QCoreApplication::translate("CommandLine", "%1 was not restored: it had %2 and has %3")
                 .arg(name, describeState(state),
-                     it == now.end() || !it->second ? QStringLiteral("nothing Korvo can read")
-                                                    : describeState(*it->second)));
+                     it == now.end() || !it->second
+                         ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
+                         : describeState(*it->second)));
     }
     return same ? exit_code::RolledBack : exit_code::ServiceFailed;
 }
@@ -221,7 +227,8 @@ int rollBack(Rollback& guard, std::optional<StopRequests>& stops) {
     try {
         guard.rollBack();
     } catch (const std::exception& e) {
-        err(QStringLiteral("the change could not be rolled back: %1").arg(QString::fromStdString(e.what())));
+        err(QCoreApplication::translate("CommandLine", "the change could not be rolled back: %1")
+                .arg(QString::fromStdString(e.what())));
         return exit_code::ServiceFailed;
     }
     stops.reset();
@@ -240,13 +247,15 @@ void notePendingRollback(platform::ServiceConnector& connector, const QString& c
             if (!pending) continue;
             const QString name = QString::fromStdString(pending->name);
             err(pending->in
-                    ? QStringLiteral("but a pending rollback covers %1: it will undo this change in %2 "
-                                     "seconds, when %3 expires, unless that is kept first")
+                    ? QCoreApplication::translate(
+                          "CommandLine", "but a pending rollback covers %1: it will undo this change in %2 "
+                                         "seconds, when %3 expires, unless that is kept first")
                           .arg(caption)
                           .arg(pending->in->count())
                           .arg(name)
-                    : QStringLiteral("but a pending rollback covers %1: it will undo this change "
-                                     "if %2 is rolled back")
+                    : QCoreApplication::translate(
+                          "CommandLine", "but a pending rollback covers %1: it will undo this change "
+                                         "if %2 is rolled back")
                           .arg(caption, name));
             return;
         }
@@ -261,7 +270,9 @@ int apply(const CommandLineRequest& request) {
     const int asNumber = request.profile.toInt(&isNumber);
     if (isNumber && request.profile == QString::number(asNumber) &&
         (asNumber < 1 || asNumber > ButtonCount)) {
-        err(QStringLiteral("no profile is numbered \"%1\" (1 to 7, or a button name)").arg(request.profile));
+        err(QCoreApplication::translate("CommandLine",
+                                        "no profile is numbered \"%1\" (1 to 7, or a button name)")
+                .arg(request.profile));
         return exit_code::Usage;
     }
     const auto loaded = loadButtons(request.settingsFile);
@@ -269,15 +280,18 @@ int apply(const CommandLineRequest& request) {
     const auto& buttons = std::get<0>(loaded);
     const int number = findButton(buttons, request.profile);
     if (number <= 0) {
-        err(number < 0 ? QStringLiteral("more than one profile is named \"%1\": give its number")
-                             .arg(request.profile)
-                       : QStringLiteral("no profile is numbered or named \"%1\" (1 to 7, or a button name)")
-                             .arg(request.profile));
+        err(number < 0
+                ? QCoreApplication::translate("CommandLine",
+                                              "more than one profile is named \"%1\": give its number")
+                      .arg(request.profile)
+                : QCoreApplication::translate(
+                      "CommandLine", "no profile is numbered or named \"%1\" (1 to 7, or a button name)")
+                      .arg(request.profile));
         return exit_code::Usage;
     }
     const ButtonProfile& button = buttons[static_cast<std::size_t>(number - 1)];
     if (button.Typed.AdapterCaption.isEmpty()) {
-        err(QStringLiteral("Whoops: Please select an Interface first!!"));
+        err(QCoreApplication::translate("CommandLine", "Whoops: Please select an Interface first!!"));
         return exit_code::Invalid;
     }
 
@@ -292,7 +306,8 @@ int apply(const CommandLineRequest& request) {
         try {
             guard = std::make_unique<Rollback>(connector, button.Typed.AdapterCaption, timeout);
         } catch (const std::exception& e) {
-            err(QStringLiteral("nothing was changed: no way back could be prepared: %1")
+            err(QCoreApplication::translate("CommandLine",
+                                            "nothing was changed: no way back could be prepared: %1")
                     .arg(QString::fromStdString(e.what())));
             return exit_code::ServiceFailed;
         }
@@ -330,10 +345,15 @@ int apply(const CommandLineRequest& request) {
 
     const bool terminal = KORVO_ISATTY(0);
     if (terminal) {
-        std::fputs("Keep this configuration? [y/N] ", stderr);
+        // Only "y" keeps it, in every language: the question says so.
+        std::fputs(QCoreApplication::translate("CommandLine", "Keep this configuration? [y/N] ")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         std::fflush(stderr);
     } else {
-        err(QStringLiteral("no terminal to ask on: rolling back when the %1 seconds are up")
+        err(QCoreApplication::translate("CommandLine",
+                                        "no terminal to ask on: rolling back when the %1 seconds are up")
                 .arg(*request.rollbackSeconds));
     }
     const Waited waited = stops->wait(deadline, terminal);
@@ -341,17 +361,18 @@ int apply(const CommandLineRequest& request) {
         try {
             guard->keep();
         } catch (const std::exception& e) {
-            err(QStringLiteral("the configuration could not be kept: %1")
+            err(QCoreApplication::translate("CommandLine", "the configuration could not be kept: %1")
                     .arg(QString::fromStdString(e.what())));
             return rollBack(*guard, stops) == exit_code::RolledBack ? exit_code::RolledBack
                                                                     : exit_code::ServiceFailed;
         }
-        out(QStringLiteral("Kept.\n"));
+        out(QCoreApplication::translate("CommandLine", "Kept.\n"));
         return exit_code::Applied;
     }
     if (terminal && waited.end != Waited::End::Answered) std::fputs("\n", stderr);
     if (waited.end == Waited::End::Stopped)
-        err(QStringLiteral("stopped by %1: rolling back now").arg(QString::fromStdString(waited.stoppedBy)));
+        err(QCoreApplication::translate("CommandLine", "stopped by %1: rolling back now")
+                .arg(QString::fromStdString(waited.stoppedBy)));
     return rollBack(*guard, stops);
 }
 

@@ -2,16 +2,19 @@
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
 #include "ui/MainWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QScopeGuard>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -85,14 +88,72 @@ bool wantsCommandLine(const QStringList& arguments) {
     });
 }
 
-int usageError(const QString& text) {
-    std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(text));
+int usageError(const QString& message) {
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(
+            QCoreApplication::translate("main", "korvo: %1 (korvo --help lists the options)").arg(message)));
     return korvo::exit_code::Usage;
 }
 
+// The options, described in the language installed when they are made: the parser is read before the
+// application object exists, and made again in the user's language where its texts are shown.
+struct Options {
+    explicit Options(const QStringList& arguments);
+
+    QCommandLineParser parser;
+    QCommandLineOption help, version;
+    QCommandLineOption settings{
+        QStringLiteral("settings"),
+        QCoreApplication::translate(
+            "main", "Read and save the settings in FILE instead of Korvo.ini in the usual place."),
+        QCoreApplication::translate("main", "FILE")};
+    QCommandLineOption acceptTerms{
+        QStringLiteral("accept-terms"),
+        QCoreApplication::translate("main",
+                                    "Accept the terms of use and save the settings file without showing a "
+                                    "window, print its path and end.")};
+    QCommandLineOption list{QStringLiteral("list"),
+                            QCoreApplication::translate(
+                                "main",
+                                "Print the seven profiles as their buttons apply them, one per line (number, "
+                                "button name, adapter, the seven addresses), tab-separated.")};
+    QCommandLineOption adapters{
+        QStringLiteral("adapters"),
+        QCoreApplication::translate("main", "Print the adapters and their current IPv4 settings.")};
+    QCommandLineOption apply{
+        QStringLiteral("apply"),
+        QCoreApplication::translate(
+            "main", "Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button "
+                    "name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the "
+                    "service refused or failed, 3 rolled back, 64 usage error."),
+        QCoreApplication::translate("main", "PROFILE")};
+    QCommandLineOption rollback{
+        QStringLiteral("rollback"),
+        QCoreApplication::translate(
+            "main",
+            "With --apply: roll the change back after SECONDS unless it is confirmed on the terminal."),
+        QCoreApplication::translate("main", "SECONDS")};
+    QCommandLineOption json{
+        QStringLiteral("json"),
+        QCoreApplication::translate("main", "With --list or --adapters: print a JSON array.")};
+    bool parsed = false;
+};
+
+Options::Options(const QStringList& arguments)
+    : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Switches a network adapter's IPv4 configuration between stored profiles."));
+    parser.addOption(settings);
+    parser.addOption(acceptTerms);
+    parser.addOptions({list, adapters, apply, rollback, json});
+    // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
+    // left is checked again below.
+    parsed = parser.parse(arguments);
+}
+
 int optionError(const QCommandLineParser& parser) {
-    std::fprintf(stderr, "korvo: %s (korvo --help lists the options)\n", qPrintable(parser.errorText()));
-    return korvo::exit_code::Usage;
+    return usageError(parser.errorText());
 }
 
 } // namespace
@@ -106,105 +167,96 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Read before the window system is touched: --help and --accept-terms need no display.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Switches a network adapter's IPv4 configuration between "
-                                                    "stored profiles."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption settings(
-        QStringLiteral("settings"),
-        QStringLiteral("Read and save the settings in FILE instead of Korvo.ini "
-                       "in the usual place."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption acceptTerms(QStringLiteral("accept-terms"),
-                                         QStringLiteral("Accept the terms of use and save the settings file "
-                                                        "without showing a window, print its path and end."));
-    const QCommandLineOption list(
-        QStringLiteral("list"),
-        QStringLiteral("Print the seven profiles as their buttons apply them, one per "
-                       "line (number, button name, adapter, the seven addresses), "
-                       "tab-separated."));
-    const QCommandLineOption adapters(QStringLiteral("adapters"),
-                                      QStringLiteral("Print the adapters and their current IPv4 settings."));
-    const QCommandLineOption apply(QStringLiteral("apply"),
-                                   QStringLiteral("Apply a profile as its button does: a number 1 to 7 (7 is "
-                                                  "DHCP) or a button name. Exit status: 0 applied, 1 invalid "
-                                                  "values or no adapter chosen, 2 the service refused or "
-                                                  "failed, 3 rolled back, 64 usage error."),
-                                   QStringLiteral("PROFILE"));
-    const QCommandLineOption rollback(
-        QStringLiteral("rollback"),
-        QStringLiteral("With --apply: roll the change back after SECONDS unless "
-                       "it is confirmed on the terminal."),
-        QStringLiteral("SECONDS"));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --list or --adapters: print a JSON array."));
-    parser.addOption(settings);
-    parser.addOption(acceptTerms);
-    parser.addOptions({list, adapters, apply, rollback, json});
-    // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
-    // left is checked again below.
-    const bool parsed = parser.parse(arguments);
+    auto options = std::make_unique<Options>(arguments);
+    korvo::Translations translations;
+    // Once an application object exists, the texts from then on speak the user's language; the options
+    // are read again so that their messages do too.
+    const auto speakUsersLanguage = [&](const QStringList& given) {
+        translations.install(QLocale::system().uiLanguages());
+        options = std::make_unique<Options>(given);
+    };
     // Empty, it would quietly mean the usual file.
-    const bool noSettingsFile = parser.isSet(settings) && parser.value(settings).isEmpty();
-    if (parser.isSet(help)) {
-        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                               QStringLiteral("korvo"))));
+    const bool noSettingsFile =
+        options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty();
+    if (options->parser.isSet(options->help)) {
+        QCoreApplication app(argc, argv);
+        speakUsersLanguage(arguments);
+        // The usage line names the program as it is called from anywhere.
+        QString text = options->parser.helpText();
+        const QString program = QCoreApplication::arguments().constFirst();
+        if (const qsizetype at = text.indexOf(program); at >= 0)
+            text.replace(at, program.size(), QStringLiteral("korvo"));
+        std::printf("%s", qPrintable(text));
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (options->parser.isSet(options->version)) {
         std::printf("Korvo " KORVO_VERSION "\n");
         return 0;
     }
     if (wantsCommandLine(arguments)) {
-        if (!parsed) return usageError(parser.errorText());
-        if (noSettingsFile) return usageError(QStringLiteral("--settings needs a file name"));
-        if (!parser.positionalArguments().isEmpty())
-            return usageError(
-                QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
-        const int actions = int(parser.isSet(list)) + int(parser.isSet(adapters)) + int(parser.isSet(apply));
-        if (actions != 1 || parser.isSet(acceptTerms))
-            return usageError(QStringLiteral("give exactly one of --list, --adapters and --apply"));
-        if (parser.isSet(json) && parser.isSet(apply))
-            return usageError(QStringLiteral("--json goes with --list or --adapters"));
-        korvo::CommandLineRequest request;
-        request.action = parser.isSet(list)       ? korvo::CommandLineRequest::Action::List
-                         : parser.isSet(adapters) ? korvo::CommandLineRequest::Action::Adapters
-                                                  : korvo::CommandLineRequest::Action::Apply;
-        request.json = parser.isSet(json);
-        request.profile = parser.value(apply);
-        request.settingsFile = parser.value(settings);
-        if (parser.isSet(rollback)) {
-            if (!parser.isSet(apply)) return usageError(QStringLiteral("--rollback goes with --apply"));
-            bool number = false;
-            const int seconds = parser.value(rollback).toInt(&number);
-            // NetworkManager counts the timeout in whole seconds; a day is plenty to answer.
-            if (!number || seconds < 1 || seconds > 86400)
-                return usageError(
-                    QStringLiteral("--rollback takes a number of seconds from 1 to 86400, not \"%1\"")
-                        .arg(parser.value(rollback)));
-            request.rollbackSeconds = seconds;
-        }
         // D-Bus needs an application object; no window system is touched.
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Korvo"));
         QCoreApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
+        speakUsersLanguage(arguments);
+        const QCommandLineParser& parser = options->parser;
+        const Options& o = *options;
+        if (!o.parsed) return usageError(parser.errorText());
+        if (noSettingsFile)
+            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (!parser.positionalArguments().isEmpty())
+            return usageError(QCoreApplication::translate("main", "unexpected argument \"%1\"")
+                                  .arg(parser.positionalArguments().first()));
+        const int actions =
+            int(parser.isSet(o.list)) + int(parser.isSet(o.adapters)) + int(parser.isSet(o.apply));
+        if (actions != 1 || parser.isSet(o.acceptTerms))
+            return usageError(
+                QCoreApplication::translate("main", "give exactly one of --list, --adapters and --apply"));
+        if (parser.isSet(o.json) && parser.isSet(o.apply))
+            return usageError(QCoreApplication::translate("main", "--json goes with --list or --adapters"));
+        korvo::CommandLineRequest request;
+        request.action = parser.isSet(o.list)       ? korvo::CommandLineRequest::Action::List
+                         : parser.isSet(o.adapters) ? korvo::CommandLineRequest::Action::Adapters
+                                                    : korvo::CommandLineRequest::Action::Apply;
+        request.json = parser.isSet(o.json);
+        request.profile = parser.value(o.apply);
+        request.settingsFile = parser.value(o.settings);
+        if (parser.isSet(o.rollback)) {
+            if (!parser.isSet(o.apply))
+                return usageError(QCoreApplication::translate("main", "--rollback goes with --apply"));
+            bool number = false;
+            const int seconds = parser.value(o.rollback).toInt(&number);
+            // NetworkManager counts the timeout in whole seconds; a day is plenty to answer.
+            if (!number || seconds < 1 || seconds > 86400)
+                return usageError(
+                    QCoreApplication::translate(
+                        "main", "--rollback takes a number of seconds from 1 to 86400, not \"%1\"")
+                        .arg(parser.value(o.rollback)));
+            request.rollbackSeconds = seconds;
+        }
         const int code = korvo::runCommandLine(request);
         // Nothing is left to save (the settings file is only read); tearing down Qt's bus connections
         // and threads would only make a script wait.
         std::fflush(nullptr);
         std::_Exit(code);
     }
-    const bool unattended = parser.isSet(acceptTerms);
-    if (!unattended && !parsed && !hasDisplay(arguments)) return optionError(parser);
-    if (parsed && noSettingsFile) return usageError(QStringLiteral("--settings needs a file name"));
+    const bool unattended = options->parser.isSet(options->acceptTerms);
+    if (!unattended && !hasDisplay(arguments)) {
+        // Said before any window could exist: an application object of its own, for the user's language.
+        QCoreApplication app(argc, argv);
+        speakUsersLanguage(arguments);
+        if (!options->parsed) return optionError(options->parser);
+        if (noSettingsFile)
+            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
+                                 "are unset)")));
+        return 1;
+    }
     if (unattended) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(onlyFailures);
-    } else if (!hasDisplay(arguments)) {
-        std::fprintf(stderr,
-                     "korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
-        return 1;
     }
 #ifdef Q_OS_LINUX
     ensureRuntimeFolder();
@@ -235,11 +287,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvo.Korvo"));
-    if (!parsed && !parser.parse(QApplication::arguments())) return optionError(parser);
-    if (parser.isSet(settings) && parser.value(settings).isEmpty())
-        return usageError(QStringLiteral("--settings needs a file name"));
+    // The options were read without Qt's own (-platform...), which QApplication has taken out by now.
+    if (!options->parsed) {
+        speakUsersLanguage(QApplication::arguments());
+        if (!options->parsed) return optionError(options->parser);
+    } else {
+        translations.install(QLocale::system().uiLanguages());
+    }
+    if (options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty())
+        return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
 
-    korvo::Environment env = korvo::systemEnvironment(parser.value(settings));
+    korvo::Environment env = korvo::systemEnvironment(options->parser.value(options->settings));
     if (unattended) return acceptTermsUnattended(std::move(env));
 
 #ifdef KORVO_FONTCONFIG

@@ -1,5 +1,6 @@
 #include "core/AddressValidation.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace korvo {
@@ -15,7 +16,7 @@ struct AddressRule {
     int upperLimit;        // U: every part must be below it
     bool isMask;           // the mask's last part may be 0
     bool zeroOnNonNumeric; // a non-numeric part turns the text into "0.0.0.0"
-    const char16_t* message;
+    const char* message;   // translated where it is reported
 };
 
 bool lowerBoundMet(long long value, int part, bool isMask) {
@@ -27,7 +28,7 @@ bool lowerBoundMet(long long value, int part, bool isMask) {
 // Returns 1 when valid, 0 when not; appends the rule's message on failure.
 int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
     if (!rule.tested) return 1;
-    const QString message = QString::fromUtf16(rule.message) + CR;
+    const QString message = QCoreApplication::translate("AddressValidation", rule.message) + CR;
 
     // An empty text has no parts at all, not one empty part.
     const QStringList parts = text.isEmpty() ? QStringList() : text.split(u'.');
@@ -97,18 +98,23 @@ std::optional<long long> numericPartValue(QStringView part) {
 ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const OmittedServers& omitted) {
     const bool staticMode = mode == ApplyMode::Static;
     const AddressRule rules[AddressFieldCount] = {
-        {&Profile::IPAddress, staticMode, 255, false, true, u"A valid IP address is required"},
-        {&Profile::SubnetMask, staticMode, 256, true, true, u"A valid SubnetMask is required"},
+        {&Profile::IPAddress, staticMode, 255, false, true,
+         QT_TRANSLATE_NOOP("AddressValidation", "A valid IP address is required")},
+        {&Profile::SubnetMask, staticMode, 256, true, true,
+         QT_TRANSLATE_NOOP("AddressValidation", "A valid SubnetMask is required")},
         {&Profile::Gateway, staticMode && !profile.Gateway.isEmpty(), 255, false, true,
-         u"A valid Gateway Address is required"},
+         QT_TRANSLATE_NOOP("AddressValidation", "A valid Gateway Address is required")},
         {&Profile::PrimaryDNS, !omitted.PrimaryDNS, 255, false, false,
-         u"A valid Primary DNS address is required"},
+         QT_TRANSLATE_NOOP("AddressValidation", "A valid Primary DNS address is required")},
         {&Profile::SecondaryDNS, !omitted.SecondaryDNS, 255, false, false,
-         u"A valid Secondary DNS address is required or leave the box empty"},
+         QT_TRANSLATE_NOOP("AddressValidation",
+                           "A valid Secondary DNS address is required or leave the box empty")},
         {&Profile::PrimaryWINS, !omitted.PrimaryWINS, 255, false, false,
-         u"A valid Primary WINS address is required or leave the box empty"},
+         QT_TRANSLATE_NOOP("AddressValidation",
+                           "A valid Primary WINS address is required or leave the box empty")},
         {&Profile::SecondaryWINS, !omitted.SecondaryWINS, 255, false, false,
-         u"A valid Secondary WINS address is required or leave the box empty"},
+         QT_TRANSLATE_NOOP("AddressValidation",
+                           "A valid Secondary WINS address is required or leave the box empty")},
     };
     ValidationOutcome outcome;
     for (int f = 0; f < AddressFieldCount; ++f) {

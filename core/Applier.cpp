@@ -4,6 +4,7 @@
 #include "core/ResultTexts.h"
 #include "platform/NetConfigService.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 #include <exception>
@@ -82,7 +83,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))
                                                     : std::pair(std::string(), std::string());
         // A secondary server without a primary is not sent, and the summary says so.
-        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = QStringLiteral("Ignored");
+        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = ignoredServer();
 
         const std::string caption = text(p.AdapterCaption);
         // Every adapter of that caption is changed; the last one's outcome is shown.
@@ -92,8 +93,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             const platform::ChangeResult result = adapter->apply(settings);
             if (!platform::succeeded(result.address.code)) {
                 outcome = failure(
-                    describeRefusal(mode == ApplyMode::Static ? QStringLiteral("The address was")
-                                                              : QStringLiteral("DHCP was"),
+                    describeRefusal(mode == ApplyMode::Static
+                                        ? QCoreApplication::translate("ResultTexts", "The address was")
+                                        : QCoreApplication::translate("ResultTexts", "DHCP was"),
                                     result.address.code, QString::fromStdString(result.address.reason)),
                     p);
                 continue;
@@ -106,7 +108,10 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
-                outcome = failure(describeRefusal(QStringLiteral("The change was"), whole.code, detail), p);
+                outcome =
+                    failure(describeRefusal(QCoreApplication::translate("ResultTexts", "The change was"),
+                                            whole.code, detail),
+                            p);
                 continue;
             }
             // The address is in place by now: a refused server is reported beside the values in effect.
@@ -114,13 +119,15 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         }
         if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {
-        return failure(QStringLiteral("The network configuration service failed: %1")
-                           .arg(QString::fromStdString(e.what())),
-                       p);
+        return failure(
+            QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
+                .arg(QString::fromStdString(e.what())),
+            p);
     }
     if (!matched)
-        return failure(QStringLiteral("The network interface -%1- %2.")
-                           .arg(p.AdapterCaption, notListed.empty() ? QStringLiteral("was not found")
+        return failure(QCoreApplication::translate("ResultTexts", "The network interface -%1- %2.")
+                           .arg(p.AdapterCaption, notListed.empty() ? QCoreApplication::translate(
+                                                                          "ResultTexts", "was not found")
                                                                     : QString::fromStdString(notListed)),
                        p);
     return outcome;

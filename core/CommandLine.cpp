@@ -111,10 +111,11 @@ QString plainReport(const ApplyOutcome& outcome) {
     } else {
         lines << QString() << u'-' + outcome.Values.AdapterCaption + u'-' << QString();
         const Profile& v = outcome.InEffect;
+        const QStringList names = fieldNames();
         const QString values[] = {v.IPAddress,    v.SubnetMask,  v.Gateway,      v.PrimaryDNS,
                                   v.SecondaryDNS, v.PrimaryWINS, v.SecondaryWINS};
         for (int i = 0; i < 7; ++i)
-            lines << fieldNames()[i].trimmed() + QStringLiteral(": ") + values[i];
+            lines << names[i].trimmed() + QStringLiteral(": ") + values[i];
         // The window's notes follow a line holding one blank; its refusals and messages an empty one.
         lines << (outcome.state == ApplyOutcome::State::Applied ? QStringLiteral(" ") : QString());
         addLines(outcome.Reasons);

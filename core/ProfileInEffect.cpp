@@ -4,6 +4,7 @@
 #include "core/Applier.h"
 #include "platform/IPv4Address.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <charconv>
 
@@ -16,7 +17,7 @@ std::string text(const QString& s) {
 }
 
 QString joinedOrNone(const std::vector<std::string>& items) {
-    if (items.empty()) return QStringLiteral("none");
+    if (items.empty()) return QCoreApplication::translate("AdapterStates", "none");
     QStringList parts;
     for (const std::string& item : items)
         parts << QString::fromStdString(item);
@@ -78,9 +79,16 @@ Profile profileFrom(const platform::IPv4State& now) {
 }
 
 QString describeState(const QString& caption, const platform::IPv4State& now) {
-    return QStringLiteral("%1: %2\nAddress: %3\nGateway: %4\nDNS: %5")
-        .arg(caption, QString::fromLatin1(platform::configurationKind(now)), joinedOrNone(now.addresses),
-             now.gateway.empty() ? QStringLiteral("none") : QString::fromStdString(now.gateway),
+    // The kinds as the command line writes them, in the user's words here.
+    static const char* const kinds[] = {QT_TRANSLATE_NOOP("AdapterStates", "DHCP"),
+                                        QT_TRANSLATE_NOOP("AdapterStates", "static"),
+                                        QT_TRANSLATE_NOOP("AdapterStates", "unconfigured")};
+    Q_UNUSED(kinds);
+    return QCoreApplication::translate("AdapterStates", "%1: %2\nAddress: %3\nGateway: %4\nDNS: %5")
+        .arg(caption, QCoreApplication::translate("AdapterStates", platform::configurationKind(now)),
+             joinedOrNone(now.addresses),
+             now.gateway.empty() ? QCoreApplication::translate("AdapterStates", "none")
+                                 : QString::fromStdString(now.gateway),
              joinedOrNone(now.dnsServers));
 }
 

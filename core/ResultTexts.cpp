@@ -3,6 +3,7 @@
 #include "platform/NetConfigService.h"
 #include "platform/PermissionAdvice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
@@ -12,29 +13,37 @@ namespace {
 
 const QString CR = QStringLiteral("\r");
 
-const QString Applied = QStringLiteral("The IP configuration for the following interface has been changed ");
-const QString PartlyApplied =
-    QStringLiteral("The adapter's address was changed, but the network service refused some settings.");
-const QString Saved =
-    QStringLiteral("The new settings were saved for the adapter, but they are not in effect "
+// Read where they are used: the language is chosen once the application object exists.
+const char* const Applied =
+    QT_TRANSLATE_NOOP("ResultTexts", "The IP configuration for the following interface has been changed ");
+const char* const PartlyApplied = QT_TRANSLATE_NOOP(
+    "ResultTexts", "The adapter's address was changed, but the network service refused some settings.");
+const char* const Saved = QT_TRANSLATE_NOOP(
+    "ResultTexts", "The new settings were saved for the adapter, but they are not in effect "
                    "yet: they take effect the next time it is connected.");
-const QString Invalid = QStringLiteral("Please Check these details and fix the problem");
-const QString Failed = QStringLiteral("There has been an error and the IP settings could not be changed.");
+const char* const Invalid =
+    QT_TRANSLATE_NOOP("ResultTexts", "Please Check these details and fix the problem");
+const char* const Failed =
+    QT_TRANSLATE_NOOP("ResultTexts", "There has been an error and the IP settings could not be changed.");
+
+QString text(const char* source) {
+    return QCoreApplication::translate("ResultTexts", source);
+}
 
 } // namespace
 
 QString leadLine(const ApplyOutcome& o) {
     switch (o.state) {
     case ApplyOutcome::State::Applied:
-        return Applied;
+        return text(Applied);
     case ApplyOutcome::State::Refused:
-        return o.Saved ? Saved : PartlyApplied;
+        return text(o.Saved ? Saved : PartlyApplied);
     case ApplyOutcome::State::Invalid:
-        return Invalid;
+        return text(Invalid);
     case ApplyOutcome::State::ServiceError:
         break;
     }
-    return Failed;
+    return text(Failed);
 }
 
 QString trimBlanks(const QString& text) {
@@ -53,31 +62,35 @@ QStringList validationLines(const QString& validationMessages) {
     return lines;
 }
 
-const QStringList& fieldNames() {
-    static const QStringList names{QStringLiteral("IP Address"),    QStringLiteral("Subnet Mask"),
-                                   QStringLiteral("Gateway   "),    QStringLiteral("Primary DNS "),
-                                   QStringLiteral("Secondary DNS"), QStringLiteral("Primary WINS "),
-                                   QStringLiteral("Secondary WINS")};
-    return names;
+QStringList fieldNames() {
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("ResultTexts", "IP Address"),    QT_TRANSLATE_NOOP("ResultTexts", "Subnet Mask"),
+        QT_TRANSLATE_NOOP("ResultTexts", "Gateway   "),    QT_TRANSLATE_NOOP("ResultTexts", "Primary DNS "),
+        QT_TRANSLATE_NOOP("ResultTexts", "Secondary DNS"), QT_TRANSLATE_NOOP("ResultTexts", "Primary WINS "),
+        QT_TRANSLATE_NOOP("ResultTexts", "Secondary WINS")};
+    QStringList shown;
+    for (const char* name : names)
+        shown << text(name);
+    return shown;
 }
 
 QString ApplyOutcome::Heading() const {
     switch (state) {
     case State::Applied:
-        return QStringLiteral("Configuration Applied");
+        return QCoreApplication::translate("ResultTexts", "Configuration Applied");
     case State::Invalid:
-        return QStringLiteral("Configuration Error!");
+        return QCoreApplication::translate("ResultTexts", "Configuration Error!");
     case State::Refused:
     case State::ServiceError:
         break;
     }
-    return QStringLiteral("Error Applying Configuration");
+    return QCoreApplication::translate("ResultTexts", "Error Applying Configuration");
 }
 
 QString ApplyOutcome::ResultText() const {
     if (state == State::ServiceError) {
         // Three empty lines and the sentence; a reason follows after an empty line.
-        QString text = CR + CR + CR + Failed;
+        QString text = CR + CR + CR + korvo::text(Failed);
         if (!Reasons.isEmpty()) text += CR + CR + Reasons.join(CR);
         return text;
     }
@@ -104,7 +117,8 @@ QString ApplyOutcome::ResultValues() const {
 }
 
 QString describeRefusal(const QString& what, int code, const QString& detail) {
-    QString text = QStringLiteral("%1 refused (%2).").arg(what, describeServiceCode(code));
+    QString text =
+        QCoreApplication::translate("ResultTexts", "%1 refused (%2).").arg(what, describeServiceCode(code));
     if (code == platform::code::AccessDenied)
         text +=
             CR + (detail.isEmpty() ? QString::fromStdString(platform::missingPermissionAdvice()) : detail);
@@ -122,10 +136,15 @@ ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
         std::array<Field, 2> fields;
     };
     const Setting settings[] = {
-        {result.gateways, "The gateway was", {&Profile::Gateway, nullptr}},
-        {result.wins, "The WINS servers were", {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
-        {result.dns, "The DNS servers were", {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
+        {result.gateways, QT_TRANSLATE_NOOP("ResultTexts", "The gateway was"), {&Profile::Gateway, nullptr}},
+        {result.wins,
+         QT_TRANSLATE_NOOP("ResultTexts", "The WINS servers were"),
+         {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
+        {result.dns,
+         QT_TRANSLATE_NOOP("ResultTexts", "The DNS servers were"),
+         {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
     };
+    const QString notSet = text(QT_TRANSLATE_NOOP("ResultTexts", "Not set"));
     Profile shown = p;
     QStringList refusals;
     QStringList notes;
@@ -136,21 +155,22 @@ ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
         case Status::NotMade:
             // Not asked for (no gateway on DHCP), unless the service failed before it.
             if (failure.isEmpty()) continue;
-            mark = QStringLiteral("Not set");
+            mark = notSet;
             break;
         case Status::ServiceFailed:
             if (failure.isEmpty()) failure = QString::fromStdString(s.result.reason);
-            mark = QStringLiteral("Not set");
+            mark = notSet;
             break;
         case Status::NotOnThisPlatform:
-            notes << QLatin1String(s.subject) + QStringLiteral(" not set: this platform has none.");
-            mark = QStringLiteral("Not set");
+            notes << QCoreApplication::translate("ResultTexts", "%1 not set: this platform has none.")
+                         .arg(text(s.subject));
+            mark = notSet;
             break;
         case Status::Refused:
         case Status::SavedNotInEffect:
-            refusals << describeRefusal(QLatin1String(s.subject), s.result.code,
+            refusals << describeRefusal(text(s.subject), s.result.code,
                                         QString::fromStdString(s.result.reason));
-            mark = QStringLiteral("Refused");
+            mark = text(QT_TRANSLATE_NOOP("ResultTexts", "Refused"));
             break;
         case Status::Applied:
         case Status::RestartPending:
@@ -159,54 +179,59 @@ ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
         }
         for (Field f : s.fields)
             // A secondary DNS server that was never sent keeps saying so.
-            if (f && shown.*f != QLatin1String("Ignored")) shown.*f = mark;
+            if (f && shown.*f != ignoredServer()) shown.*f = mark;
     }
     for (const platform::SettingResult* made :
          {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
         if (made->status == Status::RestartPending) {
-            notes << QStringLiteral("Restart the computer to complete the change.");
+            notes << text(QT_TRANSLATE_NOOP("ResultTexts", "Restart the computer to complete the change."));
             break;
         }
     }
     if (result.whole.status == Status::WhenConnected)
-        notes << QStringLiteral("The adapter's cable is not connected: the values are saved and take effect "
-                                "when the cable is connected.");
+        notes << text(QT_TRANSLATE_NOOP("ResultTexts",
+                                        "The adapter's cable is not connected: the values are saved and take "
+                                        "effect when the cable is connected."));
 
     if (!failure.isEmpty())
-        refusals << QStringLiteral("The network configuration service failed before the rest was set: %1")
+        refusals << QCoreApplication::translate(
+                        "ResultTexts", "The network configuration service failed before the rest was set: %1")
                         .arg(failure);
 
     return {refusals.isEmpty() ? ApplyOutcome::State::Applied : ApplyOutcome::State::Refused, false, p, shown,
             refusals + notes};
 }
 
+QString ignoredServer() {
+    return text(QT_TRANSLATE_NOOP("ResultTexts", "Ignored"));
+}
+
 QString describeServiceCode(int code) {
-    const char* meaning = nullptr;
+    const char* meaning = nullptr; // read through the translation below
     switch (code) {
     case platform::code::NotSupported:
-        meaning = "not supported on this platform";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "not supported on this platform");
         break;
     case platform::code::UnknownFailure:
-        meaning = "the service failed";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "the service failed");
         break;
     case platform::code::InvalidSubnetMask:
-        meaning = "invalid subnet mask";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "invalid subnet mask");
         break;
     case platform::code::InvalidIPAddress:
-        meaning = "invalid IP address";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "invalid IP address");
         break;
     case platform::code::InvalidGateway:
-        meaning = "invalid gateway";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "invalid gateway");
         break;
     case platform::code::AccessDenied:
-        meaning = "access denied";
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "access denied");
         break;
     default:
         break;
     }
-    QString text = QStringLiteral("code %1").arg(code);
-    if (meaning) text += QStringLiteral(": ") + QLatin1String(meaning);
-    return text;
+    const QString number = QCoreApplication::translate("ResultTexts", "code %1").arg(code);
+    return meaning ? number + QStringLiteral(": ") + text(meaning) : number;
 }
 
 } // namespace korvo

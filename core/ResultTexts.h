@@ -27,7 +27,10 @@ ApplyOutcome inEffect(const Profile& values, const platform::ChangeResult& resul
 QString leadLine(const ApplyOutcome& outcome);
 
 // The seven field names as the applying window writes them, padded to stand beside their values.
-const QStringList& fieldNames();
+QStringList fieldNames();
+
+// What the summary shows for a secondary DNS server that was not sent (no primary): "Ignored".
+QString ignoredServer();
 
 // "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
 // a refused permission adds how to get it: `detail`, the service's own word on it, where it has one.

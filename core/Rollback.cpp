@@ -4,6 +4,7 @@
 #include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -35,17 +36,18 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
     const platform::ChangeResult result = adapter.apply(settings);
     const QString name = QString::fromStdString(adapter.caption());
     const std::pair<const platform::SettingResult*, const char*> made[] = {
-        {&result.address, state.dhcp ? "DHCP" : "the address"},
-        {&result.gateways, "the gateway"},
-        {&result.dns, "the DNS servers"},
-        {&result.whole, "the change"}};
+        {&result.address,
+         state.dhcp ? QT_TRANSLATE_NOOP("Rollback", "DHCP") : QT_TRANSLATE_NOOP("Rollback", "the address")},
+        {&result.gateways, QT_TRANSLATE_NOOP("Rollback", "the gateway")},
+        {&result.dns, QT_TRANSLATE_NOOP("Rollback", "the DNS servers")},
+        {&result.whole, QT_TRANSLATE_NOOP("Rollback", "the change")}};
     for (const auto& [setting, what] : made) {
         if (setting->status == platform::SettingResult::Status::ServiceFailed)
             throw platform::ServiceError(setting->reason);
         if (setting->status != platform::SettingResult::Status::NotMade &&
             !platform::succeeded(setting->code))
-            return QStringLiteral("%1: %2 was refused (%3)")
-                .arg(name, QLatin1String(what), describeServiceCode(setting->code));
+            return QCoreApplication::translate("Rollback", "%1: %2 was refused (%3)")
+                .arg(name, QCoreApplication::translate("Rollback", what), describeServiceCode(setting->code));
     }
     return {};
 }
@@ -110,7 +112,8 @@ void Rollback::rollBack() {
     }
     for (std::size_t i = 0; i < Before.size(); ++i)
         if (!restored[i])
-            failures << QStringLiteral("%1 is gone").arg(QString::fromStdString(Before[i].first));
+            failures << QCoreApplication::translate("Rollback", "%1 is gone")
+                            .arg(QString::fromStdString(Before[i].first));
     if (!failures.isEmpty()) throw platform::ServiceError(failures.join(QStringLiteral("; ")).toStdString());
 }
 
@@ -119,8 +122,11 @@ QString describeState(const platform::IPv4State& state) {
     QStringList addresses;
     for (const std::string& a : state.addresses)
         addresses << QString::fromStdString(a);
-    parts << (addresses.isEmpty() ? QStringLiteral("no address") : addresses.join(u' '));
-    if (!state.gateway.empty()) parts << QStringLiteral("gateway ") + QString::fromStdString(state.gateway);
+    parts << (addresses.isEmpty() ? QCoreApplication::translate("Rollback", "no address")
+                                  : addresses.join(u' '));
+    if (!state.gateway.empty())
+        parts << QCoreApplication::translate("Rollback", "gateway %1")
+                     .arg(QString::fromStdString(state.gateway));
     QStringList dns;
     for (const std::string& d : state.dnsServers)
         dns << QString::fromStdString(d);

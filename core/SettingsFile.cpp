@@ -1,5 +1,6 @@
 #include "core/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -79,15 +80,18 @@ QString foreignLink(const QString& path) {
             continue;
         }
         if (st.st_uid != me)
-            return QStringLiteral("\"%1\" is a symbolic link owned by another user (uid %2), and Korvo "
-                                  "running as root does not write through it")
+            return QCoreApplication::translate("SettingsFile",
+                                               "\"%1\" is a symbolic link owned by another user (uid %2), "
+                                               "and Korvo running as root does not write through it")
                 .arg(next)
                 .arg(st.st_uid);
         QByteArray target(4096, Qt::Uninitialized);
         const ssize_t length =
             ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
         if (length < 0 || length >= target.size() || ++hops > 40)
-            return QStringLiteral("the symbolic link \"%1\" could not be followed").arg(next);
+            return QCoreApplication::translate("SettingsFile",
+                                               "the symbolic link \"%1\" could not be followed")
+                .arg(next);
         const QString to = QFile::decodeName(target.left(length));
         if (to.startsWith(u'/')) resolved.clear();
         rest = to.split(u'/', Qt::SkipEmptyParts) + rest;
@@ -103,7 +107,8 @@ QString refusal(const QString& path) {
     const QFileInfo info(path);
     // Writing into a FIFO would block, and replacing a device or a directory is
     // not what whoever put it there meant.
-    if (info.exists() && !info.isFile()) return QStringLiteral("it is not a regular file");
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("SettingsFile", "it is not a regular file");
     return foreignLink(path);
 }
 
@@ -121,8 +126,9 @@ QString replace(const QString& path, const QByteArray& bytes) {
         return reason;
     }
     if (!file.flush() || !file.commit())
-        return file.errorString().isEmpty() ? QStringLiteral("the file could not be written completely")
-                                            : file.errorString();
+        return file.errorString().isEmpty()
+                   ? QCoreApplication::translate("SettingsFile", "the file could not be written completely")
+                   : file.errorString();
     return {};
 }
 
@@ -132,7 +138,8 @@ QString putBack(const QString& path, const QByteArray& previous) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         file.write(previous) != previous.size())
-        return QStringLiteral("; the previous settings could not be put back either: %1")
+        return QCoreApplication::translate("SettingsFile",
+                                           "; the previous settings could not be put back either: %1")
             .arg(file.errorString());
     return {};
 }
@@ -162,10 +169,11 @@ QString writeSettingsFile(const QString& path, const QStringList& lines, Setting
 QString acceptTermsInSettingsFile(const QString& path) {
     if (const QString refused = refusal(path); !refused.isEmpty()) return refused;
     const std::optional<QByteArray> bytes = contents(path);
-    if (!bytes) return QStringLiteral("it could not be read");
+    if (!bytes) return QCoreApplication::translate("SettingsFile", "it could not be read");
     const DecodedSettings decoded = decodeSettingsFile(*bytes);
     if (decoded.fault != SettingsFault::None)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SettingsFile",
                    "it is not a settings file of %1 lines (it may be corrupt) and was left as it is")
             .arg(SettingsLineCount);
     constexpr int terms = settings_line::TermsAccepted;

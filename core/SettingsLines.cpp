@@ -1,5 +1,6 @@
 #include "core/SettingsLines.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -181,7 +182,8 @@ EncodedSettings encodeSettingsFile(const QStringList& lines, SettingsEncoding en
         // rather than write a file that the next start rejects.
         if (line.contains(CR) || line.contains(LF) || line.contains(NUL))
             return {{},
-                    QStringLiteral("the value \"%1\" contains a line break or a NUL character")
+                    QCoreApplication::translate("SettingsFile",
+                                                "the value \"%1\" contains a line break or a NUL character")
                         .arg(QString(line).replace(CR, QLatin1Char(' ')).replace(LF, QLatin1Char(' '))),
                     encoding};
         text += line;
@@ -198,10 +200,15 @@ EncodedSettings encodeSettingsFile(const QStringList& lines, SettingsEncoding en
         bytes = inEncoding(text, encoding);
     }
     if (!readsBack(bytes))
-        return {{}, QStringLiteral("a value contains characters that cannot be stored"), encoding};
-    if (bytes->size() > SettingsMaxBytes)
         return {
-            {}, QStringLiteral("the settings are larger than %1 KiB").arg(SettingsMaxBytes / 1024), encoding};
+            {},
+            QCoreApplication::translate("SettingsFile", "a value contains characters that cannot be stored"),
+            encoding};
+    if (bytes->size() > SettingsMaxBytes)
+        return {{},
+                QCoreApplication::translate("SettingsFile", "the settings are larger than %1 KiB")
+                    .arg(SettingsMaxBytes / 1024),
+                encoding};
     return {*std::move(bytes), {}, encoding};
 }
 

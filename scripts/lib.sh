@@ -5,7 +5,10 @@ KORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 
 # What building and running Korvo needs on Debian 12.
-KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev)
+# qt6-l10n-tools: lrelease and lupdate; qt6-tools-dev: their CMake package (qt_add_translations);
+# qt6-translations-l10n: Qt's own translations of its standard buttons.
+KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev
+                      qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
 # The screen reader's view: a private X server, the accessibility bus and an AT-SPI client.
@@ -27,7 +30,9 @@ KORVO_QT_WINDOWS_PACKAGES=(ninja-build cmake dpkg-dev xz-utils g++-mingw-w64-x86
                            binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev qt6-base-dev qt6-base-dev-tools)
 # scripts/cross-windows with that Qt: the windows on a private X server, driven and photographed; the
 # installer and the zip; the fonts the offscreen tests draw with, and Wine's own Windows fonts (Tahoma).
-KORVO_CROSS_PROGRAM_PACKAGES=(xvfb xdotool x11-utils imagemagick nsis zip unzip fonts-dejavu-core fonts-wine)
+# The host's lrelease compiles the translations, and Qt's own translations ship beside korvo.exe.
+KORVO_CROSS_PROGRAM_PACKAGES=(xvfb xdotool x11-utils imagemagick nsis zip unzip fonts-dejavu-core fonts-wine
+                              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 
 # ensure_packages PKG...: installs those that are missing; a no-op when all are there.
 ensure_packages() {

@@ -11,7 +11,9 @@
 
 namespace korvo {
 
-const char* const AdapterStates::ApplyTip = "Click this button to use these settings";
+QString AdapterStates::applyTip() {
+    return tr("Click this button to use these settings");
+}
 
 AdapterStates::AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
                              const std::array<ProfileTab*, TabCount>& tabs,
@@ -60,9 +62,7 @@ void AdapterStates::ShowProfilesInEffect() {
             button->setProperty("active", active);
             button->update();
         }
-        const QString tip =
-            active ? QStringLiteral("%1\nIn effect on %2").arg(QString::fromLatin1(ApplyTip), where)
-                   : QString::fromLatin1(ApplyTip);
+        const QString tip = active ? tr("%1\nIn effect on %2").arg(applyTip(), where) : applyTip();
         if (button->toolTip() != tip) button->setToolTip(tip);
         // What a screen reader says after the caption: what pressing does, and the mark.
         const QString caption = Tabs[static_cast<std::size_t>(t)]->caption();

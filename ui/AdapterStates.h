@@ -28,7 +28,7 @@ class AdapterStates : public QObject {
 
 public:
     // The apply buttons' tooltip when their profile is in effect nowhere.
-    static const char* const ApplyTip;
+    static QString applyTip();
 
     AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
                   const std::array<ProfileTab*, TabCount>& tabs,

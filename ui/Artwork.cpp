@@ -373,6 +373,30 @@ bool PictureButton::event(QEvent* event) {
     return QPushButton::event(event);
 }
 
+QRectF PictureButton::captionRect() const {
+    const bool inEffect = ButtonFace == Face::Apply && property("active").toBool();
+    return QRectF(rect())
+        .adjusted(0.5, 0.5, -0.5, -0.5)
+        .adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, inEffect ? -26 : -4, 0);
+}
+
+// A long caption first gets a slightly smaller font, and only then an ellipsis.
+QFont PictureButton::captionFont(qreal width) const {
+    QFont captionFont = font();
+    for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > width; ++step) {
+        if (captionFont.pointSizeF() > 0)
+            captionFont.setPointSizeF(captionFont.pointSizeF() * 0.92);
+        else
+            captionFont.setPixelSize(qMax(1, captionFont.pixelSize() - 1));
+    }
+    return captionFont;
+}
+
+QString PictureButton::shownCaption() const {
+    const qreal width = captionRect().width();
+    return QFontMetrics(captionFont(width)).elidedText(text(), Qt::ElideRight, static_cast<int>(width));
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -452,18 +476,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(r.adjusted(2, 2, -2, -2), radius - 2, radius - 2);
     }
 
-    // Drawn without mnemonic handling, so "&" shows as typed. A long caption
-    // first gets a slightly smaller font, and only then an ellipsis.
-    const QRectF textRect =
-        r.adjusted(ButtonFace == Face::Apply ? 10 : 4, 0, inEffect ? -26 : -4, 0).translated(0, down ? 1 : 0);
-    QFont captionFont = font();
-    for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > textRect.width();
-         ++step) {
-        if (captionFont.pointSizeF() > 0)
-            captionFont.setPointSizeF(captionFont.pointSizeF() * 0.92);
-        else
-            captionFont.setPixelSize(qMax(1, captionFont.pixelSize() - 1));
-    }
+    // Drawn without mnemonic handling, so "&" shows as typed.
+    const QRectF textRect = captionRect().translated(0, down ? 1 : 0);
+    const QFont captionFont = this->captionFont(textRect.width());
     const QString caption =
         QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
     p.setPen(ink);

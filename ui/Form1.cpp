@@ -94,12 +94,12 @@ Form4* Form1::ApplyingWindow() const {
 }
 
 void Form1::buildLayout() {
-    setWindowTitle(QStringLiteral("Korvo  Version " KORVO_VERSION_MAJOR_MINOR));
+    setWindowTitle(tr("Korvo  Version %1").arg(QStringLiteral(KORVO_VERSION_MAJOR_MINOR)));
     setFixedSize(ClientWidth, ClientHeight);
 
     // Top strip: banner, help hint, glyphs.
     place(new PicturePanel(PicturePanel::Kind::Banner, this), nullptr, 0, 0, ClientWidth, BannerHeight);
-    Label26 = place(new QLabel(QStringLiteral("Help (F1)"), this), "Label26", 10, 0, 90, BannerHeight);
+    Label26 = place(new QLabel(tr("Help (F1)"), this), "Label26", 10, 0, 90, BannerHeight);
     art::setTextColor(Label26, art::OnHeader);
     Picture10 = place(new PicturePanel(PicturePanel::Kind::MinimiseGlyph, this), "Picture10",
                       ClientWidth - 50, 0, 22, BannerHeight);
@@ -114,8 +114,8 @@ void Form1::buildLayout() {
     SSTab1->setAccessibleName(tr("Pages"));
     auto* mainPage = new QWidget;
     auto* settingsPage = new QWidget;
-    SSTab1->addTab(mainPage, QStringLiteral("Main"));
-    SSTab1->addTab(settingsPage, QStringLiteral("Settings"));
+    SSTab1->addTab(mainPage, tr("Main"));
+    SSTab1->addTab(settingsPage, tr("Settings"));
     // A page is what the page tabs leave of the tab control.
     const int pageHeight = ClientHeight - BannerHeight - SSTab1->tabBar()->sizeHint().height();
     // The bottom button row belongs to the window, so its top in page coordinates:
@@ -126,10 +126,9 @@ void Form1::buildLayout() {
                                              "Picture1", 0, 0, ClientWidth, pageHeight));
     for (int t = 0; t < TabCount; ++t) {
         auto* button = place(
-            new PictureButton(PictureButton::Face::Apply,
-                              t == DhcpTab ? QStringLiteral("DHCP") : QStringLiteral("Change"), mainPage),
+            new PictureButton(PictureButton::Face::Apply, t == DhcpTab ? tr("DHCP") : tr("Change"), mainPage),
             ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
-        button->setToolTip(QString::fromLatin1(AdapterStates::ApplyTip));
+        button->setToolTip(AdapterStates::applyTip());
         button->setProperty("active", false);
         ApplyButtons[static_cast<std::size_t>(t)] = button;
     }
@@ -143,11 +142,10 @@ void Form1::buildLayout() {
     SSTab2 =
         place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
     SSTab2->setAccessibleName(tr("Profiles"));
-    Command7 =
-        place(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Save Settings"), settingsPage),
-              "Command7", 8, pageButtonRowTop, 89, 33);
-    Label27 = place(new QLabel(QStringLiteral("Revision " KORVO_VERSION), settingsPage), "Label27", 400,
-                    pageButtonRowTop, 140, 33);
+    Command7 = place(new PictureButton(PictureButton::Face::Primary, tr("Save Settings"), settingsPage),
+                     "Command7", 8, pageButtonRowTop, 89, 33);
+    Label27 = place(new QLabel(tr("Revision %1").arg(QStringLiteral(KORVO_VERSION)), settingsPage), "Label27",
+                    400, pageButtonRowTop, 140, 33);
     Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     art::setTextColor(Label27, art::Slate);
 
@@ -158,16 +156,16 @@ void Form1::buildLayout() {
     }
 
     // Holds TermsAccepted; nobody sees or reaches it.
-    Check1 = new QCheckBox(QStringLiteral("EULA accepted"), tab(0));
+    Check1 = new QCheckBox(tr("EULA accepted"), tab(0));
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFocusPolicy(Qt::NoFocus);
     Check1->setVisible(false);
 
     // Bottom button row, above whichever page is shown.
-    Command9 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Minimise"), this),
-                     "Command9", ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
-    Command10 = place(new PictureButton(PictureButton::Face::Neutral, QStringLiteral("Exit"), this),
-                      "Command10", ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
+    Command9 = place(new PictureButton(PictureButton::Face::Neutral, tr("Minimise"), this), "Command9",
+                     ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
+    Command10 = place(new PictureButton(PictureButton::Face::Neutral, tr("Exit"), this), "Command10",
+                      ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
 
     // Initial contents.
     tab(0)->setProfile({QStringLiteral("192.168.1.10"),
@@ -354,8 +352,7 @@ Form1::LoadOutcome Form1::LoadSettings() {
         // Only accepting the terms makes the file, and start-up goes on without asking because it
         // exists: a save must not write the terms as not accepted.
         Check1->setChecked(true);
-        Env.exclamation(this, QStringLiteral("Woops"),
-                        QStringLiteral("Error while reading the ini file, it may be corrupt."));
+        Env.exclamation(this, tr("Woops"), tr("Error while reading the ini file, it may be corrupt."));
         return LoadOutcome::Rejected;
     }
 
@@ -406,20 +403,20 @@ void Form1::Command7_Click() {
     const SettingsFingerprint now = settingsFingerprint(path);
     if (SettingsBase && !now.isEmpty() && now != *SettingsBase &&
         !(Env.question &&
-          Env.question(this, QStringLiteral("Korvo"),
-                       QStringLiteral("%1 was changed by another program since Korvo read it. Overwrite it?")
+          Env.question(this, tr("Korvo"),
+                       tr("%1 was changed by another program since Korvo read it. Overwrite it?")
                            .arg(QFileInfo(path).fileName()))))
         return;
     SettingsFingerprint written;
     // The user's configuration folder may not have a Korvo folder yet: the first save makes it.
     const QString failure = makeSettingsFolder(path) ? writeSettingsFile(path, settingsLines(s), &written)
-                                                     : QStringLiteral("its folder could not be created");
+                                                     : tr("its folder could not be created");
     if (failure.isEmpty())
         SettingsBase = written;
     else
-        Env.exclamation(this, QStringLiteral("Korvo"),
-                        QStringLiteral("The settings could not be saved to \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(path), failure));
+        Env.exclamation(
+            this, tr("Korvo"),
+            tr("The settings could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), failure));
 }
 
 // ---- terms ----
@@ -483,18 +480,18 @@ void Form1::Picture9_Click() {
 }
 
 void Form1::ShowHelp() {
-    const QString title = QStringLiteral("Korvo Help");
+    const QString title = tr("Korvo Help");
     QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
     if (!QFileInfo::exists(path)) path = ownHelpPage(Env.programFolder);
     if (path.isEmpty()) {
         Env.exclamation(this, title,
-                        QStringLiteral("The help file \"KorvoHelp.chm\" was not found in %1.")
+                        tr("The help file \"KorvoHelp.chm\" was not found in %1.")
                             .arg(QDir::toNativeSeparators(Env.programFolder)));
         return;
     }
     if (!Env.openDocument(path))
         Env.exclamation(this, title,
-                        QStringLiteral("No program on this computer could open the help file %1.")
+                        tr("No program on this computer could open the help file %1.")
                             .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -558,7 +555,7 @@ void Form1::ApplyButton_Click(int tabIndex) {
 void Form1::ProfileCommand(int tabIndex) {
     ProfileTab* t = tab(tabIndex);
     if (t->chosenAdapter().isEmpty()) {
-        Env.exclamation(this, QStringLiteral("Whoops"), QStringLiteral("Please select an Interface first!!"));
+        Env.exclamation(this, tr("Whoops"), tr("Please select an Interface first!!"));
         return;
     }
     ApplyStartedBy = ApplyButtons[static_cast<std::size_t>(tabIndex)];
@@ -677,8 +674,8 @@ QString acceptTerms(Environment environment) {
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         const QString failure = acceptTermsInSettingsFile(path);
         if (failure.isEmpty()) return path;
-        environment.exclamation(nullptr, QStringLiteral("Korvo"),
-                                QStringLiteral("The terms could not be accepted in \"%1\": %2")
+        environment.exclamation(nullptr, Form1::tr("Korvo"),
+                                Form1::tr("The terms could not be accepted in \"%1\": %2")
                                     .arg(QDir::toNativeSeparators(path), failure));
         return {};
     }

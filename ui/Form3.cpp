@@ -38,7 +38,7 @@ QLabel* sentence(QWidget* parent, const char* name, const QString& text, const Q
 Form3::Form3() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form3"));
     art::setAccessibleRole(this, QAccessible::Dialog);
-    setWindowTitle(QStringLiteral("Korvo EULA"));
+    setWindowTitle(tr("Korvo EULA"));
     resize(ClientWidth, ClientHeight);
     // The same light page and ink as the main window's pages.
     QPalette colours = palette();
@@ -63,24 +63,27 @@ Form3::Form3() : QWidget(nullptr) {
     Text1->moveCursor(QTextCursor::Start);
     Text1->document()->setModified(false);
 
-    Label3 =
-        sentence(this, "Label3",
-                 QStringLiteral("I have read, understood and fully accept all of the terms and conditions in "
-                                "this End User Licence Agreement."),
-                 QRect(96, 176, 537, 25));
-    Label4 = sentence(this, "Label4",
-                      QStringLiteral("I do not wish to use this utility and would like to exit now."),
+    Label3 = sentence(this, "Label3",
+                      tr("I have read, understood and fully accept all of the terms and conditions in "
+                         "this End User Licence Agreement."),
+                      QRect(96, 176, 537, 25));
+    Label4 = sentence(this, "Label4", tr("I do not wish to use this utility and would like to exit now."),
                       QRect(96, 200, 497, 17));
-    // The accept sentence takes two lines in a label 25 pixels high.
+    // The accept sentence takes two lines in a label 25 pixels high. Both sentences in one size: 11
+    // pixels, or smaller where one would not fit whole (a longer language, another font).
     QFont small = Label3->font();
-    small.setPixelSize(11);
-    Label3->setFont(small);
-    Label4->setFont(small);
+    for (int pixels = 11; pixels >= 8; --pixels) {
+        small.setPixelSize(pixels);
+        Label3->setFont(small);
+        Label4->setFont(small);
+        if (Label3->heightForWidth(Label3->width()) <= Label3->height() &&
+            Label4->heightForWidth(Label4->width()) <= Label4->height())
+            break;
+    }
     Label3->installEventFilter(this);
     Label4->installEventFilter(this);
 
-    Command1 =
-        named(new PictureButton(PictureButton::Face::Primary, QStringLiteral("Continue"), this), "Command1");
+    Command1 = named(new PictureButton(PictureButton::Face::Primary, tr("Continue"), this), "Command1");
     Command1->setGeometry(272, 248, 89, 33);
     Check1 = named(new QCheckBox(this), "Check1");
     Check1->setGeometry(72, 168, 17, 25);

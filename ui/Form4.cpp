@@ -136,7 +136,7 @@ QPixmap Form4::crossPicture() {
 
 Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Applying Configuration"));
+    setWindowTitle(tr("Applying Configuration"));
     setWindowIcon(applyingIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ClientWidth, ClientHeight);
@@ -163,13 +163,12 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     art::setAccessibleRole(this, QAccessible::Dialog);
     art::setAccessibleRole(Label3, QAccessible::AlertMessage);
     Label4 = label(Picture3, "Label4", Label4Design);
-    Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), QStringLiteral("Please wait a moment..."));
+    Label2 = label(Picture3, "Label2", QRect(80, 64, 201, 25), tr("Please wait a moment..."));
     QFont big = font;
     big.setPointSize(12);
     big.setBold(true);
     Label2->setFont(big);
-    Label1 = label(Picture3, "Label1", QRect(88, 128, 169, 25),
-                   QStringLiteral("This configuration is being applied."));
+    Label1 = label(Picture3, "Label1", QRect(88, 128, 169, 25), tr("This configuration is being applied."));
 
     Picture1 = new PictureBox(this, true);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -182,7 +181,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Picture2->setPicture(crossPicture());
     Picture2->hide();
 
-    Command1 = new PictureButton(PictureButton::Face::Primary, QStringLiteral("Ok"), this);
+    Command1 = new PictureButton(PictureButton::Face::Primary, tr("Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Command1Design);
     Command1->raise();
@@ -200,11 +199,11 @@ void Form4::ShowWorking() {
     // A long report of an earlier apply grew the window; this one starts from the design again.
     placeControls(0, 0);
     Picture3->setPicture(QPixmap());
-    setWindowTitle(QStringLiteral("Applying Configuration"));
-    Label2->setText(QStringLiteral("Please wait a moment..."));
+    setWindowTitle(tr("Applying Configuration"));
+    Label2->setText(tr("Please wait a moment..."));
     fitWidth(Label2, Label2Width);
     Label2->show();
-    Label1->setText(QStringLiteral("This configuration is being applied."));
+    Label1->setText(tr("This configuration is being applied."));
     fitWidth(Label1, Label1Width);
     Label1->show();
     // Empty until the outcome: it appears with it, which is what a screen reader announces.

@@ -34,8 +34,13 @@ const TabControlNames TabControls[TabCount] = {
 };
 // clang-format on
 
-const char* const FieldHeadings[7] = {"IP Address",    "Subnet Mask",  "Gateway",       "DNS-Primary",
-                                      "DNS-Secondary", "WINS-Primary", "WINS-Secondary"};
+const char* const FieldHeadings[7] = {QT_TRANSLATE_NOOP("korvo::ProfileTab", "IP Address"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "Subnet Mask"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "Gateway"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "DNS-Primary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "DNS-Secondary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "WINS-Primary"),
+                                      QT_TRANSLATE_NOOP("korvo::ProfileTab", "WINS-Secondary")};
 // Consecutive fields start 96 apart, with a wider step between DNS and WINS.
 constexpr int FieldX[7] = {8, 104, 200, 296, 392, 504, 600};
 
@@ -92,31 +97,30 @@ void ProfileTab::build() {
     // A full dotted quad has to fit the 89-pixel address boxes.
     const QFont addressFont = art::scaled(font(), 0.9);
     for (int f = IP; f < NameRole; ++f) {
-        heading(this, QString::fromLatin1(FieldHeadings[f]), FieldX[f], 8, f == 6 ? 120 : 96);
+        // A heading may use the room up to the next one.
+        heading(this, tr(FieldHeadings[f]), FieldX[f], 8, f + 1 < NameRole ? FieldX[f + 1] - FieldX[f] : 120);
         auto* edit = art::place(new QLineEdit(this), names.fields[f], FieldX[f], 26, 89, 22);
         edit->setFont(addressFont);
         edit->setAccessibleName(spokenName(tr(FieldHeadings[f])));
         Boxes[static_cast<std::size_t>(f)] = edit;
     }
-    heading(this, QStringLiteral("Select a Network Interface"), 144, 60, 240);
+    heading(this, tr("Select a Network Interface"), 144, 60, 240);
     auto* adapters = art::place(new AdapterList(this), names.list, 144, 78, 385, 56);
     adapters->menuFor = [this](QListWidgetItem* entry, const QPoint& at) { AdapterMenu(entry, at); };
     adapters->setAccessibleName(spokenName(tr("Select a Network Interface")));
     Adapters = adapters;
 
     if (!isDhcp()) {
-        heading(this, QStringLiteral("Button Name"), 8, 140, 137);
+        heading(this, tr("Button Name"), 8, 140, 137);
         // The name boxes' stored 23 is their help topic, not a length limit:
         // a limit would cut a longer name read from the settings file.
         Boxes[NameRole] = art::place(new QLineEdit(this), names.name, 8, 158, 137, 22);
         Boxes[NameRole]->setAccessibleName(spokenName(tr("Button Name")));
     } else {
         Check2 = art::place(new QCheckBox(this), "Check2", 8, 82, 18, 18);
-        auto* Label5 =
-            art::place(new QLabel(QStringLiteral("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
+        auto* Label5 = art::place(new QLabel(tr("DNS via DHCP"), this), "Label5", 30, 82, 104, 18);
         Check3 = art::place(new QCheckBox(this), "Check3", 8, 106, 18, 18);
-        auto* Label6 =
-            art::place(new QLabel(QStringLiteral("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
+        auto* Label6 = art::place(new QLabel(tr("WINS via DHCP"), this), "Label6", 30, 106, 104, 18);
         for (QLabel* label : {Label5, Label6})
             art::setTextColor(label, art::Ink);
         // The boxes are bare squares: the labels beside them say what they are.
@@ -160,7 +164,7 @@ void ProfileTab::build() {
 }
 
 QString ProfileTab::caption() const {
-    return isDhcp() ? QStringLiteral("DHCP") : QStringLiteral("Profile %1").arg(Index + 1);
+    return isDhcp() ? tr("DHCP") : tr("Profile %1").arg(Index + 1);
 }
 
 // The headings stand over the boxes of every tab alike; a screen reader also needs the tab.

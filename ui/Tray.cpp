@@ -19,12 +19,12 @@ Tray::Tray(const std::array<QPushButton*, TabCount>& buttons, QObject* parent)
         Actions[static_cast<std::size_t>(t)] = action;
     }
     Menu->addSeparator();
-    connect(Menu->addAction(QStringLiteral("Show Korvo")), &QAction::triggered, this, &Tray::showChosen);
-    connect(Menu->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &Tray::exitChosen);
+    connect(Menu->addAction(tr("Show Korvo")), &QAction::triggered, this, &Tray::showChosen);
+    connect(Menu->addAction(tr("Exit")), &QAction::triggered, this, &Tray::exitChosen);
 
     Icon = new QSystemTrayIcon(art::markIcon(), this);
     Icon->setObjectName(QStringLiteral("TrayIcon"));
-    Icon->setToolTip(QStringLiteral("Korvo"));
+    Icon->setToolTip(tr("Korvo"));
     Icon->setContextMenu(Menu);
     connect(Icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) emit showChosen();

@@ -5,10 +5,12 @@
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -18,6 +20,9 @@ using namespace korvo::testing;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // In the language the environment asks for, as Korvo itself.
+    Translations translations;
+    translations.install(QLocale::system().uiLanguages());
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 
     testing::TestEnvironment env;

@@ -1,7 +1,13 @@
 // The main window as it stands before any settings are loaded: texts, states,
-// keyboard order and the help key.
+// keyboard order and the help key; and every window readable in every language.
+#include "core/Applier.h"
+#include "core/ResultTexts.h"
 #include "tests/support/TestEnvironment.h"
+#include "ui/Artwork.h"
 #include "ui/Form1.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Translations.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,6 +32,71 @@ QString focusOwner() {
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
         if (control.match(w->objectName()).hasMatch()) return w->objectName();
     return QStringLiteral("(none)");
+}
+
+// What a user cannot read in `window` as it is shown now: every visible label, button and tab caption
+// whose text needs more room than its control has, or whose control its parent cuts off. Wrapped labels
+// must show every line; painted buttons must show their caption at their own font (no ellipsis).
+QStringList clipped(const QWidget& window) {
+    QStringList found;
+    const auto complain = [&found](const QWidget* w, const QString& text, QSize need, QSize has) {
+        found << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                     .arg(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                    : w->objectName(),
+                          text)
+                     .arg(need.width())
+                     .arg(need.height())
+                     .arg(has.width())
+                     .arg(has.height());
+    };
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
+            complain(w, QStringLiteral("(cut off by its parent)"),
+                     QSize(w->geometry().right() + 1, w->geometry().bottom() + 1), w->parentWidget()->size());
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+            const QSize need = label->wordWrap()
+                                   ? QSize(label->width(), label->heightForWidth(label->width()))
+                                   : label->sizeHint();
+            if (need.width() > label->width() || need.height() > label->height())
+                complain(label, label->text(), need, label->size());
+        } else if (const auto* button = qobject_cast<const PictureButton*>(w)) {
+            if (button->shownCaption() != button->text())
+                complain(button, button->text(),
+                         QSize(QFontMetrics(button->font()).horizontalAdvance(button->text()), 0),
+                         button->size());
+        } else if (const auto* box = qobject_cast<const QAbstractButton*>(w); box && !box->text().isEmpty()) {
+            if (box->sizeHint().width() > box->width() || box->sizeHint().height() > box->height())
+                complain(box, box->text(), box->sizeHint(), box->size());
+        } else if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < bar->count(); ++i) {
+                // The painted face leaves a margin of 2 each side (10 left of the first page tab).
+                const QRect face = bar->tabRect(i).adjusted(i == 0 ? 10 : 2, 0, -2, 0);
+                const QSize need(QFontMetrics(bar->font()).horizontalAdvance(bar->tabText(i)) + 8,
+                                 QFontMetrics(bar->font()).height());
+                if (need.width() > face.width() || need.height() > face.height() ||
+                    !bar->rect().contains(face))
+                    complain(bar, bar->tabText(i), need, face.size());
+            }
+        }
+    }
+    // Each value stands beside its name: level with it (the values start one line above the first
+    // name), and the names column ends before the values column begins.
+    if (const auto* names = window.findChild<QLabel*>(QStringLiteral("Label3"));
+        names && window.objectName() == QLatin1String("Form4")) {
+        const auto* values = window.findChild<QLabel*>(QStringLiteral("Label4"));
+        int widest = 0;
+        for (const QString& name : fieldNames())
+            widest = std::max(widest, QFontMetrics(names->font()).horizontalAdvance(name));
+        const int line = QFontMetrics(names->font()).lineSpacing();
+        if (!values->text().isEmpty() && values->y() + line != names->y() + 4 * line)
+            complain(values, QStringLiteral("(values not level with their names)"),
+                     QSize(0, names->y() + 3 * line), QSize(0, values->y()));
+        if (!values->text().isEmpty() && names->x() + widest >= values->x())
+            complain(values, QStringLiteral("(values overlap their names)"), QSize(names->x() + widest, 0),
+                     QSize(values->x(), 0));
+    }
+    return found;
 }
 
 } // namespace
@@ -194,6 +265,67 @@ private slots:
             QCOMPARE(env.messages.size(), 1);
             QVERIFY2(env.messages.first().contains(messageContains), qPrintable(env.messages.first()));
         }
+    }
+
+    // Every caption, sentence and applying-window line is whole in each language, at 100 % and (the
+    // test run again with QT_SCALE_FACTOR=2) at 200 %. English is the texts' own language ("C").
+    void readableInEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("window");
+        for (const char* language : {"C", "de", "fr", "es"})
+            for (const char* window : {"Form1", "Form3", "Form4 working", "Form4 applied", "Form4 invalid",
+                                       "Form4 service error", "Form4 refused"})
+                QTest::addRow("%s %s", language, window) << QString::fromLatin1(language) << window;
+    }
+    void readableInEveryLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, window);
+        Translations translations;
+        const QString installed = translations.install({language});
+        QCOMPARE(installed.isEmpty(), language == QLatin1String("C"));
+        QStringList unreadable;
+        const auto look = [&unreadable](const QWidget& w, const QString& where) {
+            for (const QString& problem : clipped(w))
+                unreadable << where + QStringLiteral(": ") + problem;
+        };
+        testing::TestEnvironment env;
+        if (window == QLatin1String("Form1")) {
+            Form1 form(env.make());
+            form.show();
+            look(form, QStringLiteral("Main"));
+            control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
+            for (int t = 0; t < TabCount; ++t) {
+                control<QTabWidget>(form, "SSTab2")->setCurrentIndex(t);
+                look(form, control<QTabWidget>(form, "SSTab2")->tabText(t));
+            }
+        } else if (window == QLatin1String("Form3")) {
+            Form3 terms;
+            terms.show();
+            look(terms, QStringLiteral("terms"));
+        } else {
+            // The longest reports: every address invalid; a refused setting with its reason.
+            env.service->adapters.push_back({"Wired connection 1",
+                                             {{"EnableStatic", window.endsWith("error") ? 70 : 0},
+                                              {"SetGateways", window.endsWith("refused") ? 91 : 0}},
+                                             {}});
+            const QStringList boxes =
+                window.endsWith("invalid")
+                    ? QStringList{"x", "x", "x", "x", "x", "x", "x"}
+                    : QStringList{"192.0.2.10", "255.255.255.0", "192.0.2.1", "198.51.100.1",
+                                  "",           "203.0.113.5",   ""};
+            Profile typed{boxes[0], boxes[1], boxes[2],
+                          boxes[3], boxes[4], boxes[5],
+                          boxes[6], {},       QStringLiteral("Wired connection 1")};
+            Form4 applying;
+            applying.show();
+            applying.ShowPrepared();
+            applying.ShowWorking();
+            if (!window.endsWith("working"))
+                applying.ShowOutcome(Applier(env.make().connector).SetInterface(typed, ApplyMode::Static));
+            QCOMPARE(applying.windowTitle().isEmpty(), false);
+            look(applying, window);
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(u'\n')));
     }
 };
 

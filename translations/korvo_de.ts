@@ -1,0 +1,746 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AdapterStates</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>statisch</translation>
+    </message>
+    <message>
+        <source>unconfigured</source>
+        <translation>nicht konfiguriert</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Address: %3
+Gateway: %4
+DNS: %5</source>
+        <translation>%1: %2
+Adresse: %3
+Gateway: %4
+DNS: %5</translation>
+    </message>
+</context>
+<context>
+    <name>AddressValidation</name>
+    <message>
+        <source>A valid IP address is required</source>
+        <translation>Eine gültige IP-Adresse ist erforderlich</translation>
+    </message>
+    <message>
+        <source>A valid SubnetMask is required</source>
+        <translation>Eine gültige Subnetzmaske ist erforderlich</translation>
+    </message>
+    <message>
+        <source>A valid Gateway Address is required</source>
+        <translation>Eine gültige Gateway-Adresse ist erforderlich</translation>
+    </message>
+    <message>
+        <source>A valid Primary DNS address is required</source>
+        <translation>Eine gültige primäre DNS-Adresse ist erforderlich</translation>
+    </message>
+    <message>
+        <source>A valid Secondary DNS address is required or leave the box empty</source>
+        <translation>Eine gültige sekundäre DNS-Adresse ist erforderlich, oder das Feld bleibt leer</translation>
+    </message>
+    <message>
+        <source>A valid Primary WINS address is required or leave the box empty</source>
+        <translation>Eine gültige primäre WINS-Adresse ist erforderlich, oder das Feld bleibt leer</translation>
+    </message>
+    <message>
+        <source>A valid Secondary WINS address is required or leave the box empty</source>
+        <translation>Eine gültige sekundäre WINS-Adresse ist erforderlich, oder das Feld bleibt leer</translation>
+    </message>
+</context>
+<context>
+    <name>AgreementText</name>
+    <message>
+        <source>KORVO END USER LICENCE AGREEMENT</source>
+        <translation>KORVO-ENDBENUTZER-LIZENZVEREINBARUNG</translation>
+    </message>
+    <message>
+        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing "Continue", you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press "Continue", or close this window; Korvo will then end without changing anything.</source>
+        <translation>Bitte lesen Sie diese Vereinbarung sorgfältig, bevor Sie Korvo verwenden. Indem Sie das Kästchen neben dem Satz der Zustimmung unten ankreuzen und „Weiter“ drücken, erklären Sie sich mit allen ihren Bedingungen einverstanden. Wenn Sie nicht einverstanden sind, kreuzen Sie das Kästchen neben dem Satz der Ablehnung an und drücken Sie „Weiter“, oder schließen Sie dieses Fenster; Korvo endet dann, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>1. What Korvo does. Korvo is a small utility that switches the IPv4 configuration of a network adapter of this computer between configurations that you store yourself: IP address, subnet mask, default gateway, DNS servers and WINS servers, or the use of DHCP. It makes these changes through the network configuration service of your operating system, with the rights of the account that runs it. Korvo does not check whether a configuration suits your network; it only checks that the addresses you typed are well formed.</source>
+        <translation>1. Was Korvo tut. Korvo ist ein kleines Hilfsprogramm, das die IPv4-Konfiguration eines Netzwerkadapters dieses Computers zwischen Konfigurationen umschaltet, die Sie selbst speichern: IP-Adresse, Subnetzmaske, Standardgateway, DNS-Server und WINS-Server oder die Verwendung von DHCP. Es nimmt diese Änderungen über den Netzwerkkonfigurationsdienst Ihres Betriebssystems vor, mit den Rechten des Kontos, unter dem es läuft. Korvo prüft nicht, ob eine Konfiguration zu Ihrem Netzwerk passt; es prüft nur, ob die eingegebenen Adressen richtig aufgebaut sind.</translation>
+    </message>
+    <message>
+        <source>2. Licence. You may install and use Korvo on any number of computers that you own or are allowed to administer, and you may make copies of it for your own use and for backup. You may not sell Korvo, nor remove or alter this agreement or any notice of authorship that comes with it. All rights not expressly granted here are reserved by the authors.</source>
+        <translation>2. Lizenz. Sie dürfen Korvo auf beliebig vielen Computern installieren und verwenden, die Ihnen gehören oder die Sie verwalten dürfen, und Sie dürfen Kopien für den eigenen Gebrauch und zur Sicherung anfertigen. Sie dürfen Korvo nicht verkaufen und weder diese Vereinbarung noch einen mitgelieferten Hinweis auf die Urheberschaft entfernen oder verändern. Alle hier nicht ausdrücklich gewährten Rechte bleiben den Urhebern vorbehalten.</translation>
+    </message>
+    <message>
+        <source>3. Your responsibility. Changing the address of a network adapter can interrupt every connection that uses it, including remote sessions, file transfers, printing and the connection through which you may be administering this computer. A wrong gateway or DNS server can make other computers or the internet unreachable, and an address already in use elsewhere can disturb other devices on the same network. You are solely responsible for the configurations you store and apply, for obtaining the permission of the owner or administrator of the network before you change the configuration of a computer connected to it, and for keeping a record of a working configuration to which you can return.</source>
+        <translation>3. Ihre Verantwortung. Das Ändern der Adresse eines Netzwerkadapters kann jede Verbindung unterbrechen, die ihn nutzt, einschließlich Fernsitzungen, Dateiübertragungen, Druckaufträgen und der Verbindung, über die Sie diesen Computer womöglich verwalten. Ein falsches Gateway oder ein falscher DNS-Server kann andere Computer oder das Internet unerreichbar machen, und eine anderswo bereits verwendete Adresse kann andere Geräte im selben Netzwerk stören. Sie allein sind verantwortlich für die Konfigurationen, die Sie speichern und anwenden, dafür, die Erlaubnis des Eigentümers oder Administrators des Netzwerks einzuholen, bevor Sie die Konfiguration eines damit verbundenen Computers ändern, und dafür, eine funktionierende Konfiguration festzuhalten, zu der Sie zurückkehren können.</translation>
+    </message>
+    <message>
+        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press "Save Settings" (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
+        <translation>4. Einstellungen. Korvo speichert Ihre Konfigurationen, den für jede gewählten Adapter und die Tatsache, dass Sie diese Vereinbarung akzeptiert haben, in einer Textdatei namens Korvo.ini im Ordner des Programms. Die Datei wird nur geschrieben, wenn Sie „Speichern“ drücken (und einmal, wenn Sie diese Vereinbarung akzeptieren). Wer diesen Ordner lesen kann, kann Ihre Konfigurationen lesen. Korvo sendet nichts über Sie, Ihren Computer oder Ihre Netzwerke irgendwohin und führt kein Protokoll.</translation>
+    </message>
+    <message>
+        <source>5. No warranty. Korvo is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
+        <translation>5. Keine Gewährleistung. Korvo wird „wie besehen“ bereitgestellt, ohne jede ausdrückliche oder stillschweigende Gewährleistung, insbesondere ohne Gewähr für Marktgängigkeit, Eignung für einen bestimmten Zweck, Richtigkeit und Nichtverletzung von Rechten Dritter. Die Urheber sichern nicht zu, dass Korvo ohne Unterbrechung oder Fehler arbeitet, dass es mit jedem Netzwerkadapter, Treiber oder jeder Version des Betriebssystems funktioniert oder dass eine damit angewendete Konfiguration wie erwartet wirksam wird.</translation>
+    </message>
+    <message>
+        <source>6. Limitation of liability. To the fullest extent permitted by the law that applies to you, in no event shall the authors or distributors of Korvo be liable for any direct, indirect, incidental, special, exemplary or consequential damages, including but not limited to loss of connectivity, loss of data, loss of business or profits, or the cost of substitute services, however caused and on any theory of liability, arising in any way out of the use of or inability to use Korvo, even if advised of the possibility of such damage.</source>
+        <translation>6. Haftungsbeschränkung. Soweit es das für Sie geltende Recht zulässt, haften die Urheber oder Verbreiter von Korvo in keinem Fall für direkte, indirekte, beiläufige, besondere, exemplarische oder Folgeschäden, einschließlich, aber nicht beschränkt auf den Verlust der Verbindung, den Verlust von Daten, Geschäftsausfall oder entgangenen Gewinn oder die Kosten für Ersatzleistungen, gleich wie verursacht und auf welcher Haftungsgrundlage, die in irgendeiner Weise aus der Verwendung oder der Unmöglichkeit der Verwendung von Korvo entstehen, selbst wenn auf die Möglichkeit solcher Schäden hingewiesen wurde.</translation>
+    </message>
+    <message>
+        <source>7. Other software and services. Korvo relies on the network configuration service, the drivers of your network adapters and the DHCP, DNS and WINS servers of your network. These are not part of Korvo and are governed by their own terms. The authors have no control over them and are not responsible for how they react to a configuration that Korvo passes on, nor for any change in their behaviour after an update of your operating system.</source>
+        <translation>7. Andere Software und Dienste. Korvo ist auf den Netzwerkkonfigurationsdienst, die Treiber Ihrer Netzwerkadapter und die DHCP-, DNS- und WINS-Server Ihres Netzwerks angewiesen. Diese sind nicht Teil von Korvo und unterliegen eigenen Bedingungen. Die Urheber haben keinen Einfluss auf sie und sind weder dafür verantwortlich, wie sie auf eine von Korvo weitergegebene Konfiguration reagieren, noch für Änderungen ihres Verhaltens nach einer Aktualisierung Ihres Betriebssystems.</translation>
+    </message>
+    <message>
+        <source>8. Support and updates. The authors are under no obligation to provide support, maintenance, corrections or new versions of Korvo. Should a new version be made available, it may come with its own agreement, which then replaces this one for that version. Keep a copy of your settings file before you replace the program.</source>
+        <translation>8. Unterstützung und Aktualisierungen. Die Urheber sind nicht verpflichtet, Unterstützung, Wartung, Korrekturen oder neue Versionen von Korvo bereitzustellen. Wird eine neue Version verfügbar gemacht, kann sie eine eigene Vereinbarung mitbringen, die dann für diese Version an die Stelle dieser tritt. Bewahren Sie eine Kopie Ihrer Einstellungsdatei auf, bevor Sie das Programm ersetzen.</translation>
+    </message>
+    <message>
+        <source>9. Termination. This licence ends automatically if you fail to comply with any of its terms. You may end it at any time by deleting every copy of Korvo and its settings file. Sections 3, 5 and 6 survive the end of the licence.</source>
+        <translation>9. Beendigung. Diese Lizenz endet automatisch, wenn Sie eine ihrer Bedingungen nicht einhalten. Sie können sie jederzeit beenden, indem Sie jede Kopie von Korvo und seine Einstellungsdatei löschen. Die Abschnitte 3, 5 und 6 gelten über das Ende der Lizenz hinaus.</translation>
+    </message>
+    <message>
+        <source>10. General. This agreement is the entire agreement between you and the authors about Korvo. If any part of it is held to be unenforceable, that part shall be enforced to the extent possible and the remaining parts stay in full force. A failure to enforce any right under this agreement is not a waiver of that right.</source>
+        <translation>10. Allgemeines. Diese Vereinbarung ist die gesamte Vereinbarung zwischen Ihnen und den Urhebern über Korvo. Sollte ein Teil davon als nicht durchsetzbar gelten, wird dieser Teil so weit wie möglich durchgesetzt, und die übrigen Teile bleiben voll wirksam. Wird ein Recht aus dieser Vereinbarung nicht durchgesetzt, so ist dies kein Verzicht auf dieses Recht.</translation>
+    </message>
+    <message>
+        <source>By accepting, you confirm that you have read and understood this agreement, that you are entitled to change the network configuration of this computer, and that you accept all of the terms above.</source>
+        <translation>Mit Ihrer Zustimmung bestätigen Sie, dass Sie diese Vereinbarung gelesen und verstanden haben, dass Sie berechtigt sind, die Netzwerkkonfiguration dieses Computers zu ändern, und dass Sie alle obigen Bedingungen akzeptieren.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>start korvo%1 once and accept the terms of use, or run korvo --accept-terms%1</source>
+        <translation>starten Sie einmal korvo%1 und akzeptieren Sie die Nutzungsbedingungen, oder führen Sie korvo --accept-terms%1 aus</translation>
+    </message>
+    <message>
+        <source>no settings file at %1; to make one, %2</source>
+        <translation>keine Einstellungsdatei unter %1; um eine anzulegen, %2</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt. (%1)</source>
+        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt. (%1)</translation>
+    </message>
+    <message>
+        <source>the terms of use are not accepted in %1: %2</source>
+        <translation>die Nutzungsbedingungen sind in %1 nicht akzeptiert: %2</translation>
+    </message>
+    <message>
+        <source>the network configuration service failed: %1</source>
+        <translation>der Netzwerkkonfigurationsdienst ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Restored %1: %2
+</source>
+        <translation>%1 wiederhergestellt: %2
+</translation>
+    </message>
+    <message>
+        <source>%1 was not restored: it had %2 and has %3</source>
+        <translation>%1 wurde nicht wiederhergestellt: es hatte %2 und hat %3</translation>
+    </message>
+    <message>
+        <source>nothing Korvo can read</source>
+        <translation>nichts, was Korvo lesen kann</translation>
+    </message>
+    <message>
+        <source>the change could not be rolled back: %1</source>
+        <translation>die Änderung konnte nicht zurückgenommen werden: %1</translation>
+    </message>
+    <message>
+        <source>but a pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first</source>
+        <translation>aber eine ausstehende Rücknahme betrifft %1: sie macht diese Änderung in %2 Sekunden rückgängig, wenn %3 abläuft, sofern dieser nicht vorher bestätigt wird</translation>
+    </message>
+    <message>
+        <source>but a pending rollback covers %1: it will undo this change if %2 is rolled back</source>
+        <translation>aber eine ausstehende Rücknahme betrifft %1: sie macht diese Änderung rückgängig, wenn %2 zurückgenommen wird</translation>
+    </message>
+    <message>
+        <source>no profile is numbered "%1" (1 to 7, or a button name)</source>
+        <translation>kein Profil hat die Nummer „%1“ (1 bis 7 oder ein Schaltflächenname)</translation>
+    </message>
+    <message>
+        <source>more than one profile is named "%1": give its number</source>
+        <translation>mehr als ein Profil heißt „%1“: geben Sie seine Nummer an</translation>
+    </message>
+    <message>
+        <source>no profile is numbered or named "%1" (1 to 7, or a button name)</source>
+        <translation>kein Profil hat die Nummer oder den Namen „%1“ (1 bis 7 oder ein Schaltflächenname)</translation>
+    </message>
+    <message>
+        <source>Whoops: Please select an Interface first!!</source>
+        <translation>Hoppla: Bitte wählen Sie zuerst eine Schnittstelle aus!!</translation>
+    </message>
+    <message>
+        <source>nothing was changed: no way back could be prepared: %1</source>
+        <translation>nichts wurde geändert: es konnte kein Rückweg vorbereitet werden: %1</translation>
+    </message>
+    <message>
+        <source>Keep this configuration? [y/N] </source>
+        <translation>Diese Konfiguration behalten? [y/N] </translation>
+    </message>
+    <message>
+        <source>no terminal to ask on: rolling back when the %1 seconds are up</source>
+        <translation>kein Terminal für die Rückfrage: Rücknahme, wenn die %1 Sekunden um sind</translation>
+    </message>
+    <message>
+        <source>the configuration could not be kept: %1</source>
+        <translation>die Konfiguration konnte nicht behalten werden: %1</translation>
+    </message>
+    <message>
+        <source>Kept.
+</source>
+        <translation>Behalten.
+</translation>
+    </message>
+    <message>
+        <source>stopped by %1: rolling back now</source>
+        <translation>durch %1 angehalten: wird jetzt zurückgenommen</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTexts</name>
+    <message>
+        <source>The address was</source>
+        <translation>Die Adresse wurde</translation>
+    </message>
+    <message>
+        <source>DHCP was</source>
+        <translation>DHCP wurde</translation>
+    </message>
+    <message>
+        <source>The change was</source>
+        <translation>Die Änderung wurde</translation>
+    </message>
+    <message>
+        <source>The network configuration service failed: %1</source>
+        <translation>Der Netzwerkkonfigurationsdienst ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The network interface -%1- %2.</source>
+        <translation>Die Netzwerkschnittstelle -%1- %2.</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The IP configuration for the following interface has been changed </source>
+        <translation>Die IP-Konfiguration der folgenden Schnittstelle wurde geändert </translation>
+    </message>
+    <message>
+        <source>The adapter's address was changed, but the network service refused some settings.</source>
+        <translation>Die Adresse des Adapters wurde geändert, aber der Netzwerkdienst hat einige Einstellungen abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The new settings were saved for the adapter, but they are not in effect yet: they take effect the next time it is connected.</source>
+        <translation>Die neuen Einstellungen wurden für den Adapter gespeichert, sind aber noch nicht wirksam: Sie gelten, sobald er das nächste Mal verbunden wird.</translation>
+    </message>
+    <message>
+        <source>Please Check these details and fix the problem</source>
+        <translation>Bitte prüfen Sie diese Angaben und beheben Sie das Problem</translation>
+    </message>
+    <message>
+        <source>There has been an error and the IP settings could not be changed.</source>
+        <translation>Es ist ein Fehler aufgetreten, die IP-Einstellungen konnten nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway   </source>
+        <translation>Standardgateway</translation>
+    </message>
+    <message>
+        <source>Primary DNS </source>
+        <translation>Primärer DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>Sekundärer DNS</translation>
+    </message>
+    <message>
+        <source>Primary WINS </source>
+        <translation>Primärer WINS</translation>
+    </message>
+    <message>
+        <source>Secondary WINS</source>
+        <translation>Sekundärer WINS</translation>
+    </message>
+    <message>
+        <source>Configuration Applied</source>
+        <translation>Konfiguration angewendet</translation>
+    </message>
+    <message>
+        <source>Configuration Error!</source>
+        <translation>Konfigurationsfehler!</translation>
+    </message>
+    <message>
+        <source>Error Applying Configuration</source>
+        <translation>Fehler beim Anwenden der Konfiguration</translation>
+    </message>
+    <message>
+        <source>%1 refused (%2).</source>
+        <translation>%1 abgelehnt (%2).</translation>
+    </message>
+    <message>
+        <source>The gateway was</source>
+        <translation>Das Gateway wurde</translation>
+    </message>
+    <message>
+        <source>The WINS servers were</source>
+        <translation>Die WINS-Server wurden</translation>
+    </message>
+    <message>
+        <source>The DNS servers were</source>
+        <translation>Die DNS-Server wurden</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 not set: this platform has none.</source>
+        <translation>%1 nicht gesetzt: diese Plattform kennt sie nicht.</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Restart the computer to complete the change.</source>
+        <translation>Starten Sie den Computer neu, um die Änderung abzuschließen.</translation>
+    </message>
+    <message>
+        <source>The adapter's cable is not connected: the values are saved and take effect when the cable is connected.</source>
+        <translation>Das Kabel des Adapters ist nicht angeschlossen: Die Werte sind gespeichert und gelten, sobald das Kabel angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>The network configuration service failed before the rest was set: %1</source>
+        <translation>Der Netzwerkkonfigurationsdienst ist fehlgeschlagen, bevor der Rest gesetzt war: %1</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignoriert</translation>
+    </message>
+    <message>
+        <source>not supported on this platform</source>
+        <translation>auf dieser Plattform nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the service failed</source>
+        <translation>der Dienst ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>invalid subnet mask</source>
+        <translation>ungültige Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>invalid IP address</source>
+        <translation>ungültige IP-Adresse</translation>
+    </message>
+    <message>
+        <source>invalid gateway</source>
+        <translation>ungültiges Gateway</translation>
+    </message>
+    <message>
+        <source>access denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>Code %1</translation>
+    </message>
+</context>
+<context>
+    <name>Rollback</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>die Adresse</translation>
+    </message>
+    <message>
+        <source>the gateway</source>
+        <translation>das Gateway</translation>
+    </message>
+    <message>
+        <source>the DNS servers</source>
+        <translation>die DNS-Server</translation>
+    </message>
+    <message>
+        <source>the change</source>
+        <translation>die Änderung</translation>
+    </message>
+    <message>
+        <source>%1: %2 was refused (%3)</source>
+        <translation>%1: %2 wurde abgelehnt (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>Gateway %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>"%1" is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
+        <translation>„%1“ ist eine symbolische Verknüpfung eines anderen Benutzers (UID %2), und Korvo schreibt als root nicht durch sie hindurch</translation>
+    </message>
+    <message>
+        <source>the symbolic link "%1" could not be followed</source>
+        <translation>der symbolischen Verknüpfung „%1“ konnte nicht gefolgt werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file could not be written completely</source>
+        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>; the previous settings could not be put back either: %1</source>
+        <translation>; die vorherigen Einstellungen konnten auch nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>sie konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of %1 lines (it may be corrupt) and was left as it is</source>
+        <translation>sie ist keine Einstellungsdatei mit %1 Zeilen (sie ist möglicherweise beschädigt) und wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the value "%1" contains a line break or a NUL character</source>
+        <translation>der Wert „%1“ enthält einen Zeilenumbruch oder ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>a value contains characters that cannot be stored</source>
+        <translation>ein Wert enthält Zeichen, die nicht gespeichert werden können</translation>
+    </message>
+    <message>
+        <source>the settings are larger than %1 KiB</source>
+        <translation>die Einstellungen sind größer als %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::AdapterStates</name>
+    <message>
+        <source>Click this button to use these settings</source>
+        <translation>Klicken Sie hier, um diese Einstellungen zu verwenden</translation>
+    </message>
+    <message>
+        <source>%1
+In effect on %2</source>
+        <translation>%1
+Aktiv auf %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form1</name>
+    <message>
+        <source>Korvo  Version %1</source>
+        <translation>Korvo  Version %1</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Hilfe (F1)</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Revision %1</translation>
+    </message>
+    <message>
+        <source>EULA accepted</source>
+        <translation>EULA akzeptiert</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Woops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Korvo read it. Overwrite it?</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit Korvo die Datei gelesen hat. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to "%1": %2</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Korvo-Hilfe</translation>
+    </message>
+    <message>
+        <source>The help file "KorvoHelp.chm" was not found in %1.</source>
+        <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Kein Programm auf diesem Computer konnte die Hilfedatei %1 öffnen.</translation>
+    </message>
+    <message>
+        <source>Whoops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Please select an Interface first!!</source>
+        <translation>Bitte wählen Sie zuerst eine Schnittstelle aus!!</translation>
+    </message>
+    <message>
+        <source>The terms could not be accepted in "%1": %2</source>
+        <translation>Die Bedingungen konnten in „%1“ nicht akzeptiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form3</name>
+    <message>
+        <source>Korvo EULA</source>
+        <translation>Korvo-Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>I have read, understood and fully accept all of the terms and conditions in this End User Licence Agreement.</source>
+        <translation>Ich habe alle Bedingungen dieser Endbenutzer-Lizenzvereinbarung gelesen, verstanden und akzeptiere sie vollständig.</translation>
+    </message>
+    <message>
+        <source>I do not wish to use this utility and would like to exit now.</source>
+        <translation>Ich möchte dieses Programm nicht verwenden und es jetzt beenden.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form4</name>
+    <message>
+        <source>Applying Configuration</source>
+        <translation>Konfiguration wird angewendet</translation>
+    </message>
+    <message>
+        <source>Please wait a moment...</source>
+        <translation>Bitte einen Moment warten...</translation>
+    </message>
+    <message>
+        <source>This configuration is being applied.</source>
+        <translation>Diese Konfiguration wird angewendet.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::ProfileTab</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS-Primary</source>
+        <translation>DNS primär</translation>
+    </message>
+    <message>
+        <source>DNS-Secondary</source>
+        <translation>DNS sekundär</translation>
+    </message>
+    <message>
+        <source>WINS-Primary</source>
+        <translation>WINS primär</translation>
+    </message>
+    <message>
+        <source>WINS-Secondary</source>
+        <translation>WINS sekundär</translation>
+    </message>
+    <message>
+        <source>Select a Network Interface</source>
+        <translation>Netzwerkschnittstelle auswählen</translation>
+    </message>
+    <message>
+        <source>Button Name</source>
+        <translation>Schaltflächenname</translation>
+    </message>
+    <message>
+        <source>DNS via DHCP</source>
+        <translation>DNS per DHCP</translation>
+    </message>
+    <message>
+        <source>WINS via DHCP</source>
+        <translation>WINS per DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Tray</name>
+    <message>
+        <source>Show Korvo</source>
+        <translation>Korvo anzeigen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>korvo: %1 (korvo --help lists the options)</source>
+        <translation>korvo: %1 (korvo --help zeigt die Optionen)</translation>
+    </message>
+    <message>
+        <source>Read and save the settings in FILE instead of Korvo.ini in the usual place.</source>
+        <translation>Die Einstellungen aus DATEI lesen und dorthin speichern, statt aus Korvo.ini am üblichen Ort.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Accept the terms of use and save the settings file without showing a window, print its path and end.</source>
+        <translation>Die Nutzungsbedingungen ohne Fenster akzeptieren, die Einstellungsdatei speichern, ihren Pfad ausgeben und enden.</translation>
+    </message>
+    <message>
+        <source>Print the seven profiles as their buttons apply them, one per line (number, button name, adapter, the seven addresses), tab-separated.</source>
+        <translation>Die sieben Profile so ausgeben, wie ihre Schaltflächen sie anwenden, eines pro Zeile (Nummer, Schaltflächenname, Adapter, die sieben Adressen), durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Print the adapters and their current IPv4 settings.</source>
+        <translation>Die Adapter und ihre aktuellen IPv4-Einstellungen ausgeben.</translation>
+    </message>
+    <message>
+        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
+        <translation>Ein Profil so anwenden, wie es seine Schaltfläche tut: eine Nummer von 1 bis 7 (7 ist DHCP) oder ein Schaltflächenname. Exit-Status: 0 angewendet, 1 ungültige Werte oder kein Adapter gewählt, 2 der Dienst hat abgelehnt oder ist fehlgeschlagen, 3 zurückgenommen, 64 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+    <message>
+        <source>With --apply: roll the change back after SECONDS unless it is confirmed on the terminal.</source>
+        <translation>Mit --apply: die Änderung nach SEKUNDEN zurücknehmen, sofern sie nicht im Terminal bestätigt wird.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>With --list or --adapters: print a JSON array.</source>
+        <translation>Mit --list oder --adapters: ein JSON-Array ausgeben.</translation>
+    </message>
+    <message>
+        <source>Switches a network adapter's IPv4 configuration between stored profiles.</source>
+        <translation>Schaltet die IPv4-Konfiguration eines Netzwerkadapters zwischen gespeicherten Profilen um.</translation>
+    </message>
+    <message>
+        <source>--settings needs a file name</source>
+        <translation>--settings braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>unexpected argument "%1"</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>give exactly one of --list, --adapters and --apply</source>
+        <translation>geben Sie genau eine der Optionen --list, --adapters und --apply an</translation>
+    </message>
+    <message>
+        <source>--json goes with --list or --adapters</source>
+        <translation>--json gehört zu --list oder --adapters</translation>
+    </message>
+    <message>
+        <source>--rollback goes with --apply</source>
+        <translation>--rollback gehört zu --apply</translation>
+    </message>
+    <message>
+        <source>--rollback takes a number of seconds from 1 to 86400, not "%1"</source>
+        <translation>--rollback erwartet eine Anzahl Sekunden von 1 bis 86400, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>korvo: keine Anzeige für das Fenster (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,746 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AdapterStates</name>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>statique</translation>
+    </message>
+    <message>
+        <source>unconfigured</source>
+        <translation>non configuré</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Address: %3
+Gateway: %4
+DNS: %5</source>
+        <translation>%1 : %2
+Adresse : %3
+Passerelle : %4
+DNS : %5</translation>
+    </message>
+</context>
+<context>
+    <name>AddressValidation</name>
+    <message>
+        <source>A valid IP address is required</source>
+        <translation>Une adresse IP valide est requise</translation>
+    </message>
+    <message>
+        <source>A valid SubnetMask is required</source>
+        <translation>Un masque de sous-réseau valide est requis</translation>
+    </message>
+    <message>
+        <source>A valid Gateway Address is required</source>
+        <translation>Une adresse de passerelle valide est requise</translation>
+    </message>
+    <message>
+        <source>A valid Primary DNS address is required</source>
+        <translation>Une adresse DNS principale valide est requise</translation>
+    </message>
+    <message>
+        <source>A valid Secondary DNS address is required or leave the box empty</source>
+        <translation>Une adresse DNS secondaire valide est requise, ou laissez la case vide</translation>
+    </message>
+    <message>
+        <source>A valid Primary WINS address is required or leave the box empty</source>
+        <translation>Une adresse WINS principale valide est requise, ou laissez la case vide</translation>
+    </message>
+    <message>
+        <source>A valid Secondary WINS address is required or leave the box empty</source>
+        <translation>Une adresse WINS secondaire valide est requise, ou laissez la case vide</translation>
+    </message>
+</context>
+<context>
+    <name>AgreementText</name>
+    <message>
+        <source>KORVO END USER LICENCE AGREEMENT</source>
+        <translation>CONTRAT DE LICENCE UTILISATEUR FINAL DE KORVO</translation>
+    </message>
+    <message>
+        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing "Continue", you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press "Continue", or close this window; Korvo will then end without changing anything.</source>
+        <translation>Veuillez lire attentivement ce contrat avant d’utiliser Korvo. En cochant la case à côté de la phrase d’acceptation ci-dessous et en appuyant sur « Continuer », vous acceptez d’être lié par toutes ses conditions. Si vous ne les acceptez pas, cochez la case à côté de la phrase de refus et appuyez sur « Continuer », ou fermez cette fenêtre ; Korvo se terminera alors sans rien modifier.</translation>
+    </message>
+    <message>
+        <source>1. What Korvo does. Korvo is a small utility that switches the IPv4 configuration of a network adapter of this computer between configurations that you store yourself: IP address, subnet mask, default gateway, DNS servers and WINS servers, or the use of DHCP. It makes these changes through the network configuration service of your operating system, with the rights of the account that runs it. Korvo does not check whether a configuration suits your network; it only checks that the addresses you typed are well formed.</source>
+        <translation>1. Ce que fait Korvo. Korvo est un petit utilitaire qui fait basculer la configuration IPv4 d’un adaptateur réseau de cet ordinateur entre des configurations que vous enregistrez vous-même : adresse IP, masque de sous-réseau, passerelle par défaut, serveurs DNS et serveurs WINS, ou l’utilisation de DHCP. Il effectue ces modifications par le service de configuration réseau de votre système d’exploitation, avec les droits du compte qui l’exécute. Korvo ne vérifie pas si une configuration convient à votre réseau ; il vérifie seulement que les adresses saisies sont bien formées.</translation>
+    </message>
+    <message>
+        <source>2. Licence. You may install and use Korvo on any number of computers that you own or are allowed to administer, and you may make copies of it for your own use and for backup. You may not sell Korvo, nor remove or alter this agreement or any notice of authorship that comes with it. All rights not expressly granted here are reserved by the authors.</source>
+        <translation>2. Licence. Vous pouvez installer et utiliser Korvo sur autant d’ordinateurs que vous possédez ou que vous êtes autorisé à administrer, et en faire des copies pour votre propre usage et à titre de sauvegarde. Vous ne pouvez pas vendre Korvo, ni supprimer ou modifier ce contrat ou toute mention d’auteur qui l’accompagne. Tous les droits qui ne sont pas expressément accordés ici sont réservés aux auteurs.</translation>
+    </message>
+    <message>
+        <source>3. Your responsibility. Changing the address of a network adapter can interrupt every connection that uses it, including remote sessions, file transfers, printing and the connection through which you may be administering this computer. A wrong gateway or DNS server can make other computers or the internet unreachable, and an address already in use elsewhere can disturb other devices on the same network. You are solely responsible for the configurations you store and apply, for obtaining the permission of the owner or administrator of the network before you change the configuration of a computer connected to it, and for keeping a record of a working configuration to which you can return.</source>
+        <translation>3. Votre responsabilité. Modifier l’adresse d’un adaptateur réseau peut interrompre toutes les connexions qui l’utilisent, y compris les sessions à distance, les transferts de fichiers, l’impression et la connexion par laquelle vous administrez peut-être cet ordinateur. Une passerelle ou un serveur DNS erronés peuvent rendre d’autres ordinateurs ou Internet inaccessibles, et une adresse déjà utilisée ailleurs peut perturber d’autres appareils du même réseau. Vous êtes seul responsable des configurations que vous enregistrez et appliquez, de l’obtention de l’autorisation du propriétaire ou de l’administrateur du réseau avant de modifier la configuration d’un ordinateur qui y est connecté, et de la conservation d’une configuration fonctionnelle à laquelle vous pouvez revenir.</translation>
+    </message>
+    <message>
+        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press "Save Settings" (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
+        <translation>4. Paramètres. Korvo conserve vos configurations, l’adaptateur choisi pour chacune d’elles et le fait que vous avez accepté ce contrat dans un fichier texte nommé Korvo.ini, dans le dossier du programme. Le fichier n’est écrit que lorsque vous appuyez sur « Enregistrer » (et une fois lorsque vous acceptez ce contrat). Toute personne pouvant lire ce dossier peut lire vos configurations. Korvo n’envoie rien nulle part sur vous, votre ordinateur ou vos réseaux, et ne tient aucun journal.</translation>
+    </message>
+    <message>
+        <source>5. No warranty. Korvo is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
+        <translation>5. Absence de garantie. Korvo est fourni « tel quel », sans garantie d’aucune sorte, expresse ou implicite, y compris, sans s’y limiter, les garanties de qualité marchande, d’adéquation à un usage particulier, d’exactitude et d’absence de contrefaçon. Les auteurs ne garantissent pas que Korvo fonctionnera sans interruption ni erreur, qu’il fonctionnera avec chaque adaptateur réseau, pilote ou version du système d’exploitation, ni qu’une configuration appliquée avec lui prendra effet comme prévu.</translation>
+    </message>
+    <message>
+        <source>6. Limitation of liability. To the fullest extent permitted by the law that applies to you, in no event shall the authors or distributors of Korvo be liable for any direct, indirect, incidental, special, exemplary or consequential damages, including but not limited to loss of connectivity, loss of data, loss of business or profits, or the cost of substitute services, however caused and on any theory of liability, arising in any way out of the use of or inability to use Korvo, even if advised of the possibility of such damage.</source>
+        <translation>6. Limitation de responsabilité. Dans toute la mesure permise par la loi qui vous est applicable, les auteurs ou distributeurs de Korvo ne pourront en aucun cas être tenus responsables de dommages directs, indirects, accessoires, spéciaux, exemplaires ou consécutifs, y compris, sans s’y limiter, la perte de connectivité, la perte de données, la perte d’activité ou de bénéfices, ou le coût de services de remplacement, quelle qu’en soit la cause et quel que soit le fondement de la responsabilité, découlant de quelque manière que ce soit de l’utilisation ou de l’impossibilité d’utiliser Korvo, même s’ils ont été avertis de la possibilité de tels dommages.</translation>
+    </message>
+    <message>
+        <source>7. Other software and services. Korvo relies on the network configuration service, the drivers of your network adapters and the DHCP, DNS and WINS servers of your network. These are not part of Korvo and are governed by their own terms. The authors have no control over them and are not responsible for how they react to a configuration that Korvo passes on, nor for any change in their behaviour after an update of your operating system.</source>
+        <translation>7. Autres logiciels et services. Korvo dépend du service de configuration réseau, des pilotes de vos adaptateurs réseau et des serveurs DHCP, DNS et WINS de votre réseau. Ceux-ci ne font pas partie de Korvo et sont régis par leurs propres conditions. Les auteurs n’ont aucun contrôle sur eux et ne sont responsables ni de leur réaction à une configuration que Korvo leur transmet, ni d’un changement de leur comportement après une mise à jour de votre système d’exploitation.</translation>
+    </message>
+    <message>
+        <source>8. Support and updates. The authors are under no obligation to provide support, maintenance, corrections or new versions of Korvo. Should a new version be made available, it may come with its own agreement, which then replaces this one for that version. Keep a copy of your settings file before you replace the program.</source>
+        <translation>8. Assistance et mises à jour. Les auteurs n’ont aucune obligation de fournir une assistance, une maintenance, des corrections ou de nouvelles versions de Korvo. Si une nouvelle version est mise à disposition, elle peut être accompagnée de son propre contrat, qui remplace alors celui-ci pour cette version. Conservez une copie de votre fichier de paramètres avant de remplacer le programme.</translation>
+    </message>
+    <message>
+        <source>9. Termination. This licence ends automatically if you fail to comply with any of its terms. You may end it at any time by deleting every copy of Korvo and its settings file. Sections 3, 5 and 6 survive the end of the licence.</source>
+        <translation>9. Résiliation. Cette licence prend fin automatiquement si vous ne respectez pas l’une de ses conditions. Vous pouvez y mettre fin à tout moment en supprimant toutes les copies de Korvo et son fichier de paramètres. Les sections 3, 5 et 6 survivent à la fin de la licence.</translation>
+    </message>
+    <message>
+        <source>10. General. This agreement is the entire agreement between you and the authors about Korvo. If any part of it is held to be unenforceable, that part shall be enforced to the extent possible and the remaining parts stay in full force. A failure to enforce any right under this agreement is not a waiver of that right.</source>
+        <translation>10. Dispositions générales. Ce contrat constitue l’intégralité de l’accord entre vous et les auteurs au sujet de Korvo. Si une partie en est jugée inapplicable, cette partie sera appliquée dans toute la mesure possible et les autres parties resteront pleinement en vigueur. Le fait de ne pas faire valoir un droit prévu par ce contrat ne vaut pas renonciation à ce droit.</translation>
+    </message>
+    <message>
+        <source>By accepting, you confirm that you have read and understood this agreement, that you are entitled to change the network configuration of this computer, and that you accept all of the terms above.</source>
+        <translation>En acceptant, vous confirmez avoir lu et compris ce contrat, être habilité à modifier la configuration réseau de cet ordinateur et accepter toutes les conditions ci-dessus.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>start korvo%1 once and accept the terms of use, or run korvo --accept-terms%1</source>
+        <translation>lancez korvo%1 une fois et acceptez les conditions d’utilisation, ou exécutez korvo --accept-terms%1</translation>
+    </message>
+    <message>
+        <source>no settings file at %1; to make one, %2</source>
+        <translation>aucun fichier de paramètres à %1 ; pour en créer un, %2</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt. (%1)</source>
+        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé. (%1)</translation>
+    </message>
+    <message>
+        <source>the terms of use are not accepted in %1: %2</source>
+        <translation>les conditions d’utilisation ne sont pas acceptées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the network configuration service failed: %1</source>
+        <translation>le service de configuration réseau a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Restored %1: %2
+</source>
+        <translation>%1 restauré : %2
+</translation>
+    </message>
+    <message>
+        <source>%1 was not restored: it had %2 and has %3</source>
+        <translation>%1 n’a pas été restauré : il avait %2 et a %3</translation>
+    </message>
+    <message>
+        <source>nothing Korvo can read</source>
+        <translation>rien que Korvo puisse lire</translation>
+    </message>
+    <message>
+        <source>the change could not be rolled back: %1</source>
+        <translation>la modification n’a pas pu être annulée : %1</translation>
+    </message>
+    <message>
+        <source>but a pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first</source>
+        <translation>mais une annulation en attente couvre %1 : elle défera cette modification dans %2 secondes, à l’expiration de %3, sauf si celui-ci est confirmé avant</translation>
+    </message>
+    <message>
+        <source>but a pending rollback covers %1: it will undo this change if %2 is rolled back</source>
+        <translation>mais une annulation en attente couvre %1 : elle défera cette modification si %2 est annulé</translation>
+    </message>
+    <message>
+        <source>no profile is numbered "%1" (1 to 7, or a button name)</source>
+        <translation>aucun profil ne porte le numéro « %1 » (1 à 7, ou un nom de bouton)</translation>
+    </message>
+    <message>
+        <source>more than one profile is named "%1": give its number</source>
+        <translation>plusieurs profils s’appellent « %1 » : indiquez son numéro</translation>
+    </message>
+    <message>
+        <source>no profile is numbered or named "%1" (1 to 7, or a button name)</source>
+        <translation>aucun profil ne porte le numéro ou le nom « %1 » (1 à 7, ou un nom de bouton)</translation>
+    </message>
+    <message>
+        <source>Whoops: Please select an Interface first!!</source>
+        <translation>Oups : veuillez d’abord choisir une interface !!</translation>
+    </message>
+    <message>
+        <source>nothing was changed: no way back could be prepared: %1</source>
+        <translation>rien n’a été modifié : aucun retour en arrière n’a pu être préparé : %1</translation>
+    </message>
+    <message>
+        <source>Keep this configuration? [y/N] </source>
+        <translation>Conserver cette configuration ? [y/N] </translation>
+    </message>
+    <message>
+        <source>no terminal to ask on: rolling back when the %1 seconds are up</source>
+        <translation>aucun terminal pour demander : annulation à la fin des %1 secondes</translation>
+    </message>
+    <message>
+        <source>the configuration could not be kept: %1</source>
+        <translation>la configuration n’a pas pu être conservée : %1</translation>
+    </message>
+    <message>
+        <source>Kept.
+</source>
+        <translation>Conservée.
+</translation>
+    </message>
+    <message>
+        <source>stopped by %1: rolling back now</source>
+        <translation>arrêté par %1 : annulation immédiate</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTexts</name>
+    <message>
+        <source>The address was</source>
+        <translation>L’adresse</translation>
+    </message>
+    <message>
+        <source>DHCP was</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>The change was</source>
+        <translation>La modification</translation>
+    </message>
+    <message>
+        <source>The network configuration service failed: %1</source>
+        <translation>Le service de configuration réseau a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The network interface -%1- %2.</source>
+        <translation>L’interface réseau -%1- %2.</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>est introuvable</translation>
+    </message>
+    <message>
+        <source>The IP configuration for the following interface has been changed </source>
+        <translation>La configuration IP de l’interface suivante a été modifiée </translation>
+    </message>
+    <message>
+        <source>The adapter's address was changed, but the network service refused some settings.</source>
+        <translation>L’adresse de l’adaptateur a été modifiée, mais le service réseau a refusé certains paramètres.</translation>
+    </message>
+    <message>
+        <source>The new settings were saved for the adapter, but they are not in effect yet: they take effect the next time it is connected.</source>
+        <translation>Les nouveaux paramètres ont été enregistrés pour l’adaptateur, mais ne sont pas encore actifs : ils s’appliqueront à sa prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>Please Check these details and fix the problem</source>
+        <translation>Veuillez vérifier ces informations et corriger le problème</translation>
+    </message>
+    <message>
+        <source>There has been an error and the IP settings could not be changed.</source>
+        <translation>Une erreur s’est produite et les paramètres IP n’ont pas pu être modifiés.</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway   </source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Primary DNS </source>
+        <translation>DNS principal</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>DNS secondaire</translation>
+    </message>
+    <message>
+        <source>Primary WINS </source>
+        <translation>WINS principal</translation>
+    </message>
+    <message>
+        <source>Secondary WINS</source>
+        <translation>WINS secondaire</translation>
+    </message>
+    <message>
+        <source>Configuration Applied</source>
+        <translation>Configuration appliquée</translation>
+    </message>
+    <message>
+        <source>Configuration Error!</source>
+        <translation>Erreur de configuration !</translation>
+    </message>
+    <message>
+        <source>Error Applying Configuration</source>
+        <translation>Erreur lors de l’application de la configuration</translation>
+    </message>
+    <message>
+        <source>%1 refused (%2).</source>
+        <translation>%1 : refus du service (%2).</translation>
+    </message>
+    <message>
+        <source>The gateway was</source>
+        <translation>La passerelle</translation>
+    </message>
+    <message>
+        <source>The WINS servers were</source>
+        <translation>Les serveurs WINS</translation>
+    </message>
+    <message>
+        <source>The DNS servers were</source>
+        <translation>Les serveurs DNS</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non défini</translation>
+    </message>
+    <message>
+        <source>%1 not set: this platform has none.</source>
+        <translation>%1 : rien n’a été défini, cette plateforme n’en a pas.</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Restart the computer to complete the change.</source>
+        <translation>Redémarrez l’ordinateur pour terminer la modification.</translation>
+    </message>
+    <message>
+        <source>The adapter's cable is not connected: the values are saved and take effect when the cable is connected.</source>
+        <translation>Le câble de l’adaptateur n’est pas branché : les valeurs sont enregistrées et s’appliqueront lorsque le câble sera branché.</translation>
+    </message>
+    <message>
+        <source>The network configuration service failed before the rest was set: %1</source>
+        <translation>Le service de configuration réseau a échoué avant que le reste soit défini : %1</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <source>not supported on this platform</source>
+        <translation>non pris en charge sur cette plateforme</translation>
+    </message>
+    <message>
+        <source>the service failed</source>
+        <translation>le service a échoué</translation>
+    </message>
+    <message>
+        <source>invalid subnet mask</source>
+        <translation>masque de sous-réseau non valide</translation>
+    </message>
+    <message>
+        <source>invalid IP address</source>
+        <translation>adresse IP non valide</translation>
+    </message>
+    <message>
+        <source>invalid gateway</source>
+        <translation>passerelle non valide</translation>
+    </message>
+    <message>
+        <source>access denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
+</context>
+<context>
+    <name>Rollback</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>l’adresse</translation>
+    </message>
+    <message>
+        <source>the gateway</source>
+        <translation>la passerelle</translation>
+    </message>
+    <message>
+        <source>the DNS servers</source>
+        <translation>les serveurs DNS</translation>
+    </message>
+    <message>
+        <source>the change</source>
+        <translation>la modification</translation>
+    </message>
+    <message>
+        <source>%1: %2 was refused (%3)</source>
+        <translation>%1 : refus pour %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 a disparu</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message>
+        <source>gateway %1</source>
+        <translation>passerelle %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>"%1" is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
+        <translation>« %1 » est un lien symbolique appartenant à un autre utilisateur (uid %2), et Korvo exécuté en tant que root n’écrit pas à travers lui</translation>
+    </message>
+    <message>
+        <source>the symbolic link "%1" could not be followed</source>
+        <translation>le lien symbolique « %1 » n’a pas pu être suivi</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file could not be written completely</source>
+        <translation>le fichier n’a pas pu être écrit entièrement</translation>
+    </message>
+    <message>
+        <source>; the previous settings could not be put back either: %1</source>
+        <translation> ; les paramètres précédents n’ont pas pu être rétablis non plus : %1</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>il n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of %1 lines (it may be corrupt) and was left as it is</source>
+        <translation>ce n’est pas un fichier de paramètres de %1 lignes (il est peut-être endommagé) et il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>the value "%1" contains a line break or a NUL character</source>
+        <translation>la valeur « %1 » contient un saut de ligne ou un caractère NUL</translation>
+    </message>
+    <message>
+        <source>a value contains characters that cannot be stored</source>
+        <translation>une valeur contient des caractères impossibles à enregistrer</translation>
+    </message>
+    <message>
+        <source>the settings are larger than %1 KiB</source>
+        <translation>les paramètres dépassent %1 Kio</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::AdapterStates</name>
+    <message>
+        <source>Click this button to use these settings</source>
+        <translation>Cliquez sur ce bouton pour utiliser ces paramètres</translation>
+    </message>
+    <message>
+        <source>%1
+In effect on %2</source>
+        <translation>%1
+Actif sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form1</name>
+    <message>
+        <source>Korvo  Version %1</source>
+        <translation>Korvo  Version %1</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Aide (F1)</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Révision %1</translation>
+    </message>
+    <message>
+        <source>EULA accepted</source>
+        <translation>CLUF accepté</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Woops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé.</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Korvo read it. Overwrite it?</source>
+        <translation>%1 a été modifié par un autre programme depuis que Korvo l’a lu. L’écraser ?</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>son dossier n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to "%1": %2</source>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Aide de Korvo</translation>
+    </message>
+    <message>
+        <source>The help file "KorvoHelp.chm" was not found in %1.</source>
+        <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Aucun programme de cet ordinateur n’a pu ouvrir le fichier d’aide %1.</translation>
+    </message>
+    <message>
+        <source>Whoops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Please select an Interface first!!</source>
+        <translation>Veuillez d’abord choisir une interface !!</translation>
+    </message>
+    <message>
+        <source>The terms could not be accepted in "%1": %2</source>
+        <translation>Les conditions n’ont pas pu être acceptées dans « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form3</name>
+    <message>
+        <source>Korvo EULA</source>
+        <translation>Contrat de licence de Korvo</translation>
+    </message>
+    <message>
+        <source>I have read, understood and fully accept all of the terms and conditions in this End User Licence Agreement.</source>
+        <translation>J’ai lu et compris toutes les conditions de ce contrat de licence utilisateur final et je les accepte entièrement.</translation>
+    </message>
+    <message>
+        <source>I do not wish to use this utility and would like to exit now.</source>
+        <translation>Je ne souhaite pas utiliser cet utilitaire et je veux le quitter maintenant.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form4</name>
+    <message>
+        <source>Applying Configuration</source>
+        <translation>Application de la configuration</translation>
+    </message>
+    <message>
+        <source>Please wait a moment...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>This configuration is being applied.</source>
+        <translation>Cette configuration est en cours d’application.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::ProfileTab</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>DNS-Primary</source>
+        <translation>DNS principal</translation>
+    </message>
+    <message>
+        <source>DNS-Secondary</source>
+        <translation>DNS secondaire</translation>
+    </message>
+    <message>
+        <source>WINS-Primary</source>
+        <translation>WINS principal</translation>
+    </message>
+    <message>
+        <source>WINS-Secondary</source>
+        <translation>WINS secondaire</translation>
+    </message>
+    <message>
+        <source>Select a Network Interface</source>
+        <translation>Choisissez une interface réseau</translation>
+    </message>
+    <message>
+        <source>Button Name</source>
+        <translation>Nom du bouton</translation>
+    </message>
+    <message>
+        <source>DNS via DHCP</source>
+        <translation>DNS par DHCP</translation>
+    </message>
+    <message>
+        <source>WINS via DHCP</source>
+        <translation>WINS par DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Tray</name>
+    <message>
+        <source>Show Korvo</source>
+        <translation>Afficher Korvo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>korvo: %1 (korvo --help lists the options)</source>
+        <translation>korvo : %1 (korvo --help liste les options)</translation>
+    </message>
+    <message>
+        <source>Read and save the settings in FILE instead of Korvo.ini in the usual place.</source>
+        <translation>Lire et enregistrer les paramètres dans FICHIER au lieu de Korvo.ini à l’endroit habituel.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Accept the terms of use and save the settings file without showing a window, print its path and end.</source>
+        <translation>Accepter les conditions d’utilisation et enregistrer le fichier de paramètres sans afficher de fenêtre, afficher son chemin et terminer.</translation>
+    </message>
+    <message>
+        <source>Print the seven profiles as their buttons apply them, one per line (number, button name, adapter, the seven addresses), tab-separated.</source>
+        <translation>Afficher les sept profils tels que leurs boutons les appliquent, un par ligne (numéro, nom du bouton, adaptateur, les sept adresses), séparés par des tabulations.</translation>
+    </message>
+    <message>
+        <source>Print the adapters and their current IPv4 settings.</source>
+        <translation>Afficher les adaptateurs et leurs paramètres IPv4 actuels.</translation>
+    </message>
+    <message>
+        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
+        <translation>Appliquer un profil comme le fait son bouton : un numéro de 1 à 7 (7 est DHCP) ou un nom de bouton. Code de sortie : 0 appliqué, 1 valeurs non valides ou aucun adaptateur choisi, 2 refus ou échec du service, 3 annulé, 64 erreur d’utilisation.</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>PROFIL</translation>
+    </message>
+    <message>
+        <source>With --apply: roll the change back after SECONDS unless it is confirmed on the terminal.</source>
+        <translation>Avec --apply : annuler la modification après SECONDES, sauf si elle est confirmée dans le terminal.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDES</translation>
+    </message>
+    <message>
+        <source>With --list or --adapters: print a JSON array.</source>
+        <translation>Avec --list ou --adapters : afficher un tableau JSON.</translation>
+    </message>
+    <message>
+        <source>Switches a network adapter's IPv4 configuration between stored profiles.</source>
+        <translation>Bascule la configuration IPv4 d’un adaptateur réseau entre des profils enregistrés.</translation>
+    </message>
+    <message>
+        <source>--settings needs a file name</source>
+        <translation>--settings nécessite un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unexpected argument "%1"</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>give exactly one of --list, --adapters and --apply</source>
+        <translation>indiquez exactement une option parmi --list, --adapters et --apply</translation>
+    </message>
+    <message>
+        <source>--json goes with --list or --adapters</source>
+        <translation>--json s’utilise avec --list ou --adapters</translation>
+    </message>
+    <message>
+        <source>--rollback goes with --apply</source>
+        <translation>--rollback s’utilise avec --apply</translation>
+    </message>
+    <message>
+        <source>--rollback takes a number of seconds from 1 to 86400, not "%1"</source>
+        <translation>--rollback attend un nombre de secondes de 1 à 86400, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>korvo : aucun écran où afficher la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)</translation>
+    </message>
+</context>
+</TS>
