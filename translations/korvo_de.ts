@@ -68,7 +68,7 @@ DNS: %5</translation>
         <translation>KORVO-ENDBENUTZER-LIZENZVEREINBARUNG</translation>
     </message>
     <message>
-        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing "Continue", you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press "Continue", or close this window; Korvo will then end without changing anything.</source>
+        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing &quot;Continue&quot;, you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press &quot;Continue&quot;, or close this window; Korvo will then end without changing anything.</source>
         <translation>Bitte lesen Sie diese Vereinbarung sorgfältig, bevor Sie Korvo verwenden. Indem Sie das Kästchen neben dem Satz der Zustimmung unten ankreuzen und „Weiter“ drücken, erklären Sie sich mit allen ihren Bedingungen einverstanden. Wenn Sie nicht einverstanden sind, kreuzen Sie das Kästchen neben dem Satz der Ablehnung an und drücken Sie „Weiter“, oder schließen Sie dieses Fenster; Korvo endet dann, ohne etwas zu ändern.</translation>
     </message>
     <message>
@@ -84,11 +84,11 @@ DNS: %5</translation>
         <translation>3. Ihre Verantwortung. Das Ändern der Adresse eines Netzwerkadapters kann jede Verbindung unterbrechen, die ihn nutzt, einschließlich Fernsitzungen, Dateiübertragungen, Druckaufträgen und der Verbindung, über die Sie diesen Computer womöglich verwalten. Ein falsches Gateway oder ein falscher DNS-Server kann andere Computer oder das Internet unerreichbar machen, und eine anderswo bereits verwendete Adresse kann andere Geräte im selben Netzwerk stören. Sie allein sind verantwortlich für die Konfigurationen, die Sie speichern und anwenden, dafür, die Erlaubnis des Eigentümers oder Administrators des Netzwerks einzuholen, bevor Sie die Konfiguration eines damit verbundenen Computers ändern, und dafür, eine funktionierende Konfiguration festzuhalten, zu der Sie zurückkehren können.</translation>
     </message>
     <message>
-        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press "Save Settings" (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
+        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press &quot;Save Settings&quot; (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
         <translation>4. Einstellungen. Korvo speichert Ihre Konfigurationen, den für jede gewählten Adapter und die Tatsache, dass Sie diese Vereinbarung akzeptiert haben, in einer Textdatei namens Korvo.ini im Ordner des Programms. Die Datei wird nur geschrieben, wenn Sie „Speichern“ drücken (und einmal, wenn Sie diese Vereinbarung akzeptieren). Wer diesen Ordner lesen kann, kann Ihre Konfigurationen lesen. Korvo sendet nichts über Sie, Ihren Computer oder Ihre Netzwerke irgendwohin und führt kein Protokoll.</translation>
     </message>
     <message>
-        <source>5. No warranty. Korvo is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
+        <source>5. No warranty. Korvo is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
         <translation>5. Keine Gewährleistung. Korvo wird „wie besehen“ bereitgestellt, ohne jede ausdrückliche oder stillschweigende Gewährleistung, insbesondere ohne Gewähr für Marktgängigkeit, Eignung für einen bestimmten Zweck, Richtigkeit und Nichtverletzung von Rechten Dritter. Die Urheber sichern nicht zu, dass Korvo ohne Unterbrechung oder Fehler arbeitet, dass es mit jedem Netzwerkadapter, Treiber oder jeder Version des Betriebssystems funktioniert oder dass eine damit angewendete Konfiguration wie erwartet wirksam wird.</translation>
     </message>
     <message>
@@ -165,15 +165,15 @@ DNS: %5</translation>
         <translation>aber eine ausstehende Rücknahme betrifft %1: sie macht diese Änderung rückgängig, wenn %2 zurückgenommen wird</translation>
     </message>
     <message>
-        <source>no profile is numbered "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>kein Profil hat die Nummer „%1“ (1 bis 7 oder ein Schaltflächenname)</translation>
     </message>
     <message>
-        <source>more than one profile is named "%1": give its number</source>
+        <source>more than one profile is named &quot;%1&quot;: give its number</source>
         <translation>mehr als ein Profil heißt „%1“: geben Sie seine Nummer an</translation>
     </message>
     <message>
-        <source>no profile is numbered or named "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered or named &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>kein Profil hat die Nummer oder den Namen „%1“ (1 bis 7 oder ein Schaltflächenname)</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@ DNS: %5</translation>
         <translation>Die IP-Konfiguration der folgenden Schnittstelle wurde geändert </translation>
     </message>
     <message>
-        <source>The adapter's address was changed, but the network service refused some settings.</source>
+        <source>The adapter&apos;s address was changed, but the network service refused some settings.</source>
         <translation>Die Adresse des Adapters wurde geändert, aber der Netzwerkdienst hat einige Einstellungen abgelehnt.</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@ DNS: %5</translation>
         <translation>Starten Sie den Computer neu, um die Änderung abzuschließen.</translation>
     </message>
     <message>
-        <source>The adapter's cable is not connected: the values are saved and take effect when the cable is connected.</source>
+        <source>The adapter&apos;s cable is not connected: the values are saved and take effect when the cable is connected.</source>
         <translation>Das Kabel des Adapters ist nicht angeschlossen: Die Werte sind gespeichert und gelten, sobald das Kabel angeschlossen ist.</translation>
     </message>
     <message>
@@ -408,11 +408,11 @@ DNS: %5</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>"%1" is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
+        <source>&quot;%1&quot; is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
         <translation>„%1“ ist eine symbolische Verknüpfung eines anderen Benutzers (UID %2), und Korvo schreibt als root nicht durch sie hindurch</translation>
     </message>
     <message>
-        <source>the symbolic link "%1" could not be followed</source>
+        <source>the symbolic link &quot;%1&quot; could not be followed</source>
         <translation>der symbolischen Verknüpfung „%1“ konnte nicht gefolgt werden</translation>
     </message>
     <message>
@@ -436,7 +436,7 @@ DNS: %5</translation>
         <translation>sie ist keine Einstellungsdatei mit %1 Zeilen (sie ist möglicherweise beschädigt) und wurde unverändert gelassen</translation>
     </message>
     <message>
-        <source>the value "%1" contains a line break or a NUL character</source>
+        <source>the value &quot;%1&quot; contains a line break or a NUL character</source>
         <translation>der Wert „%1“ enthält einen Zeilenumbruch oder ein NUL-Zeichen</translation>
     </message>
     <message>
@@ -459,6 +459,18 @@ DNS: %5</translation>
 In effect on %2</source>
         <translation>%1
 Aktiv auf %2</translation>
+    </message>
+    <message>
+        <source>Applies %1; no adapter is chosen for it.</source>
+        <translation>Wendet %1 an; dafür ist kein Adapter gewählt.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2. In effect now.</source>
+        <translation>Wendet %1 auf %2 an. Jetzt wirksam.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2.</source>
+        <translation>Wendet %1 auf %2 an.</translation>
     </message>
 </context>
 <context>
@@ -528,7 +540,7 @@ Aktiv auf %2</translation>
         <translation>ihr Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>The settings could not be saved to "%1": %2</source>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
@@ -536,7 +548,7 @@ Aktiv auf %2</translation>
         <translation>Korvo-Hilfe</translation>
     </message>
     <message>
-        <source>The help file "KorvoHelp.chm" was not found in %1.</source>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
         <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
     </message>
     <message>
@@ -552,8 +564,16 @@ Aktiv auf %2</translation>
         <translation>Bitte wählen Sie zuerst eine Schnittstelle aus!!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in "%1": %2</source>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>Die Bedingungen konnten in „%1“ nicht akzeptiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -592,6 +612,10 @@ Aktiv auf %2</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -647,6 +671,23 @@ Aktiv auf %2</translation>
     <message>
         <source>Profile %1</source>
         <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>tab caption, heading of a box</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Use this adapter&apos;s current settings</source>
+        <translation>Aktuelle Einstellungen dieses Adapters übernehmen</translation>
+    </message>
+    <message>
+        <source>Korvo does not know this adapter&apos;s current settings: it is not listed now, or the network service has not answered.</source>
+        <translation>Korvo kennt die aktuellen Einstellungen dieses Adapters nicht: Er ist gerade nicht aufgeführt, oder der Netzwerkdienst hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>This adapter has no IPv4 address now.</source>
+        <translation>Dieser Adapter hat zurzeit keine IPv4-Adresse.</translation>
     </message>
 </context>
 <context>
@@ -711,7 +752,7 @@ Aktiv auf %2</translation>
         <translation>Mit --list oder --adapters: ein JSON-Array ausgeben.</translation>
     </message>
     <message>
-        <source>Switches a network adapter's IPv4 configuration between stored profiles.</source>
+        <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Schaltet die IPv4-Konfiguration eines Netzwerkadapters zwischen gespeicherten Profilen um.</translation>
     </message>
     <message>
@@ -719,7 +760,7 @@ Aktiv auf %2</translation>
         <translation>--settings braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
@@ -735,7 +776,7 @@ Aktiv auf %2</translation>
         <translation>--rollback gehört zu --apply</translation>
     </message>
     <message>
-        <source>--rollback takes a number of seconds from 1 to 86400, not "%1"</source>
+        <source>--rollback takes a number of seconds from 1 to 86400, not &quot;%1&quot;</source>
         <translation>--rollback erwartet eine Anzahl Sekunden von 1 bis 86400, nicht „%1“</translation>
     </message>
     <message>

@@ -68,7 +68,7 @@ DNS: %5</translation>
         <translation>CONTRATO DE LICENCIA DE USUARIO FINAL DE KORVO</translation>
     </message>
     <message>
-        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing "Continue", you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press "Continue", or close this window; Korvo will then end without changing anything.</source>
+        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing &quot;Continue&quot;, you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press &quot;Continue&quot;, or close this window; Korvo will then end without changing anything.</source>
         <translation>Lea atentamente este contrato antes de usar Korvo. Al marcar la casilla junto a la frase de aceptación de abajo y pulsar «Continuar», acepta quedar obligado por todas sus condiciones. Si no las acepta, marque la casilla junto a la frase de rechazo y pulse «Continuar», o cierre esta ventana; Korvo terminará entonces sin cambiar nada.</translation>
     </message>
     <message>
@@ -84,11 +84,11 @@ DNS: %5</translation>
         <translation>3. Su responsabilidad. Cambiar la dirección de un adaptador de red puede interrumpir todas las conexiones que lo usan, incluidas las sesiones remotas, las transferencias de archivos, la impresión y la conexión a través de la cual quizá esté administrando este equipo. Una puerta de enlace o un servidor DNS erróneos pueden dejar inaccesibles otros equipos o Internet, y una dirección ya usada en otro lugar puede perturbar otros dispositivos de la misma red. Usted es el único responsable de las configuraciones que guarda y aplica, de obtener el permiso del propietario o administrador de la red antes de cambiar la configuración de un equipo conectado a ella, y de conservar una configuración que funcione y a la que pueda volver.</translation>
     </message>
     <message>
-        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press "Save Settings" (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
+        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press &quot;Save Settings&quot; (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
         <translation>4. Configuración. Korvo guarda sus configuraciones, el adaptador elegido para cada una y el hecho de que usted aceptó este contrato en un archivo de texto llamado Korvo.ini, en la carpeta del programa. El archivo solo se escribe cuando pulsa «Guardar» (y una vez cuando acepta este contrato). Cualquiera que pueda leer esa carpeta puede leer sus configuraciones. Korvo no envía a ningún sitio nada sobre usted, su equipo o sus redes, y no lleva ningún registro.</translation>
     </message>
     <message>
-        <source>5. No warranty. Korvo is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
+        <source>5. No warranty. Korvo is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
         <translation>5. Sin garantía. Korvo se proporciona «tal cual», sin garantía de ningún tipo, expresa o implícita, incluidas, entre otras, las garantías de comerciabilidad, idoneidad para un fin determinado, exactitud y no infracción. Los autores no garantizan que Korvo funcione sin interrupciones ni errores, que funcione con todos los adaptadores de red, controladores o versiones del sistema operativo, ni que una configuración aplicada con él surta efecto como se espera.</translation>
     </message>
     <message>
@@ -165,15 +165,15 @@ DNS: %5</translation>
         <translation>pero una reversión pendiente afecta a %1: deshará este cambio si %2 se revierte</translation>
     </message>
     <message>
-        <source>no profile is numbered "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>ningún perfil tiene el número «%1» (1 a 7, o un nombre de botón)</translation>
     </message>
     <message>
-        <source>more than one profile is named "%1": give its number</source>
+        <source>more than one profile is named &quot;%1&quot;: give its number</source>
         <translation>hay más de un perfil llamado «%1»: indique su número</translation>
     </message>
     <message>
-        <source>no profile is numbered or named "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered or named &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>ningún perfil tiene el número o el nombre «%1» (1 a 7, o un nombre de botón)</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@ DNS: %5</translation>
         <translation>Se cambió la configuración IP de la siguiente interfaz </translation>
     </message>
     <message>
-        <source>The adapter's address was changed, but the network service refused some settings.</source>
+        <source>The adapter&apos;s address was changed, but the network service refused some settings.</source>
         <translation>La dirección del adaptador se cambió, pero el servicio de red rechazó algunos valores.</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@ DNS: %5</translation>
         <translation>Reinicie el equipo para completar el cambio.</translation>
     </message>
     <message>
-        <source>The adapter's cable is not connected: the values are saved and take effect when the cable is connected.</source>
+        <source>The adapter&apos;s cable is not connected: the values are saved and take effect when the cable is connected.</source>
         <translation>El cable del adaptador no está conectado: los valores se guardaron y se aplicarán cuando se conecte el cable.</translation>
     </message>
     <message>
@@ -408,11 +408,11 @@ DNS: %5</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>"%1" is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
+        <source>&quot;%1&quot; is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
         <translation>«%1» es un enlace simbólico de otro usuario (uid %2), y Korvo, ejecutado como root, no escribe a través de él</translation>
     </message>
     <message>
-        <source>the symbolic link "%1" could not be followed</source>
+        <source>the symbolic link &quot;%1&quot; could not be followed</source>
         <translation>no se pudo seguir el enlace simbólico «%1»</translation>
     </message>
     <message>
@@ -436,7 +436,7 @@ DNS: %5</translation>
         <translation>no es un archivo de configuración de %1 líneas (puede estar dañado) y se dejó como estaba</translation>
     </message>
     <message>
-        <source>the value "%1" contains a line break or a NUL character</source>
+        <source>the value &quot;%1&quot; contains a line break or a NUL character</source>
         <translation>el valor «%1» contiene un salto de línea o un carácter NUL</translation>
     </message>
     <message>
@@ -459,6 +459,18 @@ DNS: %5</translation>
 In effect on %2</source>
         <translation>%1
 En uso en %2</translation>
+    </message>
+    <message>
+        <source>Applies %1; no adapter is chosen for it.</source>
+        <translation>Aplica %1; no hay ningún adaptador elegido para este perfil.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2. In effect now.</source>
+        <translation>Aplica %1 a %2. En uso ahora.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2.</source>
+        <translation>Aplica %1 a %2.</translation>
     </message>
 </context>
 <context>
@@ -528,7 +540,7 @@ En uso en %2</translation>
         <translation>no se pudo crear su carpeta</translation>
     </message>
     <message>
-        <source>The settings could not be saved to "%1": %2</source>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar la configuración en «%1»: %2</translation>
     </message>
     <message>
@@ -536,7 +548,7 @@ En uso en %2</translation>
         <translation>Ayuda de Korvo</translation>
     </message>
     <message>
-        <source>The help file "KorvoHelp.chm" was not found in %1.</source>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
         <translation>No se encontró el archivo de ayuda «KorvoHelp.chm» en %1.</translation>
     </message>
     <message>
@@ -552,8 +564,16 @@ En uso en %2</translation>
         <translation>¡¡Seleccione primero una interfaz!!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in "%1": %2</source>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>No se pudieron aceptar las condiciones en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
     </message>
 </context>
 <context>
@@ -592,6 +612,10 @@ En uso en %2</translation>
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -647,6 +671,23 @@ En uso en %2</translation>
     <message>
         <source>Profile %1</source>
         <translation>Perfil %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>tab caption, heading of a box</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Use this adapter&apos;s current settings</source>
+        <translation>Usar la configuración actual de este adaptador</translation>
+    </message>
+    <message>
+        <source>Korvo does not know this adapter&apos;s current settings: it is not listed now, or the network service has not answered.</source>
+        <translation>Korvo no conoce la configuración actual de este adaptador: no figura en la lista ahora o el servicio de red no ha respondido.</translation>
+    </message>
+    <message>
+        <source>This adapter has no IPv4 address now.</source>
+        <translation>Este adaptador no tiene ninguna dirección IPv4 ahora.</translation>
     </message>
 </context>
 <context>
@@ -711,7 +752,7 @@ En uso en %2</translation>
         <translation>Con --list o --adapters: mostrar una matriz JSON.</translation>
     </message>
     <message>
-        <source>Switches a network adapter's IPv4 configuration between stored profiles.</source>
+        <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Cambia la configuración IPv4 de un adaptador de red entre perfiles guardados.</translation>
     </message>
     <message>
@@ -719,7 +760,7 @@ En uso en %2</translation>
         <translation>--settings necesita un nombre de archivo</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
@@ -735,7 +776,7 @@ En uso en %2</translation>
         <translation>--rollback se usa con --apply</translation>
     </message>
     <message>
-        <source>--rollback takes a number of seconds from 1 to 86400, not "%1"</source>
+        <source>--rollback takes a number of seconds from 1 to 86400, not &quot;%1&quot;</source>
         <translation>--rollback espera un número de segundos del 1 al 86400, no «%1»</translation>
     </message>
     <message>

@@ -68,7 +68,7 @@ DNS : %5</translation>
         <translation>CONTRAT DE LICENCE UTILISATEUR FINAL DE KORVO</translation>
     </message>
     <message>
-        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing "Continue", you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press "Continue", or close this window; Korvo will then end without changing anything.</source>
+        <source>Please read this agreement carefully before you use Korvo. By ticking the box beside the sentence of acceptance below and pressing &quot;Continue&quot;, you agree to be bound by all of its terms. If you do not agree, tick the box beside the sentence of refusal and press &quot;Continue&quot;, or close this window; Korvo will then end without changing anything.</source>
         <translation>Veuillez lire attentivement ce contrat avant d’utiliser Korvo. En cochant la case à côté de la phrase d’acceptation ci-dessous et en appuyant sur « Continuer », vous acceptez d’être lié par toutes ses conditions. Si vous ne les acceptez pas, cochez la case à côté de la phrase de refus et appuyez sur « Continuer », ou fermez cette fenêtre ; Korvo se terminera alors sans rien modifier.</translation>
     </message>
     <message>
@@ -84,11 +84,11 @@ DNS : %5</translation>
         <translation>3. Votre responsabilité. Modifier l’adresse d’un adaptateur réseau peut interrompre toutes les connexions qui l’utilisent, y compris les sessions à distance, les transferts de fichiers, l’impression et la connexion par laquelle vous administrez peut-être cet ordinateur. Une passerelle ou un serveur DNS erronés peuvent rendre d’autres ordinateurs ou Internet inaccessibles, et une adresse déjà utilisée ailleurs peut perturber d’autres appareils du même réseau. Vous êtes seul responsable des configurations que vous enregistrez et appliquez, de l’obtention de l’autorisation du propriétaire ou de l’administrateur du réseau avant de modifier la configuration d’un ordinateur qui y est connecté, et de la conservation d’une configuration fonctionnelle à laquelle vous pouvez revenir.</translation>
     </message>
     <message>
-        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press "Save Settings" (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
+        <source>4. Settings. Korvo keeps your configurations, the adapter chosen for each of them and the fact that you accepted this agreement in a plain text file named Korvo.ini in the folder of the program. The file is written only when you press &quot;Save Settings&quot; (and once when you accept this agreement). Anyone who can read that folder can read your configurations. Korvo sends nothing about you, your computer or your networks anywhere, and it keeps no log.</source>
         <translation>4. Paramètres. Korvo conserve vos configurations, l’adaptateur choisi pour chacune d’elles et le fait que vous avez accepté ce contrat dans un fichier texte nommé Korvo.ini, dans le dossier du programme. Le fichier n’est écrit que lorsque vous appuyez sur « Enregistrer » (et une fois lorsque vous acceptez ce contrat). Toute personne pouvant lire ce dossier peut lire vos configurations. Korvo n’envoie rien nulle part sur vous, votre ordinateur ou vos réseaux, et ne tient aucun journal.</translation>
     </message>
     <message>
-        <source>5. No warranty. Korvo is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
+        <source>5. No warranty. Korvo is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose, accuracy and non-infringement. The authors do not warrant that Korvo will work without interruption or error, that it will work with every network adapter, driver or version of the operating system, or that a configuration applied with it will take effect as expected.</source>
         <translation>5. Absence de garantie. Korvo est fourni « tel quel », sans garantie d’aucune sorte, expresse ou implicite, y compris, sans s’y limiter, les garanties de qualité marchande, d’adéquation à un usage particulier, d’exactitude et d’absence de contrefaçon. Les auteurs ne garantissent pas que Korvo fonctionnera sans interruption ni erreur, qu’il fonctionnera avec chaque adaptateur réseau, pilote ou version du système d’exploitation, ni qu’une configuration appliquée avec lui prendra effet comme prévu.</translation>
     </message>
     <message>
@@ -165,15 +165,15 @@ DNS : %5</translation>
         <translation>mais une annulation en attente couvre %1 : elle défera cette modification si %2 est annulé</translation>
     </message>
     <message>
-        <source>no profile is numbered "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>aucun profil ne porte le numéro « %1 » (1 à 7, ou un nom de bouton)</translation>
     </message>
     <message>
-        <source>more than one profile is named "%1": give its number</source>
+        <source>more than one profile is named &quot;%1&quot;: give its number</source>
         <translation>plusieurs profils s’appellent « %1 » : indiquez son numéro</translation>
     </message>
     <message>
-        <source>no profile is numbered or named "%1" (1 to 7, or a button name)</source>
+        <source>no profile is numbered or named &quot;%1&quot; (1 to 7, or a button name)</source>
         <translation>aucun profil ne porte le numéro ou le nom « %1 » (1 à 7, ou un nom de bouton)</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@ DNS : %5</translation>
         <translation>La configuration IP de l’interface suivante a été modifiée </translation>
     </message>
     <message>
-        <source>The adapter's address was changed, but the network service refused some settings.</source>
+        <source>The adapter&apos;s address was changed, but the network service refused some settings.</source>
         <translation>L’adresse de l’adaptateur a été modifiée, mais le service réseau a refusé certains paramètres.</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@ DNS : %5</translation>
         <translation>Redémarrez l’ordinateur pour terminer la modification.</translation>
     </message>
     <message>
-        <source>The adapter's cable is not connected: the values are saved and take effect when the cable is connected.</source>
+        <source>The adapter&apos;s cable is not connected: the values are saved and take effect when the cable is connected.</source>
         <translation>Le câble de l’adaptateur n’est pas branché : les valeurs sont enregistrées et s’appliqueront lorsque le câble sera branché.</translation>
     </message>
     <message>
@@ -408,11 +408,11 @@ DNS : %5</translation>
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>"%1" is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
+        <source>&quot;%1&quot; is a symbolic link owned by another user (uid %2), and Korvo running as root does not write through it</source>
         <translation>« %1 » est un lien symbolique appartenant à un autre utilisateur (uid %2), et Korvo exécuté en tant que root n’écrit pas à travers lui</translation>
     </message>
     <message>
-        <source>the symbolic link "%1" could not be followed</source>
+        <source>the symbolic link &quot;%1&quot; could not be followed</source>
         <translation>le lien symbolique « %1 » n’a pas pu être suivi</translation>
     </message>
     <message>
@@ -436,7 +436,7 @@ DNS : %5</translation>
         <translation>ce n’est pas un fichier de paramètres de %1 lignes (il est peut-être endommagé) et il a été laissé tel quel</translation>
     </message>
     <message>
-        <source>the value "%1" contains a line break or a NUL character</source>
+        <source>the value &quot;%1&quot; contains a line break or a NUL character</source>
         <translation>la valeur « %1 » contient un saut de ligne ou un caractère NUL</translation>
     </message>
     <message>
@@ -459,6 +459,18 @@ DNS : %5</translation>
 In effect on %2</source>
         <translation>%1
 Actif sur %2</translation>
+    </message>
+    <message>
+        <source>Applies %1; no adapter is chosen for it.</source>
+        <translation>Applique %1 ; aucun adaptateur n’est choisi pour ce profil.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2. In effect now.</source>
+        <translation>Applique %1 à %2. Actif maintenant.</translation>
+    </message>
+    <message>
+        <source>Applies %1 to %2.</source>
+        <translation>Applique %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -528,7 +540,7 @@ Actif sur %2</translation>
         <translation>son dossier n’a pas pu être créé</translation>
     </message>
     <message>
-        <source>The settings could not be saved to "%1": %2</source>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>Les paramètres n’ont pas pu être enregistrés dans « %1 » : %2</translation>
     </message>
     <message>
@@ -536,7 +548,7 @@ Actif sur %2</translation>
         <translation>Aide de Korvo</translation>
     </message>
     <message>
-        <source>The help file "KorvoHelp.chm" was not found in %1.</source>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
         <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
     </message>
     <message>
@@ -552,8 +564,16 @@ Actif sur %2</translation>
         <translation>Veuillez d’abord choisir une interface !!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in "%1": %2</source>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>Les conditions n’ont pas pu être acceptées dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
     </message>
 </context>
 <context>
@@ -592,6 +612,10 @@ Actif sur %2</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -647,6 +671,23 @@ Actif sur %2</translation>
     <message>
         <source>Profile %1</source>
         <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>tab caption, heading of a box</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Use this adapter&apos;s current settings</source>
+        <translation>Reprendre les paramètres actuels de cet adaptateur</translation>
+    </message>
+    <message>
+        <source>Korvo does not know this adapter&apos;s current settings: it is not listed now, or the network service has not answered.</source>
+        <translation>Korvo ne connaît pas les paramètres actuels de cet adaptateur : il n’est pas listé en ce moment, ou le service réseau n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>This adapter has no IPv4 address now.</source>
+        <translation>Cet adaptateur n’a pas d’adresse IPv4 en ce moment.</translation>
     </message>
 </context>
 <context>
@@ -711,7 +752,7 @@ Actif sur %2</translation>
         <translation>Avec --list ou --adapters : afficher un tableau JSON.</translation>
     </message>
     <message>
-        <source>Switches a network adapter's IPv4 configuration between stored profiles.</source>
+        <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Bascule la configuration IPv4 d’un adaptateur réseau entre des profils enregistrés.</translation>
     </message>
     <message>
@@ -719,7 +760,7 @@ Actif sur %2</translation>
         <translation>--settings nécessite un nom de fichier</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
@@ -735,7 +776,7 @@ Actif sur %2</translation>
         <translation>--rollback s’utilise avec --apply</translation>
     </message>
     <message>
-        <source>--rollback takes a number of seconds from 1 to 86400, not "%1"</source>
+        <source>--rollback takes a number of seconds from 1 to 86400, not &quot;%1&quot;</source>
         <translation>--rollback attend un nombre de secondes de 1 à 86400, pas « %1 »</translation>
     </message>
     <message>
