@@ -1,7 +1,6 @@
 #include "core/ResultTexts.h"
 
 #include "platform/NetConfigService.h"
-#include "platform/PermissionAdvice.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -116,12 +115,20 @@ QString ApplyOutcome::ResultValues() const {
            CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;
 }
 
+QString missingRightsAdvice() {
+#ifdef _WIN32
+    return QCoreApplication::translate("ResultTexts", "Changing the network needs administrator rights.");
+#else
+    return QCoreApplication::translate("ResultTexts",
+                                       "Changing the network needs more rights than this account has.");
+#endif
+}
+
 QString describeRefusal(const QString& what, int code, const QString& detail) {
     QString text =
         QCoreApplication::translate("ResultTexts", "%1 refused (%2).").arg(what, describeServiceCode(code));
     if (code == platform::code::AccessDenied)
-        text +=
-            CR + (detail.isEmpty() ? QString::fromStdString(platform::missingPermissionAdvice()) : detail);
+        text += CR + (detail.isEmpty() ? missingRightsAdvice() : detail);
     else if (!detail.isEmpty())
         text += CR + detail;
     return text;

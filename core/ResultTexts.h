@@ -35,6 +35,8 @@ QString ignoredServer();
 // "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
 // a refused permission adds how to get it: `detail`, the service's own word on it, where it has one.
 QString describeRefusal(const QString& what, int code, const QString& detail = QString());
+// What a refusal for lack of rights says when the service gave no reason of its own.
+QString missingRightsAdvice();
 
 // "code 91: access denied": a service return code with its meaning where one is known.
 QString describeServiceCode(int code);

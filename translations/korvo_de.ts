@@ -365,6 +365,14 @@ DNS: %5</translation>
         <source>code %1</source>
         <translation>Code %1</translation>
     </message>
+    <message>
+        <source>Changing the network needs administrator rights.</source>
+        <translation>Zum Ändern des Netzwerks sind Administratorrechte nötig.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs more rights than this account has.</source>
+        <translation>Zum Ändern des Netzwerks sind mehr Rechte nötig, als dieses Konto hat.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -616,6 +624,53 @@ Aktiv auf %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::NetworkManager</name>
+    <message>
+        <source>is not managed by NetworkManager</source>
+        <translation>wird nicht von NetworkManager verwaltet</translation>
+    </message>
+    <message>
+        <source>NetworkManager is not running.</source>
+        <translation>NetworkManager läuft nicht.</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused permission.</source>
+        <translation>NetworkManager hat die Berechtigung verweigert.</translation>
+    </message>
+    <message>
+        <source>The connection to the system bus was lost.</source>
+        <translation>Die Verbindung zum Systembus ist abgerissen.</translation>
+    </message>
+    <message>
+        <source>The network device or its profile no longer exists.</source>
+        <translation>Das Netzwerkgerät oder sein Profil existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not activate the adapter with them.</source>
+        <translation>NetworkManager konnte den Adapter damit nicht aktivieren.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs root or NetworkManager&apos;s polkit permission %1; an administrator can grant it with a polkit rule, for example by copying /usr/share/korvo/polkit/50-korvo.rules to /etc/polkit-1/rules.d/ and adding you to the group it names.</source>
+        <translation>Zum Ändern des Netzwerks sind root-Rechte oder die polkit-Berechtigung %1 von NetworkManager nötig; ein Administrator kann sie mit einer polkit-Regel erteilen, zum Beispiel indem er /usr/share/korvo/polkit/50-korvo.rules nach /etc/polkit-1/rules.d/ kopiert und Sie der darin genannten Gruppe hinzufügt.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not answer in time.</source>
+        <translation>NetworkManager hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>NetworkManager went away before it answered: it stopped or crashed.</source>
+        <translation>NetworkManager ist verschwunden, bevor er geantwortet hat: Er wurde beendet oder ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>NetworkManager was still waiting for authorization (a password prompt, for one) when Korvo stopped waiting; answering a prompt that is still open would make the change after all.</source>
+        <translation>NetworkManager wartete noch auf eine Autorisierung (etwa eine Passwortabfrage), als Korvo aufgehört hat zu warten; wer eine noch offene Abfrage beantwortet, nimmt die Änderung doch noch vor.</translation>
+    </message>
+    <message>
+        <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
+        <translation>Niemand hat die Passwortabfrage rechtzeitig beantwortet; Korvo hat sie zurückgezogen.</translation>
     </message>
 </context>
 <context>

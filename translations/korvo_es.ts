@@ -365,6 +365,14 @@ DNS: %5</translation>
         <source>code %1</source>
         <translation>código %1</translation>
     </message>
+    <message>
+        <source>Changing the network needs administrator rights.</source>
+        <translation>Para cambiar la red se necesitan derechos de administrador.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs more rights than this account has.</source>
+        <translation>Para cambiar la red se necesitan más derechos de los que tiene esta cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -616,6 +624,53 @@ En uso en %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::NetworkManager</name>
+    <message>
+        <source>is not managed by NetworkManager</source>
+        <translation>no está gestionada por NetworkManager</translation>
+    </message>
+    <message>
+        <source>NetworkManager is not running.</source>
+        <translation>NetworkManager no se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused permission.</source>
+        <translation>NetworkManager denegó el permiso.</translation>
+    </message>
+    <message>
+        <source>The connection to the system bus was lost.</source>
+        <translation>Se perdió la conexión con el bus del sistema.</translation>
+    </message>
+    <message>
+        <source>The network device or its profile no longer exists.</source>
+        <translation>El dispositivo de red o su perfil ya no existe.</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not activate the adapter with them.</source>
+        <translation>NetworkManager no pudo activar el adaptador con ellos.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs root or NetworkManager&apos;s polkit permission %1; an administrator can grant it with a polkit rule, for example by copying /usr/share/korvo/polkit/50-korvo.rules to /etc/polkit-1/rules.d/ and adding you to the group it names.</source>
+        <translation>Para cambiar la red se necesita root o el permiso de polkit %1 de NetworkManager; un administrador puede concederlo con una regla de polkit, por ejemplo copiando /usr/share/korvo/polkit/50-korvo.rules en /etc/polkit-1/rules.d/ y añadiéndole a usted al grupo que nombra.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not answer in time.</source>
+        <translation>NetworkManager no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>NetworkManager went away before it answered: it stopped or crashed.</source>
+        <translation>NetworkManager desapareció antes de responder: se detuvo o se bloqueó.</translation>
+    </message>
+    <message>
+        <source>NetworkManager was still waiting for authorization (a password prompt, for one) when Korvo stopped waiting; answering a prompt that is still open would make the change after all.</source>
+        <translation>NetworkManager aún esperaba una autorización (una solicitud de contraseña, por ejemplo) cuando Korvo dejó de esperar; responder a una solicitud que siga abierta haría el cambio de todos modos.</translation>
+    </message>
+    <message>
+        <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
+        <translation>Nadie respondió a tiempo a la solicitud de contraseña; Korvo la ha retirado.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,14 @@ DNS : %5</translation>
         <source>code %1</source>
         <translation>code %1</translation>
     </message>
+    <message>
+        <source>Changing the network needs administrator rights.</source>
+        <translation>Modifier le réseau nécessite des droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs more rights than this account has.</source>
+        <translation>Modifier le réseau nécessite plus de droits que ce compte n’en a.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -616,6 +624,53 @@ Actif sur %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::NetworkManager</name>
+    <message>
+        <source>is not managed by NetworkManager</source>
+        <translation>n’est pas gérée par NetworkManager</translation>
+    </message>
+    <message>
+        <source>NetworkManager is not running.</source>
+        <translation>NetworkManager n’est pas en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused permission.</source>
+        <translation>NetworkManager a refusé l’autorisation.</translation>
+    </message>
+    <message>
+        <source>The connection to the system bus was lost.</source>
+        <translation>La connexion au bus système a été perdue.</translation>
+    </message>
+    <message>
+        <source>The network device or its profile no longer exists.</source>
+        <translation>Le périphérique réseau ou son profil n’existe plus.</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not activate the adapter with them.</source>
+        <translation>NetworkManager n’a pas pu activer l’adaptateur avec ces valeurs.</translation>
+    </message>
+    <message>
+        <source>Changing the network needs root or NetworkManager&apos;s polkit permission %1; an administrator can grant it with a polkit rule, for example by copying /usr/share/korvo/polkit/50-korvo.rules to /etc/polkit-1/rules.d/ and adding you to the group it names.</source>
+        <translation>Modifier le réseau nécessite root ou l’autorisation polkit %1 de NetworkManager ; un administrateur peut l’accorder par une règle polkit, par exemple en copiant /usr/share/korvo/polkit/50-korvo.rules dans /etc/polkit-1/rules.d/ et en vous ajoutant au groupe qu’elle nomme.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not answer in time.</source>
+        <translation>NetworkManager n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>NetworkManager went away before it answered: it stopped or crashed.</source>
+        <translation>NetworkManager a disparu avant de répondre : il s’est arrêté ou a planté.</translation>
+    </message>
+    <message>
+        <source>NetworkManager was still waiting for authorization (a password prompt, for one) when Korvo stopped waiting; answering a prompt that is still open would make the change after all.</source>
+        <translation>NetworkManager attendait encore une autorisation (une demande de mot de passe, par exemple) quand Korvo a cessé d’attendre ; répondre à une demande encore ouverte ferait quand même la modification.</translation>
+    </message>
+    <message>
+        <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
+        <translation>Personne n’a répondu à temps à la demande de mot de passe ; Korvo l’a retirée.</translation>
     </message>
 </context>
 <context>

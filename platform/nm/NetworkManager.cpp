@@ -1,6 +1,5 @@
 #include "platform/nm/NetworkManager.h"
 
-#include "platform/PermissionAdvice.h"
 #include "platform/nm/NmAdapter.h"
 #include "platform/nm/NmSettings.h"
 #include "platform/nm/NmState.h"
@@ -260,8 +259,9 @@ public:
     }
 
     std::string whyNotListed(const std::string& caption) const override {
-        return unmanaged_.contains(QString::fromStdString(caption)) ? "is not managed by NetworkManager"
-                                                                    : std::string();
+        return unmanaged_.contains(QString::fromStdString(caption))
+                   ? said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "is not managed by NetworkManager"))
+                   : std::string();
     }
 
     std::unique_ptr<Checkpoint> checkpoint(const std::vector<const Adapter*>& adapters,
@@ -463,15 +463,17 @@ std::string describeBusError(const std::string& errorName, const std::string& er
                              const std::string& method) {
     switch (busFault(QString::fromStdString(errorName))) {
     case BusFault::NotRunning:
-        return "NetworkManager is not running.";
+        return said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager is not running."));
     case BusFault::NoAnswer:
-        return wait::NoAnswer;
+        return said(wait::NoAnswer);
     case BusFault::PermissionRefused:
-        return std::string("NetworkManager refused permission. ") + missingPermissionAdvice();
+        return said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager refused permission.")) + ' ' +
+               missingPermissionAdvice();
     case BusFault::Disconnected:
-        return "The connection to the system bus was lost.";
+        return said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "The connection to the system bus was lost."));
     case BusFault::Gone:
-        return "The network device or its profile no longer exists.";
+        return said(QT_TRANSLATE_NOOP("korvo::NetworkManager",
+                                      "The network device or its profile no longer exists."));
     case BusFault::Other:
         break;
     }

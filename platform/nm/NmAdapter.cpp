@@ -252,7 +252,7 @@ private:
         return codeForRefusal(reply);
     }
     int refusedFor(const PermissionRefusal& refusal) {
-        failure_ = missingPermissionAdvice(refusal.permission.toStdString());
+        failure_ = missingPermissionAdvice(refusal.permission);
         return code::AccessDenied;
     }
 
@@ -353,7 +353,8 @@ private:
         }
         // Activated and failed: the device is no longer as it was, so the old settings are no undo.
         if (activationStarted_) {
-            failure_ = "NetworkManager could not activate the adapter with them.";
+            failure_ = said(QT_TRANSLATE_NOOP("korvo::NetworkManager",
+                                              "NetworkManager could not activate the adapter with them."));
             return code::SavedNotInEffect;
         }
         const std::string refusal = failure_;

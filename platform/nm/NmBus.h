@@ -6,9 +6,8 @@
 #include "platform/nm/NetworkManager.h"
 #include "platform/nm/NmSettings.h"
 
-#include "platform/PermissionAdvice.h"
-
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -201,15 +200,38 @@ public:
     using ServiceError::ServiceError;
 };
 
-// What a call was left waiting for when Korvo stopped waiting.
+// The backend's own sentences, in the user's language (translations/*.ts, context
+// "korvo::NetworkManager"); NetworkManager's and the bus's words stay as they are.
+inline std::string said(const char* english) {
+    return QCoreApplication::translate("korvo::NetworkManager", english).toStdString();
+}
+
+// What to do when NetworkManager refused a change for lack of rights: the permission refused (where it
+// said; saving a profile's settings is what every change needs) and how to get it.
+inline std::string missingPermissionAdvice(const QString& permission = {}) {
+    return QCoreApplication::translate("korvo::NetworkManager",
+                                       "Changing the network needs root or NetworkManager's polkit "
+                                       "permission %1; an administrator can "
+                                       "grant it with a polkit rule, for example by copying "
+                                       "/usr/share/korvo/polkit/50-korvo.rules to "
+                                       "/etc/polkit-1/rules.d/ and adding you to the group it names.")
+        .arg(permission.isEmpty() ? QStringLiteral("org.freedesktop.NetworkManager.settings.modify.system")
+                                  : permission)
+        .toStdString();
+}
+
+// What a call was left waiting for when Korvo stopped waiting (English; said() translates).
 namespace wait {
-inline const char* const NoAnswer = "NetworkManager did not answer in time.";
-inline const char* const WentAway = "NetworkManager went away before it answered: it stopped or crashed.";
-inline const char* const Authorization =
+inline const char* const NoAnswer =
+    QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager did not answer in time.");
+inline const char* const WentAway = QT_TRANSLATE_NOOP(
+    "korvo::NetworkManager", "NetworkManager went away before it answered: it stopped or crashed.");
+inline const char* const Authorization = QT_TRANSLATE_NOOP(
+    "korvo::NetworkManager",
     "NetworkManager was still waiting for authorization (a password prompt, for one) when Korvo stopped "
-    "waiting; answering a prompt that is still open would make the change after all.";
-inline const char* const PasswordPrompt =
-    "Nobody answered the password prompt in time; Korvo has withdrawn it.";
+    "waiting; answering a prompt that is still open would make the change after all.");
+inline const char* const PasswordPrompt = QT_TRANSLATE_NOOP(
+    "korvo::NetworkManager", "Nobody answered the password prompt in time; Korvo has withdrawn it.");
 } // namespace wait
 
 // One private bus connection, shared by a service and the items it returned.
@@ -280,7 +302,7 @@ private:
         if (reply.type() == QDBusMessage::ErrorMessage && unanswered(reply))
             // The bus's own timer may fire a little before ours reads the full time.
             throw ServiceError(
-                whyUnanswered(timer.elapsed() < timeoutMs - std::max(100, timeoutMs / 10), change));
+                said(whyUnanswered(timer.elapsed() < timeoutMs - std::max(100, timeoutMs / 10), change)));
         return answered(method, reply);
     }
 
@@ -334,10 +356,10 @@ private:
                                                          QStringLiteral("CancelCheckAuthorization"));
             cancel.setArguments({id});
             connection_.call(cancel, QDBus::Block, timeoutMs_);
-            throw PromptWithdrawn(wait::PasswordPrompt);
+            throw PromptWithdrawn(said(wait::PasswordPrompt));
         }
         if (!qdbus_cast<PolkitResult>(asked.arguments().value(0)).authorized)
-            throw PermissionRefusal(missingPermissionAdvice(permission.toStdString()), permission);
+            throw PermissionRefusal(missingPermissionAdvice(permission), permission);
     }
 
     // This process as polkit and NetworkManager name it: pid, start time and user.

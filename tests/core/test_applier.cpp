@@ -1,7 +1,7 @@
 // The whole applying run through core alone: a profile as typed, validation,
 // the service calls against the recording fake, and the outcome. No window.
 #include "core/Applier.h"
-#include "platform/PermissionAdvice.h"
+#include "core/ResultTexts.h"
 #include "tests/support/RecordingService.h"
 
 #include <QtTest>
@@ -214,7 +214,7 @@ private slots:
             << Partial +
                    "The WINS servers were refused (code 65: the service failed).\r"
                    "The DNS servers were refused (code 91: access denied).\r" +
-                   QString::fromStdString(platform::missingPermissionAdvice()) + "\r"
+                   missingRightsAdvice() + "\r"
             << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\rRefused\rIgnored\rRefused\rRefused\r";
         QTest::newRow("no wins on this platform")
             << QString("eth0 SetWINSServer=%1").arg(none) << "Configuration Applied"

@@ -1,7 +1,7 @@
 // How each service method rewrites a NetworkManager profile.
 #include "platform/IPv4Address.h"
-#include "platform/PermissionAdvice.h"
 #include "platform/nm/NetworkManager.h"
+#include "platform/nm/NmBus.h"
 #include "platform/nm/NmSettings.h"
 
 #include <QtEndian>
@@ -268,7 +268,7 @@ private slots:
         const QString notRunning = "NetworkManager is not running.";
         const QString noAnswer = "NetworkManager did not answer in time.";
         const QString refused = QStringLiteral("NetworkManager refused permission. ") +
-                                QString::fromStdString(platform::missingPermissionAdvice());
+                                QString::fromStdString(platform::nmbus::missingPermissionAdvice());
         QTest::newRow("ServiceUnknown") << bus + "ServiceUnknown"
                                         << "not provided by any .service files" << notRunning;
         QTest::newRow("NameHasNoOwner") << bus + "NameHasNoOwner"
