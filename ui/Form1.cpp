@@ -26,6 +26,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
+#include <QWindow>
 #include <exception>
 #include <utility>
 
@@ -582,6 +583,11 @@ void Form1::startApplying(const Profile& profile, ApplyMode mode) {
         });
         // Deletion waits for the event loop; until then the closed window must not be reused.
         connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
+        // Kept in front of the main window by the window system (Wayland places a window without a
+        // parent where it likes, behind the one just clicked among them); it stays a window of its own.
+        Applying->winId();
+        if (QWindow* own = Applying->windowHandle(); own && windowHandle())
+            own->setTransientParent(windowHandle());
     }
     Applying->ShowPrepared();
     Applying->show();
