@@ -119,10 +119,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         }
         if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {
-        return failure(
-            QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
-                .arg(QString::fromStdString(e.what())),
-            p);
+        ApplyOutcome failed =
+            failure(QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
+                        .arg(QString::fromStdString(e.what())),
+                    p);
+        failed.Unconfirmed = dynamic_cast<const platform::UnconfirmedChange*>(&e) != nullptr;
+        return failed;
     }
     if (!matched)
         return failure(QCoreApplication::translate("ResultTexts", "The network interface -%1- %2.")

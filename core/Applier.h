@@ -25,7 +25,8 @@ struct ApplyOutcome {
     bool Saved = false; // Refused: saved but not in effect, rather than a setting refused
     Profile Values;     // the profile as validated and sent: canonical addresses, "Ignored"
     Profile InEffect;   // each setting's value in effect, or "Refused" / "Not set"; unused after ServiceError
-    QStringList Reasons; // in order: validation messages; refusals, then notes; the service's failure
+    QStringList Reasons;      // in order: validation messages; refusals, then notes; the service's failure
+    bool Unconfirmed = false; // ServiceError: a change was sent but not answered, so it may yet be made
 
     // The applying window's caption, and its two texts (lines end in a lone CR; values beside names).
     QString Heading() const;

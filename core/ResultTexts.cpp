@@ -24,6 +24,8 @@ const char* const Invalid =
     QT_TRANSLATE_NOOP("ResultTexts", "Please Check these details and fix the problem");
 const char* const Failed =
     QT_TRANSLATE_NOOP("ResultTexts", "There has been an error and the IP settings could not be changed.");
+const char* const Unconfirmed = QT_TRANSLATE_NOOP(
+    "ResultTexts", "There has been an error, and it is not known whether the IP settings were changed.");
 
 QString text(const char* source) {
     return QCoreApplication::translate("ResultTexts", source);
@@ -42,7 +44,7 @@ QString leadLine(const ApplyOutcome& o) {
     case ApplyOutcome::State::ServiceError:
         break;
     }
-    return text(Failed);
+    return text(o.Unconfirmed ? Unconfirmed : Failed);
 }
 
 QString trimBlanks(const QString& text) {
@@ -89,7 +91,7 @@ QString ApplyOutcome::Heading() const {
 QString ApplyOutcome::ResultText() const {
     if (state == State::ServiceError) {
         // Three empty lines and the sentence; a reason follows after an empty line.
-        QString text = CR + CR + CR + korvo::text(Failed);
+        QString text = CR + CR + CR + leadLine(*this);
         if (!Reasons.isEmpty()) text += CR + CR + Reasons.join(CR);
         return text;
     }

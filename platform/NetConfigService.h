@@ -25,6 +25,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The service stopped answering a change it had been sent: it may still make it.
+class UnconfirmedChange : public ServiceError {
+public:
+    using ServiceError::ServiceError;
+};
+
 // Return codes, WMI's numbering where one fits: what a refused setting's `code` holds, and what the
 // backends' own steps return before they are turned into a SettingResult (resultOf).
 namespace code {

@@ -373,6 +373,10 @@ DNS: %5</translation>
         <source>Changing the network needs more rights than this account has.</source>
         <translation>Zum Ändern des Netzwerks sind mehr Rechte nötig, als dieses Konto hat.</translation>
     </message>
+    <message>
+        <source>There has been an error, and it is not known whether the IP settings were changed.</source>
+        <translation>Es ist ein Fehler aufgetreten, und es ist nicht bekannt, ob die IP-Einstellungen geändert wurden.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>

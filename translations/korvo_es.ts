@@ -373,6 +373,10 @@ DNS: %5</translation>
         <source>Changing the network needs more rights than this account has.</source>
         <translation>Para cambiar la red se necesitan más derechos de los que tiene esta cuenta.</translation>
     </message>
+    <message>
+        <source>There has been an error, and it is not known whether the IP settings were changed.</source>
+        <translation>Se ha producido un error y no se sabe si se cambió la configuración IP.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>

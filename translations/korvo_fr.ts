@@ -373,6 +373,10 @@ DNS : %5</translation>
         <source>Changing the network needs more rights than this account has.</source>
         <translation>Modifier le réseau nécessite plus de droits que ce compte n’en a.</translation>
     </message>
+    <message>
+        <source>There has been an error, and it is not known whether the IP settings were changed.</source>
+        <translation>Une erreur s’est produite, et on ne sait pas si les paramètres IP ont été modifiés.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>

@@ -299,10 +299,14 @@ private:
         QElapsedTimer timer;
         timer.start();
         const QDBusMessage reply = connection_.call(message, QDBus::Block, timeoutMs);
-        if (reply.type() == QDBusMessage::ErrorMessage && unanswered(reply))
+        if (reply.type() == QDBusMessage::ErrorMessage && unanswered(reply)) {
             // The bus's own timer may fire a little before ours reads the full time.
-            throw ServiceError(
-                said(whyUnanswered(timer.elapsed() < timeoutMs - std::max(100, timeoutMs / 10), change)));
+            const char* why =
+                whyUnanswered(timer.elapsed() < timeoutMs - std::max(100, timeoutMs / 10), change);
+            // A NetworkManager that is still there may yet carry out a change it was sent.
+            if (change && why != wait::WentAway) throw UnconfirmedChange(said(why));
+            throw ServiceError(said(why));
+        }
         return answered(method, reply);
     }
 

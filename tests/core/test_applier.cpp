@@ -32,6 +32,8 @@ FakeAdapter adapter(const QString& description) {
             a.detail = w.section(u'=', 1).replace(u'_', u' ').toStdString();
         else if (w.section(u'=', 1) == QLatin1String("raise"))
             a.raising.push_back(method);
+        else if (w.section(u'=', 1) == QLatin1String("unanswered"))
+            a.raising.push_back(method + "?");
         else
             a.results[method] = w.section(u'=', 1).toInt();
     }
@@ -133,6 +135,12 @@ private slots:
             << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 Commit=raise"}
             << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
             << Failure + "\r\rThe network configuration service failed: Commit could not be called";
+        // Sent but never answered: the service may still make it, so nothing is said to be unchanged.
+        QTest::newRow("the service stops answering the change")
+            << false << base + QStringList{"", "", "", ""} << QStringList{"eth0 Commit=unanswered"}
+            << QStringList{st, gw, "eth0 SetWINSServer \"\" \"\"", "eth0 SetDNSServerSearchOrder -"} << error
+            << "\r\r\rThere has been an error, and it is not known whether the IP settings were changed.\r\r"
+               "The network configuration service failed: Commit was not answered";
         QTest::newRow("same caption twice, last one decides")
             << false << base + QStringList{"", "", "", ""}
             << QStringList{"eth0", "eth1", "eth0 EnableStatic=70"}

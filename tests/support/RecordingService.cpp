@@ -42,6 +42,8 @@ public:
         if (platform::succeeded(result.address.code)) {
             if (std::find(Fake.raising.begin(), Fake.raising.end(), "Commit") != Fake.raising.end())
                 throw platform::ServiceError("Commit could not be called");
+            if (std::find(Fake.raising.begin(), Fake.raising.end(), "Commit?") != Fake.raising.end())
+                throw platform::UnconfirmedChange("Commit was not answered");
             if (const auto it = Fake.results.find("Commit"); it != Fake.results.end())
                 result.whole = platform::resultOf(it->second, Fake.detail);
         }
