@@ -676,6 +676,10 @@ Aktiv auf %2</translation>
         <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
         <translation>Niemand hat die Passwortabfrage rechtzeitig beantwortet; Korvo hat sie zurückgezogen.</translation>
     </message>
+    <message>
+        <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
+        <translation>Das Kabel des Adapters ist nicht angeschlossen, und sein Profil verbindet sich nicht von selbst: Verbinden Sie ihn, sobald das Kabel eingesteckt ist.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::ProfileTab</name>

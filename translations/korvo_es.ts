@@ -676,6 +676,10 @@ En uso en %2</translation>
         <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
         <translation>Nadie respondió a tiempo a la solicitud de contraseña; Korvo la ha retirado.</translation>
     </message>
+    <message>
+        <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
+        <translation>El cable del adaptador no está conectado y su perfil no se conecta por sí solo: conéctelo cuando el cable esté enchufado.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::ProfileTab</name>

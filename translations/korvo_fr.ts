@@ -676,6 +676,10 @@ Actif sur %2</translation>
         <source>Nobody answered the password prompt in time; Korvo has withdrawn it.</source>
         <translation>Personne n’a répondu à temps à la demande de mot de passe ; Korvo l’a retirée.</translation>
     </message>
+    <message>
+        <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
+        <translation>Le câble de l’adaptateur n’est pas branché, et son profil ne se connecte pas de lui-même : connectez-le une fois le câble branché.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::ProfileTab</name>

@@ -399,7 +399,17 @@ private:
         if (p.canActivate && (p.changed || p.enables)) {
             return activate(p.profile);
         }
-        return p.withoutCarrier ? code::SuccessWhenConnected : code::Success;
+        if (!p.withoutCarrier) return code::Success;
+        // A profile that does not connect by itself is not brought up by the cable either.
+        if (!p.settings.value(QStringLiteral("connection"))
+                 .value(QStringLiteral("autoconnect"), true)
+                 .toBool()) {
+            failure_ = said(QT_TRANSLATE_NOOP(
+                "korvo::NetworkManager", "The adapter's cable is not connected, and its profile does not "
+                                         "connect by itself: connect it once the cable is plugged in."));
+            return code::SavedNotInEffect;
+        }
+        return code::SuccessWhenConnected;
     }
 
     std::string failure_;

@@ -198,26 +198,38 @@ private slots:
 
     // Without a cable NetworkManager offers the device no profile: the apply edits the one it has (or
     // makes its first), says that it waits for the cable, and the device has it once plugged in.
+    // A profile that does not connect by itself is only saved: the cable will not bring it up.
     void unpluggedCableKeepsOneProfile_data() {
         QTest::addColumn<bool>("hadProfile");
-        QTest::newRow("had a profile") << true;
-        QTest::newRow("had none") << false;
+        QTest::addColumn<bool>("autoconnect");
+        QTest::newRow("had a profile") << true << true;
+        QTest::newRow("had none") << false << true;
+        QTest::newRow("had one that does not connect by itself") << true << false;
     }
     void unpluggedCableKeepsOneProfile() {
         QFETCH(bool, hadProfile);
+        QFETCH(bool, autoconnect);
         TestBed bed({.adapters = 1});
         if (hadProfile) {
             auto veth0 = adapter(bed, "veth0");
             QCOMPARE(veth0->apply(fixed("192.0.2.10")).whole.status, SettingResult::Status::Applied);
             QTRY_VERIFY_WITH_TIMEOUT(addresses(bed, "veth0").contains("192.0.2.10/24"), SettleMs);
+            if (!autoconnect)
+                bed.nmcli({"connection", "modify", profiles(bed).front(), "connection.autoconnect", "no"});
         }
         bed.ip({"link", "set", "peer0", "down"});
         QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("20 "), SettleMs);
 
         auto veth0 = adapter(bed, "veth0");
-        QCOMPARE(said(veth0->apply(fixed("203.0.113.20", "255.255.255.0", "203.0.113.1"))),
-                 "Applied Applied NotMade NotMade WhenConnected");
+        const ChangeResult result = veth0->apply(fixed("203.0.113.20", "255.255.255.0", "203.0.113.1"));
+        QCOMPARE(said(result), autoconnect ? "Applied Applied NotMade NotMade WhenConnected"
+                                           : "Applied Applied NotMade NotMade SavedNotInEffect");
         QCOMPARE(profiles(bed).size(), 1);
+        if (!autoconnect) {
+            QVERIFY2(QString::fromStdString(result.whole.reason).contains("does not connect by itself"),
+                     result.whole.reason.c_str());
+            return;
+        }
 
         bed.ip({"link", "set", "peer0", "up"});
         QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 203.0.113.20/24"),
