@@ -625,10 +625,6 @@ Aktiv auf %2</translation>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
 </context>
 <context>
     <name>korvo::NetworkManager</name>

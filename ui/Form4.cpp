@@ -1,5 +1,6 @@
 #include "ui/Form4.h"
 
+#include "core/CommandLine.h"
 #include "ui/Artwork.h"
 
 #include <QAccessible>
@@ -82,18 +83,15 @@ QIcon applyingIcon() {
     return QIcon(icon);
 }
 
-// The outcome as the eye reads it, name and value row by row ("IP Address: 192.0.2.10"), for a
-// screen reader, which would otherwise read all the names and then all the values.
-QString spokenOutcome(const QString& names, const QString* values) {
-    const QStringList left = forDisplay(names).split(u'\n');
-    const QStringList right = values ? forDisplay(*values).split(u'\n') : QStringList();
-    QStringList lines;
-    for (qsizetype row = 0; row < std::max(left.size(), right.size() + ValuesLevel); ++row) {
-        QString line = left.value(row).trimmed();
-        const QString value = row >= ValuesLevel ? right.value(row - ValuesLevel).trimmed() : QString();
-        if (!value.isEmpty()) line = line.isEmpty() ? value : Form4::tr("%1: %2").arg(line, value);
-        if (!line.isEmpty()) lines << line;
-    }
+// The outcome as the terminal reports it, each value beside its name ("IP Address: 192.0.2.10"), for a
+// screen reader, which would otherwise read all the names and then all the values; the heading is the
+// window's title.
+QString spokenOutcome(const ApplyOutcome& outcome) {
+    QStringList lines = plainReport(outcome).split(u'\n');
+    lines.removeFirst();
+    for (QString& line : lines)
+        line = line.simplified();
+    lines.removeAll(QString());
     return lines.join(u'\n');
 }
 
@@ -268,7 +266,7 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
         used |= values;
     }
     // Set before it shows: the announcement reads it.
-    const QString spoken = spokenOutcome(resultText, resultValues);
+    const QString spoken = spokenOutcome(Shown);
     Label3->setAccessibleName(spoken);
     setAccessibleDescription(spoken);
     QAccessibleEvent titleChanged(this, QAccessible::NameChanged);

@@ -350,15 +350,12 @@ void ProfileTab::takeSettings(const platform::IPv4State& now) {
         // which an apply would refuse.
         const bool dnsViaDhcp = now.dhcp || from.PrimaryDNS.isEmpty();
         setViaDhcp({dnsViaDhcp, std::nullopt});
-        if (!dnsViaDhcp) {
-            setText(DNS1, from.PrimaryDNS);
-            setText(DNS2, from.SecondaryDNS);
-        }
-        return;
+        if (dnsViaDhcp) return;
+    } else {
+        setText(IP, from.IPAddress);
+        setText(Mask, from.SubnetMask);
+        setText(Gate, from.Gateway);
     }
-    setText(IP, from.IPAddress);
-    setText(Mask, from.SubnetMask);
-    setText(Gate, from.Gateway);
     setText(DNS1, from.PrimaryDNS);
     setText(DNS2, from.SecondaryDNS);
 }

@@ -63,10 +63,6 @@ public:
     // context menu takes the boxes from it.
     using StateOf = std::function<std::optional<platform::IPv4State>(const QString& caption)>;
     void setAdapterStates(StateOf stateOf) { AdapterStateOf = std::move(stateOf); }
-    // The boxes as `now` has them, so that the tab's apply leaves the adapter as it is: on a profile
-    // tab its address, mask, gateway and DNS servers; on the DHCP tab whether the DNS servers come by
-    // DHCP, else which. WINS and the name stay.
-    void takeSettings(const platform::IPv4State& now);
 
     // A profile command empties the server boxes that hold only blanks.
     void clearBlankServers();
@@ -102,6 +98,10 @@ private:
     void select(int row);
     void List_Click();
     void AdapterMenu(QListWidgetItem* entry, const QPoint& globalPos);
+    // The boxes as `now` has them, so that the tab's apply leaves the adapter as it is: on a profile
+    // tab its address, mask, gateway and DNS servers; on the DHCP tab whether the DNS servers come by
+    // DHCP, else which. WINS and the name stay.
+    void takeSettings(const platform::IPv4State& now);
 
     int Index;
     // Made by build(); none of them before.
