@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <charconv>
 
 namespace korvo {
 
@@ -54,19 +53,9 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
 Profile profileFrom(const platform::IPv4State& now) {
     Profile p;
     if (!now.addresses.empty()) {
-        // "192.0.2.10/24"
-        const std::string& first = now.addresses.front();
-        const std::size_t slash = first.find('/');
-        const std::optional<platform::IPv4Address> address =
-            platform::IPv4Address::parse(first.substr(0, slash));
-        int prefix = 32;
-        if (slash != std::string::npos) {
-            const char* begin = first.data() + slash + 1;
-            const char* end = first.data() + first.size();
-            const auto [ptr, ec] = std::from_chars(begin, end, prefix);
-            if (ec != std::errc{} || ptr != end) prefix = -1;
-        }
-        const std::optional<platform::IPv4Address> mask = platform::IPv4Address::maskOf(prefix);
+        const auto [text, prefix] = platform::IPv4Address::splitPrefix(now.addresses.front());
+        const std::optional<platform::IPv4Address> address = platform::IPv4Address::parse(text);
+        const std::optional<platform::IPv4Address> mask = platform::IPv4Address::maskOf(prefix.value_or(-1));
         if (address && mask) {
             p.IPAddress = QString::fromStdString(address->toString());
             p.SubnetMask = QString::fromStdString(mask->toString());

@@ -24,10 +24,8 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
     if (!state.dhcp) {
         settings.staticAddresses.emplace();
         for (const std::string& a : state.addresses) {
-            const QString text = QString::fromStdString(a);
-            const qsizetype slash = text.indexOf(u'/');
-            settings.staticAddresses->push_back(
-                {text.left(slash).toStdString(), maskOf(slash < 0 ? 32 : text.mid(slash + 1).toInt())});
+            const auto [address, prefix] = platform::IPv4Address::splitPrefix(a);
+            settings.staticAddresses->push_back({std::string(address), maskOf(prefix.value_or(0))});
         }
         if (!state.gateway.empty()) settings.gateways = {state.gateway};
         settings.dnsServers = state.dnsServers;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvo::platform {
 
@@ -44,6 +45,19 @@ public:
         return IPv4Address(prefix == 0 ? 0u : ~std::uint32_t{0} << (32 - prefix));
     }
     static constexpr bool validPrefix(int prefix) { return prefix >= 0 && prefix <= 32; }
+
+    // An address as the adapters' states write it, "192.0.2.10/24": its address text and its prefix
+    // length, 32 where none is written, nullopt where it is not a number.
+    static std::pair<std::string_view, std::optional<int>> splitPrefix(std::string_view text) {
+        const std::size_t slash = text.find('/');
+        if (slash == std::string_view::npos) return {text, 32};
+        const std::string_view digits = text.substr(slash + 1);
+        int prefix = 0;
+        const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), prefix);
+        if (ec != std::errc{} || ptr != digits.data() + digits.size())
+            return {text.substr(0, slash), std::nullopt};
+        return {text.substr(0, slash), prefix};
+    }
 
     constexpr std::uint32_t bits() const { return Bits; }
 
