@@ -56,19 +56,6 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
 }
 
-// The applying window once it shows an outcome, found as the desktop shows it.
-QWidget* shownOutcome() {
-    QWidget* found = nullptr;
-    (void)QTest::qWaitFor(
-        [&found] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QLatin1String("Form4") && w->isVisible() && w->isEnabled()) found = w;
-            return found != nullptr;
-        },
-        30000);
-    return found;
-}
-
 } // namespace
 
 class TestApplyIntegration : public QObject {
@@ -320,7 +307,7 @@ private slots:
 
             pages->setCurrentIndex(0);
             QTest::mouseClick(t.Apply, Qt::LeftButton);
-            QWidget* outcome = shownOutcome();
+            QWidget* outcome = awaitOutcome(form);
             QVERIFY2(outcome, row.name);
             QCOMPARE(outcome->windowTitle(), QStringLiteral("Configuration Applied"));
             QTRY_VERIFY_WITH_TIMEOUT(marks(form)[row.tab], 15000);
