@@ -129,7 +129,8 @@ QString describeState(const platform::IPv4State& state) {
     for (const std::string& d : state.dnsServers)
         dns << QString::fromStdString(d);
     if (!dns.isEmpty()) parts << QStringLiteral("DNS ") + dns.join(u' ');
-    parts << QString::fromLatin1(platform::configurationKind(state));
+    // The kind in the words of the adapter tooltips (their translations list the three kinds).
+    parts << QCoreApplication::translate("AdapterStates", platform::configurationKind(state));
     return parts.join(QStringLiteral(", "));
 }
 
