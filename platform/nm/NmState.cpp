@@ -36,6 +36,15 @@ IPv4State ipv4StateFrom(const QVariantMap& config, bool dhcp) {
     return state;
 }
 
+std::vector<std::string> leaseDnsServers(const QVariantMap& dhcp4Config) {
+    const auto options = qdbus_cast<QVariantMap>(dhcp4Config.value(QStringLiteral("Options")));
+    std::vector<std::string> servers;
+    for (const QString& server :
+         options.value(QStringLiteral("domain_name_servers")).toString().split(u' ', Qt::SkipEmptyParts))
+        servers.push_back(server.toStdString());
+    return servers;
+}
+
 StateWatch::StateWatch(QDBusConnection connection, QObject* parent)
     : QObject(parent), connection_(std::move(connection)) {
     settle_.setSingleShot(true);
