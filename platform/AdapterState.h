@@ -13,7 +13,7 @@ struct IPv4State {
     std::vector<std::string> dnsServers; // in the order they are asked
     // The DNS servers the DHCP lease offers, where the service says; with `dnsServers` equal to them
     // the adapter takes its servers from DHCP.
-    std::vector<std::string> leaseDnsServers;
+    std::vector<std::string> leaseDnsServers{};
 
     bool operator==(const IPv4State&) const = default;
 };
