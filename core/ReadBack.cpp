@@ -134,9 +134,9 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
             continue;
         }
         if (dnsFromDhcp) {
-            const bool leaseKnown = now && (!now->leaseDnsServers.empty() || now->dnsServers.empty());
+            const bool leaseKnown = now && now->leaseDnsServers;
             const std::string lease =
-                now && i < now->leaseDnsServers.size() ? now->leaseDnsServers[i] : std::string();
+                leaseKnown && i < now->leaseDnsServers->size() ? (*now->leaseDnsServers)[i] : std::string();
             decide(s, result.dns, result.whole, s.in_effect == fromStd(lease), leaseKnown);
         } else {
             decide(s, result.dns, result.whole, s.in_effect == s.asked);

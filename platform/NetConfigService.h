@@ -254,7 +254,7 @@ inline bool holds(const IPv4State& now, const IPv4Settings& settings) {
     if (settings.dnsServers) return now.dnsServers == *settings.dnsServers;
     // None asked: a static address has none; on DHCP the lease's, where the service tells them.
     if (settings.staticAddresses) return now.dnsServers.empty();
-    return now.leaseDnsServers.empty() || now.dnsServers == now.leaseDnsServers;
+    return !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
 }
 
 // The backend of the platform Korvo was built for.
