@@ -317,9 +317,12 @@ int apply(const CommandLineRequest& request) {
     }
 
     const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
-    const QString report = plainReport(outcome);
+    const QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
     if (outcome.state != ApplyOutcome::State::Applied) {
-        outLines(report, stderr);
+        if (request.json)
+            out(report);
+        else
+            outLines(report, stderr);
         if (outcome.state == ApplyOutcome::State::Invalid) {
             if (guard) {
                 try {
@@ -336,7 +339,10 @@ int apply(const CommandLineRequest& request) {
             notePendingRollback(*connector, button.Typed.AdapterCaption);
         return exit_code::ServiceFailed;
     }
-    outLines(report);
+    if (request.json)
+        out(report);
+    else
+        outLines(report);
     std::fflush(stdout);
     if (!guard) {
         notePendingRollback(*connector, button.Typed.AdapterCaption);

@@ -1,6 +1,7 @@
 #include "core/Applier.h"
 
 #include "core/AddressValidation.h"
+#include "core/ReadBack.h"
 #include "core/ResultTexts.h"
 #include "platform/NetConfigService.h"
 
@@ -62,6 +63,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
 
     ApplyOutcome outcome;
+    std::vector<AdapterOutcome> changed;
     bool matched = false;
     std::string notListed; // why the service left the adapter out, when it knows
     try {
@@ -91,6 +93,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             if (!adapter || adapter->caption() != caption) continue;
             matched = true;
             const platform::ChangeResult result = adapter->apply(settings);
+            const auto record = [&](const std::optional<platform::IPv4State>& now) {
+                changed.push_back({p.AdapterCaption, outcome.state,
+                                   compareSettings(p, mode, omitted, result, now), std::nullopt, QString(),
+                                   std::nullopt});
+                return &changed.back().Settings;
+            };
             if (!platform::succeeded(result.address.code)) {
                 outcome = failure(
                     describeRefusal(mode == ApplyMode::Static
@@ -98,6 +106,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                                         : QCoreApplication::translate("ResultTexts", "DHCP was"),
                                     result.address.code, QString::fromStdString(result.address.reason)),
                     p);
+                record(std::nullopt);
                 continue;
             }
             const platform::SettingResult& whole = result.whole;
@@ -105,6 +114,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
                 outcome = {ApplyOutcome::State::Refused, true, p, p, {}};
                 if (!detail.isEmpty()) outcome.Reasons << detail;
+                record(std::nullopt);
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
@@ -112,10 +122,29 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                     failure(describeRefusal(QCoreApplication::translate("ResultTexts", "The change was"),
                                             whole.code, detail),
                             p);
+                record(std::nullopt);
                 continue;
             }
-            // The address is in place by now: a refused server is reported beside the values in effect.
+            // The address is in place by now: a refused server is reported beside the values in effect,
+            // and so is a setting the adapter does not have when it is read back.
             outcome = inEffect(p, result);
+            std::optional<platform::IPv4State> now;
+            if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
+                try {
+                    // With a setting refused the adapter never holds all of it: read once.
+                    const bool refused = outcome.state != ApplyOutcome::State::Applied;
+                    now = readBackSettled(*adapter, settings,
+                                          refused                   ? std::chrono::milliseconds(0)
+                                          : mode == ApplyMode::Dhcp ? LeaseLimit
+                                                                    : SettleLimit);
+                } catch (const platform::ServiceError& e) {
+                    outcome.Reasons << QCoreApplication::translate("ResultTexts",
+                                                                   "The adapter could not be read back: %1")
+                                           .arg(QString::fromStdString(e.what()));
+                }
+            }
+            reportDifferences(outcome, *record(now));
+            changed.back().state = outcome.state;
         }
         if (!matched) notListed = service->whyNotListed(caption);
     } catch (const std::exception& e) {
@@ -124,6 +153,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                         .arg(QString::fromStdString(e.what())),
                     p);
         failed.Unconfirmed = dynamic_cast<const platform::UnconfirmedChange*>(&e) != nullptr;
+        failed.Adapters = std::move(changed);
         return failed;
     }
     if (!matched)
@@ -132,6 +162,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                                                                           "ResultTexts", "was not found")
                                                                     : QString::fromStdString(notListed)),
                        p);
+    outcome.Adapters = std::move(changed);
     return outcome;
 }
 

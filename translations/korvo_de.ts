@@ -377,6 +377,22 @@ DNS: %5</translation>
         <source>There has been an error, and it is not known whether the IP settings were changed.</source>
         <translation>Es ist ein Fehler aufgetreten, und es ist nicht bekannt, ob die IP-Einstellungen geändert wurden.</translation>
     </message>
+    <message>
+        <source>The adapter could not be read back: %1</source>
+        <translation>Der Adapter konnte nicht zurückgelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: %2 asked, %3 in effect.</source>
+        <translation>%1: %2 verlangt, %3 wirksam.</translation>
+    </message>
+    <message>
+        <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
+        <translation>Der Adapter hat nicht alle verlangten Einstellungen: Die angezeigten Werte sind wirksam.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -748,6 +764,13 @@ Aktiv auf %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Dieser Adapter hat zurzeit keine IPv4-Adresse.</translation>
     </message>
+    <message numerus="yes">
+        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
+        <translation>
+            <numerusform>Dieser Adapter hat %n Adresse; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
+            <numerusform>Dieser Adapter hat %n Adressen; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvo::Tray</name>
@@ -807,10 +830,6 @@ Aktiv auf %2</translation>
         <translation>SEKUNDEN</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array.</source>
-        <translation>Mit --list oder --adapters: ein JSON-Array ausgeben.</translation>
-    </message>
-    <message>
         <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Schaltet die IPv4-Konfiguration eines Netzwerkadapters zwischen gespeicherten Profilen um.</translation>
     </message>
@@ -827,10 +846,6 @@ Aktiv auf %2</translation>
         <translation>geben Sie genau eine der Optionen --list, --adapters und --apply an</translation>
     </message>
     <message>
-        <source>--json goes with --list or --adapters</source>
-        <translation>--json gehört zu --list oder --adapters</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback gehört zu --apply</translation>
     </message>
@@ -841,6 +856,10 @@ Aktiv auf %2</translation>
     <message>
         <source>korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)</source>
         <translation>korvo: keine Anzeige für das Fenster (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Mit --list oder --adapters: ein JSON-Array ausgeben; mit --apply: das Ergebnis als JSON-Objekt.</translation>
     </message>
 </context>
 </TS>

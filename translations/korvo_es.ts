@@ -377,6 +377,22 @@ DNS: %5</translation>
         <source>There has been an error, and it is not known whether the IP settings were changed.</source>
         <translation>Se ha producido un error y no se sabe si se cambió la configuración IP.</translation>
     </message>
+    <message>
+        <source>The adapter could not be read back: %1</source>
+        <translation>No se pudo volver a leer el adaptador: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: %2 asked, %3 in effect.</source>
+        <translation>%1: %2 solicitado, %3 en vigor.</translation>
+    </message>
+    <message>
+        <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
+        <translation>El adaptador no tiene todos los ajustes solicitados: los valores mostrados son los que están en vigor.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -748,6 +764,13 @@ En uso en %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Este adaptador no tiene ninguna dirección IPv4 ahora.</translation>
     </message>
+    <message numerus="yes">
+        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
+        <translation>
+            <numerusform>Este adaptador tiene %n dirección; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
+            <numerusform>Este adaptador tiene %n direcciones; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvo::Tray</name>
@@ -807,10 +830,6 @@ En uso en %2</translation>
         <translation>SEGUNDOS</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array.</source>
-        <translation>Con --list o --adapters: mostrar una matriz JSON.</translation>
-    </message>
-    <message>
         <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Cambia la configuración IPv4 de un adaptador de red entre perfiles guardados.</translation>
     </message>
@@ -827,10 +846,6 @@ En uso en %2</translation>
         <translation>indique exactamente una de las opciones --list, --adapters y --apply</translation>
     </message>
     <message>
-        <source>--json goes with --list or --adapters</source>
-        <translation>--json se usa con --list o --adapters</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback se usa con --apply</translation>
     </message>
@@ -841,6 +856,10 @@ En uso en %2</translation>
     <message>
         <source>korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)</source>
         <translation>korvo: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
+    </message>
+    <message>
+        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Con --list o --adapters: mostrar una matriz JSON; con --apply, el resultado como objeto JSON.</translation>
     </message>
 </context>
 </TS>

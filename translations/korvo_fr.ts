@@ -377,6 +377,22 @@ DNS : %5</translation>
         <source>There has been an error, and it is not known whether the IP settings were changed.</source>
         <translation>Une erreur s’est produite, et on ne sait pas si les paramètres IP ont été modifiés.</translation>
     </message>
+    <message>
+        <source>The adapter could not be read back: %1</source>
+        <translation>L’adaptateur n’a pas pu être relu : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1: %2 asked, %3 in effect.</source>
+        <translation>%1 : %2 demandé, %3 en vigueur.</translation>
+    </message>
+    <message>
+        <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
+        <translation>L’adaptateur n’a pas tous les paramètres demandés : les valeurs affichées sont celles en vigueur.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -748,6 +764,13 @@ Actif sur %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Cet adaptateur n’a pas d’adresse IPv4 en ce moment.</translation>
     </message>
+    <message numerus="yes">
+        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
+        <translation>
+            <numerusform>Cet adaptateur a %n adresse ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
+            <numerusform>Cet adaptateur a %n adresses ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvo::Tray</name>
@@ -807,10 +830,6 @@ Actif sur %2</translation>
         <translation>SECONDES</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array.</source>
-        <translation>Avec --list ou --adapters : afficher un tableau JSON.</translation>
-    </message>
-    <message>
         <source>Switches a network adapter&apos;s IPv4 configuration between stored profiles.</source>
         <translation>Bascule la configuration IPv4 d’un adaptateur réseau entre des profils enregistrés.</translation>
     </message>
@@ -827,10 +846,6 @@ Actif sur %2</translation>
         <translation>indiquez exactement une option parmi --list, --adapters et --apply</translation>
     </message>
     <message>
-        <source>--json goes with --list or --adapters</source>
-        <translation>--json s’utilise avec --list ou --adapters</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback s’utilise avec --apply</translation>
     </message>
@@ -841,6 +856,10 @@ Actif sur %2</translation>
     <message>
         <source>korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)</source>
         <translation>korvo : aucun écran où afficher la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)</translation>
+    </message>
+    <message>
+        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Avec --list ou --adapters : afficher un tableau JSON ; avec --apply, le résultat sous forme d’objet JSON.</translation>
     </message>
 </context>
 </TS>

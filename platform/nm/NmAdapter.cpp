@@ -1,5 +1,7 @@
 #include "platform/nm/NmAdapter.h"
 
+#include "platform/nm/NmState.h"
+
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QSet>
@@ -14,6 +16,9 @@ namespace korvo::platform::nmbus {
 
 namespace {
 
+// NetworkManager's highest connection.autoconnect-priority.
+constexpr int MaxAutoconnectPriority = 999;
+
 // Names the UUIDs of the profiles Korvo makes for devices that have none.
 const QUuid FirstProfileNamespace(QStringLiteral("0a988770-37aa-4150-94ae-8bafa7db476b"));
 
@@ -26,6 +31,7 @@ public:
 
     std::string caption() const override { return interface_.toStdString(); }
     std::optional<IPv4State> ipv4State() const override { return state_; }
+    std::optional<IPv4State> readBack() override { return liveState(deviceState()); }
     const QString& devicePath() const { return device_; }
 
     // The edits gathered on a copy of the device's profile, then saved once and made live once.
@@ -35,6 +41,7 @@ public:
         std::optional<Pending> pending;
         try {
             pending = fresh(firstProfileUuid());
+            pending->asked = &settings;
             if (settings.staticAddresses) {
                 nm::EnableStatic op;
                 for (const auto& a : *settings.staticAddresses) {
@@ -80,6 +87,8 @@ private:
         QString active;
         QString hardwareAddress;
         QList<QDBusObjectPath> available;
+        QString config; // IP4Config
+        QString lease;  // DHCP4Config
     };
 
     DeviceState deviceState() {
@@ -91,7 +100,29 @@ private:
                 props.value(QStringLiteral("InterfaceFlags")).toUInt(),
                 fromVariant<QDBusObjectPath>(props.value(QStringLiteral("ActiveConnection"))).path(),
                 props.value(QStringLiteral("HwAddress")).toString(),
-                fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections")))};
+                fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections"))),
+                fromVariant<QDBusObjectPath>(props.value(QStringLiteral("Ip4Config"))).path(),
+                fromVariant<QDBusObjectPath>(props.value(QStringLiteral("Dhcp4Config"))).path()};
+    }
+
+    // The device's IPv4 configuration as it is live, which another program may have changed under its
+    // profile.
+    IPv4State liveState(const DeviceState& device) {
+        const auto object = [this](const QString& path, const QString& iface) {
+            return path.isEmpty() || path == NoObject
+                       ? QVariantMap()
+                       : fromVariant<QVariantMap>(
+                             bus_->read(path, PropertiesIface, QStringLiteral("GetAll"), {iface})
+                                 .arguments()
+                                 .value(0));
+        };
+        const bool dhcp = !device.lease.isEmpty() && device.lease != NoObject;
+        IPv4State state = nm::ipv4StateFrom(
+            object(device.config, QStringLiteral("org.freedesktop.NetworkManager.IP4Config")), dhcp);
+        if (dhcp)
+            state.leaseDnsServers = nm::leaseDnsServers(
+                object(device.lease, QStringLiteral("org.freedesktop.NetworkManager.DHCP4Config")));
+        return state;
     }
 
     // Unavailable for want of a link: what is saved now takes effect when the cable is plugged in.
@@ -109,42 +140,72 @@ private:
         return path == NoObject ? QString() : path;
     }
 
-    bool boundHere(const ConnectionSettings& settings, const QString& hardwareAddress) const {
-        if (settings.value(QStringLiteral("connection")).value(QStringLiteral("interface-name")).toString() ==
-            interface_)
-            return true;
+    // Whether NetworkManager would put the profile on this device: of the device's kind, and naming
+    // its interface and hardware address where it names them (a generic profile names neither). One
+    // bound to another hardware address (the adapter was swapped or re-plugged) does not fit.
+    // Other kinds of device (Wi-Fi, bonds, bridges...) only by their interface name.
+    bool fits(const ConnectionSettings& settings, const QString& hardwareAddress) const {
+        const auto connection = settings.value(QStringLiteral("connection"));
+        const QString name = connection.value(QStringLiteral("interface-name")).toString();
+        if (type_ != Ethernet && type_ != Veth) return name == interface_;
+        if (connection.value(QStringLiteral("type")).toString() != QLatin1String("802-3-ethernet"))
+            return false;
+        if (!name.isEmpty() && name != interface_) return false;
         const QByteArray mac = settings.value(QStringLiteral("802-3-ethernet"))
                                    .value(QStringLiteral("mac-address"))
                                    .toByteArray();
-        return !mac.isEmpty() && !hardwareAddress.isEmpty() &&
+        return mac.isEmpty() ||
                QString::fromLatin1(mac.toHex(':')).compare(hardwareAddress, Qt::CaseInsensitive) == 0;
     }
 
-    // The profile to edit: the active one; else, of the saved ones the device can use now or is bound
-    // to (without a cable it can use none, yet its own profile is what it takes when plugged in), the
-    // one used last, as NetworkManager's autoconnect prefers it. Empty: the device has none.
-    QString profileFor(const DeviceState& device) {
-        if (const QString active = profileOf(device.active); !active.isEmpty()) return active;
+    // How NetworkManager ranks the profiles it may bring up on a device by itself: those that connect
+    // by themselves, then the higher autoconnect-priority, then the one used last.
+    struct Rank {
+        bool autoconnect = true;
+        int priority = 0;
+        qulonglong timestamp = 0;
+        auto operator<=>(const Rank&) const = default;
+    };
+    static Rank rankOf(const ConnectionSettings& settings) {
+        const auto connection = settings.value(QStringLiteral("connection"));
+        return {connection.value(QStringLiteral("autoconnect"), true).toBool(),
+                connection.value(QStringLiteral("autoconnect-priority"), 0).toInt(),
+                connection.value(QStringLiteral("timestamp")).toULongLong()};
+    }
+
+    // The profile to edit: the active one; else the one NetworkManager would activate on the device,
+    // of those it can use now or that fit it (without a cable it can use none, yet what fits is what
+    // it takes when plugged in). Empty: the device has none. `rivals`: the highest autoconnect-priority
+    // of the other profiles that would connect by themselves, nullopt when there are none.
+    QString profileFor(const DeviceState& device, std::optional<int>& rivals) {
+        const QString active = profileOf(device.active);
         QSet<QString> available;
         for (const auto& path : device.available)
             available.insert(path.path());
         const auto saved = fromVariant<QList<QDBusObjectPath>>(
             bus_->read(SettingsPath, SettingsIface, QStringLiteral("ListConnections")).arguments().value(0));
-        QString best;
-        std::pair<qulonglong, bool> bestRank{0, false};
+        QString best = active;
+        std::optional<Rank> bestRank;
+        std::vector<std::pair<QString, Rank>> candidates;
         for (const auto& path : saved) {
-            const auto settings =
-                settingsFrom(bus_->read(path.path(), ConnectionIface, QStringLiteral("GetSettings")));
-            const bool usable = available.contains(path.path());
-            if (!usable && !boundHere(settings, device.hardwareAddress)) continue;
-            const std::pair rank{
-                settings.value(QStringLiteral("connection")).value(QStringLiteral("timestamp")).toULongLong(),
-                usable};
-            if (best.isEmpty() || rank > bestRank) {
+            const QDBusMessage reply =
+                bus_->call(path.path(), ConnectionIface, QStringLiteral("GetSettings"));
+            if (failed(reply)) continue; // deleted meanwhile, or not this caller's to see
+            const auto settings = settingsFrom(reply);
+            if (path.path() != active && !available.contains(path.path()) &&
+                !fits(settings, device.hardwareAddress))
+                continue;
+            const Rank rank = rankOf(settings);
+            candidates.emplace_back(path.path(), rank);
+            if (active.isEmpty() && (!bestRank || rank > *bestRank)) {
                 best = path.path();
                 bestRank = rank;
             }
         }
+        rivals.reset();
+        for (const auto& [path, rank] : candidates)
+            if (path != best && rank.autoconnect && (!rivals || rank.priority > *rivals))
+                rivals = rank.priority;
         return best;
     }
 
@@ -178,10 +239,12 @@ private:
         ConnectionSettings original; // the profile as it was read: what a refused change is undone to
         bool canActivate = true;
         bool activating = true;
+        bool activated = false;
         bool withoutCarrier = false;
         bool enables = false;
         bool changed = false;
         bool reactivate = false;
+        const IPv4Settings* asked = nullptr;
     };
 
     // The device's profile as it is now, or a new one with `uuid` when it has none.
@@ -190,13 +253,23 @@ private:
         const DeviceState device = deviceState();
         p.canActivate = device.state >= StateDisconnected;
         p.activating = device.state >= StatePrepare && device.state <= StateActivated;
+        p.activated = device.state == StateActivated;
         p.withoutCarrier = withoutCarrier(device);
-        p.profile = profileFor(device);
+        std::optional<int> rivals;
+        p.profile = profileFor(device, rivals);
         p.settings =
             p.profile.isEmpty()
                 ? nm::newEthernetProfile(interface_, uuid)
                 : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
         p.original = p.settings;
+        // The active profile keeps the device at the next connect too: above every other that would
+        // connect by itself.
+        auto& connection = p.settings[QStringLiteral("connection")];
+        const int priority = connection.value(QStringLiteral("autoconnect-priority"), 0).toInt();
+        if (!p.profile.isEmpty() && rivals && *rivals >= priority && *rivals < MaxAutoconnectPriority) {
+            connection[QStringLiteral("autoconnect-priority")] = *rivals + 1;
+            p.changed = true;
+        }
         return p;
     }
 
@@ -316,6 +389,7 @@ private:
             }
             // Made by the apply that won the race: this one edits it as if it had been there before.
             Pending again = fresh(QUuid::createUuid().toString(QUuid::WithoutBraces));
+            again.asked = p.asked;
             for (const auto& operation : p.operations) {
                 if (const int c = gather(again, operation, dns_); c != code::Success) {
                     return c;
@@ -377,7 +451,9 @@ private:
 
     int putIntoEffect(const Pending& p) {
         if (p.activating) {
-            if (!p.changed) {
+            // The profile already holds the values; the device too, unless another program changed
+            // it since: then the profile is made live again. One still activating gets it anyway.
+            if (!p.changed && (!p.activated || !p.asked || holds(liveState(deviceState()), *p.asked))) {
                 return code::Success;
             }
             if (!p.reactivate) {

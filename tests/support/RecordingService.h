@@ -37,6 +37,8 @@ public:
     bool canWatch = true;
     // What the listing reports each adapter (by caption) has now; missing: the service does not say.
     std::map<std::string, platform::IPv4State> states;
+    // What reading each adapter back after a change finds; missing: the service cannot say.
+    std::map<std::string, platform::IPv4State> readBacks;
 
     // Listings wait for answerListings() instead of being answered at once.
     bool answerLate = false;
