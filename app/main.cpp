@@ -190,8 +190,9 @@ int main(int argc, char* argv[]) {
     // Once an application object exists, the texts from then on speak the user's language; the options
     // are read again so that their messages do too.
     const auto speakUsersLanguage = [&](const QStringList& given) {
-        translations.install(QLocale::system().uiLanguages());
-        options = std::make_unique<Options>(given);
+        // In English, the options as read already say all (a command's start pays for nothing).
+        if (!translations.install(QLocale::system().uiLanguages()).isEmpty() || given != arguments)
+            options = std::make_unique<Options>(given);
     };
     // Empty, it would quietly mean the usual file.
     const bool noSettingsFile =
