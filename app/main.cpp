@@ -1,15 +1,17 @@
 #include "app/CommandLine.h"
-#include "app/SystemEnvironment.h"
+#include "app/WindowModule.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsLocation.h"
 #include "core/Version.h"
-#include "ui/MainWindow.h"
 #include "ui/Translations.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QLocale>
-#include <QScopeGuard>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -19,12 +21,7 @@
 
 #ifdef Q_OS_WIN
 #include "app/WindowsConsole.h"
-#endif
-#ifdef KORVO_FONTCONFIG
-#include "app/FontWarmup.h"
-#endif
-#ifdef KORVO_SESSION_BUS
-#include "app/SessionBusWarmup.h"
+#include <windows.h>
 #endif
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
@@ -32,31 +29,6 @@
 #endif
 
 namespace {
-
-// --accept-terms: what a user's first start does, without anyone at the window (unattended setups).
-// Messages go to the standard error output: a modal box would wait for a click that never comes.
-int acceptTermsUnattended(korvo::Environment env) {
-    bool complained = false;
-    env.exclamation = [&complained](QWidget*, const QString& title, const QString& text) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        complained = true;
-    };
-    // Only a file that appeared meanwhile asks; nobody is there to say yes.
-    env.question = [&complained](QWidget*, const QString& title, const QString& text) {
-        std::fprintf(stderr, "%s: %s No.\n", qPrintable(title), qPrintable(text));
-        complained = true;
-        return false;
-    };
-    const QString saved = korvo::acceptTerms(std::move(env));
-    if (complained || saved.isEmpty()) return 1;
-    std::printf("%s\n", qPrintable(saved));
-    return 0;
-}
-
-// Qt's own remarks about the invisible window it draws on; real failures still show.
-void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 #ifdef Q_OS_LINUX
 // Root shells and sudo have no runtime folder; Qt would choose the same one itself, with a warning.
@@ -158,6 +130,52 @@ int optionError(const QCommandLineParser& parser) {
     return usageError(parser.errorText());
 }
 
+// --accept-terms: what a user's first start writes once the terms are accepted, without a window
+// (unattended setups). A file that exists keeps all it holds: only its terms line changes.
+int acceptTermsUnattended(const QString& path) {
+    QString failure;
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        if (const QString why = korvo::acceptTermsInSettingsFile(path); !why.isEmpty())
+            failure = QCoreApplication::translate("main", "The terms could not be accepted in \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), why);
+    } else {
+        // The user's configuration folder may not have a Korvo folder yet.
+        const QString why =
+            korvo::makeSettingsFolder(path)
+                ? korvo::writeSettingsFile(path, korvo::settingsLines(korvo::firstStartSettings()))
+                : QCoreApplication::translate("main", "its folder could not be created");
+        if (!why.isEmpty())
+            failure = QCoreApplication::translate("main", "The settings could not be saved to \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), why);
+    }
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "Korvo: %s\n", qPrintable(failure));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return 0;
+}
+
+// The window module: beside the program (a build folder, Windows), else in the package's private folder
+// (KORVO_WINDOW_FOLDER, relative to the program's). Asked before any application object exists.
+QString windowModulePath(const char* argv0) {
+#if defined(Q_OS_LINUX)
+    Q_UNUSED(argv0);
+    const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+#elif defined(Q_OS_WIN)
+    Q_UNUSED(argv0);
+    std::wstring buffer(32768, L'\0');
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const QString program = QDir::fromNativeSeparators(QString::fromWCharArray(buffer.data(), int(length)));
+#else
+    const QString program = QFileInfo(QFile::decodeName(argv0)).absoluteFilePath();
+#endif
+    const QDir folder = QFileInfo(program).absoluteDir();
+    const QString beside = folder.filePath(QStringLiteral(KORVO_WINDOW_MODULE));
+    if (QFileInfo(beside).isFile()) return beside;
+    return QDir::cleanPath(folder.filePath(QStringLiteral(KORVO_WINDOW_FOLDER "/" KORVO_WINDOW_MODULE)));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -174,8 +192,9 @@ int main(int argc, char* argv[]) {
     // Once an application object exists, the texts from then on speak the user's language; the options
     // are read again so that their messages do too.
     const auto speakUsersLanguage = [&](const QStringList& given) {
-        translations.install(QLocale::system().uiLanguages());
-        options = std::make_unique<Options>(given);
+        // In English, the options as read already say all (a command's start pays for nothing).
+        if (!translations.install(QLocale::system().uiLanguages()).isEmpty() || given != arguments)
+            options = std::make_unique<Options>(given);
     };
     // Empty, it would quietly mean the usual file.
     const bool noSettingsFile =
@@ -209,6 +228,11 @@ int main(int argc, char* argv[]) {
         if (!parser.positionalArguments().isEmpty())
             return usageError(QCoreApplication::translate("main", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
+        // The parser keeps every value; acting on the last alone would apply what the user did not mean.
+        for (const QCommandLineOption* once : {&o.apply, &o.rollback, &o.settings})
+            if (parser.values(*once).size() > 1)
+                return usageError(QCoreApplication::translate("main", "--%1 is given more than once")
+                                      .arg(once->names().constFirst()));
         const int actions =
             int(parser.isSet(o.list)) + int(parser.isSet(o.adapters)) + int(parser.isSet(o.apply));
         if (actions != 1 || parser.isSet(o.acceptTerms))
@@ -240,8 +264,17 @@ int main(int argc, char* argv[]) {
         std::fflush(nullptr);
         std::_Exit(code);
     }
-    const bool unattended = options->parser.isSet(options->acceptTerms);
-    if (!unattended && !hasDisplay(arguments)) {
+    if (options->parser.isSet(options->acceptTerms)) {
+        // Core alone writes the file: no window and no display.
+        QCoreApplication app(argc, argv);
+        speakUsersLanguage(arguments);
+        if (!options->parsed) return optionError(options->parser);
+        if (noSettingsFile)
+            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        return acceptTermsUnattended(korvo::settingsLocation(QCoreApplication::applicationDirPath(),
+                                                             options->parser.value(options->settings)));
+    }
+    if (!hasDisplay(arguments)) {
         // Said before any window could exist: an application object of its own, for the user's language.
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
@@ -254,55 +287,41 @@ int main(int argc, char* argv[]) {
                                  "are unset)")));
         return 1;
     }
-    if (unattended) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(onlyFailures);
-    }
 #ifdef Q_OS_LINUX
     ensureRuntimeFolder();
 #endif
 
-#ifdef KORVO_SESSION_BUS
-    // Unattended runs draw offscreen, where nothing asks for the session bus.
-    std::optional<korvo::SessionBusWarmup> sessionBus;
-    if (!unattended) sessionBus.emplace();
+    // Only now are Qt Gui and Widgets loaded, with the window module that needs them.
+    QLibrary window(windowModulePath(argv[0]));
+    const auto entry = reinterpret_cast<korvo::WindowEntry>(window.resolve(korvo::WindowEntryName));
+    if (!entry) {
+        const QString message =
+            QCoreApplication::translate("main", "korvo: the window could not be loaded: %1")
+                .arg(window.errorString());
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+#ifdef Q_OS_WIN
+        // Started from the desktop there is no console to read that in.
+        ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()), L"Korvo",
+                      MB_OK | MB_ICONERROR);
 #endif
-#ifdef KORVO_FONTCONFIG
-    // Nothing is drawn unattended; a warm-up still reading fonts when that run ends takes the
-    // process down with it.
-    std::optional<korvo::FontWarmup> fonts;
-    if (!unattended) fonts.emplace();
-#endif
-    QApplication app(argc, argv);
-    // Both threads use the application object: neither may outlive it, however main returns.
-    const auto joinWarmups = qScopeGuard([&] {
-#ifdef KORVO_FONTCONFIG
-        if (fonts) fonts->finish();
-#endif
-#ifdef KORVO_SESSION_BUS
-        if (sessionBus) sessionBus->finish();
-#endif
-    });
-    QApplication::setApplicationName(QStringLiteral("Korvo"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVO_VERSION));
-    // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvo.Korvo"));
-    // The options were read without Qt's own (-platform...), which QApplication has taken out by now.
-    if (!options->parsed) {
-        speakUsersLanguage(QApplication::arguments());
-        if (!options->parsed) return optionError(options->parser);
-    } else {
-        translations.install(QLocale::system().uiLanguages());
+        return 1;
     }
-    if (options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty())
-        return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
-
-    korvo::Environment env = korvo::systemEnvironment(options->parser.value(options->settings));
-    if (unattended) return acceptTermsUnattended(std::move(env));
-
-#ifdef KORVO_FONTCONFIG
-    fonts->applicationMade();
-#endif
-    const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
-    return QApplication::exec();
+    korvo::WindowStart start;
+    start.argc = &argc;
+    start.argv = argv;
+    start.applicationMade = [&](QString* settingsFile) -> std::optional<int> {
+        // The options were read without Qt's own (-platform...), which the application object has
+        // taken out by now.
+        if (!options->parsed) {
+            speakUsersLanguage(QCoreApplication::arguments());
+            if (!options->parsed) return optionError(options->parser);
+        } else {
+            translations.install(QLocale::system().uiLanguages());
+        }
+        if (options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty())
+            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        *settingsFile = options->parser.value(options->settings);
+        return std::nullopt;
+    };
+    return entry(&start);
 }

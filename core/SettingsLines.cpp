@@ -63,6 +63,26 @@ std::optional<bool> checkStateFromLine(const QString& line) {
     return std::nullopt;
 }
 
+StoredSettings firstStartSettings() {
+    StoredSettings s;
+    s.Profiles[0] = {QStringLiteral("192.168.1.10"),
+                     QStringLiteral("255.255.255.0"),
+                     QStringLiteral("192.168.1.1"),
+                     QStringLiteral("192.168.1.1"),
+                     {},
+                     {},
+                     {},
+                     QStringLiteral("Network 1"),
+                     {}};
+    for (std::size_t k = 1; k < s.Profiles.size(); ++k)
+        s.Profiles[k].Name = QStringLiteral("-");
+    s.TermsAccepted = true;
+    const QString dhcp = QStringLiteral("DHCP");
+    s.DhcpPrimaryDNS = s.DhcpSecondaryDNS = s.DhcpPrimaryWINS = s.DhcpSecondaryWINS = dhcp;
+    s.DNSViaDHCP = s.WINSViaDHCP = true;
+    return s;
+}
+
 QStringList settingsLines(const StoredSettings& s) {
     namespace L = settings_line;
     QStringList lines(SettingsLineCount);

@@ -69,6 +69,10 @@ struct StoredSettings {
 // "0" and "1" only; anything else (" 1", "2", "yes") is not a state.
 std::optional<bool> checkStateFromLine(const QString& line);
 
+// What a first start saves once the terms are accepted: the main window's first contents (profile 1
+// an example, the others named "-", the DHCP tab's servers from DHCP), the terms accepted.
+StoredSettings firstStartSettings();
+
 QStringList settingsLines(const StoredSettings& settings); // always SettingsLineCount lines
 StoredSettings storedSettings(const QStringList& lines);   // expects SettingsLineCount lines
 

@@ -592,10 +592,6 @@ Aktiv auf %2</translation>
         <translation>Bitte wählen Sie zuerst eine Schnittstelle aus!!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
-        <translation>Die Bedingungen konnten in „%1“ nicht akzeptiert werden: %2</translation>
-    </message>
-    <message>
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
@@ -789,6 +785,26 @@ Aktiv auf %2</translation>
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
+        <translation>Die Bedingungen konnten in „%1“ nicht akzeptiert werden: %2</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>korvo: the window could not be loaded: %1</source>
+        <translation>korvo: Das Fenster konnte nicht geladen werden: %1</translation>
+    </message>
     <message>
         <source>korvo: %1 (korvo --help lists the options)</source>
         <translation>korvo: %1 (korvo --help zeigt die Optionen)</translation>

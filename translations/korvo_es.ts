@@ -592,10 +592,6 @@ En uso en %2</translation>
         <translation>¡¡Seleccione primero una interfaz!!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
-        <translation>No se pudieron aceptar las condiciones en «%1»: %2</translation>
-    </message>
-    <message>
         <source>Pages</source>
         <translation>Páginas</translation>
     </message>
@@ -789,6 +785,26 @@ En uso en %2</translation>
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
+        <translation>No se pudieron aceptar las condiciones en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>no se pudo crear su carpeta</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar la configuración en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se ha dado más de una vez</translation>
+    </message>
+    <message>
+        <source>korvo: the window could not be loaded: %1</source>
+        <translation>korvo: no se pudo cargar la ventana: %1</translation>
+    </message>
     <message>
         <source>korvo: %1 (korvo --help lists the options)</source>
         <translation>korvo: %1 (korvo --help muestra las opciones)</translation>

@@ -592,10 +592,6 @@ Actif sur %2</translation>
         <translation>Veuillez d’abord choisir une interface !!</translation>
     </message>
     <message>
-        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
-        <translation>Les conditions n’ont pas pu être acceptées dans « %1 » : %2</translation>
-    </message>
-    <message>
         <source>Pages</source>
         <translation>Pages</translation>
     </message>
@@ -789,6 +785,26 @@ Actif sur %2</translation>
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
+        <translation>Les conditions n’ont pas pu être acceptées dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>son dossier n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>korvo: the window could not be loaded: %1</source>
+        <translation>korvo : la fenêtre n’a pas pu être chargée : %1</translation>
+    </message>
     <message>
         <source>korvo: %1 (korvo --help lists the options)</source>
         <translation>korvo : %1 (korvo --help liste les options)</translation>

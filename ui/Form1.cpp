@@ -168,18 +168,10 @@ void Form1::buildLayout() {
     Command10 = place(new PictureButton(PictureButton::Face::Neutral, tr("Exit"), this), "Command10",
                       ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
 
-    // Initial contents.
-    tab(0)->setProfile({QStringLiteral("192.168.1.10"),
-                        QStringLiteral("255.255.255.0"),
-                        QStringLiteral("192.168.1.1"),
-                        QStringLiteral("192.168.1.1"),
-                        {},
-                        {},
-                        {},
-                        QStringLiteral("Network 1"),
-                        {}});
-    for (int t = 1; t < DhcpTab; ++t)
-        tab(t)->setProfile({{}, {}, {}, {}, {}, {}, {}, QStringLiteral("-"), {}});
+    // Initial contents: what a first start saves (korvo --accept-terms writes the same).
+    const StoredSettings first = firstStartSettings();
+    for (int t = 0; t < StoredProfileCount; ++t)
+        tab(t)->setProfile(first.Profiles[static_cast<std::size_t>(t)]);
 
     setKeyboardOrder();
     SSTab1->setCurrentIndex(0);
@@ -672,27 +664,6 @@ std::unique_ptr<QWidget> startMainWindow(Environment environment) {
     auto window = std::make_unique<Form1>(std::move(environment));
     window->Start();
     return window;
-}
-
-QString acceptTerms(Environment environment) {
-    // A file that exists keeps all it holds: only its terms line changes.
-    const QString path = settingsPathOf(environment);
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        const QString failure = acceptTermsInSettingsFile(path);
-        if (failure.isEmpty()) return path;
-        environment.exclamation(nullptr, Form1::tr("Korvo"),
-                                Form1::tr("The terms could not be accepted in \"%1\": %2")
-                                    .arg(QDir::toNativeSeparators(path), failure));
-        return {};
-    }
-    Form1 form(std::move(environment));
-    form.Start();
-    // As the user accepts: the accept box, then "Continue".
-    if (Form3* terms = form.TermsWindow(); terms && terms->isVisible()) {
-        terms->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-        terms->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    }
-    return QFileInfo::exists(path) ? path : QString();
 }
 
 } // namespace korvo

@@ -12,8 +12,4 @@ namespace korvo {
 // unless the terms window holds it back.
 std::unique_ptr<QWidget> startMainWindow(Environment environment);
 
-// What a user's first start does, with nobody at the window: the terms accepted
-// and the settings saved. The settings file's path, or empty when none was written.
-QString acceptTerms(Environment environment);
-
 } // namespace korvo

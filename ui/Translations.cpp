@@ -18,7 +18,8 @@ QString Translations::install(const QStringList& languages, const QString& qtFol
         if (!Korvo.load(QStringLiteral("korvo_") + name, QStringLiteral(":/i18n"))) continue;
         QCoreApplication::installTranslator(&Korvo);
         // Qt's own are optional: without them its standard buttons stay English.
-        if (Qt.load(QStringLiteral("qtbase_") + name, qtFolder)) QCoreApplication::installTranslator(&Qt);
+        if (Qt.load(QStringLiteral("qtbase_") + name, qtFolder.isEmpty() ? qtTranslationsFolder() : qtFolder))
+            QCoreApplication::installTranslator(&Qt);
         return Korvo.language();
     }
     return {};

@@ -32,10 +32,14 @@ QProcessEnvironment bareEnvironment(const QString& bus) {
 }
 
 // Standard input closed at once: no terminal. `display` names a platform plugin to draw with.
-Run runKorvo(const QStringList& args, const QString& bus, const QString& display = {}) {
+// `extra` adds NAME=VALUE pairs to the environment.
+Run runKorvo(const QStringList& args, const QString& bus, const QString& display = {},
+             const QStringList& extra = {}) {
     QProcess p;
     QProcessEnvironment env = bareEnvironment(bus);
     if (!display.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), display);
+    for (const QString& pair : extra)
+        env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KORVO_BIN), args);
     if (!p.waitForStarted()) return {};
@@ -105,6 +109,10 @@ private slots:
         QTest::newRow("missing value") << QStringList{"--apply"} << 64 << "apply";
         QTest::newRow("extra argument") << QStringList{"--list", "x", s, ok} << 64 << "\"x\"";
         QTest::newRow("two actions") << QStringList{"--list", "--adapters"} << 64 << "one of";
+        QTest::newRow("apply twice") << QStringList{"--apply", "2", "--apply", "1", s, ok} << 64 << "--apply";
+        QTest::newRow("rollback twice")
+            << QStringList{"--apply", "1", "--rollback", "5", "--rollback", "9"} << 64 << "--rollback";
+        QTest::newRow("settings twice") << QStringList{"--list", s, ok, s, ok} << 64 << "--settings";
         QTest::newRow("rollback alone") << QStringList{"--rollback", "5", "--list"} << 64 << "--rollback";
         QTest::newRow("rollback not a number")
             << QStringList{"--apply", "1", "--rollback", "x"} << 64 << "\"x\"";
@@ -209,6 +217,31 @@ private slots:
             QVERIFY(!run.out.isEmpty());
         }
         QVERIFY(runKorvo({"--help"}, nobus).out.contains("--rollback"));
+    }
+
+    // The command line starts without the window's libraries: the dynamic loader names every library
+    // it loads, and Qt Core must be among them for the list to mean anything.
+    void commandLineLoadsNoWindowLibraries() {
+        const QString nobus = QStringLiteral("unix:path=") + dir.filePath("no-bus");
+        const QString fresh = dir.filePath("loads/Korvo.ini");
+        const QList<QStringList> runs{{"--list", "--settings", settings},
+                                      {"--list", "--json", "--settings", settings},
+                                      {"--adapters"},
+                                      {"--apply", "1", "--settings", settings},
+                                      {"--apply", "1", "--rollback", "5", "--settings", settings},
+                                      {"--accept-terms", "--settings", fresh},
+                                      {"--version"},
+                                      {"--help"},
+                                      {"--apply", "1", "--apply", "2"}};
+        for (const QStringList& args : runs) {
+            const Run run = runKorvo(args, nobus, {}, {QStringLiteral("LD_DEBUG=libs")});
+            QVERIFY2(run.code >= 0, qPrintable(args.join(u' ')));
+            QVERIFY2(run.err.contains(QLatin1String("libQt6Core.so")), qPrintable(args.join(u' ')));
+            for (const char* library : {"libQt6Gui", "libQt6Widgets", "korvo-window"})
+                QVERIFY2(!run.err.contains(QLatin1String(library)),
+                         qPrintable(args.join(u' ') + QStringLiteral(" loads ") + QLatin1String(library)));
+        }
+        QVERIFY(QFileInfo::exists(fresh));
     }
 
     // --accept-terms unlocks the command line: only the terms line of the file is changed.

@@ -546,6 +546,38 @@ private slots:
         QCOMPARE(where, dir.filePath(expected));
     }
 
+    // korvo --accept-terms writes, without a window, the very file a first start writes when the user
+    // accepts the terms, byte for byte; the adapters listed meanwhile choose nothing.
+    void acceptTermsWritesWhatTheWindowWrites() {
+        Fixture f;
+        Form1 form(f.env.make());
+        form.Start();
+        QVERIFY(form.TermsWindow() && form.TermsWindow()->isVisible());
+        const std::vector<std::string>& calls = f.env.service->calls;
+        QVERIFY(std::find(calls.begin(), calls.end(), "list adapters") != calls.end());
+        control<QCheckBox>(*form.TermsWindow(), "Check1")->setChecked(true);
+        control<QPushButton>(*form.TermsWindow(), "Command1")->click();
+        const QByteArray window = f.bytes();
+        QCOMPARE(decodeSettingsFile(window).lines.size(), SettingsLineCount);
+        QCOMPARE(window, encodeSettingsFile(settingsLines(firstStartSettings())).bytes);
+#ifdef KORVO_BIN
+        // The real program, with no display and no platform plugin.
+        const QString path = f.env.folder.filePath(QStringLiteral("cli/Korvo.ini"));
+        QProcess korvo;
+        QProcessEnvironment bare;
+        bare.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        bare.insert(QStringLiteral("HOME"), f.env.folder.path());
+        korvo.setProcessEnvironment(bare);
+        korvo.start(QStringLiteral(KORVO_BIN),
+                    {QStringLiteral("--accept-terms"), QStringLiteral("--settings"), path});
+        QVERIFY(korvo.waitForFinished(30000));
+        QVERIFY2(korvo.exitCode() == 0, korvo.readAllStandardError().constData());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), window);
+#endif
+    }
+
     // The first save makes the folders the settings file goes in.
     void firstSaveMakesItsFolder() {
         testing::TestEnvironment env;
