@@ -2,10 +2,13 @@
 
 #include "core/AddressValidation.h"
 #include "core/ResultTexts.h"
+#include "core/Rollback.h"
+#include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -35,6 +38,52 @@ ApplyOutcome failure(const QString& reason, const Profile& values) {
     return outcome;
 }
 
+// The entry for the adapter captioned `caption` changed last, made when there is none yet.
+AdapterOutcome& adapterOutcome(ApplyOutcome& outcome, const QString& caption) {
+    if (outcome.Adapters.empty() || outcome.Adapters.back().Caption != caption) {
+        AdapterOutcome added;
+        added.Caption = caption;
+        added.state = outcome.state;
+        outcome.Adapters.push_back(added);
+    }
+    return outcome.Adapters.back();
+}
+
+bool holds(const platform::IPv4State& state, const std::string& address) {
+    return std::any_of(state.addresses.begin(), state.addresses.end(), [&address](const std::string& a) {
+        return platform::IPv4Address::splitPrefix(a).first == address;
+    });
+}
+
+// What the address check found on one adapter, before anything is changed.
+struct Before {
+    platform::Adapter* adapter;
+    std::optional<bool> addressFree;
+    QString answeredBy;
+    QString notChecked;           // why the address was not checked, where the report says so
+    bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
+};
+
+// Adds the gateway's answer to the outcome of the adapters in `checked`; true where one that answered
+// before the change does not now.
+bool checkGateways(ApplyOutcome& outcome, const std::vector<Before>& checked, const std::string& gateway) {
+    bool cutOff = false;
+    for (const Before& b : checked) {
+        const QString caption = QString::fromStdString(b.adapter->caption());
+        const platform::LinkAnswer answer = b.adapter->reach(gateway, GatewayWait);
+        if (answer.kind == platform::LinkAnswer::Kind::NotChecked) continue;
+        const bool answers = answer.kind == platform::LinkAnswer::Kind::Answered;
+        adapterOutcome(outcome, caption).GatewayAnswers = answers;
+        const QString shown = QString::fromStdString(gateway);
+        outcome.Reasons
+            << (answers ? QCoreApplication::translate("ResultTexts", "The gateway %1 answers.").arg(shown)
+                        : QCoreApplication::translate("ResultTexts", "The gateway %1 does not answer.")
+                              .arg(shown));
+        cutOff = cutOff || (b.gatewayAnswered && !answers);
+    }
+    return cutOff;
+}
+
 } // namespace
 
 OmittedServers takeServers(Profile& p, ApplyMode mode) {
@@ -54,6 +103,10 @@ OmittedServers takeServers(Profile& p, ApplyMode mode) {
 Applier::Applier(std::shared_ptr<platform::ServiceConnector> connector) : Connector(std::move(connector)) {}
 
 ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
+    return SetInterface(typed, mode, {});
+}
+
+ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const ApplyChecks& checks) const {
     Profile p = typed;
     const OmittedServers omitted = takeServers(p, mode);
 
@@ -86,10 +139,65 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = ignoredServer();
 
         const std::string caption = text(p.AdapterCaption);
-        // Every adapter of that caption is changed; the last one's outcome is shown.
+        const std::string address = text(p.IPAddress);
+        const std::string gateway = mode == ApplyMode::Static ? text(p.Gateway) : std::string();
+        // Before anything is changed: whether another host answers for the address (not asked where the
+        // adapter has it already), and whether the gateway the adapter has now answered lately.
+        std::vector<Before> checked;
         for (const auto& adapter : adapters) {
             if (!adapter || adapter->caption() != caption) continue;
+            Before b{adapter.get(), std::nullopt, {}, {}};
+            const std::optional<platform::IPv4State> state = adapter->ipv4State();
+            if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
+                const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);
+                if (holder.kind == platform::LinkAnswer::Kind::NotChecked)
+                    b.notChecked = QString::fromStdString(holder.why);
+                else
+                    b.addressFree = holder.kind == platform::LinkAnswer::Kind::Silent;
+                b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+            }
+            if (!gateway.empty() && state && !state->gateway.empty())
+                b.gatewayAnswered = adapter->reach(state->gateway, std::chrono::milliseconds(0)).kind ==
+                                    platform::LinkAnswer::Kind::Answered;
+            checked.push_back(b);
+        }
+        // A way back, taken before the change, for a change that cuts the adapter off from its gateway.
+        std::shared_ptr<Rollback> undo;
+        if (checks.undoWithin.count() > 0 &&
+            std::any_of(checked.begin(), checked.end(), [](const Before& b) { return b.gatewayAnswered; })) {
+            std::vector<const platform::Adapter*> guarded;
+            for (const Before& b : checked)
+                if (b.addressFree != false) guarded.push_back(b.adapter);
+            try {
+                // A margin past the caller's own time, so that the caller's decision comes first.
+                if (!guarded.empty())
+                    undo = std::make_shared<Rollback>(Connector, *service, guarded,
+                                                      checks.undoWithin + std::chrono::seconds(15));
+            } catch (const std::exception&) {
+                undo.reset(); // no way back (another rollback holds the adapter): the change goes on
+            }
+        }
+
+        std::vector<Before> changed;
+        // Every adapter of that caption is changed; the last one's outcome is shown.
+        for (const Before& b : checked) {
+            platform::Adapter* const adapter = b.adapter;
             matched = true;
+            if (b.addressFree == false) {
+                outcome =
+                    failure(QCoreApplication::translate(
+                                "ResultTexts",
+                                "%1 is in use already: the host %2 answered for it on -%3-. Nothing was "
+                                "changed.")
+                                .arg(p.IPAddress, b.answeredBy, p.AdapterCaption),
+                            p);
+                outcome.state = ApplyOutcome::State::NotApplied;
+                AdapterOutcome& o = adapterOutcome(outcome, p.AdapterCaption);
+                o.state = outcome.state;
+                o.AddressFree = false;
+                o.AnsweredBy = b.answeredBy;
+                continue;
+            }
             const platform::ChangeResult result = adapter->apply(settings);
             if (!platform::succeeded(result.address.code)) {
                 outcome = failure(
@@ -116,8 +224,38 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             }
             // The address is in place by now: a refused server is reported beside the values in effect.
             outcome = inEffect(p, result);
+            AdapterOutcome& o = adapterOutcome(outcome, p.AdapterCaption);
+            o.AddressFree = b.addressFree;
+            if (!b.notChecked.isEmpty())
+                outcome.Reasons << QCoreApplication::translate("ResultTexts",
+                                                               "Whether %1 was free on the network was not "
+                                                               "checked: %2.")
+                                       .arg(p.IPAddress, b.notChecked);
+            if (outcome.state == ApplyOutcome::State::Applied) changed.push_back(b);
+            try {
+                outcome.PendingRollback = service->pendingRollback(*adapter);
+            } catch (const std::exception&) {
+                // Whether something will undo the change could not be asked; the outcome stands.
+            }
         }
         if (!matched) notListed = service->whyNotListed(caption);
+        if (!gateway.empty() && !changed.empty()) {
+            if (checks.made) checks.made(outcome);
+            if (checkGateways(outcome, changed, gateway) && undo) {
+                outcome.Undo = undo;
+                undo.reset();
+            }
+        }
+        if (undo) {
+            try {
+                undo->keep();
+            } catch (const std::exception& e) {
+                outcome.Reasons << QCoreApplication::translate(
+                                       "ResultTexts", "The way back prepared before the change could not be "
+                                                      "given up, so it may undo the change: %1")
+                                       .arg(QString::fromStdString(e.what()));
+            }
+        }
     } catch (const std::exception& e) {
         ApplyOutcome failed =
             failure(QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")

@@ -105,7 +105,8 @@ QString plainReport(const ApplyOutcome& outcome) {
             lines += reason.split(u'\r');
     };
     lines << leadLine(outcome);
-    if (outcome.state == ApplyOutcome::State::ServiceError) {
+    if (outcome.state == ApplyOutcome::State::ServiceError ||
+        outcome.state == ApplyOutcome::State::NotApplied) {
         if (!outcome.Reasons.isEmpty()) lines << QString();
         addLines(outcome.Reasons);
     } else {

@@ -61,14 +61,24 @@ Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const 
     if (!service) throw platform::ServiceError("the service gave no connection");
     const auto adapters = service->adapters();
     std::vector<const platform::Adapter*> guarded;
-    std::vector<std::optional<platform::IPv4State>> states;
-    for (const auto& adapter : adapters) {
-        if (!adapter || adapter->caption() != caption.toStdString()) continue;
-        guarded.push_back(adapter.get());
-        states.push_back(adapter->ipv4State());
-    }
+    for (const auto& adapter : adapters)
+        if (adapter && adapter->caption() == caption.toStdString()) guarded.push_back(adapter.get());
+    guard(*service, guarded, timeout);
+}
+
+Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
+                   const std::vector<const platform::Adapter*>& adapters, std::chrono::seconds timeout)
+    : Connector(std::move(connector)) {
+    guard(service, adapters, timeout);
+}
+
+void Rollback::guard(platform::Service& service, const std::vector<const platform::Adapter*>& guarded,
+                     std::chrono::seconds timeout) {
     if (guarded.empty()) return;
-    Native = service->checkpoint(guarded, timeout);
+    std::vector<std::optional<platform::IPv4State>> states;
+    for (const platform::Adapter* adapter : guarded)
+        states.push_back(adapter->ipv4State());
+    Native = service.checkpoint(guarded, timeout);
     for (std::size_t i = 0; i < guarded.size(); ++i) {
         // Without the service's own checkpoint the record is the only way back.
         if (!Native && (!states[i] || (!states[i]->dhcp && states[i]->addresses.empty())))

@@ -16,7 +16,9 @@
 namespace korvo {
 
 namespace platform {
+class Adapter;
 class Checkpoint;
+class Service;
 class ServiceConnector;
 } // namespace platform
 
@@ -27,6 +29,9 @@ public:
     // own) does not say what an adapter has now. No adapter of that caption: nothing to guard.
     Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
              std::chrono::seconds timeout);
+    // The same for `adapters`, listed by `service` (a connection of `connector`'s) just before.
+    Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
+             const std::vector<const platform::Adapter*>& adapters, std::chrono::seconds timeout);
     ~Rollback();
     Rollback(const Rollback&) = delete;
     Rollback& operator=(const Rollback&) = delete;
@@ -42,6 +47,9 @@ public:
     void rollBack();
 
 private:
+    void guard(platform::Service& service, const std::vector<const platform::Adapter*>& adapters,
+               std::chrono::seconds timeout);
+
     std::shared_ptr<platform::ServiceConnector> Connector;
     std::unique_ptr<platform::Checkpoint> Native;
     std::vector<std::pair<std::string, platform::IPv4State>> Before;

@@ -227,6 +227,7 @@ void Form4::ShowOutcome(const ApplyOutcome& outcome) {
         showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture2->picture());
         break;
     case ApplyOutcome::State::ServiceError:
+    case ApplyOutcome::State::NotApplied:
         Label4->clear();
         Label4->hide();
         showOutcome(outcome.Heading(), outcome.ResultText(), nullptr, Picture2->picture());

@@ -1,5 +1,7 @@
 #include "platform/nm/NmAdapter.h"
 
+#include "platform/nm/LinkProbe.h"
+
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QSet>
@@ -71,6 +73,19 @@ public:
         }
         result.whole = resultOf(whole, succeeded(whole) ? std::string() : failure_);
         return result;
+    }
+
+    LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) override {
+        // Without a link no host can answer, and none is asked.
+        if (withoutCarrier(deviceState()))
+            return {LinkAnswer::Kind::NotChecked,
+                    {},
+                    said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "the adapter's cable is not connected"))};
+        return link::holderOf(interface_, address, wait);
+    }
+
+    LinkAnswer reach(const std::string& host, std::chrono::milliseconds wait) override {
+        return link::reach(interface_, host, wait);
     }
 
 private:
