@@ -4,6 +4,7 @@
 // service call an apply makes.
 #pragma once
 
+#include "core/Applier.h"
 #include "platform/AdapterState.h"
 
 #include <QString>
@@ -58,5 +59,12 @@ private:
 
 // "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
 QString describeState(const platform::IPv4State& state);
+
+// Takes the way back of `applied` (its Undo), which cut the adapter off from its gateway, and says what
+// the adapters have then, read back within `wait`: nothing applied, the states restored; or, where
+// they could not be put back, an error that does not know what the adapter has.
+ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
+                             const std::shared_ptr<platform::ServiceConnector>& connector,
+                             std::chrono::milliseconds wait = std::chrono::seconds(5));
 
 } // namespace korvo

@@ -27,6 +27,8 @@ public:
 
     void setCaption(int tabIndex, const QString& caption);
     void setInEffect(int tabIndex, bool active);
+    // A warning in the desktop's notification, beside the icon.
+    void warn(const QString& text);
 
 signals:
     void applyChosen(int tabIndex); // one of the seven entries
