@@ -316,8 +316,17 @@ int apply(const CommandLineRequest& request) {
         if (!guard->guards()) guard.reset();
     }
 
-    const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
-    const QString report = plainReport(outcome);
+    // The report as soon as the change is made; the gateway's answer follows it, within a second.
+    QString printed;
+    ApplyChecks checks;
+    checks.made = [&printed](const ApplyOutcome& made) {
+        printed = plainReport(made);
+        outLines(printed);
+        std::fflush(stdout);
+    };
+    const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode, checks);
+    QString report = plainReport(outcome);
+    if (!printed.isEmpty() && report.startsWith(printed.chopped(1))) report = report.mid(printed.size());
     if (outcome.state != ApplyOutcome::State::Applied) {
         outLines(report, stderr);
         if (outcome.state == ApplyOutcome::State::Invalid) {
