@@ -316,19 +316,24 @@ int apply(const CommandLineRequest& request) {
         if (!guard->guards()) guard.reset();
     }
 
-    // The report as soon as the change is made; the gateway's answer follows it, within a second.
+    // The report as soon as the change is made; the gateway's answer follows it, within a second. JSON
+    // is one object: it waits for the answer.
     QString printed;
     ApplyChecks checks;
-    checks.made = [&printed](const ApplyOutcome& made) {
-        printed = plainReport(made);
-        outLines(printed);
-        std::fflush(stdout);
-    };
+    if (!request.json)
+        checks.made = [&printed](const ApplyOutcome& made) {
+            printed = plainReport(made);
+            outLines(printed);
+            std::fflush(stdout);
+        };
     const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode, checks);
-    QString report = plainReport(outcome);
+    QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
     if (!printed.isEmpty() && report.startsWith(printed.chopped(1))) report = report.mid(printed.size());
     if (outcome.state != ApplyOutcome::State::Applied) {
-        outLines(report, stderr);
+        if (request.json)
+            out(report);
+        else
+            outLines(report, stderr);
         if (outcome.state == ApplyOutcome::State::Invalid) {
             if (guard) {
                 try {
@@ -338,6 +343,15 @@ int apply(const CommandLineRequest& request) {
             }
             return exit_code::Invalid;
         }
+        if (outcome.state == ApplyOutcome::State::NotApplied) {
+            if (guard) {
+                try {
+                    guard->keep(); // nothing was changed
+                } catch (const std::exception&) {
+                }
+            }
+            return exit_code::ServiceFailed;
+        }
         // Part of the change may be in place.
         if (guard)
             rollBack(*guard, stops);
@@ -345,7 +359,10 @@ int apply(const CommandLineRequest& request) {
             notePendingRollback(*connector, button.Typed.AdapterCaption);
         return exit_code::ServiceFailed;
     }
-    outLines(report);
+    if (request.json)
+        out(report);
+    else
+        outLines(report);
     std::fflush(stdout);
     if (!guard) {
         notePendingRollback(*connector, button.Typed.AdapterCaption);

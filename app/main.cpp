@@ -136,7 +136,9 @@ struct Options {
         QCoreApplication::translate("main", "SECONDS")};
     QCommandLineOption json{
         QStringLiteral("json"),
-        QCoreApplication::translate("main", "With --list or --adapters: print a JSON array.")};
+        QCoreApplication::translate(
+            "main",
+            "With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.")};
     bool parsed = false;
 };
 
@@ -212,8 +214,6 @@ int main(int argc, char* argv[]) {
         if (actions != 1 || parser.isSet(o.acceptTerms))
             return usageError(
                 QCoreApplication::translate("main", "give exactly one of --list, --adapters and --apply"));
-        if (parser.isSet(o.json) && parser.isSet(o.apply))
-            return usageError(QCoreApplication::translate("main", "--json goes with --list or --adapters"));
         korvo::CommandLineRequest request;
         request.action = parser.isSet(o.list)       ? korvo::CommandLineRequest::Action::List
                          : parser.isSet(o.adapters) ? korvo::CommandLineRequest::Action::Adapters

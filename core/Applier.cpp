@@ -1,6 +1,7 @@
 #include "core/Applier.h"
 
 #include "core/AddressValidation.h"
+#include "core/ReadBack.h"
 #include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "platform/IPv4Address.h"
@@ -38,17 +39,6 @@ ApplyOutcome failure(const QString& reason, const Profile& values) {
     return outcome;
 }
 
-// The entry for the adapter captioned `caption` changed last, made when there is none yet.
-AdapterOutcome& adapterOutcome(ApplyOutcome& outcome, const QString& caption) {
-    if (outcome.Adapters.empty() || outcome.Adapters.back().Caption != caption) {
-        AdapterOutcome added;
-        added.Caption = caption;
-        added.state = outcome.state;
-        outcome.Adapters.push_back(added);
-    }
-    return outcome.Adapters.back();
-}
-
 bool holds(const platform::IPv4State& state, const std::string& address) {
     return std::any_of(state.addresses.begin(), state.addresses.end(), [&address](const std::string& a) {
         return platform::IPv4Address::splitPrefix(a).first == address;
@@ -64,16 +54,16 @@ struct Before {
     bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
 };
 
-// Adds the gateway's answer to the outcome of the adapters in `checked`; true where one that answered
-// before the change does not now.
-bool checkGateways(ApplyOutcome& outcome, const std::vector<Before>& checked, const std::string& gateway) {
+// Adds the gateway's answer to the outcome of the adapters in `asked` (each with its place in the
+// outcome's list); true where one that answered before the change does not now.
+bool checkGateways(ApplyOutcome& outcome, const std::vector<std::pair<Before, std::size_t>>& asked,
+                   const std::string& gateway) {
     bool cutOff = false;
-    for (const Before& b : checked) {
-        const QString caption = QString::fromStdString(b.adapter->caption());
+    for (const auto& [b, index] : asked) {
         const platform::LinkAnswer answer = b.adapter->reach(gateway, GatewayWait);
         if (answer.kind == platform::LinkAnswer::Kind::NotChecked) continue;
         const bool answers = answer.kind == platform::LinkAnswer::Kind::Answered;
-        adapterOutcome(outcome, caption).GatewayAnswers = answers;
+        if (index < outcome.Adapters.size()) outcome.Adapters[index].GatewayAnswers = answers;
         const QString shown = QString::fromStdString(gateway);
         outcome.Reasons
             << (answers ? QCoreApplication::translate("ResultTexts", "The gateway %1 answers.").arg(shown)
@@ -115,6 +105,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
 
     ApplyOutcome outcome;
+    std::vector<AdapterOutcome> changed;
     bool matched = false;
     std::string notListed; // why the service left the adapter out, when it knows
     try {
@@ -178,7 +169,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             }
         }
 
-        std::vector<Before> changed;
+        std::vector<std::pair<Before, std::size_t>> asked; // applied, with their place in `changed`
         // Every adapter of that caption is changed; the last one's outcome is shown.
         for (const Before& b : checked) {
             platform::Adapter* const adapter = b.adapter;
@@ -192,13 +183,18 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                                 .arg(p.IPAddress, b.answeredBy, p.AdapterCaption),
                             p);
                 outcome.state = ApplyOutcome::State::NotApplied;
-                AdapterOutcome& o = adapterOutcome(outcome, p.AdapterCaption);
-                o.state = outcome.state;
-                o.AddressFree = false;
-                o.AnsweredBy = b.answeredBy;
+                changed.push_back({p.AdapterCaption, outcome.state,
+                                   compareSettings(p, mode, omitted, platform::ChangeResult{}, std::nullopt),
+                                   false, b.answeredBy, std::nullopt});
                 continue;
             }
             const platform::ChangeResult result = adapter->apply(settings);
+            const auto record = [&](const std::optional<platform::IPv4State>& now) {
+                changed.push_back({p.AdapterCaption, outcome.state,
+                                   compareSettings(p, mode, omitted, result, now), std::nullopt, QString(),
+                                   std::nullopt});
+                return &changed.back().Settings;
+            };
             if (!platform::succeeded(result.address.code)) {
                 outcome = failure(
                     describeRefusal(mode == ApplyMode::Static
@@ -206,6 +202,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                                         : QCoreApplication::translate("ResultTexts", "DHCP was"),
                                     result.address.code, QString::fromStdString(result.address.reason)),
                     p);
+                record(std::nullopt);
                 continue;
             }
             const platform::SettingResult& whole = result.whole;
@@ -213,6 +210,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
                 outcome = {ApplyOutcome::State::Refused, true, p, p, {}};
                 if (!detail.isEmpty()) outcome.Reasons << detail;
+                record(std::nullopt);
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
@@ -220,18 +218,32 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                     failure(describeRefusal(QCoreApplication::translate("ResultTexts", "The change was"),
                                             whole.code, detail),
                             p);
+                record(std::nullopt);
                 continue;
             }
-            // The address is in place by now: a refused server is reported beside the values in effect.
+            // The address is in place by now: a refused server is reported beside the values in effect,
+            // and so is a setting the adapter does not have when it is read back.
             outcome = inEffect(p, result);
-            AdapterOutcome& o = adapterOutcome(outcome, p.AdapterCaption);
-            o.AddressFree = b.addressFree;
+            std::optional<platform::IPv4State> now;
+            if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
+                try {
+                    now = readBackSettled(*adapter, settings,
+                                          mode == ApplyMode::Dhcp ? LeaseLimit : SettleLimit);
+                } catch (const platform::ServiceError& e) {
+                    outcome.Reasons << QCoreApplication::translate("ResultTexts",
+                                                                   "The adapter could not be read back: %1")
+                                           .arg(QString::fromStdString(e.what()));
+                }
+            }
+            reportDifferences(outcome, *record(now));
+            changed.back().state = outcome.state;
+            changed.back().AddressFree = b.addressFree;
             if (!b.notChecked.isEmpty())
                 outcome.Reasons << QCoreApplication::translate("ResultTexts",
                                                                "Whether %1 was free on the network was not "
                                                                "checked: %2.")
                                        .arg(p.IPAddress, b.notChecked);
-            if (outcome.state == ApplyOutcome::State::Applied) changed.push_back(b);
+            if (outcome.state == ApplyOutcome::State::Applied) asked.emplace_back(b, changed.size() - 1);
             try {
                 outcome.PendingRollback = service->pendingRollback(*adapter);
             } catch (const std::exception&) {
@@ -239,9 +251,10 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             }
         }
         if (!matched) notListed = service->whyNotListed(caption);
-        if (!gateway.empty() && !changed.empty()) {
+        outcome.Adapters = changed;
+        if (!gateway.empty() && !asked.empty()) {
             if (checks.made) checks.made(outcome);
-            if (checkGateways(outcome, changed, gateway) && undo) {
+            if (checkGateways(outcome, asked, gateway) && undo) {
                 outcome.Undo = undo;
                 undo.reset();
             }
@@ -262,6 +275,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                         .arg(QString::fromStdString(e.what())),
                     p);
         failed.Unconfirmed = dynamic_cast<const platform::UnconfirmedChange*>(&e) != nullptr;
+        failed.Adapters = std::move(changed);
         return failed;
     }
     if (!matched)

@@ -2,6 +2,10 @@
 
 #include "core/ResultTexts.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <QStringList>
 
 namespace korvo {
@@ -96,6 +100,86 @@ QString terminalText(const QString& text) {
 // JSON escapes C0 itself; C1 and bidi characters are legal in it but act on the terminal showing it.
 QString jsonText(const QString& json) {
     return escaped(json, false, false);
+}
+
+namespace {
+
+QString stateName(ApplyState state) {
+    switch (state) {
+    case ApplyState::Applied:
+        return QStringLiteral("applied");
+    case ApplyState::Refused:
+        return QStringLiteral("refused");
+    case ApplyState::Invalid:
+        return QStringLiteral("invalid");
+    case ApplyState::NotApplied:
+        return QStringLiteral("not_applied");
+    case ApplyState::ServiceError:
+        break;
+    }
+    return QStringLiteral("service_error");
+}
+
+QString statusName(SettingOutcome::Status status) {
+    using S = SettingOutcome::Status;
+    switch (status) {
+    case S::InEffect:
+        return QStringLiteral("in_effect");
+    case S::Differs:
+        return QStringLiteral("differs");
+    case S::Refused:
+        return QStringLiteral("refused");
+    case S::NotOnThisPlatform:
+        return QStringLiteral("not_on_this_platform");
+    case S::NotShown:
+        return QStringLiteral("not_shown");
+    case S::WhenConnected:
+        return QStringLiteral("when_connected");
+    case S::SavedNotInEffect:
+        return QStringLiteral("saved_not_in_effect");
+    case S::NotMade:
+        break;
+    case S::NotAsked:
+        return QStringLiteral("not_asked");
+    }
+    return QStringLiteral("not_made");
+}
+
+QJsonValue check(const std::optional<bool>& made) {
+    return made ? QJsonValue(*made) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
+QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
+    QJsonArray adapters;
+    for (const AdapterOutcome& a : outcome.Adapters) {
+        QJsonArray settings;
+        for (const SettingOutcome& s : a.Settings)
+            settings.append(QJsonObject{{QStringLiteral("name"), s.name},
+                                        {QStringLiteral("asked"), s.asked},
+                                        {QStringLiteral("in_effect"), s.in_effect},
+                                        {QStringLiteral("status"), statusName(s.status)}});
+        QJsonObject adapter{{QStringLiteral("adapter"), a.Caption},
+                            {QStringLiteral("state"), stateName(a.state)},
+                            {QStringLiteral("settings"), settings},
+                            {QStringLiteral("address_free"), check(a.AddressFree)},
+                            {QStringLiteral("gateway_answers"), check(a.GatewayAnswers)}};
+        if (a.AddressFree == false) adapter.insert(QStringLiteral("answered_by"), a.AnsweredBy);
+        adapters.append(adapter);
+    }
+    QJsonArray reasons;
+    for (const QString& reason : outcome.Reasons)
+        for (const QString& line : reason.split(u'\r'))
+            reasons.append(line);
+    const QJsonObject report{
+        {QStringLiteral("profile"),
+         QJsonObject{{QStringLiteral("number"), button.Number}, {QStringLiteral("name"), button.ButtonName}}},
+        {QStringLiteral("adapter"), outcome.Values.AdapterCaption},
+        {QStringLiteral("state"), stateName(outcome.state)},
+        {QStringLiteral("reasons"), reasons},
+        {QStringLiteral("adapters"), adapters}};
+    return jsonText(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))) + u'\n';
 }
 
 QString plainReport(const ApplyOutcome& outcome) {

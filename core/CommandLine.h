@@ -35,6 +35,11 @@ QString terminalText(const QString& text);
 // JSON writes the C0 ones; they can only stand inside its strings.
 QString jsonText(const QString& json);
 
+// The outcome of applying `button` as one JSON object for scripts: the profile, the outcome's state and
+// reasons, and per adapter changed its state, each setting asked beside the value in effect, and the
+// checks (null: not made). Ends in LF.
+QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button);
+
 // The heading, then the result text with each field name beside its value; lines end in LF.
 QString plainReport(const ApplyOutcome& outcome);
 

@@ -26,20 +26,23 @@ QString joinedOrNone(const std::vector<std::string>& items) {
 } // namespace
 
 bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4State& now) {
-    if (mode == ApplyMode::Dhcp) return now.dhcp;
-    if (now.dhcp) return false;
+    if (now.dhcp != (mode == ApplyMode::Dhcp)) return false;
 
     // The profile as an apply sends it: servers trimmed, empty ones left out, addresses canonical.
     Profile p = typed;
-    const OmittedServers omitted = takeServers(p, ApplyMode::Static);
-    if (!validateAddresses(p, ApplyMode::Static, omitted).valid()) return false;
-
-    const auto mask = platform::IPv4Address::parse(text(p.SubnetMask));
-    const std::optional<int> prefix = mask ? mask->prefixLength() : std::nullopt;
-    if (!prefix) return false;
-    if (now.addresses != std::vector<std::string>{text(p.IPAddress) + '/' + std::to_string(*prefix)})
-        return false;
-    if (now.gateway != text(p.Gateway)) return false;
+    const OmittedServers omitted = takeServers(p, mode);
+    if (!validateAddresses(p, mode, omitted).valid()) return false;
+    if (mode == ApplyMode::Dhcp && omitted.PrimaryDNS)
+        // From DHCP: the lease's servers, where the service tells them.
+        return !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
+    if (mode == ApplyMode::Static) {
+        const auto mask = platform::IPv4Address::parse(text(p.SubnetMask));
+        const std::optional<int> prefix = mask ? mask->prefixLength() : std::nullopt;
+        if (!prefix) return false;
+        if (now.addresses != std::vector<std::string>{text(p.IPAddress) + '/' + std::to_string(*prefix)})
+            return false;
+        if (now.gateway != text(p.Gateway)) return false;
+    }
 
     // A secondary server without a primary is not sent.
     std::vector<std::string> dns;

@@ -20,6 +20,9 @@ const char* const PartlyApplied = QT_TRANSLATE_NOOP(
 const char* const Saved = QT_TRANSLATE_NOOP(
     "ResultTexts", "The new settings were saved for the adapter, but they are not in effect "
                    "yet: they take effect the next time it is connected.");
+const char* const Differs = QT_TRANSLATE_NOOP(
+    "ResultTexts", "The network service took the change, but the adapter does not have all of it: "
+                   "the values shown are those in effect.");
 const char* const Invalid =
     QT_TRANSLATE_NOOP("ResultTexts", "Please Check these details and fix the problem");
 const char* const Failed =
@@ -39,7 +42,7 @@ QString leadLine(const ApplyOutcome& o) {
     case ApplyOutcome::State::Applied:
         return text(Applied);
     case ApplyOutcome::State::Refused:
-        return text(o.Saved ? Saved : PartlyApplied);
+        return text(o.Saved ? Saved : o.Differs ? Differs : PartlyApplied);
     case ApplyOutcome::State::Invalid:
         return text(Invalid);
     case ApplyOutcome::State::NotApplied:

@@ -1,6 +1,7 @@
 // What an adapter has now: its live IPv4 configuration, as the service reports it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ struct IPv4State {
     std::vector<std::string> addresses;  // "192.0.2.20/24", in the service's order
     std::string gateway;                 // empty: none
     std::vector<std::string> dnsServers; // in the order they are asked
+    // The DNS servers the DHCP lease offers; with `dnsServers` equal to them the adapter takes its
+    // servers from DHCP. nullopt where the service does not say.
+    std::optional<std::vector<std::string>> leaseDnsServers{};
 
     bool operator==(const IPv4State&) const = default;
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/AdapterState.h"
+#include "platform/IPv4Address.h"
 
 #include <chrono>
 #include <functional>
@@ -80,6 +81,11 @@ struct IPv4Settings {
     std::optional<std::pair<std::string, std::string>> winsServers;
 };
 
+// Whether the adapter has everything `settings` asks for, as `now` reads it: the static addresses in
+// their order (or a DHCP lease), the gateway, and the DNS servers (fixed, or the lease's). What the
+// live state cannot show (WINS) is not compared.
+bool holds(const IPv4State& now, const IPv4Settings& settings);
+
 // The route Korvo sets is preferred over any other.
 inline constexpr int GatewayMetric = 1;
 
@@ -150,6 +156,10 @@ public:
     virtual std::string caption() const = 0;
     // The live IPv4 configuration when the adapter was listed; nullopt where the service does not say.
     virtual std::optional<IPv4State> ipv4State() const { return std::nullopt; }
+
+    // The live IPv4 configuration read from the service now, as after a change; nullopt where the
+    // service cannot say. Throws ServiceError when the service does not answer.
+    virtual std::optional<IPv4State> readBack() { return std::nullopt; }
 
     // Gives the adapter `settings`. Throws ServiceError when the service failed before anything was
     // changed; once the address is in place, a failure is the result of the settings not made.
@@ -252,6 +262,30 @@ public:
         done(std::move(found));
     }
 };
+
+inline bool holds(const IPv4State& now, const IPv4Settings& settings) {
+    if (settings.staticAddresses) {
+        if (now.dhcp) return false;
+        std::vector<std::string> asked;
+        for (const IPv4Settings::Address& a : *settings.staticAddresses) {
+            const auto mask = IPv4Address::parse(a.mask);
+            const auto prefix = mask ? mask->prefixLength() : std::nullopt;
+            if (!prefix) return false;
+            asked.push_back(a.address + '/' + std::to_string(*prefix));
+        }
+        if (now.addresses != asked) return false;
+        if (settings.gateways &&
+            now.gateway != (settings.gateways->empty() ? std::string() : settings.gateways->front()))
+            return false;
+    } else if (!now.dhcp || now.addresses.size() != 1) {
+        return false;
+    }
+    if (!settings.setsDns) return true;
+    if (settings.dnsServers) return now.dnsServers == *settings.dnsServers;
+    // None asked: a static address has none; on DHCP the lease's, where the service tells them.
+    if (settings.staticAddresses) return now.dnsServers.empty();
+    return !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
+}
 
 // The backend of the platform Korvo was built for.
 std::unique_ptr<ServiceConnector> makeSystemConnector();

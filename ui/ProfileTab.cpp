@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPersistentModelIndex>
 
 namespace korvo {
@@ -345,16 +346,30 @@ void ProfileTab::AdapterMenu(QListWidgetItem* entry, const QPoint& globalPos) {
 void ProfileTab::takeSettings(const platform::IPv4State& now) {
     const Profile from = profileFrom(now);
     if (isDhcp()) {
-        // Address, mask and gateway read "DHCP" for good. An adapter on DHCP is taken to get its DNS
-        // servers by DHCP too; one without servers gets them from DHCP rather than an empty typed box,
-        // which an apply would refuse.
-        const bool dnsViaDhcp = now.dhcp || from.PrimaryDNS.isEmpty();
+        // Address, mask and gateway read "DHCP" for good. An adapter on DHCP gets its DNS servers by
+        // DHCP too unless its servers are not the lease's (fixed in its profile); one without servers
+        // gets them from DHCP rather than an empty typed box, which an apply would refuse.
+        const bool leaseServers = !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
+        const bool dnsViaDhcp = (now.dhcp && leaseServers) || from.PrimaryDNS.isEmpty();
         setViaDhcp({dnsViaDhcp, std::nullopt});
         if (dnsViaDhcp) return;
     } else {
         setText(IP, from.IPAddress);
         setText(Mask, from.SubnetMask);
         setText(Gate, from.Gateway);
+        if (now.addresses.size() > 1) {
+            // A profile holds one address: applying it leaves the adapter only the primary.
+            auto* note = new QMessageBox(
+                QMessageBox::Information, window()->windowTitle(),
+                tr("This adapter has %n addresses; a profile holds one, so only the primary, %1, was "
+                   "taken. Applying this profile removes the others.",
+                   nullptr, static_cast<int>(now.addresses.size()))
+                    .arg(from.IPAddress),
+                QMessageBox::Ok, this);
+            note->setAttribute(Qt::WA_DeleteOnClose);
+            note->setObjectName(QStringLiteral("OneAddressTaken"));
+            note->open();
+        }
     }
     setText(DNS1, from.PrimaryDNS);
     setText(DNS2, from.SecondaryDNS);

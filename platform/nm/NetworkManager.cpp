@@ -100,6 +100,8 @@ const QStringList DeviceProperties = {QStringLiteral("Interface"), QStringLitera
 const QString IP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
 const QStringList IP4ConfigProperties = {QStringLiteral("AddressData"), QStringLiteral("Gateway"),
                                          QStringLiteral("NameserverData")};
+const QString DHCP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.DHCP4Config");
+const QStringList DHCP4ConfigProperties = {QStringLiteral("Options")};
 const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
 const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
@@ -151,10 +153,12 @@ std::vector<std::unique_ptr<Adapter>> listedAdapters(const std::shared_ptr<Bus>&
         if (!listable(device)) continue;
         const QString lease = objectPath(device.value(QStringLiteral("Dhcp4Config")));
         const bool dhcp = !lease.isEmpty() && lease != NoObject;
-        items.push_back(makeAdapter(
-            bus, path.path(), device.value(QStringLiteral("Interface")).toString(),
-            device.value(QStringLiteral("DeviceType")).toUInt(), dns,
-            nm::ipv4StateFrom(objects.value(objectPath(device.value(QStringLiteral("Ip4Config")))), dhcp)));
+        IPv4State state =
+            nm::ipv4StateFrom(objects.value(objectPath(device.value(QStringLiteral("Ip4Config")))), dhcp);
+        if (dhcp) state.leaseDnsServers = nm::leaseDnsServers(objects.value(lease));
+        items.push_back(makeAdapter(bus, path.path(), device.value(QStringLiteral("Interface")).toString(),
+                                    device.value(QStringLiteral("DeviceType")).toUInt(), dns,
+                                    std::move(state)));
     }
     return items;
 }
@@ -180,14 +184,20 @@ public:
                 devices << path.path();
             ask(devices, DeviceIface, DeviceProperties, [this, devices] {
                 QStringList configs;
+                QStringList leases;
                 for (const QString& device : devices) {
-                    const QString config =
-                        objectPath(objects_.value(device).value(QStringLiteral("Ip4Config")));
-                    if (listable(objects_.value(device)) && !config.isEmpty() && config != NoObject)
-                        configs << config;
+                    if (!listable(objects_.value(device))) continue;
+                    for (const auto& [property, found] :
+                         {std::pair(QStringLiteral("Ip4Config"), &configs),
+                          std::pair(QStringLiteral("Dhcp4Config"), &leases)}) {
+                        const QString object = objectPath(objects_.value(device).value(property));
+                        if (!object.isEmpty() && object != NoObject) *found << object;
+                    }
                 }
-                ask(configs, IP4ConfigIface, IP4ConfigProperties,
-                    [this] { finish(listedAdapters(bus_, objects_)); });
+                ask(configs, IP4ConfigIface, IP4ConfigProperties, [this, leases] {
+                    ask(leases, DHCP4ConfigIface, DHCP4ConfigProperties,
+                        [this] { finish(listedAdapters(bus_, objects_)); });
+                });
             });
         });
     }
@@ -333,6 +343,7 @@ private:
     static QHash<QString, QVariantMap> managerAndDevices(const QDBusMessage& reply) {
         const QString devicePrefix = ManagerPath + QStringLiteral("/Devices/");
         const QString configPrefix = ManagerPath + QStringLiteral("/IP4Config/");
+        const QString leasePrefix = ManagerPath + QStringLiteral("/DHCP4Config/");
         QHash<QString, QVariantMap> found;
         const auto all = reply.arguments().value(0).value<QDBusArgument>();
         all.beginMap();
@@ -343,11 +354,16 @@ private:
             const QString path = object.path();
             const bool isManager = path == ManagerPath;
             const bool isConfig = path.startsWith(configPrefix);
+            const bool isLease = path.startsWith(leasePrefix);
             all.beginMap();
-            if (isManager || isConfig || path.startsWith(devicePrefix)) {
-                const QString& wanted = isManager ? ManagerIface : isConfig ? IP4ConfigIface : DeviceIface;
+            if (isManager || isConfig || isLease || path.startsWith(devicePrefix)) {
+                const QString& wanted = isManager  ? ManagerIface
+                                        : isConfig ? IP4ConfigIface
+                                        : isLease  ? DHCP4ConfigIface
+                                                   : DeviceIface;
                 const QStringList& names = isManager  ? ManagerProperties
                                            : isConfig ? IP4ConfigProperties
+                                           : isLease  ? DHCP4ConfigProperties
                                                       : DeviceProperties;
                 while (!all.atEnd()) {
                     QString iface;

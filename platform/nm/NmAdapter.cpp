@@ -1,6 +1,7 @@
 #include "platform/nm/NmAdapter.h"
 
 #include "platform/nm/LinkProbe.h"
+#include "platform/nm/NmState.h"
 
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@ public:
 
     std::string caption() const override { return interface_.toStdString(); }
     std::optional<IPv4State> ipv4State() const override { return state_; }
+    std::optional<IPv4State> readBack() override { return liveState(deviceState()); }
     const QString& devicePath() const { return device_; }
 
     // The edits gathered on a copy of the device's profile, then saved once and made live once.
@@ -37,6 +39,7 @@ public:
         std::optional<Pending> pending;
         try {
             pending = fresh(firstProfileUuid());
+            pending->asked = &settings;
             if (settings.staticAddresses) {
                 nm::EnableStatic op;
                 for (const auto& a : *settings.staticAddresses) {
@@ -95,6 +98,8 @@ private:
         QString active;
         QString hardwareAddress;
         QList<QDBusObjectPath> available;
+        QString config; // IP4Config
+        QString lease;  // DHCP4Config
     };
 
     DeviceState deviceState() {
@@ -106,7 +111,29 @@ private:
                 props.value(QStringLiteral("InterfaceFlags")).toUInt(),
                 fromVariant<QDBusObjectPath>(props.value(QStringLiteral("ActiveConnection"))).path(),
                 props.value(QStringLiteral("HwAddress")).toString(),
-                fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections")))};
+                fromVariant<QList<QDBusObjectPath>>(props.value(QStringLiteral("AvailableConnections"))),
+                fromVariant<QDBusObjectPath>(props.value(QStringLiteral("Ip4Config"))).path(),
+                fromVariant<QDBusObjectPath>(props.value(QStringLiteral("Dhcp4Config"))).path()};
+    }
+
+    // The device's IPv4 configuration as it is live, which another program may have changed under its
+    // profile.
+    IPv4State liveState(const DeviceState& device) {
+        const auto object = [this](const QString& path, const QString& iface) {
+            return path.isEmpty() || path == NoObject
+                       ? QVariantMap()
+                       : fromVariant<QVariantMap>(
+                             bus_->read(path, PropertiesIface, QStringLiteral("GetAll"), {iface})
+                                 .arguments()
+                                 .value(0));
+        };
+        const bool dhcp = !device.lease.isEmpty() && device.lease != NoObject;
+        IPv4State state = nm::ipv4StateFrom(
+            object(device.config, QStringLiteral("org.freedesktop.NetworkManager.IP4Config")), dhcp);
+        if (dhcp)
+            state.leaseDnsServers = nm::leaseDnsServers(
+                object(device.lease, QStringLiteral("org.freedesktop.NetworkManager.DHCP4Config")));
+        return state;
     }
 
     // Unavailable for want of a link: what is saved now takes effect when the cable is plugged in.
@@ -193,10 +220,12 @@ private:
         ConnectionSettings original; // the profile as it was read: what a refused change is undone to
         bool canActivate = true;
         bool activating = true;
+        bool activated = false;
         bool withoutCarrier = false;
         bool enables = false;
         bool changed = false;
         bool reactivate = false;
+        const IPv4Settings* asked = nullptr;
     };
 
     // The device's profile as it is now, or a new one with `uuid` when it has none.
@@ -205,6 +234,7 @@ private:
         const DeviceState device = deviceState();
         p.canActivate = device.state >= StateDisconnected;
         p.activating = device.state >= StatePrepare && device.state <= StateActivated;
+        p.activated = device.state == StateActivated;
         p.withoutCarrier = withoutCarrier(device);
         p.profile = profileFor(device);
         p.settings =
@@ -331,6 +361,7 @@ private:
             }
             // Made by the apply that won the race: this one edits it as if it had been there before.
             Pending again = fresh(QUuid::createUuid().toString(QUuid::WithoutBraces));
+            again.asked = p.asked;
             for (const auto& operation : p.operations) {
                 if (const int c = gather(again, operation, dns_); c != code::Success) {
                     return c;
@@ -392,7 +423,9 @@ private:
 
     int putIntoEffect(const Pending& p) {
         if (p.activating) {
-            if (!p.changed) {
+            // The profile already holds the values; the device too, unless another program changed
+            // it since: then the profile is made live again. One still activating gets it anyway.
+            if (!p.changed && (!p.activated || !p.asked || holds(liveState(deviceState()), *p.asked))) {
                 return code::Success;
             }
             if (!p.reactivate) {

@@ -25,15 +25,27 @@ QList<QVariantMap> dictionaries(const QVariant& v) {
 IPv4State ipv4StateFrom(const QVariantMap& config, bool dhcp) {
     IPv4State state;
     state.dhcp = dhcp;
-    for (const QVariantMap& a : dictionaries(config.value(QStringLiteral("AddressData"))))
+    // NetworkManager lists the newest first: the configured order, the primary first, is the reverse.
+    const QList<QVariantMap> addresses = dictionaries(config.value(QStringLiteral("AddressData")));
+    for (auto a = addresses.crbegin(); a != addresses.crend(); ++a)
         state.addresses.push_back(QStringLiteral("%1/%2")
-                                      .arg(a.value(QStringLiteral("address")).toString())
-                                      .arg(a.value(QStringLiteral("prefix")).toUInt())
+                                      .arg(a->value(QStringLiteral("address")).toString())
+                                      .arg(a->value(QStringLiteral("prefix")).toUInt())
                                       .toStdString());
     state.gateway = config.value(QStringLiteral("Gateway")).toString().toStdString();
     for (const QVariantMap& n : dictionaries(config.value(QStringLiteral("NameserverData"))))
         state.dnsServers.push_back(n.value(QStringLiteral("address")).toString().toStdString());
     return state;
+}
+
+std::optional<std::vector<std::string>> leaseDnsServers(const QVariantMap& dhcp4Config) {
+    if (!dhcp4Config.contains(QStringLiteral("Options"))) return std::nullopt;
+    const auto options = qdbus_cast<QVariantMap>(dhcp4Config.value(QStringLiteral("Options")));
+    std::vector<std::string> servers;
+    for (const QString& server :
+         options.value(QStringLiteral("domain_name_servers")).toString().split(u' ', Qt::SkipEmptyParts))
+        servers.push_back(server.toStdString());
+    return servers;
 }
 
 StateWatch::StateWatch(QDBusConnection connection, QObject* parent)

@@ -17,6 +17,9 @@ using platform::IPv4State;
 // when the device has a DHCP4Config object.
 IPv4State ipv4StateFrom(const QVariantMap& ip4Config, bool dhcp);
 
+// The DNS servers a DHCP4Config object's Options say the lease offers.
+std::optional<std::vector<std::string>> leaseDnsServers(const QVariantMap& dhcp4Config);
+
 // Emits changed() once for a burst of NetworkManager's property changes (an apply
 // changes several objects within milliseconds), whoever made them.
 class StateWatch : public QObject {

@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("rollback not a number")
             << QStringList{"--apply", "1", "--rollback", "x"} << 64 << "\"x\"";
         QTest::newRow("rollback 0") << QStringList{"--apply", "1", "--rollback", "0"} << 64 << "\"0\"";
-        QTest::newRow("json with apply") << QStringList{"--apply", "1", "--json"} << 64 << "--json";
+        QTest::newRow("json alone") << QStringList{"--json"} << 64 << "exactly one of";
         QTest::newRow("profile 0") << QStringList{"--apply", "0", s, ok} << 64 << "\"0\"";
         QTest::newRow("profile 8") << QStringList{"--apply", "8", s, ok} << 64 << "\"8\"";
         QTest::newRow("profile 8, no file yet")
@@ -356,6 +356,51 @@ private slots:
         QCOMPARE(bed.nmcli({"-g", "NAME", "connection", "show"}).count(QStringLiteral("veth0\n")), 1);
         bed.ip({"link", "set", "peer0", "up"});
         QTRY_VERIFY2_WITH_TIMEOUT(address().contains("inet 192.0.2.10/24"), qPrintable(address()), SettleMs);
+    }
+
+    // The report is what the adapter has: an address another tool put in place of the profile's is
+    // mended by the next apply, and --json says setting by setting what was asked and what is in effect.
+    void applyReadsTheAdapterBack() {
+        if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
+        TestBed bed({.adapters = 1});
+        const QString bus = QString::fromStdString(bed.busAddress());
+        auto address = [&bed] { return bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"}); };
+        Run run = runKorvo({"--apply", "1", "--settings", settings}, bus);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+
+        bed.ip({"addr", "flush", "dev", "veth0"});
+        bed.ip({"addr", "add", "198.51.100.77/24", "dev", "veth0"});
+        QTRY_VERIFY_WITH_TIMEOUT(bed.ip4("veth0", "IP4.ADDRESS") == "198.51.100.77/24", SettleMs);
+        run = runKorvo({"--apply", "1", "--json", "--settings", settings}, bus);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QVERIFY2(address().contains("inet 192.0.2.10/24") && !address().contains("198.51.100.77"),
+                 qPrintable(address()));
+
+        const QJsonObject outcome = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(outcome["profile"].toObject()["number"].toInt(), 1);
+        QCOMPARE(outcome["profile"].toObject()["name"].toString(), "P1");
+        const QJsonObject veth0 = outcome["adapters"].toArray().at(0).toObject();
+        QCOMPARE(veth0["adapter"].toString(), "veth0");
+        QCOMPARE(veth0["state"].toString(), "applied");
+        QVERIFY(veth0["address_free"].isNull());
+        QVERIFY(veth0["gateway_answers"].isNull());
+        const QJsonArray rows = veth0["settings"].toArray();
+        const char* const expected[][4] = {
+            {"ip_address", "192.0.2.10", "192.0.2.10", "in_effect"},
+            {"subnet_mask", "255.255.255.0", "255.255.255.0", "in_effect"},
+            {"gateway", "192.0.2.1", "192.0.2.1", "in_effect"},
+            {"primary_dns", "192.0.2.53", "192.0.2.53", "in_effect"},
+            {"secondary_dns", "", "", "in_effect"},
+            {"primary_wins", "", "", "not_shown"},
+            {"secondary_wins", "", "", "not_shown"},
+        };
+        QCOMPARE(rows.size(), 7);
+        for (int i = 0; i < 7; ++i) {
+            const QJsonObject s = rows.at(i).toObject();
+            const QStringList got{s["name"].toString(), s["asked"].toString(), s["in_effect"].toString(),
+                                  s["status"].toString()};
+            QCOMPARE(got, (QStringList{expected[i][0], expected[i][1], expected[i][2], expected[i][3]}));
+        }
     }
 };
 

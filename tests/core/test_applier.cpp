@@ -9,6 +9,9 @@
 using namespace korvo;
 using namespace korvo::testing;
 
+Q_DECLARE_METATYPE(std::optional<korvo::platform::IPv4State>)
+Q_DECLARE_METATYPE(korvo::ApplyMode)
+
 namespace {
 
 const QString Failure =
@@ -270,6 +273,98 @@ private slots:
         QCOMPARE(outcome.ResultText(), text);
         QCOMPARE(outcome.ResultValues(), values);
         QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
+    }
+
+    // The adapter read back after the change: each setting asked beside the value in effect, and a
+    // difference reported as one, with the value in effect shown in place of the one asked.
+    void readBackComparesEachSetting_data() {
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<std::optional<platform::IPv4State>>("now");
+        QTest::addColumn<QString>("statuses");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QStringList>("differences");
+        using State = platform::IPv4State;
+        const auto S = ApplyMode::Static;
+        const auto D = ApplyMode::Dhcp;
+        QTest::newRow("all in effect")
+            << S << std::optional(State{false, {"192.0.2.10/24"}, "192.0.2.1", {"192.0.2.53"}})
+            << "in_effect in_effect in_effect in_effect in_effect not_shown not_shown"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r192.0.2.53\r\r\r\r" << QStringList{};
+        QTest::newRow("not read back")
+            << S << std::optional<State>()
+            << "not_shown not_shown not_shown not_shown not_shown not_shown not_shown"
+            << "\r192.0.2.10\r255.255.255.0\r192.0.2.1\r192.0.2.53\r\r\r\r" << QStringList{};
+        QTest::newRow("another address, no gateway")
+            << S << std::optional(State{false, {"198.51.100.77/24"}, "", {"192.0.2.53"}})
+            << "differs in_effect differs in_effect in_effect not_shown not_shown"
+            << "\r198.51.100.77\r255.255.255.0\rnone\r192.0.2.53\r\r\r\r"
+            << QStringList{"IP Address: 192.0.2.10 asked, 198.51.100.77 in effect.",
+                           "Gateway: 192.0.2.1 asked, none in effect."};
+        QTest::newRow("more addresses, the asked one primary")
+            << S
+            << std::optional(State{false, {"192.0.2.10/24", "192.0.2.11/16"}, "192.0.2.1", {"192.0.2.53"}})
+            << "differs in_effect in_effect in_effect in_effect not_shown not_shown"
+            << "\r192.0.2.10, 192.0.2.11\r255.255.255.0\r192.0.2.1\r192.0.2.53\r\r\r\r"
+            << QStringList{"IP Address: 192.0.2.10 asked, 192.0.2.10, 192.0.2.11 in effect."};
+        QTest::newRow("DHCP with the lease's DNS")
+            << D
+            << std::optional(
+                   State{true, {"198.51.100.120/24"}, "198.51.100.1", {"198.51.100.1"}, {{"198.51.100.1"}}})
+            << "in_effect in_effect not_shown in_effect in_effect not_shown not_shown"
+            << "\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r" << QStringList{};
+        QTest::newRow("DHCP, DNS fixed under it")
+            << D
+            << std::optional(
+                   State{true, {"198.51.100.120/24"}, "198.51.100.1", {"192.0.2.53"}, {{"198.51.100.1"}}})
+            << "in_effect in_effect not_shown differs in_effect not_shown not_shown"
+            << "\rDHCP\rDHCP\rDHCP\r192.0.2.53\rDHCP\rDHCP\rDHCP\r"
+            << QStringList{"Primary DNS: DHCP asked, 192.0.2.53 in effect."};
+        QTest::newRow("DHCP asked, static in effect")
+            << D << std::optional(State{false, {"192.0.2.10/24"}, "", {}})
+            << "differs differs not_shown not_shown not_shown not_shown not_shown"
+            << "\r192.0.2.10\r255.255.255.0\rDHCP\rDHCP\rDHCP\rDHCP\rDHCP\r"
+            << QStringList{"IP Address: DHCP asked, 192.0.2.10 in effect.",
+                           "Subnet Mask: DHCP asked, 255.255.255.0 in effect."};
+    }
+    void readBackComparesEachSetting() {
+        QFETCH(ApplyMode, mode);
+        QFETCH(std::optional<platform::IPv4State>, now);
+        QFETCH(QString, statuses);
+        QFETCH(QString, values);
+        QFETCH(QStringList, differences);
+        auto service = std::make_shared<RecordingService>();
+        service->adapters.push_back(adapter("eth0"));
+        if (now) service->readBacks["eth0"] = *now;
+        const QStringList boxes =
+            mode == ApplyMode::Static
+                ? QStringList{"192.0.2.10", "255.255.255.0", "192.0.2.1", "192.0.2.53", "", "", ""}
+                : QStringList{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"};
+        const ApplyOutcome outcome = Applier(service).SetInterface(typed(boxes), mode);
+
+        static const char* const names[] = {"in_effect",
+                                            "differs",
+                                            "refused",
+                                            "not_on_this_platform",
+                                            "not_shown",
+                                            "when_connected",
+                                            "saved_not_in_effect",
+                                            "not_made",
+                                            "not_asked"};
+        QCOMPARE(outcome.Adapters.size(), std::size_t{1});
+        QStringList got;
+        for (const SettingOutcome& s : outcome.Adapters.front().Settings)
+            got << names[static_cast<int>(s.status)];
+        QCOMPARE(got.join(u' '), statuses);
+        QCOMPARE(outcome.ResultValues(), values);
+        const bool differs = !differences.isEmpty();
+        QCOMPARE(outcome.state, differs ? ApplyOutcome::State::Refused : ApplyOutcome::State::Applied);
+        QCOMPARE(outcome.Adapters.front().state, outcome.state);
+        QCOMPARE(outcome.Differs, differs);
+        QCOMPARE(outcome.Heading(), differs ? "Error Applying Configuration" : "Configuration Applied");
+        for (const QString& line : differences)
+            QVERIFY2(outcome.ResultText().contains(line), qPrintable(outcome.ResultText()));
+        if (differs)
+            QVERIFY(outcome.ResultText().startsWith("The network service took the change, but the adapter"));
     }
 
     void serviceFailures_data() {

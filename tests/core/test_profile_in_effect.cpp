@@ -76,9 +76,26 @@ private slots:
             << QStringList{"192.0.2.300", "255.255.255.0"} << S << manual({"192.0.2.44/24"}, "", {}) << false;
         QTest::newRow("mask with a hole")
             << QStringList{"192.0.2.10", "255.0.255.0"} << S << manual({"192.0.2.10/8"}, "", {}) << false;
-        QTest::newRow("DHCP on DHCP")
-            << QStringList{} << ApplyMode::Dhcp << IPv4State{true, {"198.51.100.120/24"}, "", {}} << true;
-        QTest::newRow("DHCP on static") << QStringList{} << ApplyMode::Dhcp << fullNow << false;
+        // The DHCP tab: on DHCP, and with its DNS setting (from the lease, or the tab's fixed servers).
+        const auto D = ApplyMode::Dhcp;
+        const QStringList viaDhcp{"DHCP", "DHCP", "DHCP", "DHCP", "DHCP"};
+        const QStringList fixedDns{"DHCP", "DHCP", "DHCP", "192.0.2.99"};
+        const auto leased = [](std::vector<std::string> dns, std::optional<std::vector<std::string>> lease) {
+            return IPv4State{true, {"198.51.100.120/24"}, "198.51.100.1", std::move(dns), std::move(lease)};
+        };
+        QTest::newRow("DHCP on DHCP, lease unknown")
+            << viaDhcp << D << IPv4State{true, {"198.51.100.120/24"}, "", {}} << true;
+        QTest::newRow("DHCP on static") << viaDhcp << D << fullNow << false;
+        QTest::newRow("DHCP, the lease's DNS")
+            << viaDhcp << D << leased({"198.51.100.1"}, {{"198.51.100.1"}}) << true;
+        QTest::newRow("DHCP, DNS fixed on the adapter")
+            << viaDhcp << D << leased({"192.0.2.53"}, {{"198.51.100.1"}}) << false;
+        QTest::newRow("DHCP, the tab's fixed DNS held")
+            << fixedDns << D << leased({"192.0.2.99"}, {{"198.51.100.1"}}) << true;
+        QTest::newRow("DHCP, the tab's fixed DNS not held")
+            << fixedDns << D << leased({"192.0.2.53"}, {{"192.0.2.53"}}) << false;
+        QTest::newRow("DHCP, invalid DNS typed") << QStringList{"DHCP", "DHCP", "DHCP", "192.0.2.300"} << D
+                                                 << leased({"198.51.100.1"}, {{"198.51.100.1"}}) << false;
     }
     void matches() {
         QFETCH(QStringList, boxes);

@@ -64,6 +64,46 @@ private slots:
         QCOMPARE(describe(now["veth2"]), "static gw=");
     }
 
+    // NetworkManager lists the newest address first; every reading gives the configured order, the
+    // primary first, as `ip` does. The lease's DNS servers come with it, whether the profile takes
+    // them or fixes its own.
+    void readingsKeepTheConfiguredOrderAndTheLeaseServers() {
+        TestBed bed({.adapters = 2, .dhcp = true});
+        useProfile(bed, "veth1",
+                   {"ipv4.method", "manual", "ipv4.addresses", "192.0.2.20/24,192.0.2.21/24,203.0.113.5/25"});
+        useProfile(bed, "veth0",
+                   {"ipv4.method", "auto", "ipv4.ignore-auto-dns", "yes", "ipv4.dns", "192.0.2.53"});
+        QTRY_VERIFY_WITH_TIMEOUT(describe(states(bed)["veth0"]).startsWith("dhcp 198.51.100."), SettleMs);
+        const QString ordered = "static 192.0.2.20/24 192.0.2.21/24 203.0.113.5/25 gw=";
+        QVERIFY2(bed.ip({"-4", "-o", "addr", "show", "dev", "veth1"}).indexOf("192.0.2.20/24") <
+                     bed.ip({"-4", "-o", "addr", "show", "dev", "veth1"}).indexOf("203.0.113.5/25"),
+                 "ip lists the primary first");
+
+        const auto connector = makeNetworkManagerConnector(bed.busAddress());
+        std::map<QString, std::optional<IPv4State>> listed;
+        std::map<QString, std::optional<IPv4State>> readBack;
+        for (const auto& adapter : connector->connect(Purpose::Change)->adapters()) {
+            listed[QString::fromStdString(adapter->caption())] = adapter->ipv4State();
+            readBack[QString::fromStdString(adapter->caption())] = adapter->readBack();
+        }
+        std::map<QString, std::optional<IPv4State>> unwaited;
+        bool answered = false;
+        connector->listAdapters([&](std::vector<std::unique_ptr<Adapter>> adapters) {
+            for (const auto& adapter : adapters)
+                unwaited[QString::fromStdString(adapter->caption())] = adapter->ipv4State();
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, SettleMs);
+        for (auto* reading : {&listed, &readBack, &unwaited}) {
+            QCOMPARE(describe((*reading)["veth1"]), ordered);
+            const auto& veth0 = (*reading)["veth0"];
+            QVERIFY(veth0 && veth0->dhcp);
+            QCOMPARE(veth0->dnsServers, std::vector<std::string>{"192.0.2.53"});
+            QCOMPARE(veth0->leaseDnsServers, std::optional(std::vector<std::string>{"198.51.100.1"}));
+            QCOMPARE((*reading)["veth1"]->leaseDnsServers, std::nullopt);
+        }
+    }
+
     // A change made behind Korvo's back is told once, by signal, within a second.
     void changesAreTold() {
         TestBed bed({.adapters = 2});

@@ -36,6 +36,11 @@ public:
         if (it == Owner.states.end()) return std::nullopt;
         return it->second;
     }
+    std::optional<platform::IPv4State> readBack() override {
+        const auto it = Owner.readBacks.find(Fake.caption);
+        if (it == Owner.readBacks.end()) return std::nullopt;
+        return it->second;
+    }
     platform::ChangeResult apply(const platform::IPv4Settings& settings) override {
         platform::ChangeResult result = platform::wmi::applyByMethods(settings, *this);
         // A service that makes the change in one step answers for all of it last ("Commit"); no line.

@@ -47,6 +47,8 @@ public:
     std::map<std::string, platform::PendingRollback> pending;
     // What the listing reports each adapter (by caption) has now; missing: the service does not say.
     std::map<std::string, platform::IPv4State> states;
+    // What reading each adapter back after a change finds; missing: the service cannot say.
+    std::map<std::string, platform::IPv4State> readBacks;
 
     // Listings wait for answerListings() instead of being answered at once.
     bool answerLate = false;
