@@ -52,6 +52,7 @@ struct Before {
     QString answeredBy;
     QString notChecked;           // why the address was not checked, where the report says so
     bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
+    std::optional<platform::PendingRollback> pending = std::nullopt; // another program's, on this adapter
 };
 
 // Adds the gateway's answer to the outcome of the adapters in `asked` (each with its place in the
@@ -146,6 +147,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                 else
                     b.addressFree = holder.kind == platform::LinkAnswer::Kind::Silent;
                 b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+            }
+            // Asked before Korvo takes a way back of its own, which would be one too.
+            try {
+                b.pending = service->pendingRollback(*adapter);
+            } catch (const std::exception&) {
+                // Whether something will undo the change could not be asked; the outcome stands.
             }
             if (!gateway.empty() && state && !state->gateway.empty())
                 b.gatewayAnswered = adapter->reach(state->gateway, std::chrono::milliseconds(0)).kind ==
@@ -244,11 +251,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                                                                "checked: %2.")
                                        .arg(p.IPAddress, b.notChecked);
             if (outcome.state == ApplyOutcome::State::Applied) asked.emplace_back(b, changed.size() - 1);
-            try {
-                outcome.PendingRollback = service->pendingRollback(*adapter);
-            } catch (const std::exception&) {
-                // Whether something will undo the change could not be asked; the outcome stands.
-            }
+            if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
         outcome.Adapters = changed;

@@ -128,6 +128,7 @@ private slots:
         QCOMPARE(cut.Adapters.back().GatewayAnswers, std::optional(false));
         QVERIFY(cut.Undo);
         QVERIFY(cut.Undo->native());
+        QVERIFY(!cut.PendingRollback); // Korvo's own way back is no other program's rollback
         const ApplyOutcome back = restoredOutcome(*cut.Undo, cut, connector);
         QVERIFY2(back.state == ApplyOutcome::State::NotApplied, qPrintable(back.Reasons.join(u'|')));
         QVERIFY(back.Reasons.join(u'|').contains("Restored veth0: 192.0.2.11/24, gateway 192.0.2.1"));
