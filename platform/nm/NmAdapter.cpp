@@ -17,6 +17,9 @@ namespace korvo::platform::nmbus {
 
 namespace {
 
+// NetworkManager's highest connection.autoconnect-priority.
+constexpr int MaxAutoconnectPriority = 999;
+
 // Names the UUIDs of the profiles Korvo makes for devices that have none.
 const QUuid FirstProfileNamespace(QStringLiteral("0a988770-37aa-4150-94ae-8bafa7db476b"));
 
@@ -151,42 +154,71 @@ private:
         return path == NoObject ? QString() : path;
     }
 
-    bool boundHere(const ConnectionSettings& settings, const QString& hardwareAddress) const {
-        if (settings.value(QStringLiteral("connection")).value(QStringLiteral("interface-name")).toString() ==
-            interface_)
-            return true;
+    // Whether NetworkManager would put the profile on this device: of the device's kind, and naming
+    // its interface and hardware address where it names them (a generic profile names neither). One
+    // bound to another hardware address (the adapter was swapped or re-plugged) does not fit.
+    bool fits(const ConnectionSettings& settings, const QString& hardwareAddress) const {
+        const auto connection = settings.value(QStringLiteral("connection"));
+        if (connection.value(QStringLiteral("type")).toString() != QLatin1String("802-3-ethernet"))
+            return false;
+        const QString name = connection.value(QStringLiteral("interface-name")).toString();
+        if (!name.isEmpty() && name != interface_) return false;
         const QByteArray mac = settings.value(QStringLiteral("802-3-ethernet"))
                                    .value(QStringLiteral("mac-address"))
                                    .toByteArray();
-        return !mac.isEmpty() && !hardwareAddress.isEmpty() &&
+        return mac.isEmpty() ||
                QString::fromLatin1(mac.toHex(':')).compare(hardwareAddress, Qt::CaseInsensitive) == 0;
     }
 
-    // The profile to edit: the active one; else, of the saved ones the device can use now or is bound
-    // to (without a cable it can use none, yet its own profile is what it takes when plugged in), the
-    // one used last, as NetworkManager's autoconnect prefers it. Empty: the device has none.
-    QString profileFor(const DeviceState& device) {
-        if (const QString active = profileOf(device.active); !active.isEmpty()) return active;
+    // How NetworkManager ranks the profiles it may bring up on a device by itself: those that connect
+    // by themselves, then the higher autoconnect-priority, then the one used last.
+    struct Rank {
+        bool autoconnect = true;
+        int priority = 0;
+        qulonglong timestamp = 0;
+        auto operator<=>(const Rank&) const = default;
+    };
+    static Rank rankOf(const ConnectionSettings& settings) {
+        const auto connection = settings.value(QStringLiteral("connection"));
+        return {connection.value(QStringLiteral("autoconnect"), true).toBool(),
+                connection.value(QStringLiteral("autoconnect-priority"), 0).toInt(),
+                connection.value(QStringLiteral("timestamp")).toULongLong()};
+    }
+
+    // The profile to edit: the active one; else the one NetworkManager would activate on the device,
+    // of those it can use now or that fit it (without a cable it can use none, yet what fits is what
+    // it takes when plugged in). Empty: the device has none. `rivals`: the highest autoconnect-priority
+    // of the other profiles that would connect by themselves, nullopt when there are none.
+    QString profileFor(const DeviceState& device, std::optional<int>& rivals) {
+        const QString active = profileOf(device.active);
         QSet<QString> available;
         for (const auto& path : device.available)
             available.insert(path.path());
         const auto saved = fromVariant<QList<QDBusObjectPath>>(
             bus_->read(SettingsPath, SettingsIface, QStringLiteral("ListConnections")).arguments().value(0));
-        QString best;
-        std::pair<qulonglong, bool> bestRank{0, false};
+        QString best = active;
+        std::optional<Rank> bestRank;
+        std::vector<std::pair<QString, Rank>> candidates;
         for (const auto& path : saved) {
-            const auto settings =
-                settingsFrom(bus_->read(path.path(), ConnectionIface, QStringLiteral("GetSettings")));
-            const bool usable = available.contains(path.path());
-            if (!usable && !boundHere(settings, device.hardwareAddress)) continue;
-            const std::pair rank{
-                settings.value(QStringLiteral("connection")).value(QStringLiteral("timestamp")).toULongLong(),
-                usable};
-            if (best.isEmpty() || rank > bestRank) {
+            if (path.path() != active && !available.contains(path.path()) && type_ == Wifi) continue;
+            const QDBusMessage reply =
+                bus_->call(path.path(), ConnectionIface, QStringLiteral("GetSettings"));
+            if (failed(reply)) continue; // deleted meanwhile, or not this caller's to see
+            const auto settings = settingsFrom(reply);
+            if (path.path() != active && !available.contains(path.path()) &&
+                !fits(settings, device.hardwareAddress))
+                continue;
+            const Rank rank = rankOf(settings);
+            candidates.emplace_back(path.path(), rank);
+            if (active.isEmpty() && (!bestRank || rank > *bestRank)) {
                 best = path.path();
                 bestRank = rank;
             }
         }
+        rivals.reset();
+        for (const auto& [path, rank] : candidates)
+            if (path != best && rank.autoconnect && (!rivals || rank.priority > *rivals))
+                rivals = rank.priority;
         return best;
     }
 
@@ -236,12 +268,21 @@ private:
         p.activating = device.state >= StatePrepare && device.state <= StateActivated;
         p.activated = device.state == StateActivated;
         p.withoutCarrier = withoutCarrier(device);
-        p.profile = profileFor(device);
+        std::optional<int> rivals;
+        p.profile = profileFor(device, rivals);
         p.settings =
             p.profile.isEmpty()
                 ? nm::newEthernetProfile(interface_, uuid)
                 : settingsFrom(bus_->read(p.profile, ConnectionIface, QStringLiteral("GetSettings")));
         p.original = p.settings;
+        // The active profile keeps the device at the next connect too: above every other that would
+        // connect by itself.
+        auto& connection = p.settings[QStringLiteral("connection")];
+        const int priority = connection.value(QStringLiteral("autoconnect-priority"), 0).toInt();
+        if (!p.profile.isEmpty() && rivals && *rivals >= priority && *rivals < MaxAutoconnectPriority) {
+            connection[QStringLiteral("autoconnect-priority")] = *rivals + 1;
+            p.changed = true;
+        }
         return p;
     }
 

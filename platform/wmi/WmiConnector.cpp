@@ -119,6 +119,17 @@ std::uint32_t unsignedValue(Variant& value, std::string_view what) {
     return static_cast<std::uint32_t>((*value).lVal);
 }
 
+// The IPv4 configuration an adapter configuration instance shows.
+IPv4State stateOf(IWbemClassObject* instance) {
+    Variant dhcp;
+    const bool dhcpEnabled = SUCCEEDED(instance->Get(L"DHCPEnabled", 0, dhcp.put(), nullptr, nullptr)) &&
+                             dhcp.type() == VT_BOOL && (*dhcp).boolVal == VARIANT_TRUE;
+    return ipv4StateFrom(stringArrayProperty(instance, L"IPAddress"),
+                         stringArrayProperty(instance, L"IPSubnet"),
+                         stringArrayProperty(instance, L"DefaultIPGateway"),
+                         stringArrayProperty(instance, L"DNSServerSearchOrder"), dhcpEnabled);
+}
+
 // Lives and dies on the worker thread, shared by a service and its items.
 struct Connection {
     ComPtr<IWbemServices> services;
@@ -143,16 +154,19 @@ public:
 
     // From the query's snapshot, as the listing found it.
     std::optional<IPv4State> ipv4State() const override {
+        return worker_->call([this] { return stateOf(state_->instance.get()); });
+    }
+
+    // The adapter configuration's properties read again: what the methods left, a static gateway
+    // left behind by a switch to DHCP included.
+    std::optional<IPv4State> readBack() override {
         return worker_->call([this] {
-            IWbemClassObject* instance = state_->instance.get();
-            Variant dhcp;
-            const bool dhcpEnabled =
-                SUCCEEDED(instance->Get(L"DHCPEnabled", 0, dhcp.put(), nullptr, nullptr)) &&
-                dhcp.type() == VT_BOOL && (*dhcp).boolVal == VARIANT_TRUE;
-            return ipv4StateFrom(stringArrayProperty(instance, L"IPAddress"),
-                                 stringArrayProperty(instance, L"IPSubnet"),
-                                 stringArrayProperty(instance, L"DefaultIPGateway"),
-                                 stringArrayProperty(instance, L"DNSServerSearchOrder"), dhcpEnabled);
+            ComPtr<IWbemClassObject> fresh;
+            check(
+                state_->connection->services->GetObject(state_->path.get(), 0, nullptr, fresh.put(), nullptr),
+                "reading the adapter back");
+            if (!fresh) throw ServiceError("reading the adapter back: the service returned nothing");
+            return stateOf(fresh.get());
         });
     }
 

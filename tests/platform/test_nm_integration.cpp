@@ -238,6 +238,87 @@ private slots:
         QCOMPARE(profiles(bed).size(), 1);
     }
 
+    // The profile edited is the one NetworkManager brings up on the device, cable in or not: a generic
+    // one (no interface name), one of higher autoconnect-priority; the active one is raised above such
+    // a rival. No second profile is added; one bound to another hardware address (the adapter was
+    // swapped) gets a profile that fits the device instead of a refusal at every apply.
+    void theProfileNetworkManagerUsesIsEdited_data() {
+        QTest::addColumn<QList<QStringList>>("setup"); // nmcli commands
+        QTest::addColumn<bool>("unplugged");
+        QTest::addColumn<int>("profilesAfter");
+        const QStringList generic{"connection",  "add",     "type",           "ethernet",
+                                  "con-name",    "Generic", "ifname",         "*",
+                                  "ipv4.method", "manual",  "ipv4.addresses", "203.0.113.7/24"};
+        const QStringList low{"connection",  "add",    "type",           "ethernet",
+                              "con-name",    "Low",    "ifname",         "veth0",
+                              "ipv4.method", "manual", "ipv4.addresses", "203.0.113.7/24"};
+        const QStringList high{"connection",
+                               "add",
+                               "type",
+                               "ethernet",
+                               "con-name",
+                               "High",
+                               "ifname",
+                               "veth0",
+                               "connection.autoconnect-priority",
+                               "10",
+                               "ipv4.method",
+                               "manual",
+                               "ipv4.addresses",
+                               "203.0.113.8/24"};
+        const QStringList elsewhere{"connection",
+                                    "add",
+                                    "type",
+                                    "ethernet",
+                                    "con-name",
+                                    "Swapped",
+                                    "ifname",
+                                    "veth0",
+                                    "ethernet.mac-address",
+                                    "02:00:00:00:00:99",
+                                    "ipv4.method",
+                                    "manual",
+                                    "ipv4.addresses",
+                                    "203.0.113.9/24"};
+        const QStringList upGeneric{"connection", "up", "Generic", "ifname", "veth0"};
+        const QStringList upLow{"connection", "up", "Low"};
+        for (const bool unplugged : {false, true}) {
+            const char* cable = unplugged ? ", unplugged" : ", plugged in";
+            QTest::addRow("generic profile active%s", cable)
+                << QList<QStringList>{generic, upGeneric} << unplugged << 1;
+            QTest::addRow("rival of higher priority%s", cable)
+                << QList<QStringList>{low, upLow, high} << unplugged << 2;
+            QTest::addRow("bound to another hardware address%s", cable)
+                << QList<QStringList>{elsewhere} << unplugged << 2;
+        }
+    }
+    void theProfileNetworkManagerUsesIsEdited() {
+        QFETCH(QList<QStringList>, setup);
+        QFETCH(bool, unplugged);
+        QFETCH(int, profilesAfter);
+        TestBed bed({.adapters = 1});
+        for (const QStringList& command : setup)
+            bed.nmcli(command);
+        if (unplugged) {
+            bed.ip({"link", "set", "peer0", "down"});
+            QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("20 "), SettleMs);
+        }
+        for (int round = 0; round < 2; ++round) { // the second finds what the first left
+            const ChangeResult result = adapter(bed, "veth0")->apply(fixed("192.0.2.10"));
+            QCOMPARE(said(result), unplugged ? "Applied NotMade NotMade NotMade WhenConnected"
+                                             : "Applied NotMade NotMade NotMade Applied");
+            QCOMPARE(profiles(bed).size(), profilesAfter);
+        }
+        // Cable out (again) and in: NetworkManager's own choice brings the values.
+        bed.ip({"link", "set", "peer0", "down"});
+        QTRY_VERIFY_WITH_TIMEOUT(deviceState(bed, "veth0").startsWith("20 "), SettleMs);
+        bed.ip({"link", "set", "peer0", "up"});
+        QTRY_VERIFY2_WITH_TIMEOUT(addresses(bed, "veth0").contains("inet 192.0.2.10/24"),
+                                  qPrintable(addresses(bed, "veth0")), SettleMs);
+        QVERIFY(!addresses(bed, "veth0").contains("203.0.113."));
+        QCOMPARE(profiles(bed).size(), profilesAfter);
+    }
+
     // Two applies that both found the device without a profile: one profile, and neither reports a
     // failure (which would leave its profile behind).
     void concurrentFirstAppliesMakeOneProfile() {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSystemTrayIcon>
@@ -208,15 +209,17 @@ private slots:
     }
 
     // The adapter list's context menu takes the adapter's settings into the tab, whose apply then
-    // leaves the adapter as it is and is marked in effect; nothing is saved.
+    // leaves the adapter as it is and is marked in effect; nothing is saved. Of several addresses the
+    // primary is taken, and the window says so; DNS servers fixed under a lease stay fixed, and the
+    // DHCP profile that takes them from the lease is no longer marked in effect.
     void profileFromTheAdapter() {
         TestBed bed({.adapters = 2, .dhcp = true});
         bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth0", "con-name", "leased",
                    "ipv4.method", "auto", "ipv6.method", "disabled"});
         bed.nmcli({"connection", "up", "leased"});
         bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth1", "con-name", "office",
-                   "ipv4.method", "manual", "ipv4.addresses", "192.0.2.10/24", "ipv4.gateway", "192.0.2.1",
-                   "ipv4.dns", "203.0.113.53,203.0.113.54", "ipv6.method", "disabled"});
+                   "ipv4.method", "manual", "ipv4.addresses", "192.0.2.10/24,192.0.2.11/24", "ipv4.gateway",
+                   "192.0.2.1", "ipv4.dns", "203.0.113.53,203.0.113.54", "ipv6.method", "disabled"});
         bed.nmcli({"connection", "up", "office"});
         QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 198.51.100.1"),
                                  30000);
@@ -252,22 +255,37 @@ private slots:
             QString adapter;
             How how;
             bool enabled;
-            QStringList boxes; // IP, mask, gateway, DNS 1 and 2, WINS 1 and 2, name
-            bool dnsViaDhcp;   // DHCP tab
+            QStringList boxes;              // IP, mask, gateway, DNS 1 and 2, WINS 1 and 2, name
+            bool dnsViaDhcp;                // DHCP tab
+            QList<QStringList> before = {}; // nmcli commands first
+            QString note = {};              // what the window says of addresses left out
         };
+        const QList<QStringList> fixDns{
+            {"connection", "modify", "leased", "ipv4.ignore-auto-dns", "yes", "ipv4.dns", "192.0.2.53"},
+            {"device", "reapply", "veth0"}};
         // clang-format off
         const Row rows[] = {
             {"not listed", DhcpTab, "veth9", MenuKey, false,
              {"DHCP", "DHCP", "DHCP", "203.0.113.9", "", "DHCP", "DHCP"}, false},
             {"static", 1, "veth1", ShiftF10, true,
              {"192.0.2.10", "255.255.255.0", "192.0.2.1", "203.0.113.53", "203.0.113.54", "203.0.113.5", "", "Lab"},
-             false},
+             false, {}, "only the primary, 192.0.2.10, was taken"},
             {"DHCP", DhcpTab, "veth0", Mouse, true, {"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}, true},
+            {"DHCP, DNS fixed", DhcpTab, "veth0", Mouse, true,
+             {"DHCP", "DHCP", "DHCP", "192.0.2.53", "", "DHCP", "DHCP"}, false, fixDns},
         };
         // clang-format on
         for (const Row& row : rows) {
             const TabControls t = tabControls(form, row.tab);
-            QVERIFY2(!marks(form)[row.tab], row.name);
+            for (const QStringList& command : row.before)
+                bed.nmcli(command);
+            if (!row.before.isEmpty())
+                QTRY_VERIFY_WITH_TIMEOUT(t.Adapters->findItems(row.adapter, Qt::MatchExactly)
+                                             .value(0)
+                                             ->toolTip()
+                                             .contains("DNS: 192.0.2.53"),
+                                         15000);
+            QTRY_VERIFY2_WITH_TIMEOUT(!marks(form)[row.tab], row.name, 15000);
             pages->setCurrentIndex(1);
             control<QTabWidget>(form, "SSTab2")->setCurrentIndex(row.tab);
             QListWidgetItem* entry = t.Adapters->findItems(row.adapter, Qt::MatchExactly).value(0);
@@ -294,6 +312,13 @@ private slots:
             else
                 QVERIFY(!take->toolTip().isEmpty() && menu->close());
             QTRY_VERIFY(!QApplication::activePopupWidget());
+            auto* note = form.findChild<QMessageBox*>(QStringLiteral("OneAddressTaken"));
+            QCOMPARE(note != nullptr, !row.note.isEmpty());
+            if (note) {
+                QVERIFY2(note->text().contains(row.note), qPrintable(note->text()));
+                note->accept();
+                QTRY_VERIFY(!form.findChild<QMessageBox*>(QStringLiteral("OneAddressTaken")));
+            }
 
             QLineEdit* boxes[] = {t.IPAddress,    t.SubnetMask,  t.Gateway,       t.PrimaryDNS,
                                   t.SecondaryDNS, t.PrimaryWINS, t.SecondaryWINS, t.Name};

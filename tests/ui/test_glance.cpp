@@ -49,6 +49,9 @@ std::unique_ptr<Form1> started(TestEnvironment& env, std::optional<bool> tray = 
     s.Profiles[1] = profile("Lab", "192.0.2.20", "", "");
     s.TermsAccepted = true;
     s.DhcpAdapterCaption = QStringLiteral("eth1");
+    // DNS from DHCP too: the DHCP profile is in effect only with its DNS setting.
+    s.DhcpPrimaryDNS = s.DhcpSecondaryDNS = QStringLiteral("DHCP");
+    s.DNSViaDHCP = true;
     if (!writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)).isEmpty()) return nullptr;
     Environment made = env.make();
     if (tray) made.hasSystemTray = [tray] { return *tray; };
