@@ -50,6 +50,7 @@ void Tray::setInEffect(int tabIndex, bool active) {
 }
 
 void Tray::warn(const QString& text) {
+    LastWarning = text;
     Icon->showMessage(tr("Korvo"), text, QSystemTrayIcon::Warning);
 }
 

@@ -1,10 +1,13 @@
 // The applying window after a change that cut the adapter off from its gateway: "Keep these
 // settings" with its countdown, the previous settings put back when nobody keeps them, and the
 // warning when another program's rollback will undo the change. Against the recording fake.
+#include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
+#include "ui/Tray.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -134,6 +137,29 @@ private slots:
                 .contains("A pending rollback covers eth0: it will undo this change in 23 seconds, when "
                           "/org/freedesktop/NetworkManager/Checkpoint/4 expires, unless that is kept first."),
             qPrintable(control<QLabel>(*w, "Label3")->text()));
+    }
+
+    // The tray says it too, where the desktop has one.
+    void pendingRollbackInTheTray() {
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        env.service->pending["eth0"] = {"/org/freedesktop/NetworkManager/Checkpoint/4", std::nullopt};
+        StoredSettings s;
+        s.Profiles[0] = {"192.0.2.10", "255.255.255.0", "", "", "", "", "", "Office", "eth0"};
+        s.TermsAccepted = true;
+        QVERIFY(writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)).isEmpty());
+        Environment made = env.make();
+        made.hasSystemTray = [] { return true; };
+        Form1 form(std::move(made));
+        form.Start();
+        QTRY_VERIFY(!Form1Probe::adaptersPending(form));
+        auto* tray = form.findChild<Tray*>();
+        QVERIFY(tray);
+        control<QPushButton>(form, "Command1")->click();
+        QVERIFY(awaitOutcome(form));
+        QCOMPARE(tray->lastWarning(),
+                 QString("A pending rollback covers eth0: it will undo this change if "
+                         "/org/freedesktop/NetworkManager/Checkpoint/4 is rolled back."));
     }
 };
 
