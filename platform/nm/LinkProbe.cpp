@@ -148,6 +148,17 @@ std::string unreadable() {
         .toStdString();
 }
 
+QString arpingPath() {
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("arping"));
+    if (!found.isEmpty()) return found;
+    return QStandardPaths::findExecutable(QStringLiteral("arping"),
+                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+}
+
+// A host the kernel resolved once but has not heard from lately, asked again by an ARP request of
+// arping's (the kernel itself would wait seconds before it asks); nullopt without arping.
+std::optional<LinkAnswer> askAgain(const QString& interfaceName, const std::string& host, milliseconds wait);
+
 } // namespace
 
 std::string replyHardwareAddress(const QString& arpingOutput) {
@@ -159,10 +170,7 @@ std::string replyHardwareAddress(const QString& arpingOutput) {
 LinkAnswer holderOf(const QString& interfaceName, const std::string& address, milliseconds wait) {
     unsigned index = 0;
     if (auto none = unseen(interfaceName, index)) return *none;
-    QString arping = QStandardPaths::findExecutable(QStringLiteral("arping"));
-    if (arping.isEmpty())
-        arping = QStandardPaths::findExecutable(QStringLiteral("arping"),
-                                                {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    const QString arping = arpingPath();
     if (arping.isEmpty())
         return notChecked(
             said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "arping is not installed")).toStdString());
@@ -214,6 +222,7 @@ LinkAnswer reach(const QString& interfaceName, const std::string& host, millisec
     QElapsedTimer timer;
     timer.start();
     bool sent = false;
+    bool askedAgain = false;
     std::optional<Neighbour> now = before;
     while (timer.elapsed() < wait.count()) {
         // Until the adapter's new address and routes are in place, the datagram has no way out.
@@ -223,12 +232,43 @@ LinkAnswer reach(const QString& interfaceName, const std::string& host, millisec
             if (!now) return notChecked(unreadable());
             if (now->found && (now->state & Confirmed)) return answered(*now);
             if (now->found && (now->state & NUD_FAILED)) return {Kind::Silent, {}, {}};
+            if (now->found && (now->state & Known) && !askedAgain) {
+                askedAgain = true;
+                const milliseconds left(wait.count() - timer.elapsed());
+                if (const auto again = askAgain(interfaceName, host, left)) return *again;
+            }
         }
         QThread::msleep(sent ? 5 : 10);
     }
-    // Resolved before and not failed since: its hardware address is still the kernel's to use.
+    // Resolved before and not failed since (and no arping to ask again): its hardware address is still
+    // the kernel's to use.
     if (sent && now && now->found && (now->state & Known)) return answered(*now);
     return {Kind::Silent, {}, {}};
 }
+
+namespace {
+
+std::optional<LinkAnswer> askAgain(const QString& interfaceName, const std::string& host, milliseconds wait) {
+    const QString arping = arpingPath();
+    if (arping.isEmpty() || wait.count() <= 0) return std::nullopt;
+    QProcess process;
+    // It ends at the first reply.
+    process.start(arping,
+                  {QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-w"), QStringLiteral("1"),
+                   QStringLiteral("-I"), interfaceName, QString::fromStdString(host)});
+    if (!process.waitForStarted(1000)) return std::nullopt;
+    if (!process.waitForFinished(static_cast<int>(wait.count()))) {
+        process.kill();
+        process.waitForFinished(1000);
+        return LinkAnswer{Kind::Silent, {}, {}};
+    }
+    const std::string hardware =
+        replyHardwareAddress(QString::fromLocal8Bit(process.readAllStandardOutput()));
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() > 1) return std::nullopt;
+    if (!hardware.empty()) return LinkAnswer{Kind::Answered, hardware, {}};
+    return LinkAnswer{Kind::Silent, {}, {}};
+}
+
+} // namespace
 
 } // namespace korvo::platform::link

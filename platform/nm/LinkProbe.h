@@ -16,7 +16,8 @@ namespace korvo::platform::link {
 LinkAnswer holderOf(const QString& interfaceName, const std::string& address, std::chrono::milliseconds wait);
 
 // Whether `host` answers on `interfaceName`'s link: a datagram sent towards it makes the kernel
-// resolve its hardware address, and the neighbour table says whether it did within `wait`.
+// resolve its hardware address, and the neighbour table says whether it did within `wait`. A host
+// resolved earlier and not confirmed since is asked again through arping where it is installed.
 LinkAnswer reach(const QString& interfaceName, const std::string& host, std::chrono::milliseconds wait);
 
 // The hardware address of the first reply in arping's output ("Unicast reply from 192.0.2.50

@@ -73,6 +73,29 @@ private slots:
         QCOMPARE(unchecked.why, std::string("arping is not installed"));
     }
 
+    // A gateway the kernel resolved earlier but has not heard from since is asked again, not taken
+    // as answering: gone meanwhile, it does not answer.
+    void staleGatewayIsAskedAgain() {
+        TestBed bed({.adapters = 1, .peer = true});
+        bed.peer({"addr", "add", "192.0.2.1/24", "dev", "peer0"});
+        TestBed::Inside inside(bed);
+        if (QStandardPaths::findExecutable("arping").isEmpty())
+            QSKIP("arping (iputils-arping) is not installed");
+        const Applier applier(makeNetworkManagerConnector(bed.busAddress()));
+        QCOMPARE(applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static).state,
+                 ApplyOutcome::State::Applied);
+        // As it is after half a minute without traffic on an idle machine.
+        bed.ip({"neigh", "replace", "192.0.2.1", "dev", "veth0", "lladdr", peerMac(bed), "nud", "stale"});
+        auto adapter = veth0(bed);
+        QCOMPARE(adapter->reach("192.0.2.1", milliseconds(0)).kind, Kind::Answered); // it answered lately
+        const LinkAnswer still = adapter->reach("192.0.2.1", milliseconds(1000));
+        QCOMPARE(still.kind, Kind::Answered);
+        QCOMPARE(QString::fromStdString(still.hardwareAddress), peerMac(bed));
+        bed.ip({"neigh", "replace", "192.0.2.1", "dev", "veth0", "lladdr", peerMac(bed), "nud", "stale"});
+        bed.peer({"addr", "del", "192.0.2.1/24", "dev", "peer0"});
+        QCOMPARE(adapter->reach("192.0.2.1", milliseconds(1000)).kind, Kind::Silent);
+    }
+
     // The whole apply: a taken address changes nothing; a free one is applied and its gateway asked.
     void applyChecksTheAddressAndTheGateway() {
         TestBed bed({.adapters = 1, .peer = true});
