@@ -109,6 +109,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     std::vector<AdapterOutcome> changed;
     bool matched = false;
     std::string notListed; // why the service left the adapter out, when it knows
+    std::shared_ptr<Rollback> undo;
     try {
         if (!Connector)
             throw platform::ServiceError("no network configuration service is available on this system");
@@ -160,7 +161,6 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             checked.push_back(b);
         }
         // A way back, taken before the change, for a change that cuts the adapter off from its gateway.
-        std::shared_ptr<Rollback> undo;
         if (checks.undoWithin.count() > 0 &&
             std::any_of(checked.begin(), checked.end(), [](const Before& b) { return b.gatewayAnswered; })) {
             std::vector<const platform::Adapter*> guarded;
@@ -273,6 +273,13 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             }
         }
     } catch (const std::exception& e) {
+        // The report says the service failed; a way back must not change the adapter later unsaid.
+        if (undo) {
+            try {
+                undo->keep();
+            } catch (const std::exception&) {
+            }
+        }
         ApplyOutcome failed =
             failure(QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
                         .arg(QString::fromStdString(e.what())),

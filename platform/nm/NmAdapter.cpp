@@ -83,7 +83,13 @@ public:
 
     LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) override {
         // Without a link no host can answer, and none is asked.
-        if (withoutCarrier(deviceState()))
+        bool unplugged = false;
+        try {
+            unplugged = withoutCarrier(deviceState());
+        } catch (const ServiceError&) {
+            // The link itself can still be asked; the change will meet the service's trouble.
+        }
+        if (unplugged)
             return {LinkAnswer::Kind::NotChecked,
                     {},
                     said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "the adapter's cable is not connected"))};
