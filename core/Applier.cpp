@@ -234,8 +234,12 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             std::optional<platform::IPv4State> now;
             if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
                 try {
+                    // With a setting refused the adapter never holds all of it: read once.
+                    const bool refused = outcome.state != ApplyOutcome::State::Applied;
                     now = readBackSettled(*adapter, settings,
-                                          mode == ApplyMode::Dhcp ? LeaseLimit : SettleLimit);
+                                          refused                   ? std::chrono::milliseconds(0)
+                                          : mode == ApplyMode::Dhcp ? LeaseLimit
+                                                                    : SettleLimit);
                 } catch (const platform::ServiceError& e) {
                     outcome.Reasons << QCoreApplication::translate("ResultTexts",
                                                                    "The adapter could not be read back: %1")

@@ -21,8 +21,7 @@ const char* const Saved = QT_TRANSLATE_NOOP(
     "ResultTexts", "The new settings were saved for the adapter, but they are not in effect "
                    "yet: they take effect the next time it is connected.");
 const char* const Differs = QT_TRANSLATE_NOOP(
-    "ResultTexts", "The network service took the change, but the adapter does not have all of it: "
-                   "the values shown are those in effect.");
+    "ResultTexts", "The adapter does not have all the settings asked for: the values shown are in effect.");
 const char* const Invalid =
     QT_TRANSLATE_NOOP("ResultTexts", "Please Check these details and fix the problem");
 const char* const Failed =

@@ -163,11 +163,13 @@ private:
     // Whether NetworkManager would put the profile on this device: of the device's kind, and naming
     // its interface and hardware address where it names them (a generic profile names neither). One
     // bound to another hardware address (the adapter was swapped or re-plugged) does not fit.
+    // Other kinds of device (Wi-Fi, bonds, bridges...) only by their interface name.
     bool fits(const ConnectionSettings& settings, const QString& hardwareAddress) const {
         const auto connection = settings.value(QStringLiteral("connection"));
+        const QString name = connection.value(QStringLiteral("interface-name")).toString();
+        if (type_ != Ethernet && type_ != Veth) return name == interface_;
         if (connection.value(QStringLiteral("type")).toString() != QLatin1String("802-3-ethernet"))
             return false;
-        const QString name = connection.value(QStringLiteral("interface-name")).toString();
         if (!name.isEmpty() && name != interface_) return false;
         const QByteArray mac = settings.value(QStringLiteral("802-3-ethernet"))
                                    .value(QStringLiteral("mac-address"))
@@ -206,7 +208,6 @@ private:
         std::optional<Rank> bestRank;
         std::vector<std::pair<QString, Rank>> candidates;
         for (const auto& path : saved) {
-            if (path.path() != active && !available.contains(path.path()) && type_ == Wifi) continue;
             const QDBusMessage reply =
                 bus_->call(path.path(), ConnectionIface, QStringLiteral("GetSettings"));
             if (failed(reply)) continue; // deleted meanwhile, or not this caller's to see

@@ -364,7 +364,7 @@ private slots:
         for (const QString& line : differences)
             QVERIFY2(outcome.ResultText().contains(line), qPrintable(outcome.ResultText()));
         if (differs)
-            QVERIFY(outcome.ResultText().startsWith("The network service took the change, but the adapter"));
+            QVERIFY(outcome.ResultText().startsWith("The adapter does not have all the settings asked for"));
     }
 
     void serviceFailures_data() {

@@ -1,6 +1,6 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused|saved|cable]
+//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused|saved|cable|differs|taken]
 // The views after "dhcp" also press an apply button, to show the applying window's reports.
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
@@ -8,9 +8,11 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -31,6 +33,7 @@ int main(int argc, char* argv[]) {
     env.service->states = {{"enp0s31f6", {false, {"192.0.2.25/24"}, "192.0.2.1", {"192.0.2.53"}}},
                            {"enx00e04c68a1b2", {false, {"198.51.100.77/24"}, "", {}}},
                            {"wlp0s20f3", {true, {"192.0.2.180/24"}, "192.0.2.129", {"192.0.2.129"}}}};
+    if (view == QLatin1String("taken")) env.service->states["enp0s31f6"].addresses.push_back("192.0.2.26/24");
     Form1 form(env.make());
     Form1Probe::enumerateAdapters(form);
 
@@ -81,6 +84,25 @@ int main(int argc, char* argv[]) {
                                             {"SetWINSServer", platform::code::NotOnThisPlatform}};
         control<QLineEdit>(form, "Text29")->setText(QStringLiteral("203.0.113.5"));
         QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
+    } else if (view == QLatin1String("differs")) {
+        // Read back after the change: another address in effect, no gateway.
+        env.service->readBacks["enp0s31f6"] = {false, {"198.51.100.77/24"}, "", {"192.0.2.53"}};
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
+    } else if (view == QLatin1String("taken")) {
+        // "Use this adapter's current settings" on an adapter with two addresses.
+        control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
+        QTimer::singleShot(500, &form, [&form] {
+            QListWidget* list = tabControls(form, 0).Adapters;
+            const QPoint at = list->visualItemRect(list->item(0)).center();
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &menu);
+            QTimer::singleShot(300, [] {
+                if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    popup->actions().first()->trigger();
+                    popup->close();
+                }
+            });
+        });
     } else if (view == QLatin1String("saved") || view == QLatin1String("cable")) {
         if (view == QLatin1String("saved")) {
             env.service->adapters[0].results = {{"Commit", platform::code::SavedNotInEffect}};
