@@ -676,11 +676,12 @@ void Form1::ShowApplied(ApplyOutcome outcome, int number) {
             Applying->show();
             setEnabled(false);
         }
+        // The way back stays with this window alone, and goes to the service thread to be used.
+        const bool offer = outcome.Undo != nullptr;
+        if (offer) Undoable = std::make_shared<ApplyOutcome>(outcome);
+        outcome.Undo.reset();
         Applying->ShowOutcome(outcome);
-        if (outcome.Undo) {
-            Undoable = std::make_shared<ApplyOutcome>(outcome);
-            Applying->OfferKeep(KeepSeconds);
-        }
+        if (offer) Applying->OfferKeep(KeepSeconds);
     }
     // A watching service tells of the apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
