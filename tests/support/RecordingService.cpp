@@ -3,6 +3,7 @@
 #include "platform/wmi/WmiArguments.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 namespace korvo::testing {
@@ -68,6 +69,7 @@ public:
             std::any_of(Owner.calls.begin(), Owner.calls.end(),
                         [this](const std::string& c) { return c.rfind(Fake.caption + " Enable", 0) == 0; });
         const auto& answers = changed ? Fake.reachAfter : Fake.reachBefore;
+        if (changed) std::this_thread::sleep_for(Fake.reachAfterTakes);
         const auto it = answers.find(host);
         return it == answers.end() ? platform::Adapter::reach(host, wait) : it->second;
     }

@@ -32,6 +32,8 @@ struct FakeAdapter {
     std::map<std::string, platform::LinkAnswer> holders = {};
     std::map<std::string, platform::LinkAnswer> reachBefore = {};
     std::map<std::string, platform::LinkAnswer> reachAfter = {};
+    // How long a reach after the change takes to answer, as a link that is slow to say so.
+    std::chrono::milliseconds reachAfterTakes{0};
 };
 
 class RecordingService : public platform::ServiceConnector {

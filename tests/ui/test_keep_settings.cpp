@@ -121,6 +121,21 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Applied"));
     }
 
+    // The report does not wait for the gateway: its line is added to the report shown.
+    void reportFirstThenTheGateway() {
+        TestEnvironment env;
+        cutOff(env, Kind::Answered);
+        env.service->adapters.front().reachAfterTakes = std::chrono::milliseconds(400);
+        Form1 form(env.make());
+        form.show();
+        applyProfile1(form);
+        Form4* w = awaitOutcome(form);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Applied"));
+        QVERIFY(w->outcome().Reasons.isEmpty());
+        QTRY_COMPARE(w->outcome().Reasons, QStringList{"The gateway 192.0.2.1 answers."});
+        QVERIFY(control<QLabel>(*w, "Label3")->text().endsWith("The gateway 192.0.2.1 answers."));
+    }
+
     // Another Korvo's --rollback waits on the adapter: the window says that it will undo this.
     void pendingRollbackIsSaid() {
         TestEnvironment env;
