@@ -316,8 +316,19 @@ int apply(const CommandLineRequest& request) {
         if (!guard->guards()) guard.reset();
     }
 
-    const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
-    const QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
+    // The report as soon as the change is made; the gateway's answer follows it, within a second. JSON
+    // is one object: it waits for the answer.
+    QString printed;
+    ApplyChecks checks;
+    if (!request.json)
+        checks.made = [&printed](const ApplyOutcome& made) {
+            printed = plainReport(made);
+            outLines(printed);
+            std::fflush(stdout);
+        };
+    const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode, checks);
+    QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
+    if (!printed.isEmpty() && report.startsWith(printed.chopped(1))) report = report.mid(printed.size());
     if (outcome.state != ApplyOutcome::State::Applied) {
         if (request.json)
             out(report);
@@ -331,6 +342,15 @@ int apply(const CommandLineRequest& request) {
                 }
             }
             return exit_code::Invalid;
+        }
+        if (outcome.state == ApplyOutcome::State::NotApplied) {
+            if (guard) {
+                try {
+                    guard->keep(); // nothing was changed
+                } catch (const std::exception&) {
+                }
+            }
+            return exit_code::ServiceFailed;
         }
         // Part of the change may be in place.
         if (guard)

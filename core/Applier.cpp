@@ -3,10 +3,13 @@
 #include "core/AddressValidation.h"
 #include "core/ReadBack.h"
 #include "core/ResultTexts.h"
+#include "core/Rollback.h"
+#include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -36,6 +39,42 @@ ApplyOutcome failure(const QString& reason, const Profile& values) {
     return outcome;
 }
 
+bool holds(const platform::IPv4State& state, const std::string& address) {
+    return std::any_of(state.addresses.begin(), state.addresses.end(), [&address](const std::string& a) {
+        return platform::IPv4Address::splitPrefix(a).first == address;
+    });
+}
+
+// What the address check found on one adapter, before anything is changed.
+struct Before {
+    platform::Adapter* adapter;
+    std::optional<bool> addressFree;
+    QString answeredBy;
+    QString notChecked;           // why the address was not checked, where the report says so
+    bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
+    std::optional<platform::PendingRollback> pending = std::nullopt; // another program's, on this adapter
+};
+
+// Adds the gateway's answer to the outcome of the adapters in `asked` (each with its place in the
+// outcome's list); true where one that answered before the change does not now.
+bool checkGateways(ApplyOutcome& outcome, const std::vector<std::pair<Before, std::size_t>>& asked,
+                   const std::string& gateway) {
+    bool cutOff = false;
+    for (const auto& [b, index] : asked) {
+        const platform::LinkAnswer answer = b.adapter->reach(gateway, GatewayWait);
+        if (answer.kind == platform::LinkAnswer::Kind::NotChecked) continue;
+        const bool answers = answer.kind == platform::LinkAnswer::Kind::Answered;
+        if (index < outcome.Adapters.size()) outcome.Adapters[index].GatewayAnswers = answers;
+        const QString shown = QString::fromStdString(gateway);
+        outcome.Reasons
+            << (answers ? QCoreApplication::translate("ResultTexts", "The gateway %1 answers.").arg(shown)
+                        : QCoreApplication::translate("ResultTexts", "The gateway %1 does not answer.")
+                              .arg(shown));
+        cutOff = cutOff || (b.gatewayAnswered && !answers);
+    }
+    return cutOff;
+}
+
 } // namespace
 
 OmittedServers takeServers(Profile& p, ApplyMode mode) {
@@ -55,6 +94,10 @@ OmittedServers takeServers(Profile& p, ApplyMode mode) {
 Applier::Applier(std::shared_ptr<platform::ServiceConnector> connector) : Connector(std::move(connector)) {}
 
 ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
+    return SetInterface(typed, mode, {});
+}
+
+ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const ApplyChecks& checks) const {
     Profile p = typed;
     const OmittedServers omitted = takeServers(p, mode);
 
@@ -66,6 +109,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
     std::vector<AdapterOutcome> changed;
     bool matched = false;
     std::string notListed; // why the service left the adapter out, when it knows
+    std::shared_ptr<Rollback> undo;
     try {
         if (!Connector)
             throw platform::ServiceError("no network configuration service is available on this system");
@@ -88,10 +132,69 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
         if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = ignoredServer();
 
         const std::string caption = text(p.AdapterCaption);
-        // Every adapter of that caption is changed; the last one's outcome is shown.
+        const std::string address = text(p.IPAddress);
+        const std::string gateway = mode == ApplyMode::Static ? text(p.Gateway) : std::string();
+        // Before anything is changed: whether another host answers for the address (not asked where the
+        // adapter has it already), and whether the gateway the adapter has now answered lately.
+        std::vector<Before> checked;
         for (const auto& adapter : adapters) {
             if (!adapter || adapter->caption() != caption) continue;
+            Before b{adapter.get(), std::nullopt, {}, {}};
+            const std::optional<platform::IPv4State> state = adapter->ipv4State();
+            if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
+                const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);
+                if (holder.kind == platform::LinkAnswer::Kind::NotChecked)
+                    b.notChecked = QString::fromStdString(holder.why);
+                else
+                    b.addressFree = holder.kind == platform::LinkAnswer::Kind::Silent;
+                b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+            }
+            // Asked before Korvo takes a way back of its own, which would be one too.
+            try {
+                b.pending = service->pendingRollback(*adapter);
+            } catch (const std::exception&) {
+                // Whether something will undo the change could not be asked; the outcome stands.
+            }
+            if (!gateway.empty() && state && !state->gateway.empty())
+                b.gatewayAnswered = adapter->reach(state->gateway, std::chrono::milliseconds(0)).kind ==
+                                    platform::LinkAnswer::Kind::Answered;
+            checked.push_back(b);
+        }
+        // A way back, taken before the change, for a change that cuts the adapter off from its gateway.
+        if (checks.undoWithin.count() > 0 &&
+            std::any_of(checked.begin(), checked.end(), [](const Before& b) { return b.gatewayAnswered; })) {
+            std::vector<const platform::Adapter*> guarded;
+            for (const Before& b : checked)
+                if (b.addressFree != false) guarded.push_back(b.adapter);
+            try {
+                // A margin past the caller's own time, so that the caller's decision comes first.
+                if (!guarded.empty())
+                    undo = std::make_shared<Rollback>(Connector, *service, guarded,
+                                                      checks.undoWithin + std::chrono::seconds(15));
+            } catch (const std::exception&) {
+                undo.reset(); // no way back (another rollback holds the adapter): the change goes on
+            }
+        }
+
+        std::vector<std::pair<Before, std::size_t>> asked; // applied, with their place in `changed`
+        // Every adapter of that caption is changed; the last one's outcome is shown.
+        for (const Before& b : checked) {
+            platform::Adapter* const adapter = b.adapter;
             matched = true;
+            if (b.addressFree == false) {
+                outcome =
+                    failure(QCoreApplication::translate(
+                                "ResultTexts",
+                                "%1 is in use already: the host %2 answered for it on -%3-. Nothing was "
+                                "changed.")
+                                .arg(p.IPAddress, b.answeredBy, p.AdapterCaption),
+                            p);
+                outcome.state = ApplyOutcome::State::NotApplied;
+                changed.push_back({p.AdapterCaption, outcome.state,
+                                   compareSettings(p, mode, omitted, platform::ChangeResult{}, std::nullopt),
+                                   false, b.answeredBy, std::nullopt});
+                continue;
+            }
             const platform::ChangeResult result = adapter->apply(settings);
             const auto record = [&](const std::optional<platform::IPv4State>& now) {
                 changed.push_back({p.AdapterCaption, outcome.state,
@@ -145,9 +248,42 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
             }
             reportDifferences(outcome, *record(now));
             changed.back().state = outcome.state;
+            changed.back().AddressFree = b.addressFree;
+            if (!b.notChecked.isEmpty())
+                outcome.Reasons << QCoreApplication::translate("ResultTexts",
+                                                               "Whether %1 was free on the network was not "
+                                                               "checked: %2.")
+                                       .arg(p.IPAddress, b.notChecked);
+            if (outcome.state == ApplyOutcome::State::Applied) asked.emplace_back(b, changed.size() - 1);
+            if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
+        outcome.Adapters = changed;
+        if (!gateway.empty() && !asked.empty()) {
+            if (checks.made) checks.made(outcome);
+            if (checkGateways(outcome, asked, gateway) && undo) {
+                outcome.Undo = undo;
+                undo.reset();
+            }
+        }
+        if (undo) {
+            try {
+                undo->keep();
+            } catch (const std::exception& e) {
+                outcome.Reasons << QCoreApplication::translate(
+                                       "ResultTexts", "The way back prepared before the change could not be "
+                                                      "given up, so it may undo the change: %1")
+                                       .arg(QString::fromStdString(e.what()));
+            }
+        }
     } catch (const std::exception& e) {
+        // The report says the service failed; a way back must not change the adapter later unsaid.
+        if (undo) {
+            try {
+                undo->keep();
+            } catch (const std::exception&) {
+            }
+        }
         ApplyOutcome failed =
             failure(QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
                         .arg(QString::fromStdString(e.what())),
@@ -162,7 +298,6 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
                                                                           "ResultTexts", "was not found")
                                                                     : QString::fromStdString(notListed)),
                        p);
-    outcome.Adapters = std::move(changed);
     return outcome;
 }
 

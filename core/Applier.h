@@ -6,8 +6,12 @@
 #include "core/AddressValidation.h"
 #include "core/Profile.h"
 
+#include "platform/NetConfigService.h"
+
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,10 +21,13 @@ namespace korvo {
 namespace platform {
 class ServiceConnector;
 }
+class Rollback;
 
 // Refused: part of the change took: the address is in place but the service refused another
 // setting, the change is saved but not in effect, or the adapter does not have all of it.
-enum class ApplyState { Applied, Refused, Invalid, ServiceError };
+// NotApplied: nothing was changed, because a check before the change said no (another host
+// answers for the address); the reasons say which.
+enum class ApplyState { Applied, Refused, Invalid, ServiceError, NotApplied };
 
 // One setting of an apply on one adapter: what was asked beside what the adapter has, read back.
 struct SettingOutcome {
@@ -69,24 +76,47 @@ struct ApplyOutcome {
     // Refused: the service took the change, but reading the adapter back found settings not as asked.
     bool Differs = false;
     std::vector<AdapterOutcome> Adapters{}; // every adapter changed, in the service's order; the last shown
+    // The rollback another program (or another Korvo) has pending on the adapter: it will undo this.
+    std::optional<platform::PendingRollback> PendingRollback{};
+    // The gateway answered before the change and does not after it: the way back to what the adapter
+    // had, for the caller to keep or roll back (before it rolls back by itself). Null otherwise.
+    std::shared_ptr<Rollback> Undo{};
 
     // The applying window's caption, and its two texts (lines end in a lone CR; values beside names).
     QString Heading() const;
     QString ResultText() const;
-    QString ResultValues() const; // empty after a service error
+    QString ResultValues() const; // empty after a service error, or when nothing was applied
 };
 
 // The servers as the profile commands take them from the boxes: trimmed of blanks, and which are left
 // out (empty; on the DHCP tab also the literal "DHCP"). Address, mask and gateway stay as typed.
 OmittedServers takeServers(Profile& profile, ApplyMode mode);
 
+// What an apply does beyond the change, and when its caller hears of it.
+struct ApplyChecks {
+    // Told the outcome as soon as the change is made, before the gateway is asked whether it answers;
+    // the outcome returned then adds its answer. Unset: only the outcome returned.
+    std::function<void(const ApplyOutcome&)> made{};
+    // Above zero: where the gateway answered before the change, a way back is taken first and handed
+    // over (ApplyOutcome::Undo) if the gateway does not answer after it; a service that rolls back by
+    // itself does so after this long and a margin, should the caller never decide.
+    std::chrono::seconds undoWithin{0};
+};
+
+// How long the checks may wait: for a host that holds the address to answer before the change, and
+// for the gateway to answer after it.
+inline constexpr std::chrono::milliseconds AddressProbeWait{300};
+inline constexpr std::chrono::milliseconds GatewayWait{1000};
+
 class Applier {
 public:
     // A null connector behaves like a service that cannot be reached.
     explicit Applier(std::shared_ptr<platform::ServiceConnector> connector);
 
-    // `typed` holds the boxes' texts as typed; the servers are trimmed here.
+    // `typed` holds the boxes' texts as typed; the servers are trimmed here. A static address is put
+    // into effect only where no other host answers for it, and the gateway is asked afterwards.
     ApplyOutcome SetInterface(const Profile& typed, ApplyMode mode) const;
+    ApplyOutcome SetInterface(const Profile& typed, ApplyMode mode, const ApplyChecks& checks) const;
 
 private:
     std::shared_ptr<platform::ServiceConnector> Connector;

@@ -112,6 +112,8 @@ QString stateName(ApplyState state) {
         return QStringLiteral("refused");
     case ApplyState::Invalid:
         return QStringLiteral("invalid");
+    case ApplyState::NotApplied:
+        return QStringLiteral("not_applied");
     case ApplyState::ServiceError:
         break;
     }
@@ -187,7 +189,8 @@ QString plainReport(const ApplyOutcome& outcome) {
             lines += reason.split(u'\r');
     };
     lines << leadLine(outcome);
-    if (outcome.state == ApplyOutcome::State::ServiceError) {
+    if (outcome.state == ApplyOutcome::State::ServiceError ||
+        outcome.state == ApplyOutcome::State::NotApplied) {
         if (!outcome.Reasons.isEmpty()) lines << QString();
         addLines(outcome.Reasons);
     } else {

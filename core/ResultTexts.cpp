@@ -26,6 +26,7 @@ const char* const Invalid =
     QT_TRANSLATE_NOOP("ResultTexts", "Please Check these details and fix the problem");
 const char* const Failed =
     QT_TRANSLATE_NOOP("ResultTexts", "There has been an error and the IP settings could not be changed.");
+const char* const NotChanged = QT_TRANSLATE_NOOP("ResultTexts", "The IP settings were not changed.");
 const char* const Unconfirmed = QT_TRANSLATE_NOOP(
     "ResultTexts", "There has been an error, and it is not known whether the IP settings were changed.");
 
@@ -43,6 +44,8 @@ QString leadLine(const ApplyOutcome& o) {
         return text(o.Saved ? Saved : o.Differs ? Differs : PartlyApplied);
     case ApplyOutcome::State::Invalid:
         return text(Invalid);
+    case ApplyOutcome::State::NotApplied:
+        return text(NotChanged);
     case ApplyOutcome::State::ServiceError:
         break;
     }
@@ -83,6 +86,8 @@ QString ApplyOutcome::Heading() const {
         return QCoreApplication::translate("ResultTexts", "Configuration Applied");
     case State::Invalid:
         return QCoreApplication::translate("ResultTexts", "Configuration Error!");
+    case State::NotApplied:
+        return QCoreApplication::translate("ResultTexts", "Configuration Not Applied");
     case State::Refused:
     case State::ServiceError:
         break;
@@ -91,7 +96,7 @@ QString ApplyOutcome::Heading() const {
 }
 
 QString ApplyOutcome::ResultText() const {
-    if (state == State::ServiceError) {
+    if (state == State::ServiceError || state == State::NotApplied) {
         // Three empty lines and the sentence; a reason follows after an empty line.
         QString text = CR + CR + CR + leadLine(*this);
         if (!Reasons.isEmpty()) text += CR + CR + Reasons.join(CR);
@@ -113,7 +118,7 @@ QString ApplyOutcome::ResultText() const {
 }
 
 QString ApplyOutcome::ResultValues() const {
-    if (state == State::ServiceError) return {};
+    if (state == State::ServiceError || state == State::NotApplied) return {};
     const Profile& p = InEffect;
     return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS +
            CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;

@@ -5,7 +5,9 @@
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QThread>
 #include <algorithm>
 #include <optional>
 
@@ -61,14 +63,24 @@ Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const 
     if (!service) throw platform::ServiceError("the service gave no connection");
     const auto adapters = service->adapters();
     std::vector<const platform::Adapter*> guarded;
-    std::vector<std::optional<platform::IPv4State>> states;
-    for (const auto& adapter : adapters) {
-        if (!adapter || adapter->caption() != caption.toStdString()) continue;
-        guarded.push_back(adapter.get());
-        states.push_back(adapter->ipv4State());
-    }
+    for (const auto& adapter : adapters)
+        if (adapter && adapter->caption() == caption.toStdString()) guarded.push_back(adapter.get());
+    guard(*service, guarded, timeout);
+}
+
+Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
+                   const std::vector<const platform::Adapter*>& adapters, std::chrono::seconds timeout)
+    : Connector(std::move(connector)) {
+    guard(service, adapters, timeout);
+}
+
+void Rollback::guard(platform::Service& service, const std::vector<const platform::Adapter*>& guarded,
+                     std::chrono::seconds timeout) {
     if (guarded.empty()) return;
-    Native = service->checkpoint(guarded, timeout);
+    std::vector<std::optional<platform::IPv4State>> states;
+    for (const platform::Adapter* adapter : guarded)
+        states.push_back(adapter->ipv4State());
+    Native = service.checkpoint(guarded, timeout);
     for (std::size_t i = 0; i < guarded.size(); ++i) {
         // Without the service's own checkpoint the record is the only way back.
         if (!Native && (!states[i] || (!states[i]->dhcp && states[i]->addresses.empty())))
@@ -132,6 +144,68 @@ QString describeState(const platform::IPv4State& state) {
     // The kind in the words of the adapter tooltips (their translations list the three kinds).
     parts << QCoreApplication::translate("AdapterStates", platform::configurationKind(state));
     return parts.join(QStringLiteral(", "));
+}
+
+ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
+                             const std::shared_ptr<platform::ServiceConnector>& connector,
+                             std::chrono::milliseconds wait) {
+    ApplyOutcome outcome;
+    outcome.Values = applied.Values;
+    outcome.InEffect = applied.Values;
+    try {
+        undo.rollBack();
+    } catch (const std::exception& e) {
+        outcome.Unconfirmed = true;
+        outcome.Reasons << QCoreApplication::translate("Rollback",
+                                                       "The previous settings could not be put back: %1")
+                               .arg(QString::fromStdString(e.what()));
+        return outcome;
+    }
+    // The service reports the rollback done a moment before the adapter has it: read until it does.
+    QElapsedTimer waited;
+    waited.start();
+    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now;
+    bool same = false;
+    do {
+        now.clear();
+        try {
+            if (const auto service = connector ? connector->connect(platform::Purpose::List) : nullptr)
+                for (const auto& adapter : service->adapters())
+                    if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
+        } catch (const std::exception&) {
+        }
+        same = std::all_of(undo.before().begin(), undo.before().end(), [&now](const auto& before) {
+            return std::any_of(now.begin(), now.end(), [&before](const auto& n) {
+                return n.first == before.first && n.second == before.second;
+            });
+        });
+        if (!same) QThread::msleep(100);
+    } while (!same && waited.elapsed() < wait.count());
+
+    outcome.state = same ? ApplyOutcome::State::NotApplied : ApplyOutcome::State::ServiceError;
+    outcome.Unconfirmed = !same;
+    outcome.Reasons << QCoreApplication::translate(
+                           "Rollback",
+                           "The gateway %1 did not answer after the change, so the previous settings "
+                           "were put back.")
+                           .arg(applied.Values.Gateway);
+    for (const auto& [caption, state] : undo.before()) {
+        const QString name = QString::fromStdString(caption);
+        if (same) {
+            outcome.Reasons
+                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, describeState(state));
+            continue;
+        }
+        const auto it =
+            std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+        outcome.Reasons << QCoreApplication::translate("Rollback",
+                                                       "%1 was not restored: it had %2 and has %3")
+                               .arg(name, describeState(state),
+                                    it == now.end() || !it->second
+                                        ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
+                                        : describeState(*it->second));
+    }
+    return outcome;
 }
 
 } // namespace korvo

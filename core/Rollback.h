@@ -4,6 +4,7 @@
 // service call an apply makes.
 #pragma once
 
+#include "core/Applier.h"
 #include "platform/AdapterState.h"
 
 #include <QString>
@@ -16,7 +17,9 @@
 namespace korvo {
 
 namespace platform {
+class Adapter;
 class Checkpoint;
+class Service;
 class ServiceConnector;
 } // namespace platform
 
@@ -27,6 +30,9 @@ public:
     // own) does not say what an adapter has now. No adapter of that caption: nothing to guard.
     Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
              std::chrono::seconds timeout);
+    // The same for `adapters`, listed by `service` (a connection of `connector`'s) just before.
+    Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
+             const std::vector<const platform::Adapter*>& adapters, std::chrono::seconds timeout);
     ~Rollback();
     Rollback(const Rollback&) = delete;
     Rollback& operator=(const Rollback&) = delete;
@@ -42,6 +48,9 @@ public:
     void rollBack();
 
 private:
+    void guard(platform::Service& service, const std::vector<const platform::Adapter*>& adapters,
+               std::chrono::seconds timeout);
+
     std::shared_ptr<platform::ServiceConnector> Connector;
     std::unique_ptr<platform::Checkpoint> Native;
     std::vector<std::pair<std::string, platform::IPv4State>> Before;
@@ -50,5 +59,12 @@ private:
 
 // "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
 QString describeState(const platform::IPv4State& state);
+
+// Takes the way back of `applied` (its Undo), which cut the adapter off from its gateway, and says what
+// the adapters have then, read back within `wait`: nothing applied, the states restored; or, where
+// they could not be put back, an error that does not know what the adapter has.
+ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
+                             const std::shared_ptr<platform::ServiceConnector>& connector,
+                             std::chrono::milliseconds wait = std::chrono::seconds(5));
 
 } // namespace korvo

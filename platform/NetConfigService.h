@@ -133,6 +133,21 @@ struct ChangeResult {
     SettingResult whole;
 };
 
+// What a look at an adapter's link found out about one IPv4 address: whether a host there answers
+// for it, and which.
+struct LinkAnswer {
+    enum class Kind {
+        Answered,   // a host on the link answers for the address
+        Silent,     // none answered in the time given
+        NotChecked, // the link could not be asked; `why` says why
+    };
+    Kind kind = Kind::NotChecked;
+    std::string hardwareAddress; // Answered: the host's, "52:54:00:12:34:56"; empty where not known
+    std::string why;             // NotChecked: the end of a sentence ("arping is not installed")
+
+    bool operator==(const LinkAnswer&) const = default;
+};
+
 // One IP-enabled adapter, as the listing found it.
 class Adapter {
 public:
@@ -149,6 +164,21 @@ public:
     // Gives the adapter `settings`. Throws ServiceError when the service failed before anything was
     // changed; once the address is in place, a failure is the result of the settings not made.
     virtual ChangeResult apply(const IPv4Settings& settings) = 0;
+
+    // Who holds `address` on this adapter's link: asked before the adapter is given it, so that an
+    // address another host already uses is never taken from it. Waits at most `wait`.
+    virtual LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) {
+        (void)address;
+        (void)wait;
+        return {LinkAnswer::Kind::NotChecked, {}, "the service cannot ask the link"};
+    }
+    // Whether `host` (a gateway) answers on this adapter's link now, asked from the adapter's own
+    // address. Waits at most `wait`; a zero wait only says whether it answered lately.
+    virtual LinkAnswer reach(const std::string& host, std::chrono::milliseconds wait) {
+        (void)host;
+        (void)wait;
+        return {LinkAnswer::Kind::NotChecked, {}, "the service cannot ask the link"};
+    }
 };
 
 // Some adapters' configuration as it was when the checkpoint was taken. The service itself returns

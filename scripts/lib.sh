@@ -10,7 +10,7 @@ KORVO_JOBS=${KORVO_JOBS:-$(nproc)}
 KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libfontconfig-dev
                       qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need beyond that: a private NetworkManager test bed.
-KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd)
+KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd iputils-arping)
 # The screen reader's view: a private X server, the accessibility bus and an AT-SPI client.
 KORVO_A11Y_PACKAGES=(xvfb qt6-qpa-plugins dbus at-spi2-core python3-pyatspi)
 # scripts/test: a headless Wayland compositor and Qt's Wayland platform (tests/support/under-weston).

@@ -393,6 +393,34 @@ DNS: %5</translation>
         <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
         <translation>Der Adapter hat nicht alle verlangten Einstellungen: Die angezeigten Werte sind wirksam.</translation>
     </message>
+    <message>
+        <source>The gateway %1 answers.</source>
+        <translation>Das Gateway %1 antwortet.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 does not answer.</source>
+        <translation>Das Gateway %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is in use already: the host %2 answered for it on -%3-. Nothing was changed.</source>
+        <translation>%1 ist bereits vergeben: Der Rechner %2 hat an -%3- dafür geantwortet. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Whether %1 was free on the network was not checked: %2.</source>
+        <translation>Ob %1 im Netzwerk frei war, wurde nicht geprüft: %2.</translation>
+    </message>
+    <message>
+        <source>The way back prepared before the change could not be given up, so it may undo the change: %1</source>
+        <translation>Der vor der Änderung vorbereitete Rückweg konnte nicht aufgegeben werden und macht die Änderung womöglich rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>The IP settings were not changed.</source>
+        <translation>Die IP-Einstellungen wurden nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Configuration Not Applied</source>
+        <translation>Konfiguration nicht angewendet</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -431,6 +459,26 @@ DNS: %5</translation>
     <message>
         <source>gateway %1</source>
         <translation>Gateway %1</translation>
+    </message>
+    <message>
+        <source>The previous settings could not be put back: %1</source>
+        <translation>Die vorherigen Einstellungen konnten nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The gateway %1 did not answer after the change, so the previous settings were put back.</source>
+        <translation>Das Gateway %1 hat nach der Änderung nicht geantwortet, daher wurden die vorherigen Einstellungen wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Restored %1: %2</source>
+        <translation>%1 wiederhergestellt: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not restored: it had %2 and has %3</source>
+        <translation>%1 wurde nicht wiederhergestellt: es hatte %2 und hat %3</translation>
+    </message>
+    <message>
+        <source>nothing Korvo can read</source>
+        <translation>nichts, was Korvo lesen kann</translation>
     </message>
 </context>
 <context>
@@ -599,6 +647,22 @@ Aktiv auf %2</translation>
         <source>Profiles</source>
         <translation>Profile</translation>
     </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung in %2 Sekunden rückgängig, wenn %3 abläuft, sofern dieser nicht vorher bestätigt wird.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung rückgängig, wenn %2 zurückgenommen wird.</translation>
+    </message>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Diese Einstellungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>Diese Einstellungen konnten nicht beibehalten werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -636,6 +700,14 @@ Aktiv auf %2</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep these settings</source>
+        <translation>Einstellungen behalten</translation>
+    </message>
+    <message>
+        <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
+        <translation>Das Gateway hat vor der Änderung geantwortet und antwortet jetzt nicht. Wenn Sie diese Einstellungen nicht behalten, kehren in %1 s die vorherigen zurück.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +759,34 @@ Aktiv auf %2</translation>
     <message>
         <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
         <translation>Das Kabel des Adapters ist nicht angeschlossen, und sein Profil verbindet sich nicht von selbst: Verbinden Sie ihn, sobald das Kabel eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>Korvo does not see the adapter %1 where it runs</source>
+        <translation>Korvo sieht den Adapter %1 dort nicht, wo es läuft</translation>
+    </message>
+    <message>
+        <source>the kernel&apos;s neighbour table could not be read</source>
+        <translation>die Nachbartabelle des Kernels konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>arping is not installed</source>
+        <translation>arping ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>arping could not be started</source>
+        <translation>arping konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>arping failed</source>
+        <translation>arping ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPv4 address</source>
+        <translation>%1 ist keine IPv4-Adresse</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s cable is not connected</source>
+        <translation>das Kabel des Adapters ist nicht angeschlossen</translation>
     </message>
 </context>
 <context>

@@ -393,6 +393,34 @@ DNS: %5</translation>
         <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
         <translation>El adaptador no tiene todos los ajustes solicitados: los valores mostrados son los que están en vigor.</translation>
     </message>
+    <message>
+        <source>The gateway %1 answers.</source>
+        <translation>La puerta de enlace %1 responde.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 does not answer.</source>
+        <translation>La puerta de enlace %1 no responde.</translation>
+    </message>
+    <message>
+        <source>%1 is in use already: the host %2 answered for it on -%3-. Nothing was changed.</source>
+        <translation>%1 ya está en uso: el equipo %2 respondió por ella en -%3-. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Whether %1 was free on the network was not checked: %2.</source>
+        <translation>No se comprobó si %1 estaba libre en la red: %2.</translation>
+    </message>
+    <message>
+        <source>The way back prepared before the change could not be given up, so it may undo the change: %1</source>
+        <translation>No se pudo descartar la vuelta atrás preparada antes del cambio, así que puede deshacerlo: %1</translation>
+    </message>
+    <message>
+        <source>The IP settings were not changed.</source>
+        <translation>La configuración IP no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Configuration Not Applied</source>
+        <translation>Configuración no aplicada</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -431,6 +459,26 @@ DNS: %5</translation>
     <message>
         <source>gateway %1</source>
         <translation>puerta de enlace %1</translation>
+    </message>
+    <message>
+        <source>The previous settings could not be put back: %1</source>
+        <translation>No se pudo restablecer la configuración anterior: %1</translation>
+    </message>
+    <message>
+        <source>The gateway %1 did not answer after the change, so the previous settings were put back.</source>
+        <translation>La puerta de enlace %1 no respondió tras el cambio, así que se restableció la configuración anterior.</translation>
+    </message>
+    <message>
+        <source>Restored %1: %2</source>
+        <translation>%1 restaurado: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not restored: it had %2 and has %3</source>
+        <translation>%1 no se restauró: tenía %2 y tiene %3</translation>
+    </message>
+    <message>
+        <source>nothing Korvo can read</source>
+        <translation>nada que Korvo pueda leer</translation>
     </message>
 </context>
 <context>
@@ -599,6 +647,22 @@ En uso en %2</translation>
         <source>Profiles</source>
         <translation>Perfiles</translation>
     </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Una reversión pendiente afecta a %1: deshará este cambio dentro de %2 segundos, cuando caduque %3, salvo que antes se conserve.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Una reversión pendiente afecta a %1: deshará este cambio si %2 se revierte.</translation>
+    </message>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Se conserva esta configuración.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>No se pudo conservar esta configuración: %1</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -636,6 +700,14 @@ En uso en %2</translation>
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Keep these settings</source>
+        <translation>Conservar esta configuración</translation>
+    </message>
+    <message>
+        <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
+        <translation>La puerta de enlace respondía antes del cambio y ahora no responde. Si no conserva esta configuración, la anterior vuelve en %1 s.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +759,34 @@ En uso en %2</translation>
     <message>
         <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
         <translation>El cable del adaptador no está conectado y su perfil no se conecta por sí solo: conéctelo cuando el cable esté enchufado.</translation>
+    </message>
+    <message>
+        <source>Korvo does not see the adapter %1 where it runs</source>
+        <translation>Korvo no ve el adaptador %1 donde se ejecuta</translation>
+    </message>
+    <message>
+        <source>the kernel&apos;s neighbour table could not be read</source>
+        <translation>no se pudo leer la tabla de vecinos del núcleo</translation>
+    </message>
+    <message>
+        <source>arping is not installed</source>
+        <translation>arping no está instalado</translation>
+    </message>
+    <message>
+        <source>arping could not be started</source>
+        <translation>no se pudo iniciar arping</translation>
+    </message>
+    <message>
+        <source>arping failed</source>
+        <translation>arping falló</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPv4 address</source>
+        <translation>%1 no es una dirección IPv4</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s cable is not connected</source>
+        <translation>el cable del adaptador no está conectado</translation>
     </message>
 </context>
 <context>

@@ -393,6 +393,34 @@ DNS : %5</translation>
         <source>The adapter does not have all the settings asked for: the values shown are in effect.</source>
         <translation>L’adaptateur n’a pas tous les paramètres demandés : les valeurs affichées sont celles en vigueur.</translation>
     </message>
+    <message>
+        <source>The gateway %1 answers.</source>
+        <translation>La passerelle %1 répond.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 does not answer.</source>
+        <translation>La passerelle %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <source>%1 is in use already: the host %2 answered for it on -%3-. Nothing was changed.</source>
+        <translation>%1 est déjà utilisée : l’hôte %2 a répondu pour elle sur -%3-. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Whether %1 was free on the network was not checked: %2.</source>
+        <translation>Il n’a pas été vérifié si %1 était libre sur le réseau : %2.</translation>
+    </message>
+    <message>
+        <source>The way back prepared before the change could not be given up, so it may undo the change: %1</source>
+        <translation>Le retour arrière préparé avant la modification n’a pas pu être abandonné ; il risque de défaire la modification : %1</translation>
+    </message>
+    <message>
+        <source>The IP settings were not changed.</source>
+        <translation>Les paramètres IP n’ont pas été modifiés.</translation>
+    </message>
+    <message>
+        <source>Configuration Not Applied</source>
+        <translation>Configuration non appliquée</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -431,6 +459,26 @@ DNS : %5</translation>
     <message>
         <source>gateway %1</source>
         <translation>passerelle %1</translation>
+    </message>
+    <message>
+        <source>The previous settings could not be put back: %1</source>
+        <translation>Les paramètres précédents n’ont pas pu être rétablis : %1</translation>
+    </message>
+    <message>
+        <source>The gateway %1 did not answer after the change, so the previous settings were put back.</source>
+        <translation>La passerelle %1 n’a pas répondu après la modification ; les paramètres précédents ont donc été rétablis.</translation>
+    </message>
+    <message>
+        <source>Restored %1: %2</source>
+        <translation>%1 restauré : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not restored: it had %2 and has %3</source>
+        <translation>%1 n’a pas été restauré : il avait %2 et a %3</translation>
+    </message>
+    <message>
+        <source>nothing Korvo can read</source>
+        <translation>rien que Korvo puisse lire</translation>
     </message>
 </context>
 <context>
@@ -599,6 +647,22 @@ Actif sur %2</translation>
         <source>Profiles</source>
         <translation>Profils</translation>
     </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Une annulation en attente couvre %1 : elle défera cette modification dans %2 secondes, à l’expiration de %3, sauf si celui-ci est confirmé avant.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Une annulation en attente couvre %1 : elle défera cette modification si %2 est annulé.</translation>
+    </message>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Ces paramètres sont conservés.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>Ces paramètres n’ont pas pu être conservés : %1</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -636,6 +700,14 @@ Actif sur %2</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keep these settings</source>
+        <translation>Garder ces paramètres</translation>
+    </message>
+    <message>
+        <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
+        <translation>La passerelle répondait avant la modification et ne répond plus. Si vous ne gardez pas ces paramètres, les précédents reviennent dans %1 s.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +759,34 @@ Actif sur %2</translation>
     <message>
         <source>The adapter&apos;s cable is not connected, and its profile does not connect by itself: connect it once the cable is plugged in.</source>
         <translation>Le câble de l’adaptateur n’est pas branché, et son profil ne se connecte pas de lui-même : connectez-le une fois le câble branché.</translation>
+    </message>
+    <message>
+        <source>Korvo does not see the adapter %1 where it runs</source>
+        <translation>Korvo ne voit pas l’adaptateur %1 là où il s’exécute</translation>
+    </message>
+    <message>
+        <source>the kernel&apos;s neighbour table could not be read</source>
+        <translation>la table des voisins du noyau n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>arping is not installed</source>
+        <translation>arping n’est pas installé</translation>
+    </message>
+    <message>
+        <source>arping could not be started</source>
+        <translation>arping n’a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>arping failed</source>
+        <translation>arping a échoué</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPv4 address</source>
+        <translation>%1 n’est pas une adresse IPv4</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s cable is not connected</source>
+        <translation>le câble de l’adaptateur n’est pas branché</translation>
     </message>
 </context>
 <context>

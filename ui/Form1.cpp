@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
+#include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
@@ -573,6 +574,8 @@ void Form1::startApplying(const Profile& profile, ApplyMode mode) {
             else
                 setFocus();
         });
+        connect(Applying, &Form4::keepChosen, this, [this] { Undo(true); });
+        connect(Applying, &Form4::keepTimedOut, this, [this] { Undo(false); });
         // Deletion waits for the event loop; until then the closed window must not be reused.
         connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
         // Kept in front of the main window by the window system (Wayland places a window without a
@@ -607,23 +610,105 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
         connect(ServiceThread.get(), &QThread::finished, ServiceWorker, &QObject::deleteLater);
         ServiceThread->start();
     }
+    const int number = ++ApplyNumber;
     QMetaObject::invokeMethod(
         ServiceWorker,
-        [this, connector = Env.connector, profile, mode] {
-            const ApplyOutcome outcome = Applier(connector).SetInterface(profile, mode);
+        [this, connector = Env.connector, profile, mode, number] {
+            ApplyChecks checks;
+            checks.undoWithin = std::chrono::seconds(KeepSeconds);
+            // The report shows as soon as the change is made; the gateway's answer follows it.
+            checks.made = [this, number](const ApplyOutcome& made) {
+                QMetaObject::invokeMethod(
+                    this, [this, made, number] { ShowApplied(made, number); }, Qt::QueuedConnection);
+            };
+            const ApplyOutcome outcome = Applier(connector).SetInterface(profile, mode, checks);
             // The window waits for this thread before it goes, so it is there to be told.
             QMetaObject::invokeMethod(
-                this, [this, outcome] { ShowApplied(outcome); }, Qt::QueuedConnection);
+                this, [this, outcome, number] { ShowApplied(outcome, number); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
 
-void Form1::ShowApplied(const ApplyOutcome& outcome) {
-    ApplyRunning = false;
-    if (Applying) Applying->ShowOutcome(outcome);
+void Form1::ShowApplied(ApplyOutcome outcome, int number) {
+    const bool current = number == ApplyNumber;
+    const bool first = current && ApplyRunning;
+    if (first) ApplyRunning = false;
+    if (outcome.Undo && !(current && Applying)) {
+        // Another apply is under way (it will change the adapter again), or the window is gone.
+        QMetaObject::invokeMethod(
+            ServiceWorker,
+            [undo = outcome.Undo] {
+                try {
+                    undo->keep();
+                } catch (const std::exception&) {
+                    // It may yet roll back by itself; the apply under way reports what the adapter has.
+                }
+            },
+            Qt::QueuedConnection);
+        outcome.Undo.reset();
+    }
+    if (current && Applying && (first || Applying->isVisible() || outcome.Undo)) {
+        if (outcome.PendingRollback) {
+            const QString caption = outcome.Values.AdapterCaption;
+            const QString name = QString::fromStdString(outcome.PendingRollback->name);
+            const QString warning =
+                outcome.PendingRollback->in
+                    ? tr("A pending rollback covers %1: it will undo this change in %2 seconds, when %3 "
+                         "expires, unless that is kept first.")
+                          .arg(caption)
+                          .arg(outcome.PendingRollback->in->count())
+                          .arg(name)
+                    : tr("A pending rollback covers %1: it will undo this change if %2 is rolled back.")
+                          .arg(caption, name);
+            outcome.Reasons << warning;
+            if (TrayIcon && first) TrayIcon->warn(warning);
+        }
+        if (!Applying->isVisible()) {
+            // Dismissed before the gateway's answer came: the question needs the window again.
+            Applying->show();
+            setEnabled(false);
+        }
+        // The way back stays with this window alone, and goes to the service thread to be used.
+        const bool offer = outcome.Undo != nullptr;
+        if (offer) Undoable = std::make_shared<ApplyOutcome>(outcome);
+        outcome.Undo.reset();
+        Applying->ShowOutcome(outcome);
+        if (offer) Applying->OfferKeep(KeepSeconds);
+    }
     // A watching service tells of the apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
     if (!States->watching() && States->known()) States->refresh();
+}
+
+void Form1::Undo(bool keep) {
+    const std::shared_ptr<ApplyOutcome> undoable = std::exchange(Undoable, nullptr);
+    if (!undoable || !undoable->Undo) return;
+    QMetaObject::invokeMethod(
+        ServiceWorker,
+        [this, keep, undoable, connector = Env.connector] {
+            Rollback& undo = *undoable->Undo;
+            ApplyOutcome shown = *undoable;
+            shown.Undo.reset();
+            if (keep) {
+                try {
+                    undo.keep();
+                    shown.Reasons << tr("These settings are kept.");
+                } catch (const std::exception& e) {
+                    shown.Reasons
+                        << tr("These settings could not be kept: %1").arg(QString::fromStdString(e.what()));
+                }
+            } else {
+                shown = restoredOutcome(undo, *undoable, connector);
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, shown] {
+                    if (Applying) Applying->ShowOutcome(shown);
+                    if (!States->watching() && States->known()) States->refresh();
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- at a glance ----

@@ -105,7 +105,11 @@ private:
     void ProfileCommand(int tabIndex); // Command1..Command6
     void Command8_Click();             // DHCP
     void startApplying(const Profile& profile, ApplyMode mode);
-    void ShowApplied(const ApplyOutcome& outcome);
+    // `number` counts the applies: an outcome shows only while its apply is the last one. It comes
+    // twice when the gateway is asked: as soon as the change is made, and with the gateway's answer.
+    void ShowApplied(ApplyOutcome outcome, int number);
+    // The way back of a change that cut the adapter off: kept, or taken (on the service thread).
+    void Undo(bool keep);
 
     // ---- at a glance ----
     void ShowTray();
@@ -139,6 +143,10 @@ private:
     std::unique_ptr<QThread> ServiceThread;
     QObject* ServiceWorker = nullptr;
     bool ApplyRunning = false; // an apply is under way
+    int ApplyNumber = 0;       // the applies started so far; the last one owns the applying window
+    // How long the applying window offers to keep a change that cut the adapter off from its gateway.
+    static constexpr int KeepSeconds = 20;
+    std::shared_ptr<ApplyOutcome> Undoable; // the outcome whose way back the applying window offers
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
     Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray

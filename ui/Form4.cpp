@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -184,6 +185,18 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command1->setGeometry(Command1Design);
     Command1->raise();
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+
+    Label5 = label(this, "Label5", QRect());
+    Label5->setWordWrap(true);
+    Label5->hide();
+    Command2 = new PictureButton(PictureButton::Face::Primary, tr("Keep these settings"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->hide();
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    KeepTimer = new QTimer(this);
+    KeepTimer->setObjectName(QStringLiteral("KeepTimer"));
+    KeepTimer->setInterval(1000);
+    connect(KeepTimer, &QTimer::timeout, this, &Form4::KeepTimer_Timeout);
 }
 
 void Form4::ShowPrepared() {
@@ -210,6 +223,7 @@ void Form4::ShowWorking() {
 }
 
 void Form4::ShowOutcome(const ApplyOutcome& outcome) {
+    endKeepOffer();
     Shown = outcome;
     const QString values = outcome.ResultValues();
     Label2->hide();
@@ -227,6 +241,7 @@ void Form4::ShowOutcome(const ApplyOutcome& outcome) {
         showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture2->picture());
         break;
     case ApplyOutcome::State::ServiceError:
+    case ApplyOutcome::State::NotApplied:
         Label4->clear();
         Label4->hide();
         showOutcome(outcome.Heading(), outcome.ResultText(), nullptr, Picture2->picture());
@@ -288,14 +303,69 @@ void Form4::showOutcome(const QString& caption, const QString& resultText, const
     Command1->setFocus();
 }
 
+void Form4::OfferKeep(int seconds) {
+    KeepSecondsLeft = seconds;
+    Command1->hide();
+    // Under the outcome, across the window; the window grows by what it needs.
+    const int top = Command1->y();
+    Label5->setGeometry(8, top, width() - 16, 0);
+    showCountdown();
+    Label5->show();
+    const int buttonWidth = std::max(Command1Design.width(), Command2->sizeHint().width());
+    Command2->setGeometry((width() - buttonWidth) / 2, Label5->geometry().bottom() + 9, buttonWidth,
+                          Command1Design.height());
+    resize(width(), Command2->geometry().bottom() + 1 + (ClientHeight - Command1Design.bottom() - 1));
+    Picture3->resize(Picture3->width(), height() - (ClientHeight - Picture3Design.height()));
+    Command2->show();
+    Command2->raise();
+    Command2->setFocus();
+    KeepTimer->start();
+}
+
+bool Form4::offeringKeep() const {
+    return KeepTimer->isActive();
+}
+
+void Form4::showCountdown() {
+    Label5->setText(tr("The gateway answered before the change and does not answer now. Unless you keep "
+                       "these settings, the previous ones come back in %1 s.")
+                        .arg(KeepSecondsLeft));
+    Label5->resize(Label5->width(), Label5->heightForWidth(Label5->width()));
+    Label5->setAccessibleName(Label5->text());
+}
+
+void Form4::KeepTimer_Timeout() {
+    if (--KeepSecondsLeft > 0) {
+        showCountdown();
+        return;
+    }
+    endKeepOffer();
+    setEnabled(false); // until the previous settings are back and said
+    emit keepTimedOut();
+}
+
+void Form4::Command2_Click() {
+    if (!offeringKeep()) return;
+    endKeepOffer();
+    setEnabled(false);
+    emit keepChosen();
+}
+
+void Form4::endKeepOffer() {
+    KeepTimer->stop();
+    Label5->hide();
+    Command2->hide();
+}
+
 void Form4::Command1_Click() {
     hide();
     emit dismissed();
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
-    // A disabled window takes no clicks, its close box included.
-    if (!isEnabled()) {
+    // A disabled window takes no clicks, its close box included; nor does it go while it asks
+    // whether to keep the settings: the answer, or its time, decides.
+    if (!isEnabled() || offeringKeep()) {
         event->ignore();
         return;
     }

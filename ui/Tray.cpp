@@ -49,4 +49,9 @@ void Tray::setInEffect(int tabIndex, bool active) {
     Actions[static_cast<std::size_t>(tabIndex)]->setChecked(active);
 }
 
+void Tray::warn(const QString& text) {
+    LastWarning = text;
+    Icon->showMessage(tr("Korvo"), text, QSystemTrayIcon::Warning);
+}
+
 } // namespace korvo

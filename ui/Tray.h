@@ -27,6 +27,9 @@ public:
 
     void setCaption(int tabIndex, const QString& caption);
     void setInEffect(int tabIndex, bool active);
+    // A warning in the desktop's notification, beside the icon.
+    void warn(const QString& text);
+    const QString& lastWarning() const { return LastWarning; }
 
 signals:
     void applyChosen(int tabIndex); // one of the seven entries
@@ -37,6 +40,7 @@ private:
     QMenu* Menu = nullptr;
     QSystemTrayIcon* Icon = nullptr;
     std::array<QAction*, TabCount> Actions{};
+    QString LastWarning;
 };
 
 } // namespace korvo

@@ -1,6 +1,8 @@
 // Pressing a profile button until "Configuration Applied", side by side with
 // `nmcli connection modify ... && nmcli connection up ...` making the same change,
-// both on a private NetworkManager test bed. Prints medians and the ratio.
+// both on a private NetworkManager test bed. Prints medians and the ratio. Then what the
+// address and gateway checks add: the same presses from inside the test bed's network
+// namespace, where Korvo sees veth0's link and a peer there holds the gateway.
 //
 //   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
 #include "platform/nm/NetworkManager.h"
@@ -91,7 +93,8 @@ int main(int argc, char* argv[]) {
     }
 
     try {
-        TestBed bed({.adapters = 1});
+        TestBed bed({.adapters = 1, .peer = true});
+        bed.peer({"addr", "add", "192.0.2.1/24", "dev", "peer0"});
         TestEnvironment env;
         Environment made = env.make();
         made.connector = platform::makeNetworkManagerConnector(bed.busAddress());
@@ -158,6 +161,59 @@ int main(int argc, char* argv[]) {
             baseline.push_back(timedInBed(bed, QStringLiteral("true")));
         }
 
+        // The checks: a window made inside the namespace (its service thread is born there too).
+        std::vector<double> checkedReport, checkedLine, silentReport, silentLine;
+        {
+            TestBed::Inside inside(bed);
+            TestEnvironment insideEnv;
+            Environment insideMade = insideEnv.make();
+            insideMade.connector = platform::makeNetworkManagerConnector(bed.busAddress());
+            Form1 checked(std::move(insideMade));
+            Form1Probe::enumerateAdapters(checked);
+            if (!QTest::qWaitFor([&checked] { return !Form1Probe::adaptersPending(checked); }))
+                throw std::runtime_error("NetworkManager did not list the adapters");
+            auto* list = control<QListWidget>(checked, "List1");
+            list->setCurrentItem(list->findItems(QStringLiteral("veth0"), Qt::MatchExactly).value(0));
+            checked.show();
+            control<QLineEdit>(checked, "Text2")->setText(QStringLiteral("255.255.255.0"));
+            control<QLineEdit>(checked, "Text27")->setText(QStringLiteral("203.0.113.53"));
+            // Press to "Configuration Applied", and to the gateway's line in the shown outcome.
+            auto checkedApply = [&](const QString& address, const QString& gateway, double* line) {
+                control<QLineEdit>(checked, "Text1")->setText(address);
+                control<QLineEdit>(checked, "Text3")->setText(gateway);
+                QElapsedTimer timer;
+                timer.start();
+                QTest::mouseClick(control<QPushButton>(checked, "Command1"), Qt::LeftButton);
+                OutcomeShown(Form1Probe::applyingWindow(checked), false).wait();
+                const double report = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+                Form4* shown = Form1Probe::applyingWindow(checked);
+                if (shown->windowTitle() != QLatin1String("Configuration Applied"))
+                    throw std::runtime_error("Korvo did not apply: " +
+                                             shown->outcome().ResultText().toStdString());
+                if (!QTest::qWaitFor(
+                        [shown] {
+                            return !shown->outcome().Reasons.filter(QStringLiteral("The gateway")).isEmpty();
+                        },
+                        5000))
+                    throw std::runtime_error("no gateway line");
+                *line = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+                QTest::mouseClick(control<QPushButton>(*shown, "Command1"), Qt::LeftButton);
+                return report;
+            };
+            double line = 0;
+            checkedApply(QStringLiteral("192.0.2.8"), QStringLiteral("192.0.2.1"), &line);
+            for (int i = 0; i < rounds; ++i) {
+                checkedReport.push_back(checkedApply(QStringLiteral("192.0.2.%1").arg(60 + i),
+                                                     QStringLiteral("192.0.2.1"), &line));
+                checkedLine.push_back(line);
+            }
+            for (int i = 0; i < rounds; ++i) {
+                silentReport.push_back(checkedApply(QStringLiteral("192.0.2.%1").arg(90 + i),
+                                                    QStringLiteral("192.0.2.99"), &line));
+                silentLine.push_back(line);
+            }
+        }
+
         const double enter = median(baseline);
         const double k = median(korvo);
         const double n = median(nmcli) - enter;
@@ -169,6 +225,12 @@ int main(int argc, char* argv[]) {
         std::printf("  nmcli: start -> address visible in ip        %8.1f\n", median(nmcliVisible) - enter);
         std::printf("  (entering the test bed, %.1f ms, is not charged to nmcli)\n", enter);
         std::printf("  ratio Korvo / nmcli: %.2fx (target <= 1.0x)\n", k / n);
+        std::printf("  with the checks (Korvo inside the namespace; the address free each time):\n");
+        std::printf("    gateway answers: press -> report %8.1f, -> gateway line %8.1f\n",
+                    median(checkedReport), median(checkedLine));
+        std::printf("    gateway silent:  press -> report %8.1f, -> gateway line %8.1f\n",
+                    median(silentReport), median(silentLine));
+        std::printf("    the checks add to the report: %.1f ms\n", median(checkedReport) - k);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_apply: %s\n", e.what());

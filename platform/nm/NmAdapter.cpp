@@ -1,5 +1,6 @@
 #include "platform/nm/NmAdapter.h"
 
+#include "platform/nm/LinkProbe.h"
 #include "platform/nm/NmState.h"
 
 #include <QDBusObjectPath>
@@ -78,6 +79,25 @@ public:
         }
         result.whole = resultOf(whole, succeeded(whole) ? std::string() : failure_);
         return result;
+    }
+
+    LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) override {
+        // Without a link no host can answer, and none is asked.
+        bool unplugged = false;
+        try {
+            unplugged = withoutCarrier(deviceState());
+        } catch (const ServiceError&) {
+            // The link itself can still be asked; the change will meet the service's trouble.
+        }
+        if (unplugged)
+            return {LinkAnswer::Kind::NotChecked,
+                    {},
+                    said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "the adapter's cable is not connected"))};
+        return link::holderOf(interface_, address, wait);
+    }
+
+    LinkAnswer reach(const std::string& host, std::chrono::milliseconds wait) override {
+        return link::reach(interface_, host, wait);
     }
 
 private:

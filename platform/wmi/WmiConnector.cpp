@@ -2,6 +2,7 @@
 
 #include "platform/wmi/ComSupport.h"
 #include "platform/wmi/ComWorker.h"
+#include "platform/wmi/LinkProbe.h"
 #include "platform/wmi/WmiArguments.h"
 
 #include <wbemidl.h>
@@ -171,6 +172,16 @@ public:
 
     ChangeResult apply(const IPv4Settings& settings) override { return applyByMethods(settings, *this); }
 
+    // Through the IP helper API, before the WMI calls: asked from the adapter's own address, so that
+    // the request goes out on its link.
+    LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) override {
+        return wmi::holderOf(ownAddress(), address, wait);
+    }
+
+    LinkAnswer reach(const std::string& host, std::chrono::milliseconds wait) override {
+        return wmi::reach(host, wait);
+    }
+
 private:
     int enableStatic(const std::vector<std::string>& ipAddresses,
                      const std::vector<std::string>& subnetMasks) override {
@@ -200,6 +211,13 @@ private:
 
     int setDNSServerSearchOrder(const std::optional<std::vector<std::string>>& servers) override {
         return invoke(setDNSServerSearchOrderCall(servers));
+    }
+
+    // The address just given, else the one the listing found.
+    std::string ownAddress() {
+        if (!staticAddress_.empty()) return staticAddress_;
+        return worker_->call(
+            [this] { return firstIPv4(stringArrayProperty(state_->instance.get(), L"IPAddress")); });
     }
 
     int invoke(const MethodCall& call) {

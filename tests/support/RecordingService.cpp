@@ -3,6 +3,7 @@
 #include "platform/wmi/WmiArguments.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 namespace korvo::testing {
@@ -55,6 +56,24 @@ public:
         return result;
     }
 
+    platform::LinkAnswer holderOf(const std::string& address, std::chrono::milliseconds wait) override {
+        (void)wait;
+        Owner.probes.push_back(Fake.caption + " holderOf " + address);
+        const auto it = Fake.holders.find(address);
+        return it == Fake.holders.end() ? platform::LinkAnswer{platform::LinkAnswer::Kind::Silent, {}, {}}
+                                        : it->second;
+    }
+    platform::LinkAnswer reach(const std::string& host, std::chrono::milliseconds wait) override {
+        Owner.probes.push_back(Fake.caption + " reach " + host + " " + std::to_string(wait.count()) + "ms");
+        const bool changed =
+            std::any_of(Owner.calls.begin(), Owner.calls.end(),
+                        [this](const std::string& c) { return c.rfind(Fake.caption + " Enable", 0) == 0; });
+        const auto& answers = changed ? Fake.reachAfter : Fake.reachBefore;
+        if (changed) std::this_thread::sleep_for(Fake.reachAfterTakes);
+        const auto it = answers.find(host);
+        return it == answers.end() ? platform::Adapter::reach(host, wait) : it->second;
+    }
+
 private:
     int enableStatic(const std::vector<std::string>& ips, const std::vector<std::string>& masks) override {
         return call("EnableStatic", joined(ips) + " " + joined(masks));
@@ -91,6 +110,12 @@ public:
         for (const FakeAdapter& adapter : Owner.adapters)
             items.push_back(std::make_unique<Item>(Owner, adapter));
         return items;
+    }
+
+    std::optional<platform::PendingRollback> pendingRollback(const platform::Adapter& adapter) override {
+        const auto it = Owner.pending.find(adapter.caption());
+        if (it == Owner.pending.end()) return std::nullopt;
+        return it->second;
     }
 
 private:

@@ -26,6 +26,14 @@ struct FakeAdapter {
     std::vector<std::string> raising;
     // The reason given with the answer for the change as one.
     std::string detail = {};
+    // Who answers on the link: for an address asked before it is given (missing: nobody), and for a
+    // host reached before the first change made through this service (a zero wait) and after it
+    // (missing: not checked, as a service that cannot ask the link says).
+    std::map<std::string, platform::LinkAnswer> holders = {};
+    std::map<std::string, platform::LinkAnswer> reachBefore = {};
+    std::map<std::string, platform::LinkAnswer> reachAfter = {};
+    // How long a reach after the change takes to answer, as a link that is slow to say so.
+    std::chrono::milliseconds reachAfterTakes{0};
 };
 
 class RecordingService : public platform::ServiceConnector {
@@ -35,6 +43,10 @@ public:
     bool failListing = false;
     std::vector<std::string> calls;
     bool canWatch = true;
+    // Every look at a link, as "eth0 holderOf 192.0.2.10" or "eth0 reach 192.0.2.1 1000ms", in order.
+    std::vector<std::string> probes;
+    // A rollback the service will make by itself, by the caption of the adapter it covers.
+    std::map<std::string, platform::PendingRollback> pending;
     // What the listing reports each adapter (by caption) has now; missing: the service does not say.
     std::map<std::string, platform::IPv4State> states;
     // What reading each adapter back after a change finds; missing: the service cannot say.

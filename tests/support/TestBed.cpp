@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <fcntl.h>
+#include <sched.h>
 #include <stdexcept>
 #include <sys/types.h>
 #include <unistd.h>
@@ -82,6 +84,9 @@ TestBed::TestBed(Options options) {
     if (options.dhcp) {
         args << QStringLiteral("--dhcp");
     }
+    if (options.peer) {
+        args << QStringLiteral("--peer");
+    }
     if (!options.polkitRules.isEmpty()) {
         args << QStringLiteral("--polkit") << options.polkitRules;
     }
@@ -95,6 +100,8 @@ TestBed::TestBed(Options options) {
         const auto value = unquoted(line.mid(eq + 1));
         if (key == QLatin1String("NS")) {
             name_ = value;
+        } else if (key == QLatin1String("PEER")) {
+            peer_ = value;
         } else if (key == QLatin1String("BUS")) {
             bus_ = value;
         } else if (key == QLatin1String("DIR")) {
@@ -130,6 +137,31 @@ QString TestBed::ip(const QStringList& args) const {
         throw std::runtime_error(("ip " + args.join(QLatin1Char(' ')) + ": " + result.err).toStdString());
     }
     return result.out;
+}
+
+QString TestBed::peer(const QStringList& args) const {
+    if (peer_.isEmpty()) throw std::runtime_error("the test bed has no peer (Options::peer)");
+    const auto result = run(QStringLiteral("ip"), QStringList{QStringLiteral("-n"), peer_} + args, 10000);
+    if (result.exitCode != 0) {
+        throw std::runtime_error(("ip " + args.join(QLatin1Char(' ')) + ": " + result.err).toStdString());
+    }
+    return result.out;
+}
+
+TestBed::Inside::Inside(const TestBed& bed)
+    : home_(::open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC)) {
+    const int there = ::open(("/run/netns/" + bed.name()).toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+    const bool entered = home_ >= 0 && there >= 0 && ::setns(there, CLONE_NEWNET) == 0;
+    if (there >= 0) ::close(there);
+    if (!entered) {
+        if (home_ >= 0) ::close(home_);
+        throw std::runtime_error("cannot enter the test bed's network namespace");
+    }
+}
+
+TestBed::Inside::~Inside() {
+    (void)::setns(home_, CLONE_NEWNET);
+    ::close(home_);
 }
 
 QString TestBed::nmcli(const QStringList& args) const {

@@ -29,6 +29,8 @@ public:
     struct Options {
         int adapters = 1;
         bool dhcp = false;
+        // peer0 in a namespace of its own: another host on veth0's link (see peer()).
+        bool peer = false;
         // A folder of polkit rules: NetworkManager then asks a polkit daemon that knows only these.
         QString polkitRules = {};
     };
@@ -47,6 +49,22 @@ public:
 
     // `ip -n <namespace> args...`; its standard output. Throws when ip fails.
     QString ip(const QStringList& args) const;
+    // The same in the peer's namespace (Options::peer), where peer0 is: `peer({"addr", "add",
+    // "192.0.2.50/24", "dev", "peer0"})` makes another host hold that address on veth0's link.
+    QString peer(const QStringList& args) const;
+
+    // While it lives, the calling thread (and every thread and process it starts) uses the test
+    // bed's network namespace: what Korvo asks of an adapter's link reaches veth0 there.
+    class Inside {
+    public:
+        explicit Inside(const TestBed& bed);
+        ~Inside();
+        Inside(const Inside&) = delete;
+        Inside& operator=(const Inside&) = delete;
+
+    private:
+        int home_ = -1;
+    };
     // nmcli inside the test bed, talking to its NetworkManager only.
     QString nmcli(const QStringList& args) const;
     // A property of NetworkManager's live IPv4 state of `adapter`, as `nmcli -g`
@@ -64,6 +82,7 @@ private:
     QString script(const QStringList& args, int timeoutMs = 30000) const;
 
     QString name_;
+    QString peer_;
     QString bus_;
     QString dir_;
     QStringList adapters_;
