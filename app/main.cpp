@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/SystemEnvironment.h"
+#include "app/TextOutput.h"
 #include "core/Version.h"
 #include "ui/MainWindow.h"
 #include "ui/Translations.h"
@@ -38,18 +39,18 @@ namespace {
 int acceptTermsUnattended(korvo::Environment env) {
     bool complained = false;
     env.exclamation = [&complained](QWidget*, const QString& title, const QString& text) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        korvo::writeText(stderr, title + QStringLiteral(": ") + text + u'\n');
         complained = true;
     };
     // Only a file that appeared meanwhile asks; nobody is there to say yes.
     env.question = [&complained](QWidget*, const QString& title, const QString& text) {
-        std::fprintf(stderr, "%s: %s No.\n", qPrintable(title), qPrintable(text));
+        korvo::writeText(stderr, title + QStringLiteral(": ") + text + QStringLiteral(" No.\n"));
         complained = true;
         return false;
     };
     const QString saved = korvo::acceptTerms(std::move(env));
     if (complained || saved.isEmpty()) return 1;
-    std::printf("%s\n", qPrintable(saved));
+    korvo::writeText(stdout, saved + u'\n');
     return 0;
 }
 
@@ -89,10 +90,10 @@ bool wantsCommandLine(const QStringList& arguments) {
 }
 
 int usageError(const QString& message) {
-    std::fprintf(
-        stderr, "%s\n",
-        qPrintable(
-            QCoreApplication::translate("main", "korvo: %1 (korvo --help lists the options)").arg(message)));
+    korvo::writeText(
+        stderr,
+        QCoreApplication::translate("main", "korvo: %1 (korvo --help lists the options)").arg(message) +
+            u'\n');
     return korvo::exit_code::Usage;
 }
 
@@ -186,7 +187,7 @@ int main(int argc, char* argv[]) {
         const QString program = QCoreApplication::arguments().constFirst();
         if (const qsizetype at = text.indexOf(program); at >= 0)
             text.replace(at, program.size(), QStringLiteral("korvo"));
-        std::printf("%s", qPrintable(text));
+        korvo::writeText(stdout, text);
         return 0;
     }
     if (options->parser.isSet(options->version)) {

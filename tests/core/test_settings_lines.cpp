@@ -120,10 +120,10 @@ private slots:
         QTest::newRow("UTF-8 with two BOMs") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
                                                            "1")
                                              << QStringLiteral("\ufeff1") << SettingsEncoding::Utf8WithBom;
-        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << "Café" << SettingsEncoding::Windows1252;
+        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << "Café" << SettingsEncoding::AnsiCodePage;
         QTest::newRow("Windows-1252")
-            << QByteArray("\x80 \x9f \x81") << "€ Ÿ \u0081" << SettingsEncoding::Windows1252;
-        QTest::newRow("UTF-8 cut short") << QByteArray("Caf\xc3") << "CafÃ" << SettingsEncoding::Windows1252;
+            << QByteArray("\x80 \x9f \x81") << "€ Ÿ \u0081" << SettingsEncoding::AnsiCodePage;
+        QTest::newRow("UTF-8 cut short") << QByteArray("Caf\xc3") << "CafÃ" << SettingsEncoding::AnsiCodePage;
     }
     void encodings() {
         QFETCH(QByteArray, firstLine);
@@ -154,7 +154,7 @@ private slots:
         QStringList lines = decodeSettingsFile("Caf\xe9\r\n\xc3\xa9" + linesOf(128)).lines;
         QCOMPARE(lines[1], QStringLiteral("Ã©"));
         lines[0] = edit;
-        const EncodedSettings encoded = encodeSettingsFile(lines, SettingsEncoding::Windows1252);
+        const EncodedSettings encoded = encodeSettingsFile(lines, SettingsEncoding::AnsiCodePage);
         QCOMPARE(encoded.encoding, SettingsEncoding::Utf8);
         QVERIFY(encoded.bytes.startsWith(start));
     }
