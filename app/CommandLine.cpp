@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/StopRequests.h"
+#include "app/TextOutput.h"
 
 #include "core/Applier.h"
 #include "core/CommandLine.h"
@@ -37,7 +38,7 @@ namespace {
 
 // Everything that reaches the terminal goes through terminalText: names come from files and services.
 void out(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    writeText(stdout, text);
 }
 
 // One line of tab-separated fields.
@@ -53,11 +54,11 @@ void outLines(const QString& text, std::FILE* stream = stdout) {
     QStringList lines = text.split(u'\n');
     for (QString& line : lines)
         line = terminalText(line);
-    std::fputs(lines.join(u'\n').toLocal8Bit().constData(), stream);
+    writeText(stream, lines.join(u'\n'));
 }
 
 void err(const QString& text) {
-    std::fprintf(stderr, "korvo: %s\n", terminalText(text).toLocal8Bit().constData());
+    writeText(stderr, QStringLiteral("korvo: ") + terminalText(text) + u'\n');
 }
 
 QJsonArray jsonList(const std::vector<std::string>& items) {
@@ -372,10 +373,7 @@ int apply(const CommandLineRequest& request) {
     const bool terminal = KORVO_ISATTY(0);
     if (terminal) {
         // Only "y" keeps it, in every language: the question says so.
-        std::fputs(QCoreApplication::translate("CommandLine", "Keep this configuration? [y/N] ")
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
+        writeText(stderr, QCoreApplication::translate("CommandLine", "Keep this configuration? [y/N] "));
         std::fflush(stderr);
     } else {
         err(QCoreApplication::translate("CommandLine",

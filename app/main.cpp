@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/TextOutput.h"
 #include "app/WindowModule.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -61,10 +62,10 @@ bool wantsCommandLine(const QStringList& arguments) {
 }
 
 int usageError(const QString& message) {
-    std::fprintf(
-        stderr, "%s\n",
-        qPrintable(
-            QCoreApplication::translate("main", "korvo: %1 (korvo --help lists the options)").arg(message)));
+    korvo::writeText(
+        stderr,
+        QCoreApplication::translate("main", "korvo: %1 (korvo --help lists the options)").arg(message) +
+            u'\n');
     return korvo::exit_code::Usage;
 }
 
@@ -149,10 +150,10 @@ int acceptTermsUnattended(const QString& path) {
                           .arg(QDir::toNativeSeparators(path), why);
     }
     if (!failure.isEmpty()) {
-        std::fprintf(stderr, "Korvo: %s\n", qPrintable(failure));
+        korvo::writeText(stderr, QStringLiteral("Korvo: ") + failure + u'\n');
         return 1;
     }
-    std::printf("%s\n", qPrintable(path));
+    korvo::writeText(stdout, QDir::toNativeSeparators(path) + u'\n');
     return 0;
 }
 
@@ -207,7 +208,7 @@ int main(int argc, char* argv[]) {
         const QString program = QCoreApplication::arguments().constFirst();
         if (const qsizetype at = text.indexOf(program); at >= 0)
             text.replace(at, program.size(), QStringLiteral("korvo"));
-        std::printf("%s", qPrintable(text));
+        korvo::writeText(stdout, text);
         return 0;
     }
     if (options->parser.isSet(options->version)) {
@@ -281,10 +282,10 @@ int main(int argc, char* argv[]) {
         if (!options->parsed) return optionError(options->parser);
         if (noSettingsFile)
             return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                         "main", "korvo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
-                                 "are unset)")));
+        korvo::writeText(stderr, QCoreApplication::translate(
+                                     "main", "korvo: no display to show the window on (DISPLAY and "
+                                             "WAYLAND_DISPLAY are unset)") +
+                                     u'\n');
         return 1;
     }
 #ifdef Q_OS_LINUX
@@ -298,7 +299,7 @@ int main(int argc, char* argv[]) {
         const QString message =
             QCoreApplication::translate("main", "korvo: the window could not be loaded: %1")
                 .arg(window.errorString());
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        korvo::writeText(stderr, message + u'\n');
 #ifdef Q_OS_WIN
         // Started from the desktop there is no console to read that in.
         ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()), L"Korvo",

@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <iterator>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace korvo {
 
 namespace {
@@ -129,7 +133,7 @@ SettingsEncoding settingsEncodingOf(QByteArrayView bytes) {
     if (isAscii(bytes)) return SettingsEncoding::System;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     (void)utf8(bytes).operator QString();
-    if (utf8.hasError()) return SettingsEncoding::Windows1252;
+    if (utf8.hasError()) return SettingsEncoding::AnsiCodePage;
     return bytes.startsWith(Utf8Bom) ? SettingsEncoding::Utf8WithBom : SettingsEncoding::Utf8;
 }
 
@@ -159,6 +163,31 @@ std::optional<QByteArray> toWindows1252(QStringView text) {
 
 namespace {
 
+// Where a file that is not UTF-8 comes from: the system's ANSI code page on Windows, which Notepad and
+// every program of the design's time write in. Where that code page is UTF-8 itself (Windows' "Beta:
+// Unicode UTF-8" option) such a file would read as replacement characters and be saved so: Windows-1252
+// stands in there, as it does on every other system.
+bool systemAnsiCodePage() {
+#ifdef Q_OS_WIN
+    return GetACP() != CP_UTF8;
+#else
+    return false;
+#endif
+}
+
+QString fromAnsiCodePage(QByteArrayView bytes) {
+    if (!systemAnsiCodePage()) return fromWindows1252(bytes);
+    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
+    return system(bytes);
+}
+
+// Characters the code page has no byte for come back as "?" or a look-alike: encodeSettingsFile finds
+// them by reading the bytes back.
+std::optional<QByteArray> toAnsiCodePage(const QString& text) {
+    if (!systemAnsiCodePage()) return toWindows1252(text);
+    return encoded(text, QStringConverter::System);
+}
+
 QString textOf(QByteArrayView bytes, SettingsEncoding encoding) {
     switch (encoding) {
     case SettingsEncoding::System:
@@ -170,8 +199,8 @@ QString textOf(QByteArrayView bytes, SettingsEncoding encoding) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
         return utf8(bytes.sliced(Utf8Bom.size()));
     }
-    case SettingsEncoding::Windows1252:
-        return fromWindows1252(bytes);
+    case SettingsEncoding::AnsiCodePage:
+        return fromAnsiCodePage(bytes);
     }
     return {};
 }
@@ -186,8 +215,8 @@ std::optional<QByteArray> inEncoding(const QString& text, SettingsEncoding encod
         if (std::optional<QByteArray> bytes = encoded(text, QStringConverter::Utf8))
             return bytes->prepend(Utf8Bom);
         return std::nullopt;
-    case SettingsEncoding::Windows1252:
-        return toWindows1252(text);
+    case SettingsEncoding::AnsiCodePage:
+        return toAnsiCodePage(text);
     }
     return std::nullopt;
 }
@@ -209,7 +238,7 @@ EncodedSettings encodeSettingsFile(const QStringList& lines, SettingsEncoding en
         text += line;
         text += QLatin1String("\r\n");
     }
-    // Bytes that the reader would take for another encoding (Windows-1252 that
+    // Bytes that the reader would take for another encoding (a code page's text that
     // happens to be valid UTF-8) go to UTF-8, as does what the encoding cannot hold.
     const auto readsBack = [&text](const std::optional<QByteArray>& b) {
         return b && textOf(*b, settingsEncodingOf(*b)) == text;

@@ -77,12 +77,13 @@ QStringList settingsLines(const StoredSettings& settings); // always SettingsLin
 StoredSettings storedSettings(const QStringList& lines);   // expects SettingsLineCount lines
 
 // How the file's text is stored. A file is read as UTF-8 when it is valid
-// UTF-8, else as Windows-1252 (the western ANSI code page, which also reads
-// Latin-1), and saved back the same way while every character fits and reads
-// back the same, else in UTF-8. A file of ASCII alone says nothing about its
-// encoding: it, and a new file, use the system's 8-bit encoding (the ANSI code
-// page on Windows, UTF-8 elsewhere).
-enum class SettingsEncoding { System, Utf8, Utf8WithBom, Windows1252 };
+// UTF-8, else in the ANSI code page (the system's on Windows; elsewhere
+// Windows-1252, the western one, which also reads Latin-1), and saved back the
+// same way while every character fits and reads back the same, else in UTF-8.
+// A file of ASCII alone says nothing about its encoding: it, and a new file,
+// use the system's 8-bit encoding (the ANSI code page on Windows, UTF-8
+// elsewhere).
+enum class SettingsEncoding { System, Utf8, Utf8WithBom, AnsiCodePage };
 SettingsEncoding settingsEncodingOf(QByteArrayView bytes);
 
 // Windows-1252 exactly as Windows converts it: the five bytes it leaves

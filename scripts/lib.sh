@@ -31,8 +31,9 @@ KORVO_QT_WINDOWS_PACKAGES=(ninja-build cmake dpkg-dev xz-utils g++-mingw-w64-x86
 # scripts/cross-windows with that Qt: the windows on a private X server, driven and photographed; the
 # installer and the zip; the fonts the offscreen tests draw with, and Wine's own Windows fonts (Tahoma).
 # The host's lrelease compiles the translations, and Qt's own translations ship beside korvo.exe.
+# locales: the Russian locale's source, from which Wine takes the code page 1251.
 KORVO_CROSS_PROGRAM_PACKAGES=(xvfb xdotool x11-utils imagemagick nsis zip unzip fonts-dejavu-core fonts-wine
-                              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+                              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales)
 
 # ensure_packages PKG...: installs those that are missing; a no-op when all are there.
 ensure_packages() {

@@ -578,11 +578,15 @@ void Form1::startApplying(const Profile& profile, ApplyMode mode) {
         connect(Applying, &Form4::keepTimedOut, this, [this] { Undo(false); });
         // Deletion waits for the event loop; until then the closed window must not be reused.
         connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
-        // Kept in front of the main window by the window system (Wayland places a window without a
-        // parent where it likes, behind the one just clicked among them); it stays a window of its own.
-        Applying->winId();
-        if (QWindow* own = Applying->windowHandle(); own && windowHandle())
-            own->setTransientParent(windowHandle());
+        // A window of its own, with its own taskbar entry. Wayland alone places a window without a
+        // parent where it likes, behind the one just clicked among them: there it is made the main
+        // window's transient, which elsewhere would make it an owned window (on Windows, one without a
+        // taskbar entry, minimised with the main window).
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            Applying->winId();
+            if (QWindow* own = Applying->windowHandle(); own && windowHandle())
+                own->setTransientParent(windowHandle());
+        }
     }
     Applying->ShowPrepared();
     Applying->show();

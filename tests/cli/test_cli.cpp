@@ -252,7 +252,7 @@ private slots:
         lines[7] = QStringLiteral("Büro");
         lines[39] = QStringLiteral("0");
         const QByteArray before =
-            korvo::encodeSettingsFile(lines, korvo::SettingsEncoding::Windows1252).bytes;
+            korvo::encodeSettingsFile(lines, korvo::SettingsEncoding::AnsiCodePage).bytes;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
         file.close();

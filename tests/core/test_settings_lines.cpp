@@ -3,9 +3,25 @@
 
 #include <QtTest>
 
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace korvo;
 
 namespace {
+
+// The code page a file that is not UTF-8 is read in: the system's on Windows (1252 stands in where that
+// is UTF-8), 1252 elsewhere. scripts/cross-windows runs these tests with 1252 and with 1251.
+unsigned ansiCodePage() {
+#ifdef Q_OS_WIN
+    return GetACP() == CP_UTF8 ? 1252 : GetACP();
+#else
+    return 1252;
+#endif
+}
 
 // Every value distinct, so a value landing on the wrong line shows.
 StoredSettings sample() {
@@ -70,7 +86,10 @@ private slots:
         QCOMPARE(encoded.bytes.count("\r\n"), 129);
         QCOMPARE(encoded.bytes.count('\n'), 129);
         QVERIFY(!encoded.bytes.startsWith("\xEF\xBB\xBF"));
-        QVERIFY(encoded.bytes.contains(QStringLiteral("Büro Zürich").toLocal8Bit()));
+        // A new file: the system's encoding where it holds the name (1251 has no "ü"), else UTF-8.
+        const QString name = QStringLiteral("Büro Zürich");
+        const QByteArray local = name.toLocal8Bit();
+        QVERIFY(encoded.bytes.contains(QString::fromLocal8Bit(local) == name ? local : name.toUtf8()));
 
         const DecodedSettings decoded = decodeSettingsFile(encoded.bytes);
         QCOMPARE(decoded.fault, SettingsFault::None);
@@ -106,7 +125,7 @@ private slots:
         if (fault == SettingsFault::None) QCOMPARE(decoded.lines.size(), 129);
     }
 
-    // Read as UTF-8 when it is UTF-8, else as Windows-1252; unedited lines encode to the same bytes.
+    // Read as UTF-8 when it is UTF-8, else in the ANSI code page; unedited lines encode to the same bytes.
     void encodings_data() {
         QTest::addColumn<QByteArray>("firstLine");
         QTest::addColumn<QString>("text");
@@ -120,10 +139,20 @@ private slots:
         QTest::newRow("UTF-8 with two BOMs") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
                                                            "1")
                                              << QStringLiteral("\ufeff1") << SettingsEncoding::Utf8WithBom;
-        QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << "Café" << SettingsEncoding::Windows1252;
-        QTest::newRow("Windows-1252")
-            << QByteArray("\x80 \x9f \x81") << "€ Ÿ \u0081" << SettingsEncoding::Windows1252;
-        QTest::newRow("UTF-8 cut short") << QByteArray("Caf\xc3") << "CafÃ" << SettingsEncoding::Windows1252;
+        if (ansiCodePage() == 1252) {
+            QTest::newRow("Latin-1") << QByteArray("Caf\xe9") << "Café" << SettingsEncoding::AnsiCodePage;
+            QTest::newRow("Windows-1252")
+                << QByteArray("\x80 \x9f \x81") << "€ Ÿ \u0081" << SettingsEncoding::AnsiCodePage;
+            QTest::newRow("UTF-8 cut short")
+                << QByteArray("Caf\xc3") << "CafÃ" << SettingsEncoding::AnsiCodePage;
+        }
+        if (ansiCodePage() == 1251) {
+            QTest::newRow("Windows-1251") << QByteArray("\xce\xf4\xe8\xf1 \xb9"
+                                                        "2")
+                                          << "Офис №2" << SettingsEncoding::AnsiCodePage;
+            QTest::newRow("UTF-8 cut short")
+                << QByteArray("Caf\xc3") << "CafГ" << SettingsEncoding::AnsiCodePage;
+        }
     }
     void encodings() {
         QFETCH(QByteArray, firstLine);
@@ -149,14 +178,47 @@ private slots:
         QTest::newRow("bytes that read as UTF-8") << "Cafe" << QByteArray("Cafe\r\n\xc3\x83\xc2\xa9\r\n");
     }
     void encodingFallsBackToUtf8() {
+        if (ansiCodePage() != 1252) QSKIP("the cases are Windows-1252's");
         QFETCH(QString, edit);
         QFETCH(QByteArray, start);
         QStringList lines = decodeSettingsFile("Caf\xe9\r\n\xc3\xa9" + linesOf(128)).lines;
         QCOMPARE(lines[1], QStringLiteral("Ã©"));
         lines[0] = edit;
-        const EncodedSettings encoded = encodeSettingsFile(lines, SettingsEncoding::Windows1252);
+        const EncodedSettings encoded = encodeSettingsFile(lines, SettingsEncoding::AnsiCodePage);
         QCOMPARE(encoded.encoding, SettingsEncoding::Utf8);
         QVERIFY(encoded.bytes.startsWith(start));
+    }
+
+    // A name the ANSI code page holds is saved in it (on Windows a new file too), and only a name it
+    // cannot hold makes the file UTF-8: checked with the code page the system has.
+    void savedInTheCodePage() {
+        QString held, beyond;
+        QByteArray bytes;
+        if (ansiCodePage() == 1251) {
+            held = QStringLiteral("Офис Москва №2");
+            bytes = "\xce\xf4\xe8\xf1 \xcc\xee\xf1\xea\xe2\xe0 \xb9"
+                    "2";
+            beyond = QStringLiteral("Café");
+        } else if (ansiCodePage() == 1252) {
+            held = QStringLiteral("Büro Zürich €");
+            bytes = "B\xfcro Z\xfcrich \x80";
+            beyond = QStringLiteral("Офис");
+        } else {
+            QSKIP("the cases are for the code pages 1251 and 1252");
+        }
+        QStringList lines = decodeSettingsFile(linesOf(129)).lines;
+        lines[7] = held;
+        std::vector<SettingsEncoding> encodings{SettingsEncoding::AnsiCodePage};
+#ifdef Q_OS_WIN
+        encodings.push_back(SettingsEncoding::System);
+#endif
+        for (const SettingsEncoding encoding : encodings) {
+            const EncodedSettings encoded = encodeSettingsFile(lines, encoding);
+            QCOMPARE(encoded.encoding, encoding);
+            QVERIFY(encoded.bytes.contains("\r\n" + bytes + "\r\n"));
+        }
+        lines[7] = beyond;
+        QCOMPARE(encodeSettingsFile(lines, SettingsEncoding::AnsiCodePage).encoding, SettingsEncoding::Utf8);
     }
 
     void windows1252() {
@@ -215,9 +277,11 @@ private slots:
         QTest::newRow("empty, UTF-8 with its mark")
             << lines << QByteArray(lines).insert(3 + linesOf(39, "Caf\xc3\xa9").size(), "1");
         // Without its line 40, the rest would read as UTF-8: the file goes to UTF-8 as a whole.
+        // Line 1 read in the code page: "Ã©" in 1252, "Г©" in 1251.
+        const QByteArray first = ansiCodePage() == 1251 ? "\xd0\x93\xc2\xa9" : "\xc3\x83\xc2\xa9";
         lines = "\xc3\xa9\r\n" + linesOf(38) + "\xff\r\n" + linesOf(89);
-        QTest::newRow("its only Windows-1252 byte on it")
-            << lines << "\xc3\x83\xc2\xa9\r\n" + linesOf(38) + "1\r\n" + linesOf(89);
+        QTest::newRow("its only code-page byte on it")
+            << lines << first + "\r\n" + linesOf(38) + "1\r\n" + linesOf(89);
         QTest::newRow("corrupt") << linesOf(128) << QByteArray();
     }
     void acceptTermsInAFile() {

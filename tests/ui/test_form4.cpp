@@ -78,6 +78,11 @@ private slots:
         Form4* w = Form1Probe::applyingWindow(form);
         QVERIFY(w && w->isVisible() && !w->isEnabled() && !form.isEnabled());
         QVERIFY(!w->parentWidget());
+        // A window of its own (its own taskbar entry on Windows): the main window's transient on
+        // Wayland alone, which would otherwise place it behind the main window.
+        QVERIFY(w->windowHandle());
+        QCOMPARE(w->windowHandle()->transientParent() != nullptr,
+                 QGuiApplication::platformName().startsWith(QLatin1String("wayland")));
         QCOMPARE(control<PictureBox>(*w, "Picture1")->picture().size(), QSize(200, 178));
         QVERIFY(control<PictureBox>(*w, "Picture1")->isHidden() &&
                 control<PictureBox>(*w, "Picture2")->isHidden());
