@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/EndSignals.h"
 #include "app/SystemEnvironment.h"
 #include "core/Version.h"
 #include "ui/MainWindow.h"
@@ -304,5 +305,12 @@ int main(int argc, char* argv[]) {
     fonts->applicationMade();
 #endif
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
+    // Signals and the session's end wait for an apply under way, as "Exit" does.
+    const korvo::EndSignals ends([&window](const QString& by) { korvo::endMainWindow(*window, by); });
+    const auto settle = [&window] {
+        korvo::settleMainWindow(*window, QCoreApplication::translate("main", "the end of the session"));
+    };
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, settle);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, settle);
     return QApplication::exec();
 }

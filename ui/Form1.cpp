@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
+#include "core/CommandLine.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -26,7 +28,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
+#include <cstdio>
 #include <exception>
 #include <utility>
 
@@ -474,10 +478,44 @@ void Form1::Picture10_Click() {
     showMinimized();
 }
 void Form1::Command10_Click() {
-    Env.terminate();
+    EndProgram(tr("Exit"));
 }
 void Form1::Picture9_Click() {
-    Env.terminate();
+    EndProgram(tr("Exit"));
+}
+
+// Ending at once mid-apply left NetworkManager's saved profile new and the adapter's settings old, with
+// nothing said: the service's answer is waited for, within bounds, and told.
+void Form1::EndProgram(const QString& by, bool terminate) {
+    if (Ending) return; // the first request is being served
+    if (ApplyRunning) {
+        const auto tell = [this](const QString& text) {
+            if (Env.tell)
+                Env.tell(text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        };
+        Ending = true;
+        const int seconds = (EndWaitMs + 999) / 1000;
+        tell(tr("Korvo: asked to end (%1) while a change to the network is under way; waiting for the "
+                "network service's answer (at most %2 s) before ending.")
+                 .arg(by)
+                 .arg(seconds));
+        QEventLoop wait;
+        EndWait = &wait;
+        QTimer::singleShot(EndWaitMs, &wait, &QEventLoop::quit);
+        wait.exec();
+        EndWait = nullptr;
+        if (ApplyRunning)
+            tell(tr("Korvo: the network service did not answer within %1 s; ending without its answer. The "
+                    "change may be only partly made: the adapter's saved settings and those in effect can "
+                    "differ until a profile is applied again.")
+                     .arg(seconds));
+        else
+            tell(tr("Korvo: the network service answered; ending now. The outcome:") + u'\n' + EndReport);
+        Ending = false;
+    }
+    if (terminate) Env.terminate();
 }
 
 void Form1::ShowHelp() {
@@ -497,6 +535,11 @@ void Form1::ShowHelp() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (ApplyRunning) {
+        event->ignore();
+        EndProgram(tr("the window's close box"));
+        return;
+    }
     // A disabled window takes no input, its close box included: an apply is running or its
     // result is still shown.
     if (!isEnabled()) {
@@ -603,6 +646,7 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     }
     if (ApplyRunning) return; // both windows are disabled until the apply under way is shown
     ApplyRunning = true;
+    if (TrayIcon) TrayIcon->setBusy(true);
     Applying->ShowWorking();
     // The service may keep a call waiting for long (NetworkManager hung, a password prompt nobody
     // answers): the apply runs on a thread of its own, and the windows go on painting meanwhile.
@@ -628,6 +672,11 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
 
 void Form1::ShowApplied(const ApplyOutcome& outcome) {
     ApplyRunning = false;
+    if (TrayIcon) TrayIcon->setBusy(false);
+    if (EndWait) {
+        EndReport = plainReport(outcome).trimmed();
+        EndWait->quit();
+    }
     if (Applying) Applying->ShowOutcome(outcome);
     // A watching service tells of the apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
@@ -650,12 +699,21 @@ void Form1::ShowTray() {
 
     TrayIcon = new Tray(ApplyButtons, this);
     connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
-        // The button's own click: a disabled window (an apply shown) ignores it alike.
+        // An outcome still waiting for "Ok" (the window perhaps minimised) comes to the front instead:
+        // the click is not lost without a sign. While an apply runs the entries are greyed.
+        if (!ApplyRunning && Applying && Applying->isVisible()) {
+            ShowFromTray();
+            Applying->raise();
+            Applying->activateWindow();
+            return;
+        }
+        // The button's own click: a disabled window ignores it alike.
         ApplyButtons[static_cast<std::size_t>(tabIndex)]->click();
         States->ShowProfilesInEffect();
     });
     connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
-    connect(TrayIcon, &Tray::exitChosen, this, [this] { Env.terminate(); });
+    connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
+    TrayIcon->setBusy(ApplyRunning);
     connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
 }
 
@@ -666,6 +724,14 @@ void Form1::ShowFromTray() {
     showNormal();
     raise();
     activateWindow();
+}
+
+void endMainWindow(QWidget& window, const QString& by) {
+    static_cast<Form1&>(window).EndProgram(by);
+}
+
+void settleMainWindow(QWidget& window, const QString& by) {
+    static_cast<Form1&>(window).EndProgram(by, false);
 }
 
 std::unique_ptr<QWidget> startMainWindow(Environment environment) {

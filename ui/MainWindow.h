@@ -12,6 +12,13 @@ namespace korvo {
 // unless the terms window holds it back.
 std::unique_ptr<QWidget> startMainWindow(Environment environment);
 
+// Ends the program as "Exit" does (`by` names the request: "SIGTERM"...): at once, or while an apply
+// is under way, once the service has answered it or the wait has run out, saying what it did.
+void endMainWindow(QWidget& window, const QString& by);
+// The session is ending and will end the program itself: an apply under way is waited for as above,
+// without ending anything.
+void settleMainWindow(QWidget& window, const QString& by);
+
 // What a user's first start does, with nobody at the window: the terms accepted
 // and the settings saved. The settings file's path, or empty when none was written.
 QString acceptTerms(Environment environment);

@@ -49,4 +49,9 @@ void Tray::setInEffect(int tabIndex, bool active) {
     Actions[static_cast<std::size_t>(tabIndex)]->setChecked(active);
 }
 
+void Tray::setBusy(bool busy) {
+    for (QAction* action : Actions)
+        action->setEnabled(!busy);
+}
+
 } // namespace korvo

@@ -27,6 +27,8 @@ public:
 
     void setCaption(int tabIndex, const QString& caption);
     void setInEffect(int tabIndex, bool active);
+    // While an apply runs the seven entries are greyed: a click would go nowhere.
+    void setBusy(bool busy);
 
 signals:
     void applyChosen(int tabIndex); // one of the seven entries
