@@ -9,8 +9,12 @@
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QtTest>
 
 #include <optional>
@@ -234,6 +238,66 @@ private slots:
         QVERIFY(!form->isMinimized());
         menu->actions().at(9)->trigger(); // "Exit"
         QCOMPARE(env.terminations, 1);
+    }
+
+    // Ended from the tray while the service has not answered an apply: the profile entries are greyed
+    // meanwhile, and the end waits for the answer and tells it, or after the wait tells that none came.
+    void endingWaitsForTheApply_data() {
+        QTest::addColumn<int>("answerAfterMs");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("answered") << 100
+                                  << "Korvo: the network service answered; ending now. The outcome:\n"
+                                     "Configuration Applied";
+        QTest::newRow("no answer") << 5000 << "Korvo: the network service did not answer within 1 s;";
+    }
+    void endingWaitsForTheApply() {
+        QFETCH(int, answerAfterMs);
+        QFETCH(QString, told);
+        TestEnvironment env;
+        auto form = started(env);
+        QVERIFY(form);
+        Form1Probe::setEndWait(*form, 1000);
+        QMenu* menu = trayMenu(*form);
+        auto gate = std::make_shared<QSemaphore>();
+        env.service->beforeApply = [gate] { gate->acquire(); };
+        const auto answer = qScopeGuard([gate] { gate->release(); });
+
+        menu->actions().at(1)->trigger();
+        QVERIFY(QTest::qWaitFor([&env] { return env.service->calls.size() > 0; }));
+        for (int t = 0; t < TabCount; ++t)
+            QVERIFY(!menu->actions().at(t)->isEnabled());
+        QVERIFY(menu->actions().at(9)->isEnabled());
+        QTimer::singleShot(answerAfterMs, [gate] { gate->release(); });
+        QElapsedTimer waited;
+        waited.start();
+        menu->actions().at(9)->trigger(); // "Exit"
+        QCOMPARE(env.terminations, 1);
+        QVERIFY(waited.elapsed() >= std::min(answerAfterMs, 1000) - 50);
+        QCOMPARE(env.told.size(), 2);
+        QVERIFY(
+            env.told[0].startsWith("Korvo: asked to end (the tray's Exit) while a change to the network is "
+                                   "under way; waiting for the network service's answer (at most 1 s)"));
+        QVERIFY2(env.told[1].startsWith(told), qPrintable(env.told[1]));
+    }
+
+    // An outcome that waits for "Ok" behind a minimised window: a profile picked in the tray brings it to
+    // the front, and nothing is applied.
+    void trayPickShowsTheWaitingOutcome() {
+        TestEnvironment env;
+        auto form = started(env);
+        QVERIFY(form);
+        QMenu* menu = trayMenu(*form);
+        menu->actions().at(1)->trigger();
+        QVERIFY(awaitOutcome(*form));
+        for (int t = 0; t < TabCount; ++t)
+            QVERIFY(menu->actions().at(t)->isEnabled());
+        form->showMinimized();
+        env.service->clear();
+        menu->actions().at(0)->trigger();
+        QVERIFY(env.service->methodCalls().empty());
+        QVERIFY(!form->isMinimized());
+        QVERIFY(Form1Probe::applyingWindow(*form)->isVisible());
+        QCOMPARE(Form1Probe::applyingWindow(*form)->windowTitle(), QStringLiteral("Configuration Applied"));
     }
 
     void noTrayNoIcon() {
