@@ -362,7 +362,10 @@ private:
             failure_ = refusal;
             return live;
         }
-        failure_ = "Putting them into effect was refused: " + refusal;
+        failure_ =
+            QCoreApplication::translate("korvo::NetworkManager", "Putting them into effect was refused: %1")
+                .arg(QString::fromStdString(refusal))
+                .toStdString();
         return code::SavedNotInEffect;
     }
 
