@@ -497,21 +497,37 @@ void Form1::EndProgram(const QString& by, bool terminate) {
         };
         Ending = true;
         const int seconds = (EndWaitMs + 999) / 1000;
+        const int atMost = (EndWaitMs + PutBackWaitMs + 999) / 1000;
         tell(tr("Korvo: asked to end (%1) while a change to the network is under way; waiting for the "
                 "network service's answer (at most %2 s) before ending.")
                  .arg(by)
-                 .arg(seconds));
+                 .arg(atMost));
         QEventLoop wait;
         EndWait = &wait;
         QTimer::singleShot(EndWaitMs, &wait, &QEventLoop::quit);
         wait.exec();
         EndWait = nullptr;
-        if (ApplyRunning)
-            tell(tr("Korvo: the network service did not answer within %1 s; ending without its answer. The "
-                    "change may be only partly made: the adapter's saved settings and those in effect can "
-                    "differ until a profile is applied again.")
-                     .arg(seconds));
-        else
+        if (ApplyRunning) {
+            // Put back on a thread of its own: the service may keep it waiting too.
+            std::string putBack;
+            if (Env.connector) {
+                QEventLoop back;
+                std::unique_ptr<QThread> worker(
+                    QThread::create([&putBack, connector = Env.connector, ms = PutBackWaitMs] {
+                        putBack = connector->putBackUnfinished(std::chrono::milliseconds(ms));
+                    }));
+                connect(worker.get(), &QThread::finished, &back, &QEventLoop::quit);
+                worker->start();
+                back.exec();
+                worker->wait();
+            }
+            tell(tr("Korvo: the network service did not answer within %1 s; ending without its answer.")
+                     .arg(seconds) +
+                 u' ' +
+                 (putBack.empty() ? tr("The change may be only partly made: the adapter's saved settings and "
+                                       "those in effect can differ until a profile is applied again.")
+                                  : QString::fromStdString(putBack)));
+        } else
             tell(tr("Korvo: the network service answered; ending now. The outcome:") + u'\n' + EndReport);
         Ending = false;
     }

@@ -143,8 +143,10 @@ private:
     std::unique_ptr<QThread> ServiceThread;
     QObject* ServiceWorker = nullptr;
     bool ApplyRunning = false; // an apply is under way
-    // Ending waits this long for an apply under way; the tests shorten it.
-    int EndWaitMs = 15000;
+    // Ending waits this long for an apply under way, then this long for what it saved to be put back;
+    // the tests shorten them.
+    int EndWaitMs = 12000;
+    int PutBackWaitMs = 3000;
     bool Ending = false;           // an ending waits for the apply
     QEventLoop* EndWait = nullptr; // which the outcome ends
     QString EndReport;             // the outcome, as the terminal reads it

@@ -3,6 +3,7 @@
 #include "platform/nm/NmAdapter.h"
 #include "platform/nm/NmSettings.h"
 #include "platform/nm/NmState.h"
+#include "platform/nm/NmUnfinished.h"
 
 #include <QAtomicInt>
 #include <QDBusArgument>
@@ -414,6 +415,10 @@ public:
     NmConnector(std::optional<std::string> address, std::chrono::milliseconds timeout,
                 std::chrono::milliseconds changeTimeout = {})
         : address_(std::move(address)), timeout_(timeout), changeTimeout_(changeTimeout) {}
+
+    std::string putBackUnfinished(std::chrono::milliseconds wait) override {
+        return nmbus::putBackUnfinished(wait);
+    }
 
     // NetworkManager's own access rules decide what a caller may change, so
     // both purposes connect alike.

@@ -1,5 +1,7 @@
 #include "platform/nm/NmAdapter.h"
 
+#include "platform/nm/NmUnfinished.h"
+
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QSet>
@@ -327,6 +329,10 @@ private:
             }
             return carryOut(again);
         }
+        // From the save until this apply answers, a Korvo that must end can put the profile back.
+        const auto note = p.changed ? std::make_unique<UnfinishedNote>(UnfinishedSave{
+                                          bus_, p.profile, p.original, device_, interface_, p.activating})
+                                    : nullptr;
         if (p.changed) {
             if (const int saved = save(p.profile, p.settings); saved != code::Success) {
                 return saved;
