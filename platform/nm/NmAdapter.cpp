@@ -337,6 +337,7 @@ private:
             if (const int saved = save(p.profile, p.settings); saved != code::Success) {
                 return saved;
             }
+            note->saved();
         }
         activationStarted_ = false;
         int live = code::UnknownFailure;

@@ -23,7 +23,7 @@ QString translated(const char* english) {
 
 } // namespace
 
-UnfinishedNote::UnfinishedNote(UnfinishedSave save) {
+UnfinishedNote::UnfinishedNote(UnfinishedSave save) : saved_(save.saved) {
     const std::lock_guard hold(Guard);
     id_ = NextId++;
     Noted.emplace(id_, std::move(save));
@@ -64,11 +64,22 @@ std::string putBackUnfinished(std::chrono::milliseconds wait) {
                         QT_TRANSLATE_NOOP("korvo::NetworkManager",
                                           "%1's saved profile was put back as it was before the apply."))
                         .arg(save.interfaceName);
+        else if (Bus::unanswered(refusal) && save.saved->load())
+            said << translated(
+                        QT_TRANSLATE_NOOP(
+                            "korvo::NetworkManager",
+                            "NetworkManager saved the new settings in %1's profile but has not put them into "
+                            "effect, nor answered Korvo's request to put the profile back: until it does, %1 "
+                            "keeps "
+                            "its previous settings while its profile holds the new ones, which its next "
+                            "connection "
+                            "brings. Applying a profile again sets both."))
+                        .arg(save.interfaceName);
         else if (Bus::unanswered(refusal))
             said << translated(QT_TRANSLATE_NOOP("korvo::NetworkManager",
-                                                 "NetworkManager has not answered: Korvo has asked it to put "
-                                                 "%1's saved profile back as "
-                                                 "it was before the apply, and could not see it done."))
+                                                 "NetworkManager has not answered the saving of %1's new "
+                                                 "settings: Korvo has asked it to "
+                                                 "keep the profile as it was, and could not see that done."))
                         .arg(save.interfaceName);
         else
             said << translated(QT_TRANSLATE_NOOP("korvo::NetworkManager",

@@ -5,7 +5,9 @@
 
 #include "platform/nm/NmBus.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +20,8 @@ struct UnfinishedSave {
     QString device;
     QString interfaceName;
     bool reapply = false; // the device runs the profile: it is put back into effect too
+    // Set once NetworkManager has answered the save: the profile holds the new values.
+    std::shared_ptr<std::atomic<bool>> saved = std::make_shared<std::atomic<bool>>(false);
 };
 
 // Noted for as long as it lives: from just before an apply saves the profile until it has answered.
@@ -27,9 +31,11 @@ public:
     ~UnfinishedNote();
     UnfinishedNote(const UnfinishedNote&) = delete;
     UnfinishedNote& operator=(const UnfinishedNote&) = delete;
+    void saved() { saved_->store(true); }
 
 private:
     std::uint64_t id_;
+    std::shared_ptr<std::atomic<bool>> saved_;
 };
 
 // Every noted profile saved back as it was (and reapplied where the device runs it), waiting at most
