@@ -8,6 +8,7 @@
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
+#include "ui/MainWindow.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
@@ -243,14 +244,19 @@ private slots:
     // Ended from the tray while the service has not answered an apply: the profile entries are greyed
     // meanwhile, and the end waits for the answer and tells it, or after the wait tells that none came.
     void endingWaitsForTheApply_data() {
+        QTest::addColumn<QString>("how"); // the tray's Exit, the close box, or the session's end
         QTest::addColumn<int>("answerAfterMs");
         QTest::addColumn<QString>("told");
-        QTest::newRow("answered") << 100
-                                  << "Korvo: the network service answered; ending now. The outcome:\n"
-                                     "Configuration Applied";
-        QTest::newRow("no answer") << 5000 << "Korvo: the network service did not answer within 1 s;";
+        const QString answered = "Korvo: the network service answered; ending now. The outcome:\n"
+                                 "Configuration Applied";
+        QTest::newRow("tray, answered") << "the tray's Exit" << 100 << answered;
+        QTest::newRow("tray, no answer")
+            << "the tray's Exit" << 5000 << "Korvo: the network service did not answer within 1 s;";
+        QTest::newRow("close box, answered") << "the window's close box" << 100 << answered;
+        QTest::newRow("session's end, answered") << "the end of the session" << 100 << answered;
     }
     void endingWaitsForTheApply() {
+        QFETCH(QString, how);
         QFETCH(int, answerAfterMs);
         QFETCH(QString, told);
         TestEnvironment env;
@@ -270,13 +276,20 @@ private slots:
         QTimer::singleShot(answerAfterMs, [gate] { gate->release(); });
         QElapsedTimer waited;
         waited.start();
-        menu->actions().at(9)->trigger(); // "Exit"
-        QCOMPARE(env.terminations, 1);
+        if (how == "the tray's Exit")
+            menu->actions().at(9)->trigger();
+        else if (how == "the window's close box")
+            form->close();
+        else
+            settleMainWindow(*form, how); // the session ends the program itself
+        QCOMPARE(env.terminations, how == "the end of the session" ? 0 : 1);
         QVERIFY(waited.elapsed() >= std::min(answerAfterMs, 1000) - 50);
         QCOMPARE(env.told.size(), 2);
-        QVERIFY(
-            env.told[0].startsWith("Korvo: asked to end (the tray's Exit) while a change to the network is "
-                                   "under way; waiting for the network service's answer (at most 1 s)"));
+        QVERIFY2(
+            env.told[0].startsWith("Korvo: asked to end (" + how +
+                                   ") while a change to the network is under way; waiting for the network "
+                                   "service's answer (at most 1 s)"),
+            qPrintable(env.told[0]));
         QVERIFY2(env.told[1].startsWith(told), qPrintable(env.told[1]));
     }
 
