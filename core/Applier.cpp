@@ -67,7 +67,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode) const {
     try {
         if (!Connector)
             throw platform::ServiceError(
-                QCoreApplication::translate("Applier",
+                QCoreApplication::translate("ResultTexts",
                                             "no network configuration service is available on this system")
                     .toStdString());
         const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
