@@ -528,7 +528,7 @@ void Form1::EndProgram(const QString& by, bool terminate) {
                                        "those in effect can differ until a profile is applied again.")
                                   : QString::fromStdString(putBack)));
         } else
-            tell(tr("Korvo: the network service answered; ending now. The outcome:") + u'\n' + EndReport);
+            tell(tr("Korvo: the apply under way has finished; ending now. The outcome:") + u'\n' + EndReport);
         Ending = false;
     }
     if (terminate) Env.terminate();

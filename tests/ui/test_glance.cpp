@@ -247,7 +247,7 @@ private slots:
         QTest::addColumn<QString>("how"); // the tray's Exit, the close box, or the session's end
         QTest::addColumn<int>("answerAfterMs");
         QTest::addColumn<QString>("told");
-        const QString answered = "Korvo: the network service answered; ending now. The outcome:\n"
+        const QString answered = "Korvo: the apply under way has finished; ending now. The outcome:\n"
                                  "Configuration Applied";
         QTest::newRow("tray, answered") << "the tray's Exit" << 100 << answered;
         QTest::newRow("tray, no answer")

@@ -39,7 +39,7 @@ private slots:
             {"Rollback", "the service does not say what %1 has now, so it could not be put back"},
             {"Rollback", "no network configuration service is available on this system"},
             {"ResultTexts", "no network configuration service is available on this system"},
-            {"korvo::Form1", "Korvo: the network service answered; ending now. The outcome:"},
+            {"korvo::Form1", "Korvo: the apply under way has finished; ending now. The outcome:"},
         };
         for (const char* language : {"de", "fr", "es"})
             for (const auto& [context, english] : sentences)
