@@ -531,7 +531,8 @@ void Form1::EndProgram(const QString& by, bool terminate) {
             tell(tr("Korvo: the apply under way has finished; ending now. The outcome:") + u'\n' + EndReport);
         Ending = false;
     }
-    if (terminate) Env.terminate();
+    // An apply still unanswered holds its thread, which the window would wait for as it goes: end here.
+    if (terminate || ApplyRunning) Env.terminate();
 }
 
 void Form1::ShowHelp() {

@@ -52,7 +52,8 @@ public:
     // the outcome is shown once the service has answered.
     void SetInterface(const Profile& profile, ApplyMode mode);
     // Ends the program: at once, or while an apply is under way, once the service has answered it or
-    // EndWaitMs have passed, telling what it did; `terminate` false leaves the ending to the caller.
+    // EndWaitMs have passed, telling what it did; `terminate` false leaves the ending to the caller
+    // unless the apply is still unanswered.
     void EndProgram(const QString& by, bool terminate = true);
     // The terms window while start-up holds the main window back for it (korvo --accept-terms).
     Form3* TermsWindow() const;
