@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/StopDuringApply.h"
 #include "app/StopRequests.h"
 
 #include "core/Applier.h"
@@ -316,7 +317,11 @@ int apply(const CommandLineRequest& request) {
         if (!guard->guards()) guard.reset();
     }
 
+    // A stop during the apply waits for its answer; with a rollback, the stop then rolls it back.
+    std::optional<StopDuringApply> stopped;
+    if (!stops) stopped.emplace(stops.emplace(), connector);
     const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
+    stopped.reset();
     const QString report = plainReport(outcome);
     if (outcome.state != ApplyOutcome::State::Applied) {
         outLines(report, stderr);
