@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/StopDuringApply.h"
 #include "app/StopRequests.h"
 #include "app/TextOutput.h"
 
@@ -327,7 +328,11 @@ int apply(const CommandLineRequest& request) {
             outLines(printed);
             std::fflush(stdout);
         };
+    // A stop during the apply waits for its answer; with a rollback, the stop then rolls it back.
+    std::optional<StopDuringApply> stopped;
+    if (!stops) stopped.emplace(stops.emplace(), connector);
     const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode, checks);
+    stopped.reset();
     QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
     if (!printed.isEmpty() && report.startsWith(printed.chopped(1))) report = report.mid(printed.size());
     if (outcome.state != ApplyOutcome::State::Applied) {

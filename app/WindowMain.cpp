@@ -1,4 +1,5 @@
 // The window's start, in the module korvo loads only when a window is wanted.
+#include "app/EndSignals.h"
 #include "app/SystemEnvironment.h"
 #include "app/WindowModule.h"
 #include "core/Version.h"
@@ -44,5 +45,12 @@ extern "C" Q_DECL_EXPORT int korvoWindowMain(korvo::WindowStart* start) {
     fonts.applicationMade();
 #endif
     const std::unique_ptr<QWidget> window = korvo::startMainWindow(std::move(env));
+    // Signals and the session's end wait for an apply under way, as "Exit" does.
+    const korvo::EndSignals ends([&window](const QString& by) { korvo::endMainWindow(*window, by); });
+    const auto settle = [&window] {
+        korvo::settleMainWindow(*window, QCoreApplication::translate("main", "the end of the session"));
+    };
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, settle);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, settle);
     return QApplication::exec();
 }

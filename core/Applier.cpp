@@ -112,9 +112,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     std::shared_ptr<Rollback> undo;
     try {
         if (!Connector)
-            throw platform::ServiceError("no network configuration service is available on this system");
+            throw platform::ServiceError(
+                QCoreApplication::translate("ResultTexts",
+                                            "no network configuration service is available on this system")
+                    .toStdString());
         const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-        if (!service) throw platform::ServiceError("the service gave no connection");
+        if (!service)
+            throw platform::ServiceError(
+                QCoreApplication::translate("ResultTexts", "the service gave no connection").toStdString());
         const auto adapters = service->adapters();
 
         platform::IPv4Settings settings;

@@ -58,9 +58,14 @@ Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const 
                    std::chrono::seconds timeout)
     : Connector(std::move(connector)) {
     if (!Connector)
-        throw platform::ServiceError("no network configuration service is available on this system");
+        throw platform::ServiceError(
+            QCoreApplication::translate("Rollback",
+                                        "no network configuration service is available on this system")
+                .toStdString());
     const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service) throw platform::ServiceError("the service gave no connection");
+    if (!service)
+        throw platform::ServiceError(
+            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
     const auto adapters = service->adapters();
     std::vector<const platform::Adapter*> guarded;
     for (const auto& adapter : adapters)
@@ -84,8 +89,11 @@ void Rollback::guard(platform::Service& service, const std::vector<const platfor
     for (std::size_t i = 0; i < guarded.size(); ++i) {
         // Without the service's own checkpoint the record is the only way back.
         if (!Native && (!states[i] || (!states[i]->dhcp && states[i]->addresses.empty())))
-            throw platform::ServiceError("the service does not say what " + guarded[i]->caption() +
-                                         " has now, so it could not be put back");
+            throw platform::ServiceError(
+                QCoreApplication::translate(
+                    "Rollback", "the service does not say what %1 has now, so it could not be put back")
+                    .arg(QString::fromStdString(guarded[i]->caption()))
+                    .toStdString());
         Before.emplace_back(guarded[i]->caption(), states[i].value_or(platform::IPv4State{}));
     }
 }
@@ -106,7 +114,9 @@ void Rollback::rollBack() {
         return;
     }
     const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service) throw platform::ServiceError("the service gave no connection");
+    if (!service)
+        throw platform::ServiceError(
+            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
     const auto adapters = service->adapters();
     // Adapters that share a caption are put back in the order they were recorded.
     std::vector<bool> restored(Before.size(), false);

@@ -1,5 +1,7 @@
 #include "core/SettingsFile.h"
 
+#include "core/SettingsCopy.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -37,9 +39,9 @@ SettingsFingerprint look(const QString& path, std::optional<QByteArray>* bytes =
     return fingerprint;
 }
 
-} // namespace
+QString putBack(const QString& path, const QByteArray& previous);
 
-SettingsFileRead readSettingsFile(const QString& path) {
+SettingsFileRead readAsItIs(const QString& path) {
     using Outcome = SettingsFileRead::Outcome;
     std::optional<QByteArray> bytes;
     SettingsFingerprint fingerprint = look(path, &bytes);
@@ -48,6 +50,21 @@ SettingsFileRead readSettingsFile(const QString& path) {
     DecodedSettings decoded = decodeSettingsFile(*bytes);
     if (decoded.fault != SettingsFault::None) return {Outcome::Rejected, {}, fingerprint};
     return {Outcome::Read, std::move(decoded.lines), fingerprint};
+}
+
+} // namespace
+
+SettingsFileRead readSettingsFile(const QString& path) {
+    using Outcome = SettingsFileRead::Outcome;
+    SettingsFileRead read = readAsItIs(path);
+    // A copy is left only by a save in place that was cut short: a file that does not read is its work.
+    if (const std::optional<QByteArray> copy = settingsCopy(path)) {
+        if (read.outcome == Outcome::Rejected && decodeSettingsFile(*copy).fault == SettingsFault::None &&
+            putBack(path, *copy).isEmpty())
+            read = readAsItIs(path);
+        if (read.outcome == Outcome::Read) dropSettingsCopy(path);
+    }
+    return read;
 }
 
 SettingsFingerprint settingsFingerprint(const QString& path) {
@@ -146,12 +163,20 @@ QString putBack(const QString& path, const QByteArray& previous) {
 
 QString store(const QString& path, const QByteArray& bytes, const std::optional<QByteArray>& previous,
               SettingsFingerprint* written) {
+    // Rewritten in place (see replace): a copy first, which the next read puts back if the save is cut short.
+    const QFileInfo target(QFileInfo(path).canonicalFilePath());
+    const bool inPlace = previous && !QFileInfo(target.absolutePath()).isWritable();
+    if (inPlace)
+        if (const QString failure = keepSettingsCopy(path, *previous); !failure.isEmpty()) return failure;
     const QString failure = replace(path, bytes);
     if (failure.isEmpty()) {
+        if (inPlace) dropSettingsCopy(path);
         if (written) *written = '+' + bytes;
         return failure;
     }
-    return previous ? failure + putBack(path, *previous) : failure;
+    const QString reason = previous ? failure + putBack(path, *previous) : failure;
+    if (inPlace && contents(path) == previous) dropSettingsCopy(path);
+    return reason;
 }
 
 } // namespace

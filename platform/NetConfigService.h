@@ -249,6 +249,14 @@ public:
     }
     // A fresh connection to this computer's service.
     virtual std::unique_ptr<Service> connect(Purpose purpose) = 0;
+    // For a program that must end while an apply of its own still waits for the service: what that
+    // apply has saved but not yet put into effect is saved back as it was, waiting at most `wait`.
+    // What was done, in Korvo's words; empty when nothing was left half made (or the service keeps no
+    // saved configuration apart from the live one).
+    virtual std::string putBackUnfinished(std::chrono::milliseconds wait) {
+        (void)wait;
+        return {};
+    }
     // The adapters as connect(Purpose::List)->adapters() lists them, for a caller that must not
     // wait: `done` gets them from the event loop of the thread that asked, none when the service
     // could not be asked. This default asks at once and calls `done` before it returns.

@@ -421,6 +421,14 @@ DNS: %5</translation>
         <source>Configuration Not Applied</source>
         <translation>Konfiguration nicht angewendet</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>auf diesem System ist kein Netzwerkkonfigurationsdienst verfügbar</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>der Dienst hat keine Verbindung geliefert</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -480,6 +488,18 @@ DNS: %5</translation>
         <source>nothing Korvo can read</source>
         <translation>nichts, was Korvo lesen kann</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>auf diesem System ist kein Netzwerkkonfigurationsdienst verfügbar</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>der Dienst hat keine Verbindung geliefert</translation>
+    </message>
+    <message>
+        <source>the service does not say what %1 has now, so it could not be put back</source>
+        <translation>der Dienst gibt nicht an, was %1 jetzt hat, daher ließe es sich nicht zurücksetzen</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -522,6 +542,33 @@ DNS: %5</translation>
     <message>
         <source>the settings are larger than %1 KiB</source>
         <translation>die Einstellungen sind größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>its folder may not be written to, and no copy of it could be kept first in &quot;%1&quot; (%2), without which a save cut short would empty it</source>
+        <translation>in ihren Ordner darf nicht geschrieben werden, und zuvor ließ sich keine Kopie von ihr in „%1“ ablegen (%2), ohne die ein abgebrochenes Speichern sie leeren würde</translation>
+    </message>
+    <message>
+        <source>no data folder</source>
+        <translation>kein Datenordner</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>StopDuringApply</name>
+    <message>
+        <source>korvo: stopped by %1 while the change is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>korvo: durch %1 gestoppt, während die Änderung läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
+    </message>
+    <message>
+        <source>korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +710,30 @@ Aktiv auf %2</translation>
         <source>These settings could not be kept: %1</source>
         <translation>Diese Einstellungen konnten nicht beibehalten werden: %1</translation>
     </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: Beenden angefordert (%1), während eine Änderung am Netzwerk läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
+    </message>
+    <message>
+        <source>the window&apos;s close box</source>
+        <translation>das Schließfeld des Fensters</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>„Beenden“ im Infobereich</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -787,6 +858,70 @@ Aktiv auf %2</translation>
     <message>
         <source>the adapter&apos;s cable is not connected</source>
         <translation>das Kabel des Adapters ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>its time was up: NetworkManager had already rolled it back</source>
+        <translation>ihre Zeit war abgelaufen: NetworkManager hatte sie bereits zurückgenommen</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not restore %1</source>
+        <translation>NetworkManager konnte %1 nicht wiederherstellen</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: permission denied</source>
+        <translation>NetworkManager hat %1 abgelehnt: Berechtigung verweigert</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1</source>
+        <translation>NetworkManager hat %1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>NetworkManager published no manager object</source>
+        <translation>NetworkManager hat kein Manager-Objekt veröffentlicht</translation>
+    </message>
+    <message>
+        <source>the adapter is not one of NetworkManager&apos;s</source>
+        <translation>der Adapter gehört nicht zu NetworkManager</translation>
+    </message>
+    <message>
+        <source>a checkpoint needs at least one adapter</source>
+        <translation>ein Prüfpunkt braucht mindestens einen Adapter</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused CheckpointCreate%1 (%2: %3)</source>
+        <translation>NetworkManager hat CheckpointCreate abgelehnt%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>: permission denied; a checkpoint needs root or NetworkManager&apos;s polkit permission org.freedesktop.NetworkManager.checkpoint-rollback, which Korvo&apos;s example polkit rule grants</source>
+        <translation>: Berechtigung verweigert; ein Prüfpunkt braucht root-Rechte oder die polkit-Berechtigung org.freedesktop.NetworkManager.checkpoint-rollback von NetworkManager, die Korvos Beispielregel für polkit erteilt</translation>
+    </message>
+    <message>
+        <source>cannot connect to the system bus: %1</source>
+        <translation>keine Verbindung zum Systembus möglich: %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: %2</source>
+        <translation>NetworkManager hat %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Putting them into effect was refused: %1</source>
+        <translation>Das Inkraftsetzen wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile was put back as it was before the apply.</source>
+        <translation>Das gespeicherte Profil von %1 wurde auf den Stand vor dem Anwenden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>NetworkManager saved the new settings in %1&apos;s profile but has not put them into effect, nor answered Korvo&apos;s request to put the profile back: until it does, %1 keeps its previous settings while its profile holds the new ones, which its next connection brings. Applying a profile again sets both.</source>
+        <translation>NetworkManager hat die neuen Einstellungen im Profil von %1 gespeichert, sie aber nicht wirksam gemacht und auch Korvos Bitte, das Profil zurückzusetzen, nicht beantwortet: Bis dahin behält %1 seine bisherigen Einstellungen, während sein Profil die neuen enthält, die seine nächste Verbindung bringt. Ein erneut angewendetes Profil setzt beide.</translation>
+    </message>
+    <message>
+        <source>NetworkManager has not answered the saving of %1&apos;s new settings: Korvo has asked it to keep the profile as it was, and could not see that done.</source>
+        <translation>NetworkManager hat das Speichern der neuen Einstellungen von %1 nicht beantwortet: Korvo hat es gebeten, das Profil zu belassen, wie es war, und konnte nicht sehen, dass es geschah.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile could not be put back: %2</source>
+        <translation>Das gespeicherte Profil von %1 konnte nicht zurückgesetzt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1111,10 @@ Aktiv auf %2</translation>
     <message>
         <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
         <translation>Mit --list oder --adapters: ein JSON-Array ausgeben; mit --apply: das Ergebnis als JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>the end of the session</source>
+        <translation>das Ende der Sitzung</translation>
     </message>
 </context>
 </TS>

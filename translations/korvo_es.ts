@@ -421,6 +421,14 @@ DNS: %5</translation>
         <source>Configuration Not Applied</source>
         <translation>Configuración no aplicada</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>no hay ningún servicio de configuración de red disponible en este sistema</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>el servicio no proporcionó ninguna conexión</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -480,6 +488,18 @@ DNS: %5</translation>
         <source>nothing Korvo can read</source>
         <translation>nada que Korvo pueda leer</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>no hay ningún servicio de configuración de red disponible en este sistema</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>el servicio no proporcionó ninguna conexión</translation>
+    </message>
+    <message>
+        <source>the service does not say what %1 has now, so it could not be put back</source>
+        <translation>el servicio no indica qué tiene %1 ahora, así que no se podría restablecer</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -522,6 +542,33 @@ DNS: %5</translation>
     <message>
         <source>the settings are larger than %1 KiB</source>
         <translation>la configuración ocupa más de %1 KiB</translation>
+    </message>
+    <message>
+        <source>its folder may not be written to, and no copy of it could be kept first in &quot;%1&quot; (%2), without which a save cut short would empty it</source>
+        <translation>no se puede escribir en su carpeta, y no se pudo guardar antes una copia en «%1» (%2), sin la cual un guardado interrumpido la dejaría vacía</translation>
+    </message>
+    <message>
+        <source>no data folder</source>
+        <translation>no hay carpeta de datos</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>StopDuringApply</name>
+    <message>
+        <source>korvo: stopped by %1 while the change is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>korvo: detenido por %1 mientras el cambio está en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
+    </message>
+    <message>
+        <source>korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +710,30 @@ En uso en %2</translation>
         <source>These settings could not be kept: %1</source>
         <translation>No se pudo conservar esta configuración: %1</translation>
     </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: se pidió terminar (%1) mientras hay un cambio de red en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
+    </message>
+    <message>
+        <source>the window&apos;s close box</source>
+        <translation>el botón de cierre de la ventana</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>«Salir» de la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -787,6 +858,70 @@ En uso en %2</translation>
     <message>
         <source>the adapter&apos;s cable is not connected</source>
         <translation>el cable del adaptador no está conectado</translation>
+    </message>
+    <message>
+        <source>its time was up: NetworkManager had already rolled it back</source>
+        <translation>su tiempo se había agotado: NetworkManager ya lo había revertido</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not restore %1</source>
+        <translation>NetworkManager no pudo restablecer %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: permission denied</source>
+        <translation>NetworkManager rechazó %1: permiso denegado</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1</source>
+        <translation>NetworkManager rechazó %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager published no manager object</source>
+        <translation>NetworkManager no publicó ningún objeto gestor</translation>
+    </message>
+    <message>
+        <source>the adapter is not one of NetworkManager&apos;s</source>
+        <translation>el adaptador no es de NetworkManager</translation>
+    </message>
+    <message>
+        <source>a checkpoint needs at least one adapter</source>
+        <translation>un punto de control necesita al menos un adaptador</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused CheckpointCreate%1 (%2: %3)</source>
+        <translation>NetworkManager rechazó CheckpointCreate%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>: permission denied; a checkpoint needs root or NetworkManager&apos;s polkit permission org.freedesktop.NetworkManager.checkpoint-rollback, which Korvo&apos;s example polkit rule grants</source>
+        <translation>: permiso denegado; un punto de control necesita root o el permiso de polkit org.freedesktop.NetworkManager.checkpoint-rollback de NetworkManager, que concede la regla de polkit de ejemplo de Korvo</translation>
+    </message>
+    <message>
+        <source>cannot connect to the system bus: %1</source>
+        <translation>no se puede conectar al bus del sistema: %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: %2</source>
+        <translation>NetworkManager rechazó %1: %2</translation>
+    </message>
+    <message>
+        <source>Putting them into effect was refused: %1</source>
+        <translation>Se rechazó ponerlos en vigor: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile was put back as it was before the apply.</source>
+        <translation>El perfil guardado de %1 se restableció tal como estaba antes de aplicar.</translation>
+    </message>
+    <message>
+        <source>NetworkManager saved the new settings in %1&apos;s profile but has not put them into effect, nor answered Korvo&apos;s request to put the profile back: until it does, %1 keeps its previous settings while its profile holds the new ones, which its next connection brings. Applying a profile again sets both.</source>
+        <translation>NetworkManager guardó los nuevos valores en el perfil de %1 pero no los puso en vigor ni respondió a la petición de Korvo de restablecer el perfil: hasta que lo haga, %1 conserva sus valores anteriores mientras su perfil contiene los nuevos, que traerá su próxima conexión. Volver a aplicar un perfil establece ambos.</translation>
+    </message>
+    <message>
+        <source>NetworkManager has not answered the saving of %1&apos;s new settings: Korvo has asked it to keep the profile as it was, and could not see that done.</source>
+        <translation>NetworkManager no respondió al guardado de los nuevos valores de %1: Korvo le pidió conservar el perfil como estaba y no pudo ver que se hiciera.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile could not be put back: %2</source>
+        <translation>No se pudo restablecer el perfil guardado de %1: %2</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1111,10 @@ En uso en %2</translation>
     <message>
         <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
         <translation>Con --list o --adapters: mostrar una matriz JSON; con --apply, el resultado como objeto JSON.</translation>
+    </message>
+    <message>
+        <source>the end of the session</source>
+        <translation>el fin de la sesión</translation>
     </message>
 </context>
 </TS>

@@ -421,6 +421,14 @@ DNS : %5</translation>
         <source>Configuration Not Applied</source>
         <translation>Configuration non appliquée</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>aucun service de configuration réseau n’est disponible sur ce système</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>le service n’a fourni aucune connexion</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -480,6 +488,18 @@ DNS : %5</translation>
         <source>nothing Korvo can read</source>
         <translation>rien que Korvo puisse lire</translation>
     </message>
+    <message>
+        <source>no network configuration service is available on this system</source>
+        <translation>aucun service de configuration réseau n’est disponible sur ce système</translation>
+    </message>
+    <message>
+        <source>the service gave no connection</source>
+        <translation>le service n’a fourni aucune connexion</translation>
+    </message>
+    <message>
+        <source>the service does not say what %1 has now, so it could not be put back</source>
+        <translation>le service n’indique pas ce que %1 a actuellement, il ne pourrait donc pas être rétabli</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -522,6 +542,33 @@ DNS : %5</translation>
     <message>
         <source>the settings are larger than %1 KiB</source>
         <translation>les paramètres dépassent %1 Kio</translation>
+    </message>
+    <message>
+        <source>its folder may not be written to, and no copy of it could be kept first in &quot;%1&quot; (%2), without which a save cut short would empty it</source>
+        <translation>son dossier n’est pas accessible en écriture, et aucune copie n’a pu en être gardée d’abord dans « %1 » (%2), sans laquelle un enregistrement interrompu la viderait</translation>
+    </message>
+    <message>
+        <source>no data folder</source>
+        <translation>aucun dossier de données</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>le dossier n’a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>StopDuringApply</name>
+    <message>
+        <source>korvo: stopped by %1 while the change is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>korvo : arrêté par %1 pendant que la modification est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
+    </message>
+    <message>
+        <source>korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +710,30 @@ Actif sur %2</translation>
         <source>These settings could not be kept: %1</source>
         <translation>Ces paramètres n’ont pas pu être conservés : %1</translation>
     </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo : fin demandée (%1) pendant qu’une modification du réseau est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
+    </message>
+    <message>
+        <source>the window&apos;s close box</source>
+        <translation>la case de fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>« Quitter » de la zone de notification</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -787,6 +858,70 @@ Actif sur %2</translation>
     <message>
         <source>the adapter&apos;s cable is not connected</source>
         <translation>le câble de l’adaptateur n’est pas branché</translation>
+    </message>
+    <message>
+        <source>its time was up: NetworkManager had already rolled it back</source>
+        <translation>son délai était écoulé : NetworkManager l’avait déjà annulée</translation>
+    </message>
+    <message>
+        <source>NetworkManager could not restore %1</source>
+        <translation>NetworkManager n’a pas pu rétablir %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: permission denied</source>
+        <translation>NetworkManager a refusé %1 : permission refusée</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1</source>
+        <translation>NetworkManager a refusé %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager published no manager object</source>
+        <translation>NetworkManager n’a publié aucun objet gestionnaire</translation>
+    </message>
+    <message>
+        <source>the adapter is not one of NetworkManager&apos;s</source>
+        <translation>l’adaptateur n’est pas géré par NetworkManager</translation>
+    </message>
+    <message>
+        <source>a checkpoint needs at least one adapter</source>
+        <translation>un point de contrôle nécessite au moins un adaptateur</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused CheckpointCreate%1 (%2: %3)</source>
+        <translation>NetworkManager a refusé CheckpointCreate%1 (%2 : %3)</translation>
+    </message>
+    <message>
+        <source>: permission denied; a checkpoint needs root or NetworkManager&apos;s polkit permission org.freedesktop.NetworkManager.checkpoint-rollback, which Korvo&apos;s example polkit rule grants</source>
+        <translation> : permission refusée ; un point de contrôle nécessite root ou la permission polkit org.freedesktop.NetworkManager.checkpoint-rollback de NetworkManager, qu’accorde la règle polkit d’exemple de Korvo</translation>
+    </message>
+    <message>
+        <source>cannot connect to the system bus: %1</source>
+        <translation>impossible de se connecter au bus système : %1</translation>
+    </message>
+    <message>
+        <source>NetworkManager refused %1: %2</source>
+        <translation>NetworkManager a refusé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Putting them into effect was refused: %1</source>
+        <translation>Leur mise en vigueur a été refusée : %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile was put back as it was before the apply.</source>
+        <translation>Le profil enregistré de %1 a été remis tel qu’il était avant l’application.</translation>
+    </message>
+    <message>
+        <source>NetworkManager saved the new settings in %1&apos;s profile but has not put them into effect, nor answered Korvo&apos;s request to put the profile back: until it does, %1 keeps its previous settings while its profile holds the new ones, which its next connection brings. Applying a profile again sets both.</source>
+        <translation>NetworkManager a enregistré les nouveaux paramètres dans le profil de %1 sans les mettre en vigueur, ni répondre à la demande de Korvo de remettre le profil : en attendant, %1 garde ses paramètres précédents tandis que son profil contient les nouveaux, qu’apportera sa prochaine connexion. Appliquer de nouveau un profil règle les deux.</translation>
+    </message>
+    <message>
+        <source>NetworkManager has not answered the saving of %1&apos;s new settings: Korvo has asked it to keep the profile as it was, and could not see that done.</source>
+        <translation>NetworkManager n’a pas répondu à l’enregistrement des nouveaux paramètres de %1 : Korvo lui a demandé de garder le profil tel qu’il était, sans pouvoir constater que c’était fait.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s saved profile could not be put back: %2</source>
+        <translation>Le profil enregistré de %1 n’a pas pu être remis : %2</translation>
     </message>
 </context>
 <context>
@@ -976,6 +1111,10 @@ Actif sur %2</translation>
     <message>
         <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
         <translation>Avec --list ou --adapters : afficher un tableau JSON ; avec --apply, le résultat sous forme d’objet JSON.</translation>
+    </message>
+    <message>
+        <source>the end of the session</source>
+        <translation>la fin de la session</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@ struct Environment {
     std::function<bool(const QString& path)> openDocument;
     // Whether the desktop has a system tray; unset asks Qt.
     std::function<bool()> hasSystemTray;
+    // Tells whoever started Korvo (its standard error) what an ending apply did; unset writes there.
+    std::function<void(const QString& text)> tell;
 };
 
 } // namespace korvo

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
+#include "core/CommandLine.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -27,7 +29,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
+#include <cstdio>
 #include <exception>
 #include <utility>
 
@@ -467,10 +471,61 @@ void Form1::Picture10_Click() {
     showMinimized();
 }
 void Form1::Command10_Click() {
-    Env.terminate();
+    EndProgram(tr("Exit"));
 }
 void Form1::Picture9_Click() {
-    Env.terminate();
+    EndProgram(tr("Exit"));
+}
+
+// Ending at once mid-apply left NetworkManager's saved profile new and the adapter's settings old, with
+// nothing said: the service's answer is waited for, within bounds, and told.
+void Form1::EndProgram(const QString& by, bool terminate) {
+    if (Ending) return; // the first request is being served
+    if (ApplyRunning) {
+        const auto tell = [this](const QString& text) {
+            if (Env.tell)
+                Env.tell(text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        };
+        Ending = true;
+        const int seconds = (EndWaitMs + 999) / 1000;
+        const int atMost = (EndWaitMs + PutBackWaitMs + 999) / 1000;
+        tell(tr("Korvo: asked to end (%1) while a change to the network is under way; waiting for the "
+                "network service's answer (at most %2 s) before ending.")
+                 .arg(by)
+                 .arg(atMost));
+        QEventLoop wait;
+        EndWait = &wait;
+        QTimer::singleShot(EndWaitMs, &wait, &QEventLoop::quit);
+        wait.exec();
+        EndWait = nullptr;
+        if (ApplyRunning) {
+            // Put back on a thread of its own: the service may keep it waiting too.
+            std::string putBack;
+            if (Env.connector) {
+                QEventLoop back;
+                std::unique_ptr<QThread> worker(
+                    QThread::create([&putBack, connector = Env.connector, ms = PutBackWaitMs] {
+                        putBack = connector->putBackUnfinished(std::chrono::milliseconds(ms));
+                    }));
+                connect(worker.get(), &QThread::finished, &back, &QEventLoop::quit);
+                worker->start();
+                back.exec();
+                worker->wait();
+            }
+            tell(tr("Korvo: the network service did not answer within %1 s; ending without its answer.")
+                     .arg(seconds) +
+                 u' ' +
+                 (putBack.empty() ? tr("The change may be only partly made: the adapter's saved settings and "
+                                       "those in effect can differ until a profile is applied again.")
+                                  : QString::fromStdString(putBack)));
+        } else
+            tell(tr("Korvo: the apply under way has finished; ending now. The outcome:") + u'\n' + EndReport);
+        Ending = false;
+    }
+    // An apply still unanswered holds its thread, which the window would wait for as it goes: end here.
+    if (terminate || ApplyRunning) Env.terminate();
 }
 
 void Form1::ShowHelp() {
@@ -490,6 +545,11 @@ void Form1::ShowHelp() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (ApplyRunning) {
+        event->ignore();
+        EndProgram(tr("the window's close box"));
+        return;
+    }
     // A disabled window takes no input, its close box included: an apply is running or its
     // result is still shown.
     if (!isEnabled()) {
@@ -602,6 +662,7 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
     }
     if (ApplyRunning) return; // both windows are disabled until the apply under way is shown
     ApplyRunning = true;
+    if (TrayIcon) TrayIcon->setBusy(true);
     Applying->ShowWorking();
     // The service may keep a call waiting for long (NetworkManager hung, a password prompt nobody
     // answers): the apply runs on a thread of its own, and the windows go on painting meanwhile.
@@ -636,7 +697,14 @@ void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
 void Form1::ShowApplied(ApplyOutcome outcome, int number) {
     const bool current = number == ApplyNumber;
     const bool first = current && ApplyRunning;
-    if (first) ApplyRunning = false;
+    if (first) {
+        ApplyRunning = false;
+        if (TrayIcon) TrayIcon->setBusy(false);
+        if (EndWait) {
+            EndReport = plainReport(outcome).trimmed();
+            EndWait->quit();
+        }
+    }
     if (outcome.Undo && !(current && Applying)) {
         // Another apply is under way (it will change the adapter again), or the window is gone.
         QMetaObject::invokeMethod(
@@ -731,12 +799,21 @@ void Form1::ShowTray() {
 
     TrayIcon = new Tray(ApplyButtons, this);
     connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
-        // The button's own click: a disabled window (an apply shown) ignores it alike.
+        // An outcome still waiting for "Ok" (the window perhaps minimised) comes to the front instead:
+        // the click is not lost without a sign. While an apply runs the entries are greyed.
+        if (!ApplyRunning && Applying && Applying->isVisible()) {
+            ShowFromTray();
+            Applying->raise();
+            Applying->activateWindow();
+            return;
+        }
+        // The button's own click: a disabled window ignores it alike.
         ApplyButtons[static_cast<std::size_t>(tabIndex)]->click();
         States->ShowProfilesInEffect();
     });
     connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
-    connect(TrayIcon, &Tray::exitChosen, this, [this] { Env.terminate(); });
+    connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
+    TrayIcon->setBusy(ApplyRunning);
     connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
 }
 
@@ -747,6 +824,14 @@ void Form1::ShowFromTray() {
     showNormal();
     raise();
     activateWindow();
+}
+
+void endMainWindow(QWidget& window, const QString& by) {
+    static_cast<Form1&>(window).EndProgram(by);
+}
+
+void settleMainWindow(QWidget& window, const QString& by) {
+    static_cast<Form1&>(window).EndProgram(by, false);
 }
 
 std::unique_ptr<QWidget> startMainWindow(Environment environment) {

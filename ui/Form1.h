@@ -15,6 +15,7 @@
 #include <vector>
 
 class QCheckBox;
+class QEventLoop;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -50,6 +51,10 @@ public:
     // Validates and applies `profile` off the window thread, showing the applying window throughout;
     // the outcome is shown once the service has answered.
     void SetInterface(const Profile& profile, ApplyMode mode);
+    // Ends the program: at once, or while an apply is under way, once the service has answered it or
+    // EndWaitMs have passed, telling what it did; `terminate` false leaves the ending to the caller
+    // unless the apply is still unanswered.
+    void EndProgram(const QString& by, bool terminate = true);
     // The terms window while start-up holds the main window back for it (korvo --accept-terms).
     Form3* TermsWindow() const;
 
@@ -147,6 +152,13 @@ private:
     // How long the applying window offers to keep a change that cut the adapter off from its gateway.
     static constexpr int KeepSeconds = 20;
     std::shared_ptr<ApplyOutcome> Undoable; // the outcome whose way back the applying window offers
+    // Ending waits this long for an apply under way, then this long for what it saved to be put back;
+    // the tests shorten them.
+    int EndWaitMs = 12000;
+    int PutBackWaitMs = 3000;
+    bool Ending = false;           // an ending waits for the apply
+    QEventLoop* EndWait = nullptr; // which the outcome ends
+    QString EndReport;             // the outcome, as the terminal reads it
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
     Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray

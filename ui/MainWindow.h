@@ -12,4 +12,11 @@ namespace korvo {
 // unless the terms window holds it back.
 std::unique_ptr<QWidget> startMainWindow(Environment environment);
 
+// Ends the program as "Exit" does (`by` names the request: "SIGTERM"...): at once, or while an apply
+// is under way, once the service has answered it or the wait has run out, saying what it did.
+void endMainWindow(QWidget& window, const QString& by);
+// The session is ending and will end the program itself: an apply under way is waited for as above,
+// without ending anything.
+void settleMainWindow(QWidget& window, const QString& by);
+
 } // namespace korvo

@@ -54,4 +54,9 @@ void Tray::warn(const QString& text) {
     Icon->showMessage(tr("Korvo"), text, QSystemTrayIcon::Warning);
 }
 
+void Tray::setBusy(bool busy) {
+    for (QAction* action : Actions)
+        action->setEnabled(!busy);
+}
+
 } // namespace korvo

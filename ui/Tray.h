@@ -30,6 +30,8 @@ public:
     // A warning in the desktop's notification, beside the icon.
     void warn(const QString& text);
     const QString& lastWarning() const { return LastWarning; }
+    // While an apply runs the seven entries are greyed: a click would go nowhere.
+    void setBusy(bool busy);
 
 signals:
     void applyChosen(int tabIndex); // one of the seven entries

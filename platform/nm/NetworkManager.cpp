@@ -3,6 +3,7 @@
 #include "platform/nm/NmAdapter.h"
 #include "platform/nm/NmSettings.h"
 #include "platform/nm/NmState.h"
+#include "platform/nm/NmUnfinished.h"
 
 #include <QAtomicInt>
 #include <QDBusArgument>
@@ -43,7 +44,9 @@ public:
                                         {QVariant::fromValue(QDBusObjectPath(path_))}, {CheckpointRollback});
         if (failed(reply)) {
             throw ServiceError(exists() ? refusal(QStringLiteral("CheckpointDestroy"), reply)
-                                        : "its time was up: NetworkManager had already rolled it back");
+                                        : said(QT_TRANSLATE_NOOP(
+                                              "korvo::NetworkManager",
+                                              "its time was up: NetworkManager had already rolled it back")));
         }
     }
 
@@ -61,9 +64,10 @@ public:
             if (it.value() != RollbackOk) notRestored << interfaces_.value(it.key(), it.key());
         }
         if (!notRestored.isEmpty()) {
-            throw ServiceError(QStringLiteral("NetworkManager could not restore %1")
-                                   .arg(notRestored.join(QStringLiteral(", ")))
-                                   .toStdString());
+            throw ServiceError(
+                QCoreApplication::translate("korvo::NetworkManager", "NetworkManager could not restore %1")
+                    .arg(notRestored.join(QStringLiteral(", ")))
+                    .toStdString());
         }
     }
 
@@ -81,9 +85,13 @@ private:
     }
 
     static std::string refusal(const QString& method, const QDBusMessage& reply) {
-        const QString why = permissionDenied(reply.errorName())
-                                ? QStringLiteral("NetworkManager refused %1: permission denied").arg(method)
-                                : QStringLiteral("NetworkManager refused %1").arg(method);
+        const QString why =
+            permissionDenied(reply.errorName())
+                ? QCoreApplication::translate("korvo::NetworkManager",
+                                              "NetworkManager refused %1: permission denied")
+                      .arg(method)
+                : QCoreApplication::translate("korvo::NetworkManager", "NetworkManager refused %1")
+                      .arg(method);
         return QStringLiteral("%1 (%2: %3)").arg(why, reply.errorName(), reply.errorMessage()).toStdString();
     }
 
@@ -255,7 +263,8 @@ public:
         const auto objects = managerAndDevices(bus_->read(ObjectRoot, ObjectManagerIface, GetManagedObjects));
         const auto manager = objects.value(ManagerPath);
         if (manager.isEmpty()) {
-            throw ServiceError("NetworkManager published no manager object");
+            throw ServiceError(said(
+                QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager published no manager object")));
         }
         unmanaged_.clear();
         for (const auto& path :
@@ -280,24 +289,31 @@ public:
         QHash<QString, QString> interfaces;
         for (const Adapter* adapter : adapters) {
             const QString device = adapter ? devicePathOf(*adapter) : QString();
-            if (device.isEmpty()) throw ServiceError("the adapter is not one of NetworkManager's");
+            if (device.isEmpty())
+                throw ServiceError(said(QT_TRANSLATE_NOOP("korvo::NetworkManager",
+                                                          "the adapter is not one of NetworkManager's")));
             devices << QDBusObjectPath(device);
             interfaces.insert(device, QString::fromStdString(adapter->caption()));
         }
         // An empty list would mean every device.
-        if (devices.isEmpty()) throw ServiceError("a checkpoint needs at least one adapter");
+        if (devices.isEmpty())
+            throw ServiceError(
+                said(QT_TRANSLATE_NOOP("korvo::NetworkManager", "a checkpoint needs at least one adapter")));
         const auto reply = bus_->change(ManagerPath, ManagerIface, QStringLiteral("CheckpointCreate"),
                                         {QVariant::fromValue(devices), static_cast<uint>(timeout.count()),
                                          CheckpointDeleteNewConnections},
                                         {CheckpointRollback});
         if (failed(reply)) {
             throw ServiceError(
-                QStringLiteral("NetworkManager refused CheckpointCreate%1 (%2: %3)")
+                QCoreApplication::translate("korvo::NetworkManager",
+                                            "NetworkManager refused CheckpointCreate%1 (%2: %3)")
                     .arg(permissionDenied(reply.errorName())
-                             ? QStringLiteral(": permission denied; a checkpoint needs root or "
-                                              "NetworkManager's polkit permission "
-                                              "org.freedesktop.NetworkManager.checkpoint-rollback, "
-                                              "which Korvo's example polkit rule grants")
+                             ? QCoreApplication::translate(
+                                   "korvo::NetworkManager",
+                                   ": permission denied; a checkpoint needs root or "
+                                   "NetworkManager's polkit permission "
+                                   "org.freedesktop.NetworkManager.checkpoint-rollback, "
+                                   "which Korvo's example polkit rule grants")
                              : QString(),
                          reply.errorName(), reply.errorMessage())
                     .toStdString());
@@ -416,6 +432,10 @@ public:
                 std::chrono::milliseconds changeTimeout = {})
         : address_(std::move(address)), timeout_(timeout), changeTimeout_(changeTimeout) {}
 
+    std::string putBackUnfinished(std::chrono::milliseconds wait) override {
+        return nmbus::putBackUnfinished(wait);
+    }
+
     // NetworkManager's own access rules decide what a caller may change, so
     // both purposes connect alike.
     std::unique_ptr<Service> connect(Purpose) override {
@@ -425,7 +445,10 @@ public:
         if (!connection.isConnected()) {
             const auto why = connection.lastError().message().toStdString();
             QDBusConnection::disconnectFromBus(name);
-            throw ServiceError("cannot connect to the system bus: " + why);
+            throw ServiceError(
+                QCoreApplication::translate("korvo::NetworkManager", "cannot connect to the system bus: %1")
+                    .arg(QString::fromStdString(why))
+                    .toStdString());
         }
         return std::make_unique<NmService>(std::make_shared<Bus>(name, timeout_, changeTimeout_));
     }
@@ -494,7 +517,9 @@ std::string describeBusError(const std::string& errorName, const std::string& er
         break;
     }
     const std::string what = errorMessage.empty() ? errorName : errorMessage;
-    return "NetworkManager refused " + method + ": " + what;
+    return QCoreApplication::translate("korvo::NetworkManager", "NetworkManager refused %1: %2")
+        .arg(QString::fromStdString(method), QString::fromStdString(what))
+        .toStdString();
 }
 
 std::unique_ptr<ServiceConnector> makeNetworkManagerConnector(const std::string& busAddress,

@@ -2,6 +2,7 @@
 
 #include "platform/nm/LinkProbe.h"
 #include "platform/nm/NmState.h"
+#include "platform/nm/NmUnfinished.h"
 
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
@@ -421,10 +422,15 @@ private:
             }
             return carryOut(again);
         }
+        // From the save until this apply answers, a Korvo that must end can put the profile back.
+        const auto note = p.changed ? std::make_unique<UnfinishedNote>(UnfinishedSave{
+                                          bus_, p.profile, p.original, device_, interface_, p.activating})
+                                    : nullptr;
         if (p.changed) {
             if (const int saved = save(p.profile, p.settings); saved != code::Success) {
                 return saved;
             }
+            note->saved();
         }
         activationStarted_ = false;
         int live = code::UnknownFailure;
@@ -456,7 +462,10 @@ private:
             failure_ = refusal;
             return live;
         }
-        failure_ = "Putting them into effect was refused: " + refusal;
+        failure_ =
+            QCoreApplication::translate("korvo::NetworkManager", "Putting them into effect was refused: %1")
+                .arg(QString::fromStdString(refusal))
+                .toStdString();
         return code::SavedNotInEffect;
     }
 

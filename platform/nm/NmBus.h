@@ -13,6 +13,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QElapsedTimer>
@@ -282,6 +283,14 @@ public:
             throw ServiceError(reason(method, reply));
         }
         return reply;
+    }
+
+    // Sent without waiting for the answer, behind whatever this connection sent before.
+    QDBusPendingCall post(const QString& path, const QString& iface, const QString& method,
+                          const QVariantList& args, int timeoutMs) {
+        auto message = QDBusMessage::createMethodCall(NmBusName, path, iface, method);
+        message.setArguments(args);
+        return connection_.asyncCall(message, std::max(timeoutMs, 1));
     }
 
     static bool unanswered(const QDBusMessage& reply) {

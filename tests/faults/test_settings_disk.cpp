@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace korvo;
@@ -19,7 +20,7 @@ namespace {
 // Runs as root inside `unshare -m`, so the mount vanishes with it; only the
 // saver runs as the given user. The results are copied out before it ends.
 const char* const Script = R"(set -eu
-mnt=$1 out=$2 saver=$3 user=$4 mode=$5 free=$6 pad=$7
+mnt=$1 out=$2 saver=$3 user=$4 mode=$5 free=$6 pad=$7 data=$8
 mount -t tmpfs -o size=128k,mode=0755 korvo-test "$mnt"
 cp "$out/before.ini" "$mnt/Korvo.ini"
 chmod "$mode" "$mnt/Korvo.ini"
@@ -30,9 +31,10 @@ fi
 as=""
 [ "$user" = root ] || as="setpriv --reuid=65534 --regid=65534 --clear-groups"
 rc=0
-QT_QPA_PLATFORM=offscreen $as "$saver" "$mnt" 2 1 "$pad" >"$out/stdout" 2>"$out/stderr" || rc=$?
+XDG_DATA_HOME=$data QT_QPA_PLATFORM=offscreen $as "$saver" "$mnt" 2 1 "$pad" >"$out/stdout" 2>"$out/stderr" || rc=$?
 cp "$mnt/Korvo.ini" "$out/after.ini"
 ls -A "$mnt" >"$out/listing"
+ls -A "$data/Korvo/interrupted-saves" >"$out/copies" 2>/dev/null || true
 exit $rc
 )";
 
@@ -59,17 +61,21 @@ private slots:
         QTest::addColumn<int>("freeKiB");  // -1: the file system is not filled
         QTest::addColumn<int>("pad");      // characters added to a profile name
         QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("copyRoom"); // whether the user may keep a copy of the file first
         // A 10 KiB file where 4 KiB are left: the write stops part-way.
         QTest::newRow("full disk") << "root"
-                                   << "644" << 0 << 0 << false;
+                                   << "644" << 0 << 0 << false << true;
         QTest::newRow("fills up halfway") << "root"
-                                          << "644" << 4 << 10000 << false;
+                                          << "644" << 4 << 10000 << false << true;
         QTest::newRow("ordinary user, nothing writable") << "nobody"
-                                                         << "644" << -1 << 0 << false;
+                                                         << "644" << -1 << 0 << false << true;
         QTest::newRow("ordinary user, only the file writable") << "nobody"
-                                                               << "666" << -1 << 0 << true;
+                                                               << "666" << -1 << 0 << true << true;
         QTest::newRow("only the file writable, fills up halfway") << "nobody"
-                                                                  << "666" << 4 << 10000 << false;
+                                                                  << "666" << 4 << 10000 << false << true;
+        // Rewriting in place without a copy would risk the file on a kill: not done.
+        QTest::newRow("only the file writable, no room for a copy") << "nobody"
+                                                                    << "666" << -1 << 0 << false << false;
     }
     void failedSaveKeepsTheFile() {
         QFETCH(QString, user);
@@ -77,8 +83,10 @@ private slots:
         QFETCH(int, freeKiB);
         QFETCH(int, pad);
         QFETCH(bool, saved);
-        QTemporaryDir out, mnt;
-        QVERIFY(out.isValid() && mnt.isValid());
+        QFETCH(bool, copyRoom);
+        QTemporaryDir out, mnt, data;
+        QVERIFY(out.isValid() && mnt.isValid() && data.isValid());
+        QVERIFY(::chmod(QFile::encodeName(data.path()).constData(), copyRoom ? 0777 : 0755) == 0);
         const QString before = out.filePath(QStringLiteral("before.ini"));
         QCOMPARE(writeSettingsFile(before, settingsLines(testing::generationSettings(1))), QString());
 
@@ -88,7 +96,7 @@ private slots:
                    QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(Script),
                    QStringLiteral("sh"), mnt.path(), out.path(),
                    QCoreApplication::applicationDirPath() + QStringLiteral("/settings_saver"), user, mode,
-                   QString::number(freeKiB), QString::number(pad)});
+                   QString::number(freeKiB), QString::number(pad), data.path()});
         QVERIFY(run.waitForFinished(60000));
         const QByteArray said = contents(out.filePath(QStringLiteral("stderr"))) + run.readAllStandardError();
         const QByteArray after = contents(out.filePath(QStringLiteral("after.ini")));
@@ -97,6 +105,7 @@ private slots:
         listing.removeAll("fill");
         listing.removeAll("");
         QCOMPARE(listing, QList<QByteArray>{"Korvo.ini"}); // no temporary file left behind
+        QCOMPARE(contents(out.filePath(QStringLiteral("copies"))), QByteArray()); // nor a copy
         if (saved) {
             QVERIFY2(run.exitCode() == 0, said.constData());
             QCOMPARE(testing::generationOf(storedSettings(decodeSettingsFile(after).lines)), 2);

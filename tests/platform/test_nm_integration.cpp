@@ -1,5 +1,6 @@
 // The NetworkManager backend against a real NetworkManager in a private test bed.
 #include "platform/nm/NetworkManager.h"
+#include "platform/nm/NmUnfinished.h"
 #include "tests/support/TestBed.h"
 
 #include <QElapsedTimer>
@@ -355,6 +356,51 @@ private slots:
         }
         QVERIFY_THROWS_EXCEPTION(ServiceError, query(bed));
         QVERIFY(timer.elapsed() < 2000);
+    }
+
+    // What a Korvo that must end does with an apply's save NetworkManager has not followed with the
+    // change in effect: the profile saved back as the apply read it, and reapplied, so that the adapter
+    // and its profile agree again.
+    void unfinishedSaveIsPutBack() {
+        TestBed bed({.adapters = 1});
+        const auto connector = makeNetworkManagerConnector(bed.busAddress());
+        QCOMPARE(said(adapter(bed, "veth0")->apply(fixed("192.0.2.10"))),
+                 "Applied NotMade NotMade NotMade Applied");
+        QVERIFY(QTest::qWaitFor([&] { return addresses(bed, "veth0").contains("192.0.2.10/24"); }, SettleMs));
+        const QString uuid = bed.nmcli({"-g", "connection.uuid", "connection", "show", "veth0"}).trimmed();
+        const QString device = bed.nmcli({"-g", "GENERAL.DBUS-PATH", "device", "show", "veth0"}).trimmed();
+
+        nmbus::registerTypes();
+        const QString name = QStringLiteral("korvo-test-put-back");
+        QVERIFY(QDBusConnection::connectToBus(QString::fromStdString(bed.busAddress()), name).isConnected());
+        const auto bus = std::make_shared<nmbus::Bus>(name, std::chrono::seconds(5), std::chrono::seconds(5));
+        QString profile;
+        nmbus::ConnectionSettings original;
+        try {
+            profile =
+                nmbus::fromVariant<QDBusObjectPath>(bus->read(nmbus::SettingsPath, nmbus::SettingsIface,
+                                                              QStringLiteral("GetConnectionByUuid"), {uuid})
+                                                        .arguments()
+                                                        .value(0))
+                    .path();
+            original = nmbus::settingsFrom(
+                bus->read(profile, nmbus::ConnectionIface, QStringLiteral("GetSettings")));
+        } catch (const ServiceError& e) {
+            QFAIL(e.what());
+        }
+        QCOMPARE(nmbus::putBackUnfinished(std::chrono::seconds(3)), std::string()); // nothing noted
+
+        QCOMPARE(said(adapter(bed, "veth0")->apply(fixed("192.0.2.20"))),
+                 "Applied NotMade NotMade NotMade Applied");
+        QVERIFY(QTest::qWaitFor([&] { return addresses(bed, "veth0").contains("192.0.2.20/24"); }, SettleMs));
+        nmbus::UnfinishedNote note({bus, profile, original, device, QStringLiteral("veth0"), true});
+        note.saved();
+        QCOMPARE(QString::fromStdString(nmbus::putBackUnfinished(std::chrono::seconds(3))),
+                 QStringLiteral("veth0's saved profile was put back as it was before the apply."));
+        QCOMPARE(bed.nmcli({"-g", "ipv4.addresses", "connection", "show", "veth0"}).trimmed(),
+                 QStringLiteral("192.0.2.10/24"));
+        QVERIFY(QTest::qWaitFor([&] { return addresses(bed, "veth0").contains("192.0.2.10/24"); }, SettleMs));
+        QVERIFY(!addresses(bed, "veth0").contains("192.0.2.20"));
     }
 
     void hungNetworkManagerFailsWithinTheTimeout() {

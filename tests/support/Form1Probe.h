@@ -13,6 +13,10 @@ struct Form1Probe {
     static LoadOutcome loadSettings(Form1& form) { return form.LoadSettings(); }
     static void saveSettings(Form1& form) { form.Command7_Click(); }
     static Form4* applyingWindow(const Form1& form) { return form.ApplyingWindow(); }
+    static void setEndWait(Form1& form, int ms) {
+        form.EndWaitMs = ms;
+        form.PutBackWaitMs = 0;
+    }
 };
 
 } // namespace korvo::testing

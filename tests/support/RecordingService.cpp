@@ -43,6 +43,7 @@ public:
         return it->second;
     }
     platform::ChangeResult apply(const platform::IPv4Settings& settings) override {
+        if (Owner.beforeApply) Owner.beforeApply();
         platform::ChangeResult result = platform::wmi::applyByMethods(settings, *this);
         // A service that makes the change in one step answers for all of it last ("Commit"); no line.
         if (platform::succeeded(result.address.code)) {

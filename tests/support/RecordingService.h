@@ -54,6 +54,8 @@ public:
 
     // Listings wait for answerListings() instead of being answered at once.
     bool answerLate = false;
+    // Called by each apply before anything is made, on the applying thread: a test holds the apply there.
+    std::function<void()> beforeApply;
 
     std::unique_ptr<platform::Service> connect(platform::Purpose purpose) override;
     void listAdapters(std::function<void(std::vector<std::unique_ptr<platform::Adapter>>)> done) override;

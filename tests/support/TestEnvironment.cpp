@@ -16,6 +16,7 @@ Environment TestEnvironment::make() {
     env.programFolder = folder.path();
     env.connector = service;
     env.terminate = [this] { ++terminations; };
+    env.tell = [this](const QString& text) { told << text; };
     env.exclamation = [this](QWidget*, const QString& title, const QString& text) {
         messages << title + QLatin1Char('|') + text;
     };

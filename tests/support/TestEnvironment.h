@@ -21,6 +21,7 @@ struct TestEnvironment {
     std::shared_ptr<RecordingService> service = std::make_shared<RecordingService>();
     int terminations = 0;
     QStringList messages; // "title|text", questions too
+    QStringList told;     // what an ending said on the terminal
     bool answerYes = false;
     QStringList openedDocuments;
     bool documentOpens = true;

@@ -8,9 +8,14 @@
 #include "tests/ui/ApplyHarness.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
+#include "ui/MainWindow.h"
 
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QtTest>
 
 #include <optional>
@@ -237,6 +242,81 @@ private slots:
         QVERIFY(!form->isMinimized());
         menu->actions().at(9)->trigger(); // "Exit"
         QCOMPARE(env.terminations, 1);
+    }
+
+    // Ended from the tray while the service has not answered an apply: the profile entries are greyed
+    // meanwhile, and the end waits for the answer and tells it, or after the wait tells that none came.
+    void endingWaitsForTheApply_data() {
+        QTest::addColumn<QString>("how"); // the tray's Exit, the close box, or the session's end
+        QTest::addColumn<int>("answerAfterMs");
+        QTest::addColumn<QString>("told");
+        const QString answered = "Korvo: the apply under way has finished; ending now. The outcome:\n"
+                                 "Configuration Applied";
+        QTest::newRow("tray, answered") << "the tray's Exit" << 100 << answered;
+        QTest::newRow("tray, no answer")
+            << "the tray's Exit" << 5000 << "Korvo: the network service did not answer within 1 s;";
+        QTest::newRow("close box, answered") << "the window's close box" << 100 << answered;
+        QTest::newRow("session's end, answered") << "the end of the session" << 100 << answered;
+        QTest::newRow("session's end, no answer")
+            << "the end of the session" << 5000 << "Korvo: the network service did not answer within 1 s;";
+    }
+    void endingWaitsForTheApply() {
+        QFETCH(QString, how);
+        QFETCH(int, answerAfterMs);
+        QFETCH(QString, told);
+        TestEnvironment env;
+        auto form = started(env);
+        QVERIFY(form);
+        Form1Probe::setEndWait(*form, 1000);
+        QMenu* menu = trayMenu(*form);
+        auto gate = std::make_shared<QSemaphore>();
+        env.service->beforeApply = [gate] { gate->acquire(); };
+        const auto answer = qScopeGuard([gate] { gate->release(); });
+
+        menu->actions().at(1)->trigger();
+        QVERIFY(QTest::qWaitFor([&env] { return env.service->calls.size() > 0; }));
+        for (int t = 0; t < TabCount; ++t)
+            QVERIFY(!menu->actions().at(t)->isEnabled());
+        QVERIFY(menu->actions().at(9)->isEnabled());
+        QTimer::singleShot(answerAfterMs, [gate] { gate->release(); });
+        QElapsedTimer waited;
+        waited.start();
+        if (how == "the tray's Exit")
+            menu->actions().at(9)->trigger();
+        else if (how == "the window's close box")
+            form->close();
+        else
+            settleMainWindow(*form, how); // the session ends the program itself
+        // The session ends the program itself, unless the apply's thread would hold it.
+        QCOMPARE(env.terminations, how == "the end of the session" && answerAfterMs < 1000 ? 0 : 1);
+        QVERIFY(waited.elapsed() >= std::min(answerAfterMs, 1000) - 50);
+        QCOMPARE(env.told.size(), 2);
+        QVERIFY2(
+            env.told[0].startsWith("Korvo: asked to end (" + how +
+                                   ") while a change to the network is under way; waiting for the network "
+                                   "service's answer (at most 1 s)"),
+            qPrintable(env.told[0]));
+        QVERIFY2(env.told[1].startsWith(told), qPrintable(env.told[1]));
+    }
+
+    // An outcome that waits for "Ok" behind a minimised window: a profile picked in the tray brings it to
+    // the front, and nothing is applied.
+    void trayPickShowsTheWaitingOutcome() {
+        TestEnvironment env;
+        auto form = started(env);
+        QVERIFY(form);
+        QMenu* menu = trayMenu(*form);
+        menu->actions().at(1)->trigger();
+        QVERIFY(awaitOutcome(*form));
+        for (int t = 0; t < TabCount; ++t)
+            QVERIFY(menu->actions().at(t)->isEnabled());
+        form->showMinimized();
+        env.service->clear();
+        menu->actions().at(0)->trigger();
+        QVERIFY(env.service->methodCalls().empty());
+        QVERIFY(!form->isMinimized());
+        QVERIFY(Form1Probe::applyingWindow(*form)->isVisible());
+        QCOMPARE(Form1Probe::applyingWindow(*form)->windowTitle(), QStringLiteral("Configuration Applied"));
     }
 
     void noTrayNoIcon() {
