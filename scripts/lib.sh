@@ -11,8 +11,9 @@ KORVO_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev f
                       qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need beyond that: a private NetworkManager test bed.
 KORVO_TEST_PACKAGES=(network-manager dnsmasq-base dbus iproute2 util-linux procps polkitd iputils-arping)
-# The screen reader's view: a private X server, the accessibility bus and an AT-SPI client.
-KORVO_A11Y_PACKAGES=(xvfb qt6-qpa-plugins dbus at-spi2-core python3-pyatspi)
+# The screen reader's view: a private X server, the accessibility bus and an AT-SPI client (with the
+# test packages' dbus).
+KORVO_A11Y_PACKAGES=(xvfb qt6-qpa-plugins at-spi2-core python3-pyatspi)
 # scripts/test: a headless Wayland compositor and Qt's Wayland platform (tests/support/under-weston).
 KORVO_WAYLAND_PACKAGES=(weston qt6-wayland)
 # scripts/package and scripts/package-check: the Debian package, its validators and a fresh Debian root.
@@ -37,24 +38,27 @@ KORVO_CROSS_PROGRAM_PACKAGES=(xvfb xdotool x11-utils imagemagick nsis zip unzip 
 
 # ensure_packages PKG...: installs those that are missing; a no-op when all are there.
 ensure_packages() {
-    local missing=() installed pkg
+    local missing=() installed pkg quiet=()
     # One query for all: the test bed asks on every start.
     installed=$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null | sed -n 's/ install ok installed$//p' || true)
     for pkg in "$@"; do
-        grep -qxF "$pkg" <<<"$installed" || missing+=("$pkg")
+        grep -qxF "$pkg" <<<"$installed" || [[ " ${missing[*]} " == *" $pkg "* ]] || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
         echo "Korvo needs these Debian packages: ${missing[*]} (run as root, or install them)" >&2
         return 1
     fi
-    echo "Installing ${missing[*]}"
+    echo "Installing ${missing[*]}, with what they need (apt-get)"
     export DEBIAN_FRONTEND=noninteractive
+    # apt's progress shows a slow download is not a hang: its bars on a terminal, a line per
+    # download and per package set up in a log.
+    [ -t 1 ] || quiet=(-q)
     if [ -z "${KORVO_APT_UPDATED:-}" ]; then
-        apt-get update -qq
+        apt-get "${quiet[@]}" update
         KORVO_APT_UPDATED=1
     fi
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt-get "${quiet[@]}" install -y --no-install-recommends "${missing[@]}"
 }
 
 # check_format: every C++ file of Korvo's own laid out as the repo's .clang-format says.

@@ -422,10 +422,22 @@ private slots:
             if (qEnvironmentVariableIsSet(name))
                 env.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
         probe.setProcessEnvironment(env);
-        const QStringList run{QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
-                              QString::fromStdString(bed.busAddress()), QStringLiteral("veth0"),
-                              QStringLiteral("2000")};
-        if (checks.startsWith(QLatin1String("prompt")))
+        QStringList run{QCoreApplication::applicationDirPath() + QStringLiteral("/fault_probe"),
+                        QString::fromStdString(bed.busAddress()), QStringLiteral("veth0"),
+                        QStringLiteral("2000")};
+        // setpriv starts the probe with root's rights still in hand, but a shell run as nobody must
+        // reach it by itself: the build folder may be in a checkout nobody can enter (/root, mode 700).
+        QTemporaryDir reachable;
+        if (checks.startsWith(QLatin1String("prompt"))) {
+            QVERIFY(reachable.isValid());
+            QVERIFY(QFile::setPermissions(
+                reachable.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther));
+            const QString copy = reachable.filePath(QStringLiteral("fault_probe"));
+            QVERIFY(QFile::copy(run.first(), copy));
+            QVERIFY(QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther));
+            run.first() = copy;
             // A text agent on a terminal of its own, for the probe's process only: it shows the prompt.
             probe.start(QStringLiteral("setpriv"),
                         {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", "script", "-qc",
@@ -433,7 +445,7 @@ private slots:
                                         "sleep 0.5; exec %2'; sleep 1")
                              .arg(QString::fromStdString(bed.busAddress()), run.join(u' ')),
                          "/dev/null"});
-        else
+        } else
             probe.start(QStringLiteral("setpriv"),
                         QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"} + run);
         QVERIFY(probe.waitForFinished(HangMs));
