@@ -435,6 +435,31 @@ private slots:
             QCOMPARE(got, (QStringList{expected[i][0], expected[i][1], expected[i][2], expected[i][3]}));
         }
     }
+
+    // An apply lists the adapters once, in the batches the window lists with: the manager's properties
+    // asked once (each listing starts there), and never every object NetworkManager has.
+    void applyListsTheAdaptersOnce() {
+        if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
+        TestBed bed({.adapters = 2});
+        const QString bus = QString::fromStdString(bed.busAddress());
+        QProcess monitor;
+        monitor.setProcessChannelMode(QProcess::MergedChannels);
+        monitor.start("dbus-monitor",
+                      {"--address", bus, "type='method_call',member='GetManagedObjects'",
+                       "type='method_call',member='GetAll',path='/org/freedesktop/NetworkManager'"});
+        QByteArray seen;
+        // dbus-monitor has become a monitor once the bus has taken its name back.
+        QVERIFY2(QTest::qWaitFor([&] { return (seen += monitor.readAll()).contains("NameLost"); }, SettleMs),
+                 seen.constData());
+        const Run run = runKorvo({"--apply", "1", "--settings", settings}, bus);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QTest::qWait(300);
+        seen += monitor.readAll();
+        monitor.terminate();
+        monitor.waitForFinished();
+        QCOMPARE(seen.count("member=GetManagedObjects"), 0);
+        QCOMPARE(seen.count("member=GetAll"), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)
