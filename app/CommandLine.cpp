@@ -238,32 +238,22 @@ int rollBack(Rollback& guard, std::optional<StopRequests>& stops) {
 }
 
 // A plain apply that a rollback still pending (another korvo --rollback waiting for its answer, another
-// program's checkpoint) will undo: said beside the report, which is true only until then.
-void notePendingRollback(platform::ServiceConnector& connector, const QString& caption) {
-    try {
-        const auto service = connector.connect(platform::Purpose::List);
-        if (!service) return;
-        for (const auto& adapter : service->adapters()) {
-            if (!adapter || adapter->caption() != caption.toStdString()) continue;
-            const auto pending = service->pendingRollback(*adapter);
-            if (!pending) continue;
-            const QString name = QString::fromStdString(pending->name);
-            err(pending->in
-                    ? QCoreApplication::translate(
-                          "CommandLine", "but a pending rollback covers %1: it will undo this change in %2 "
-                                         "seconds, when %3 expires, unless that is kept first")
-                          .arg(caption)
-                          .arg(pending->in->count())
-                          .arg(name)
-                    : QCoreApplication::translate(
-                          "CommandLine", "but a pending rollback covers %1: it will undo this change "
-                                         "if %2 is rolled back")
-                          .arg(caption, name));
-            return;
-        }
-    } catch (const std::exception&) {
-        // The apply's report stands; whether something will undo it could not be asked.
-    }
+// program's checkpoint) will undo: said beside the report, which is true only until then. The apply
+// found it before the change.
+void notePendingRollback(const ApplyOutcome& outcome, const QString& caption) {
+    if (!outcome.PendingRollback) return;
+    const auto& pending = *outcome.PendingRollback;
+    const QString name = QString::fromStdString(pending.name);
+    err(pending.in ? QCoreApplication::translate(
+                         "CommandLine", "but a pending rollback covers %1: it will undo this change in %2 "
+                                        "seconds, when %3 expires, unless that is kept first")
+                         .arg(caption)
+                         .arg(pending.in->count())
+                         .arg(name)
+                   : QCoreApplication::translate("CommandLine",
+                                                 "but a pending rollback covers %1: it will undo this change "
+                                                 "if %2 is rolled back")
+                         .arg(caption, name));
 }
 
 int apply(const CommandLineRequest& request) {
@@ -362,7 +352,7 @@ int apply(const CommandLineRequest& request) {
         if (guard)
             rollBack(*guard, stops);
         else if (outcome.state == ApplyOutcome::State::Refused)
-            notePendingRollback(*connector, button.Typed.AdapterCaption);
+            notePendingRollback(outcome, button.Typed.AdapterCaption);
         return exit_code::ServiceFailed;
     }
     if (request.json)
@@ -371,7 +361,7 @@ int apply(const CommandLineRequest& request) {
         outLines(report);
     std::fflush(stdout);
     if (!guard) {
-        notePendingRollback(*connector, button.Typed.AdapterCaption);
+        notePendingRollback(outcome, button.Typed.AdapterCaption);
         return exit_code::Applied;
     }
 

@@ -98,8 +98,8 @@ struct Options {
         QStringLiteral("apply"),
         QCoreApplication::translate(
             "main", "Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button "
-                    "name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the "
-                    "service refused or failed, 3 rolled back, 64 usage error."),
+                    "name. Exit status: 0 applied, 1 invalid values, no adapter chosen or no usable "
+                    "settings file, 2 the service refused or failed, 3 rolled back, 64 usage error."),
         QCoreApplication::translate("main", "PROFILE")};
     QCommandLineOption rollback{
         QStringLiteral("rollback"),
@@ -115,8 +115,23 @@ struct Options {
     bool parsed = false;
 };
 
+// Qt's words for the help option, from Qt's own translations; addHelpOption() would add --help-all too,
+// whose Qt options are those of a window korvo has not made when it prints help.
+const char* const QtParserWords = "QCommandLineParser";
+
+QCommandLineOption addHelpOption(QCommandLineParser& parser) {
+    QStringList names{QStringLiteral("h"), QStringLiteral("help")};
+#ifdef Q_OS_WIN
+    names.prepend(QStringLiteral("?"));
+#endif
+    const QCommandLineOption help(
+        names, QCoreApplication::translate(QtParserWords, "Displays help on commandline options."));
+    parser.addOption(help);
+    return help;
+}
+
 Options::Options(const QStringList& arguments)
-    : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+    : help(addHelpOption(parser)), version(parser.addVersionOption()) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Switches a network adapter's IPv4 configuration between stored profiles."));
     parser.addOption(settings);

@@ -1065,8 +1065,8 @@ Aktiv auf %2</translation>
         <translation>Die Adapter und ihre aktuellen IPv4-Einstellungen ausgeben.</translation>
     </message>
     <message>
-        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
-        <translation>Ein Profil so anwenden, wie es seine Schaltfläche tut: eine Nummer von 1 bis 7 (7 ist DHCP) oder ein Schaltflächenname. Exit-Status: 0 angewendet, 1 ungültige Werte oder kein Adapter gewählt, 2 der Dienst hat abgelehnt oder ist fehlgeschlagen, 3 zurückgenommen, 64 Aufruffehler.</translation>
+        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values, no adapter chosen or no usable settings file, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
+        <translation>Ein Profil so anwenden, wie es seine Schaltfläche tut: eine Nummer von 1 bis 7 (7 ist DHCP) oder ein Schaltflächenname. Exit-Status: 0 angewendet, 1 ungültige Werte, kein Adapter gewählt oder keine brauchbare Einstellungsdatei, 2 der Dienst hat abgelehnt oder ist fehlgeschlagen, 3 zurückgenommen, 64 Aufruffehler.</translation>
     </message>
     <message>
         <source>PROFILE</source>

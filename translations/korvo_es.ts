@@ -1065,8 +1065,8 @@ En uso en %2</translation>
         <translation>Mostrar los adaptadores y su configuración IPv4 actual.</translation>
     </message>
     <message>
-        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
-        <translation>Aplicar un perfil como lo hace su botón: un número del 1 al 7 (7 es DHCP) o un nombre de botón. Estado de salida: 0 aplicado, 1 valores no válidos o ningún adaptador elegido, 2 el servicio rechazó o falló, 3 revertido, 64 error de uso.</translation>
+        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values, no adapter chosen or no usable settings file, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
+        <translation>Aplicar un perfil como lo hace su botón: un número del 1 al 7 (7 es DHCP) o un nombre de botón. Estado de salida: 0 aplicado, 1 valores no válidos, ningún adaptador elegido o ningún archivo de configuración utilizable, 2 el servicio rechazó o falló, 3 revertido, 64 error de uso.</translation>
     </message>
     <message>
         <source>PROFILE</source>

@@ -1065,8 +1065,8 @@ Actif sur %2</translation>
         <translation>Afficher les adaptateurs et leurs paramètres IPv4 actuels.</translation>
     </message>
     <message>
-        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values or no adapter chosen, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
-        <translation>Appliquer un profil comme le fait son bouton : un numéro de 1 à 7 (7 est DHCP) ou un nom de bouton. Code de sortie : 0 appliqué, 1 valeurs non valides ou aucun adaptateur choisi, 2 refus ou échec du service, 3 annulé, 64 erreur d’utilisation.</translation>
+        <source>Apply a profile as its button does: a number 1 to 7 (7 is DHCP) or a button name. Exit status: 0 applied, 1 invalid values, no adapter chosen or no usable settings file, 2 the service refused or failed, 3 rolled back, 64 usage error.</source>
+        <translation>Appliquer un profil comme le fait son bouton : un numéro de 1 à 7 (7 est DHCP) ou un nom de bouton. Code de sortie : 0 appliqué, 1 valeurs non valides, aucun adaptateur choisi ou aucun fichier de paramètres utilisable, 2 refus ou échec du service, 3 annulé, 64 erreur d’utilisation.</translation>
     </message>
     <message>
         <source>PROFILE</source>

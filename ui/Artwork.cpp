@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -373,6 +374,17 @@ bool PictureButton::event(QEvent* event) {
     return QPushButton::event(event);
 }
 
+// Return or Enter presses a focused button, as Space does: the keys Windows gives every button.
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 QRectF PictureButton::captionRect() const {
     const bool inEffect = ButtonFace == Face::Apply && property("active").toBool();
     return QRectF(rect())
@@ -381,7 +393,8 @@ QRectF PictureButton::captionRect() const {
 }
 
 // A long caption first gets a slightly smaller font, and only then an ellipsis.
-QFont PictureButton::captionFont(qreal width) const {
+PictureButton::Caption PictureButton::shownCaption() const {
+    const qreal width = captionRect().width();
     QFont captionFont = font();
     for (int step = 0; step < 3 && QFontMetricsF(captionFont).horizontalAdvance(text()) > width; ++step) {
         if (captionFont.pointSizeF() > 0)
@@ -389,12 +402,8 @@ QFont PictureButton::captionFont(qreal width) const {
         else
             captionFont.setPixelSize(qMax(1, captionFont.pixelSize() - 1));
     }
-    return captionFont;
-}
-
-QString PictureButton::shownCaption() const {
-    const qreal width = captionRect().width();
-    return QFontMetrics(captionFont(width)).elidedText(text(), Qt::ElideRight, static_cast<int>(width));
+    return {captionFont,
+            QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, static_cast<int>(width))};
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
@@ -477,13 +486,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
 
     // Drawn without mnemonic handling, so "&" shows as typed.
-    const QRectF textRect = captionRect().translated(0, down ? 1 : 0);
-    const QFont captionFont = this->captionFont(textRect.width());
-    const QString caption =
-        QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, static_cast<int>(textRect.width()));
+    const Caption caption = shownCaption();
     p.setPen(ink);
-    p.setFont(captionFont);
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, caption);
+    p.setFont(caption.font);
+    p.drawText(captionRect().translated(0, down ? 1 : 0), Qt::AlignCenter | Qt::TextSingleLine, caption.text);
 }
 
 // ------------------------------------------------------------ PictureTabWidget

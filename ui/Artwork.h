@@ -92,17 +92,21 @@ public:
 
     PictureButton(Face face, const QString& text, QWidget* parent);
 
-    // The caption as it is painted: whole, or cut short with an ellipsis where even the smaller font
-    // a long caption gets is too wide.
-    QString shownCaption() const;
+    // The caption as it is painted, and in what font: whole, or cut short with an ellipsis where even
+    // the smaller font a long caption gets is too wide.
+    struct Caption {
+        QFont font;
+        QString text;
+    };
+    Caption shownCaption() const;
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRectF captionRect() const;
-    QFont captionFont(qreal width) const;
 
     Face ButtonFace;
 };

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -360,6 +361,20 @@ void Form4::endKeepOffer() {
 void Form4::Command1_Click() {
     hide();
     emit dismissed();
+}
+
+// Once "Ok" is shown, Return, Enter and Escape dismiss the outcome wherever the focus is, as they
+// close a message box. During the countdown only the keep button's own keys answer: leaving the
+// window is no answer.
+void Form4::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) && isEnabled() &&
+        !Command1->isHidden() && !offeringKeep()) {
+        event->accept();
+        if (!event->isAutoRepeat()) Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form4::closeEvent(QCloseEvent* event) {

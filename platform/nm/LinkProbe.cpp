@@ -30,7 +30,7 @@ LinkAnswer notChecked(std::string why) {
     return {Kind::NotChecked, {}, std::move(why)};
 }
 
-// The backend's own words, in the user's language (the context NmBus.h's said() uses).
+// The backend's own words, in the user's language (the context NmSentences.h's said() uses).
 QString said(const char* english) {
     return QCoreApplication::translate("korvo::NetworkManager", english);
 }

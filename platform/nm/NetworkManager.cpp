@@ -1,6 +1,7 @@
 #include "platform/nm/NetworkManager.h"
 
 #include "platform/nm/NmAdapter.h"
+#include "platform/nm/NmSentences.h"
 #include "platform/nm/NmSettings.h"
 #include "platform/nm/NmState.h"
 #include "platform/nm/NmUnfinished.h"
@@ -13,6 +14,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 
@@ -20,6 +22,7 @@
 #include <ctime>
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace korvo::platform {
@@ -100,7 +103,6 @@ private:
     QHash<QString, QString> interfaces_; // device path -> interface name
 };
 
-const QString ObjectRoot = QStringLiteral("/org/freedesktop");
 const QStringList ManagerProperties = {QStringLiteral("Version"), QStringLiteral("Devices")};
 const QStringList DeviceProperties = {QStringLiteral("Interface"), QStringLiteral("DeviceType"),
                                       QStringLiteral("Real"),      QStringLiteral("Managed"),
@@ -110,8 +112,6 @@ const QStringList IP4ConfigProperties = {QStringLiteral("AddressData"), QStringL
                                          QStringLiteral("NameserverData")};
 const QString DHCP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.DHCP4Config");
 const QStringList DHCP4ConfigProperties = {QStringLiteral("Options")};
-const QString ObjectManagerIface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-const QString GetManagedObjects = QStringLiteral("GetManagedObjects");
 
 // The properties named in `wanted` of an a{sv} dictionary; the others'
 // values are stepped over without being decoded.
@@ -171,111 +171,146 @@ std::vector<std::unique_ptr<Adapter>> listedAdapters(const std::shared_ptr<Bus>&
     return items;
 }
 
-// The listing without waiting, asking only for what decides it: the manager's properties, then
-// every device's, then the IPv4 configurations of the devices listed, each batch sent at once.
-// GetManagedObjects would bring every object NetworkManager has (1.7 MB for 129 devices).
-class PendingListing : public QObject {
+// The one way the adapters are listed, asking only for what decides it: the manager's properties,
+// then every device's, then the IPv4 configurations of the devices listed, each batch sent at once.
+// GetManagedObjects would bring every object NetworkManager has (1.7 MB for 129 devices). The window
+// lists without waiting (the answers come on its event loop); an apply, on a thread of its own, waits.
+class Listing : public QObject {
 public:
     using Done = std::function<void(std::vector<std::unique_ptr<Adapter>>)>;
 
-    PendingListing(std::shared_ptr<Bus> bus, const QString& connection, int timeoutMs, Done done,
-                   QObject* parent)
-        : QObject(parent), bus_(std::move(bus)), connection_(connection), timeoutMs_(timeoutMs),
-          done_(std::move(done)) {}
+    // Without waiting: `done` gets the adapters, or none when NetworkManager could not be asked.
+    Listing(std::shared_ptr<Bus> bus, Done done, QObject* parent)
+        : QObject(parent), bus_(std::move(bus)), done_(std::move(done)) {}
+
+    // Waiting: the adapters, and the interface names of the devices NetworkManager leaves alone. Throws
+    // what Bus::read() throws when NetworkManager could not be asked.
+    static std::vector<std::unique_ptr<Adapter>> now(const std::shared_ptr<Bus>& bus,
+                                                     QSet<QString>& unmanaged) {
+        std::vector<std::unique_ptr<Adapter>> found;
+        Listing listing(
+            bus, [&found](std::vector<std::unique_ptr<Adapter>> adapters) { found = std::move(adapters); });
+        listing.start();
+        if (listing.error_)
+            bus->readPosted(QStringLiteral("GetAll"), *listing.error_, listing.sent_.elapsed());
+        if (!listing.objects_.contains(ManagerPath))
+            throw ServiceError(said(
+                QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager published no manager object")));
+        unmanaged.clear();
+        for (const QString& path : listing.devices()) {
+            const auto device = listing.objects_.value(path);
+            if (device.value(QStringLiteral("Real")).toBool() &&
+                !device.value(QStringLiteral("Managed")).toBool())
+                unmanaged.insert(device.value(QStringLiteral("Interface")).toString());
+        }
+        return found;
+    }
 
     void start() {
-        ask({ManagerPath}, ManagerIface, ManagerProperties, [this] {
+        ask({{ManagerPath, &ManagerIface, &ManagerProperties}}, [this] {
             if (!objects_.contains(ManagerPath)) return finish({});
-            QStringList devices;
-            for (const auto& path :
-                 fromVariant<QList<QDBusObjectPath>>(objects_[ManagerPath].value(QStringLiteral("Devices"))))
-                devices << path.path();
-            ask(devices, DeviceIface, DeviceProperties, [this, devices] {
-                QStringList configs;
-                QStringList leases;
+            const QStringList devices = this->devices();
+            QList<Wanted> ofDevices;
+            for (const QString& device : devices)
+                ofDevices.append({device, &DeviceIface, &DeviceProperties});
+            ask(ofDevices, [this, devices] {
+                // The IPv4 configurations and the leases together: neither needs the other.
+                QList<Wanted> wanted;
                 for (const QString& device : devices) {
                     if (!listable(objects_.value(device))) continue;
-                    for (const auto& [property, found] :
-                         {std::pair(QStringLiteral("Ip4Config"), &configs),
-                          std::pair(QStringLiteral("Dhcp4Config"), &leases)}) {
+                    for (const auto& [property, iface, names] :
+                         {std::tuple(QStringLiteral("Ip4Config"), &IP4ConfigIface, &IP4ConfigProperties),
+                          std::tuple(QStringLiteral("Dhcp4Config"), &DHCP4ConfigIface,
+                                     &DHCP4ConfigProperties)}) {
                         const QString object = objectPath(objects_.value(device).value(property));
-                        if (!object.isEmpty() && object != NoObject) *found << object;
+                        if (!object.isEmpty() && object != NoObject) wanted.append({object, iface, names});
                     }
                 }
-                ask(configs, IP4ConfigIface, IP4ConfigProperties, [this, leases] {
-                    ask(leases, DHCP4ConfigIface, DHCP4ConfigProperties,
-                        [this] { finish(listedAdapters(bus_, objects_)); });
-                });
+                ask(wanted, [this] { finish(listedAdapters(bus_, objects_)); });
             });
         });
     }
 
 private:
-    // GetAll of `iface` on every one of `paths` at once; `next` runs when all have answered. An
-    // object that went meanwhile is left out; NetworkManager not answering ends the listing.
-    void ask(const QStringList& paths, const QString& iface, const QStringList& names,
-             const std::function<void()>& next) {
-        waiting_ = paths.size();
+    // The waiting listing's: lives on its caller's stack.
+    Listing(std::shared_ptr<Bus> bus, Done done)
+        : bus_(std::move(bus)), done_(std::move(done)), waits_(true) {}
+
+    QStringList devices() const {
+        QStringList paths;
+        for (const auto& path : fromVariant<QList<QDBusObjectPath>>(
+                 objects_.value(ManagerPath).value(QStringLiteral("Devices"))))
+            paths << path.path();
+        return paths;
+    }
+
+    // An object and the properties of one of its interfaces.
+    struct Wanted {
+        QString path;
+        const QString* iface;
+        const QStringList* names;
+    };
+
+    // GetAll on every one wanted at once; `next` runs when all have answered. An object that went
+    // meanwhile is left out; NetworkManager not answering ends the listing.
+    void ask(const QList<Wanted>& wanted, const std::function<void()>& next) {
+        waiting_ = wanted.size();
         if (waiting_ == 0) return next();
-        QDBusConnection connection(connection_);
-        for (const QString& path : paths) {
-            auto message =
-                QDBusMessage::createMethodCall(NmBusName, path, PropertiesIface, QStringLiteral("GetAll"));
-            message.setArguments({iface});
-            auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(message, timeoutMs_), this);
-            QObject::connect(
-                watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, path, names, next] {
-                    watcher->deleteLater();
-                    if (!done_) return;
-                    const QDBusMessage reply = watcher->reply();
-                    if (reply.type() == QDBusMessage::ErrorMessage) {
-                        if (busFault(reply.errorName()) != BusFault::Gone) return finish({});
-                    } else {
-                        objects_.insert(path,
-                                        properties(reply.arguments().value(0).value<QDBusArgument>(), names));
-                    }
-                    if (--waiting_ == 0) next();
-                });
+        std::vector<std::pair<Wanted, QDBusPendingCall>> calls;
+        sent_.start();
+        for (const Wanted& one : wanted)
+            calls.emplace_back(one, bus_->post(one.path, PropertiesIface, QStringLiteral("GetAll"),
+                                               {*one.iface}, bus_->timeoutMs()));
+        for (auto& [one, call] : calls) {
+            if (waits_) {
+                call.waitForFinished();
+                if (!take(one, call.reply())) return;
+                continue;
+            }
+            auto* watcher = new QDBusPendingCallWatcher(call, this);
+            QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                             [this, watcher, one = one, next] {
+                                 watcher->deleteLater();
+                                 if (!done_ || !take(one, watcher->reply())) return;
+                                 if (--waiting_ == 0) next();
+                             });
         }
+        if (waits_) next();
+    }
+
+    // False when the reply ended the listing.
+    bool take(const Wanted& one, const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ErrorMessage) {
+            objects_.insert(one.path,
+                            properties(reply.arguments().value(0).value<QDBusArgument>(), *one.names));
+            return true;
+        }
+        if (busFault(reply.errorName()) == BusFault::Gone) return true;
+        error_ = reply;
+        finish({});
+        return false;
     }
 
     void finish(std::vector<std::unique_ptr<Adapter>> adapters) {
         const Done done = std::exchange(done_, nullptr);
-        deleteLater();
+        if (!waits_) deleteLater();
         done(std::move(adapters));
     }
 
     std::shared_ptr<Bus> bus_;
-    QString connection_;
-    int timeoutMs_;
     Done done_;
+    bool waits_ = false;
     QHash<QString, QVariantMap> objects_;
     qsizetype waiting_ = 0;
+    std::optional<QDBusMessage> error_; // the reply that ended the listing
+    QElapsedTimer sent_;                // since the last batch was sent
 };
 
 class NmService : public Service {
 public:
     explicit NmService(std::shared_ptr<Bus> bus) : bus_(std::move(bus)) {}
 
-    std::vector<std::unique_ptr<Adapter>> adapters() override {
-        // Everything in one round trip: the manager's device order, every device's properties and
-        // the IPv4 configurations they have now.
-        const auto objects = managerAndDevices(bus_->read(ObjectRoot, ObjectManagerIface, GetManagedObjects));
-        const auto manager = objects.value(ManagerPath);
-        if (manager.isEmpty()) {
-            throw ServiceError(said(
-                QT_TRANSLATE_NOOP("korvo::NetworkManager", "NetworkManager published no manager object")));
-        }
-        unmanaged_.clear();
-        for (const auto& path :
-             fromVariant<QList<QDBusObjectPath>>(manager.value(QStringLiteral("Devices")))) {
-            const auto device = objects.value(path.path());
-            if (device.value(QStringLiteral("Real")).toBool() &&
-                !device.value(QStringLiteral("Managed")).toBool())
-                unmanaged_.insert(device.value(QStringLiteral("Interface")).toString());
-        }
-        return listedAdapters(bus_, objects);
-    }
+    std::vector<std::unique_ptr<Adapter>> adapters() override { return Listing::now(bus_, unmanaged_); }
 
     std::string whyNotListed(const std::string& caption) const override {
         return unmanaged_.contains(QString::fromStdString(caption))
@@ -353,54 +388,6 @@ public:
     }
 
 private:
-    // The manager's, the devices' and the IPv4 configurations' properties by
-    // object path. The rest of the answer (IPv6, DHCP leases, profiles, other
-    // interfaces) is passed over undecoded.
-    static QHash<QString, QVariantMap> managerAndDevices(const QDBusMessage& reply) {
-        const QString devicePrefix = ManagerPath + QStringLiteral("/Devices/");
-        const QString configPrefix = ManagerPath + QStringLiteral("/IP4Config/");
-        const QString leasePrefix = ManagerPath + QStringLiteral("/DHCP4Config/");
-        QHash<QString, QVariantMap> found;
-        const auto all = reply.arguments().value(0).value<QDBusArgument>();
-        all.beginMap();
-        while (!all.atEnd()) {
-            QDBusObjectPath object;
-            all.beginMapEntry();
-            all >> object;
-            const QString path = object.path();
-            const bool isManager = path == ManagerPath;
-            const bool isConfig = path.startsWith(configPrefix);
-            const bool isLease = path.startsWith(leasePrefix);
-            all.beginMap();
-            if (isManager || isConfig || isLease || path.startsWith(devicePrefix)) {
-                const QString& wanted = isManager  ? ManagerIface
-                                        : isConfig ? IP4ConfigIface
-                                        : isLease  ? DHCP4ConfigIface
-                                                   : DeviceIface;
-                const QStringList& names = isManager  ? ManagerProperties
-                                           : isConfig ? IP4ConfigProperties
-                                           : isLease  ? DHCP4ConfigProperties
-                                                      : DeviceProperties;
-                while (!all.atEnd()) {
-                    QString iface;
-                    all.beginMapEntry();
-                    all >> iface;
-                    if (iface == wanted) {
-                        found[path] = properties(all, names);
-                    } else {
-                        all.beginMap(); // leaving a container unread skips it
-                        all.endMap();
-                    }
-                    all.endMapEntry();
-                }
-            }
-            all.endMap();
-            all.endMapEntry();
-        }
-        all.endMap();
-        return found;
-    }
-
     std::shared_ptr<Bus> bus_;
     QSet<QString> unmanaged_; // interface names of the devices NetworkManager leaves alone
 };
@@ -463,8 +450,8 @@ public:
             done({});
             return;
         }
-        auto bus = std::make_shared<Bus>(name, timeout_, changeTimeout_);
-        (new PendingListing(bus, name, bus->timeoutMs(), std::move(done), pending_.get()))->start();
+        (new Listing(std::make_shared<Bus>(name, timeout_, changeTimeout_), std::move(done), pending_.get()))
+            ->start();
     }
 
     std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) override {

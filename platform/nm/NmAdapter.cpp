@@ -1,6 +1,7 @@
 #include "platform/nm/NmAdapter.h"
 
 #include "platform/nm/LinkProbe.h"
+#include "platform/nm/NmSentences.h"
 #include "platform/nm/NmState.h"
 #include "platform/nm/NmUnfinished.h"
 

@@ -1,5 +1,7 @@
 #include "platform/nm/NmUnfinished.h"
 
+#include "platform/nm/NmSentences.h"
+
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // How each service method rewrites a NetworkManager profile.
 #include "platform/IPv4Address.h"
 #include "platform/nm/NetworkManager.h"
-#include "platform/nm/NmBus.h"
+#include "platform/nm/NmSentences.h"
 #include "platform/nm/NmSettings.h"
 
 #include <QtEndian>

@@ -61,7 +61,7 @@ QStringList clipped(const QWidget& window) {
             if (need.width() > label->width() || need.height() > label->height())
                 complain(label, label->text(), need, label->size());
         } else if (const auto* button = qobject_cast<const PictureButton*>(w)) {
-            if (button->shownCaption() != button->text())
+            if (button->shownCaption().text != button->text())
                 complain(button, button->text(),
                          QSize(QFontMetrics(button->font()).horizontalAdvance(button->text()), 0),
                          button->size());

@@ -198,6 +198,42 @@ private slots:
         QTRY_VERIFY(!first);
     }
 
+    // The keyboard as Windows has it: Return or Enter presses the focused button as Space does; once
+    // "Ok" is shown, Return, Enter and Escape close the applying window, on "Ok" or anywhere in it.
+    void keysPressButtonsAndCloseTheOutcome_data() {
+        QTest::addColumn<int>("press"); // on the focused apply button
+        QTest::addColumn<int>("close"); // on the outcome
+        QTest::addColumn<bool>("onOk"); // else on the window, "Ok" without the focus
+        QTest::newRow("Return, Return on Ok") << int(Qt::Key_Return) << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter, Enter") << int(Qt::Key_Enter) << int(Qt::Key_Enter) << false;
+        QTest::newRow("Space, Escape on Ok") << int(Qt::Key_Space) << int(Qt::Key_Escape) << true;
+        QTest::newRow("Return, Escape") << int(Qt::Key_Return) << int(Qt::Key_Escape) << false;
+    }
+    void keysPressButtonsAndCloseTheOutcome() {
+        QFETCH(int, press);
+        QFETCH(int, close);
+        QFETCH(bool, onOk);
+        TestEnvironment env;
+        env.service->adapters.push_back({"eth0", {}, {}});
+        Form1 form(env.make());
+        form.show();
+        chooseAdapter(form, 2, QStringLiteral("eth0"));
+        auto* button = control<QPushButton>(form, "Command3");
+        // With a modifier the key is not the button's.
+        QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::qWait(200);
+        QVERIFY(!Form1Probe::applyingWindow(form));
+
+        QTest::keyClick(button, Qt::Key(press));
+        QTRY_VERIFY(Form1Probe::applyingWindow(form));
+        Form4* w = awaitOutcome(form);
+        QVERIFY(w->isVisible() && control<QPushButton>(*w, "Command1")->isVisible());
+        QTest::keyClick(onOk ? static_cast<QWidget*>(control<QPushButton>(*w, "Command1")) : w,
+                        Qt::Key(close));
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(form.isEnabled());
+    }
+
     // Seven messages grow the window; a later short report is shown as the first one was again.
     void longReportGrowsTheWindowAndShortOneShrinksIt() {
         TestEnvironment env;

@@ -51,13 +51,17 @@ class TestKeepSettings : public QObject {
 private slots:
     void keptOrPutBack_data() {
         QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>(
+            "byKey"); // Return on the focused keep button, after an Escape that is no answer
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("putBack");
-        QTest::newRow("kept") << true << "Configuration Applied"
+        QTest::newRow("kept") << true << false << "Configuration Applied"
                               << "These settings are kept." << false;
+        QTest::newRow("kept with Return") << true << true << "Configuration Applied"
+                                          << "These settings are kept." << false;
         QTest::newRow("time up")
-            << false << "Configuration Not Applied"
+            << false << false << "Configuration Not Applied"
             << "Restored eth0: 198.51.100.7/24, gateway 192.0.2.1, DNS 198.51.100.53, static" << true;
     }
     void keptOrPutBack() {
@@ -79,7 +83,15 @@ private slots:
         QVERIFY(!w->close()); // the answer or its time decides, not the close box
         QVERIFY(!form.isEnabled());
 
-        if (keep) {
+        QFETCH(bool, byKey);
+        if (keep && byKey) {
+            QTest::keyClick(keepButton, Qt::Key_Escape);
+            QTest::keyClick(w, Qt::Key_Escape);
+            QTest::keyClick(w, Qt::Key_Return); // not on the button: no answer either
+            QTest::qWait(200);
+            QVERIFY(w->isVisible() && w->offeringKeep() && keepButton->isVisible());
+            QTest::keyClick(keepButton, Qt::Key_Return);
+        } else if (keep) {
             QTest::mouseClick(keepButton, Qt::LeftButton);
         } else {
             auto* timer = w->findChild<QTimer*>(QStringLiteral("KeepTimer"));
@@ -93,7 +105,12 @@ private slots:
         QFETCH(QString, said);
         QVERIFY2(w->outcome().Reasons.contains(said), qPrintable(w->outcome().Reasons.join(" | ")));
         QTEST(calls(*env.service).contains("eth0 EnableStatic [198.51.100.7] [255.255.255.0]"), "putBack");
-        QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);
+        if (byKey) {
+            QTest::keyClick(w, Qt::Key_Escape); // "Ok" is back: Escape closes the window again
+            QVERIFY(!w->isVisible());
+        } else {
+            QTest::mouseClick(control<QPushButton>(*w, "Command1"), Qt::LeftButton);
+        }
         QVERIFY(form.isEnabled());
     }
 
