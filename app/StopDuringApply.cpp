@@ -1,6 +1,7 @@
 #include "app/StopDuringApply.h"
 
 #include "app/CommandLine.h"
+#include "app/TextOutput.h"
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ namespace korvo {
 namespace {
 
 void say(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    writeText(stderr, text + u'\n');
     std::fflush(stderr);
 }
 
@@ -20,7 +21,7 @@ void say(const QString& text) {
 
 StopDuringApply::StopDuringApply(StopRequests& stops, std::shared_ptr<platform::ServiceConnector> connector,
                                  std::chrono::milliseconds answerWait, std::chrono::milliseconds putBackWait)
-    : Connector(std::move(connector)),
+    : Stops(stops), Connector(std::move(connector)),
       Watcher([this, &stops, answerWait, putBackWait] { watch(stops, answerWait, putBackWait); }) {}
 
 StopDuringApply::~StopDuringApply() {
@@ -29,19 +30,19 @@ StopDuringApply::~StopDuringApply() {
         Done = true;
     }
     Answered.notify_all();
+    Stops.wake();
     Watcher.join();
 }
 
 void StopDuringApply::watch(StopRequests& stops, std::chrono::milliseconds answerWait,
                             std::chrono::milliseconds putBackWait) {
-    // Looked at in short turns, so that the apply's answer ends the watch at once.
+    // The apply's answer wakes the wait (the destructor), so the watch ends at once.
     for (;;) {
         {
             const std::lock_guard hold(Lock);
             if (Done) return;
         }
-        const Waited waited =
-            stops.wait(std::chrono::steady_clock::now() + std::chrono::milliseconds(50), false);
+        const Waited waited = stops.wait(std::chrono::steady_clock::now() + std::chrono::hours(1), false);
         if (waited.end == Waited::End::Stopped) {
             const std::lock_guard hold(Lock);
             StoppedBy = waited.stoppedBy;

@@ -36,6 +36,7 @@ private:
     void watch(StopRequests& stops, std::chrono::milliseconds answerWait,
                std::chrono::milliseconds putBackWait);
 
+    StopRequests& Stops;
     std::shared_ptr<platform::ServiceConnector> Connector;
     std::mutex Lock;
     std::condition_variable Answered;

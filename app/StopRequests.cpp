@@ -67,6 +67,7 @@ std::condition_variable Changed;
 std::string StoppedBy;
 bool Reading = false;
 bool InputDone = false;
+bool Woken = false;
 std::string Input;
 
 BOOL WINAPI noteStop(DWORD type) {
@@ -142,6 +143,7 @@ Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
         if (fds[0].revents & POLLIN) {
             char number = 0;
             if (::read(Pipe[0], &number, 1) == 1) {
+                if (number == 0) return waited; // wake(), not a signal
                 waited.end = Waited::End::Stopped;
                 waited.stoppedBy = nameOf(number);
                 return waited;
@@ -156,6 +158,13 @@ Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
             if (takeLine(pending, waited)) return waited;
         }
         if (ready == 0 && Clock::now() >= deadline) return waited;
+    }
+}
+
+void StopRequests::wake() {
+    const char zero = 0;
+    if (Pipe[1] >= 0 && ::write(Pipe[1], &zero, 1) < 0) {
+        // Full: the waiter has plenty to wake it.
     }
 }
 
@@ -175,15 +184,26 @@ Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
         Reading = true;
         std::thread(readInput).detach();
     }
-    Changed.wait_until(hold, deadline, [readLine] { return !StoppedBy.empty() || (readLine && InputDone); });
+    Changed.wait_until(hold, deadline,
+                       [readLine] { return Woken || !StoppedBy.empty() || (readLine && InputDone); });
     Waited waited;
-    if (!StoppedBy.empty()) {
+    if (Woken) {
+        Woken = false;
+    } else if (!StoppedBy.empty()) {
         waited.end = Waited::End::Stopped;
         waited.stoppedBy = StoppedBy;
     } else if (readLine && InputDone) {
         takeLine(Input, waited);
     }
     return waited;
+}
+
+void StopRequests::wake() {
+    {
+        const std::lock_guard hold(Lock);
+        Woken = true;
+    }
+    Changed.notify_all();
 }
 
 #endif

@@ -27,6 +27,8 @@ public:
 
     // Until `deadline`, for a stop request and, with `readLine`, a line on the standard input.
     Waited wait(std::chrono::steady_clock::time_point deadline, bool readLine);
+    // Ends the wait under way on another thread (or the next one) at once, as if its time were up.
+    void wake();
 };
 
 } // namespace korvo
