@@ -76,8 +76,8 @@ QString joined(const std::vector<std::string>& items) {
     return list.join(u' ');
 }
 
-// The buttons of an accepted settings file, or the exit code after saying why there are none.
-std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QString& requested) {
+// Reads an accepted settings file into `book`; else the exit code after saying why it cannot be used.
+std::optional<int> loadBook(const QString& requested, ProfileBook& book) {
     const QString path = settingsLocation(QCoreApplication::applicationDirPath(), requested);
     const QString shownPath = QDir::toNativeSeparators(path);
     // Over SSH no window can start: name the way that needs none too, for this very file.
@@ -94,28 +94,26 @@ std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QStr
                 .arg(shownPath, ways));
         return exit_code::Invalid;
     }
-    const SettingsFileRead read = readSettingsFile(path);
-    if (read.outcome == SettingsFileRead::Outcome::Rejected) {
+    if (book.read(path) != ProfileBook::ReadOutcome::Read) {
         err(QCoreApplication::translate("CommandLine",
                                         "Error while reading the ini file, it may be corrupt. (%1)")
                 .arg(QDir::toNativeSeparators(path)));
         return exit_code::Invalid;
     }
-    const StoredSettings settings =
-        read.outcome == SettingsFileRead::Outcome::Read ? storedSettings(read.lines) : StoredSettings{};
-    if (settings.TermsAccepted != true) {
+    if (!book.termsAccepted()) {
         err(QCoreApplication::translate("CommandLine", "the terms of use are not accepted in %1: %2")
                 .arg(shownPath, ways));
         return exit_code::Invalid;
     }
-    return buttonProfiles(settings);
+    return std::nullopt;
 }
 
 int list(const CommandLineRequest& request) {
-    const auto loaded = loadButtons(request.settingsFile);
-    if (const int* code = std::get_if<int>(&loaded)) return *code;
+    ProfileBook book;
+    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
     QJsonArray array;
-    for (const ButtonProfile& b : std::get<0>(loaded)) {
+    for (int number = 1; number <= SlotCount; ++number) {
+        const ButtonProfile b = book.button(number);
         const Profile& p = b.Typed;
         const QStringList fields{QString::number(b.Number),
                                  b.ButtonName,
@@ -270,17 +268,15 @@ int apply(const CommandLineRequest& request) {
     // A number out of range is wrong whatever the settings hold: say so before reading them.
     bool isNumber = false;
     const int asNumber = request.profile.toInt(&isNumber);
-    if (isNumber && request.profile == QString::number(asNumber) &&
-        (asNumber < 1 || asNumber > ButtonCount)) {
+    if (isNumber && request.profile == QString::number(asNumber) && (asNumber < 1 || asNumber > SlotCount)) {
         err(QCoreApplication::translate("CommandLine",
                                         "no profile is numbered \"%1\" (1 to 7, or a button name)")
                 .arg(request.profile));
         return exit_code::Usage;
     }
-    const auto loaded = loadButtons(request.settingsFile);
-    if (const int* code = std::get_if<int>(&loaded)) return *code;
-    const auto& buttons = std::get<0>(loaded);
-    const int number = findButton(buttons, request.profile);
+    ProfileBook book;
+    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
+    const int number = book.findButton(request.profile);
     if (number <= 0) {
         err(number < 0
                 ? QCoreApplication::translate("CommandLine",
@@ -291,7 +287,7 @@ int apply(const CommandLineRequest& request) {
                       .arg(request.profile));
         return exit_code::Usage;
     }
-    const ButtonProfile& button = buttons[static_cast<std::size_t>(number - 1)];
+    const ButtonProfile button = book.button(number);
     if (button.Typed.AdapterCaption.isEmpty()) {
         err(QCoreApplication::translate("CommandLine", "Whoops: Please select an Interface first!!"));
         return exit_code::Invalid;
