@@ -57,9 +57,14 @@ void ProfileBook::set(int slot, ProfileField field, const QString& value) {
     emit changed(slot, field);
 }
 
+// The boxes hear of the flag before their texts change: they unlock before taking a typed address
+// back, and lock before they show "DHCP".
 void ProfileBook::setVia(bool& flag, bool via, ProfileField first, QString* remembered) {
-    if (flag == via) return;
+    const bool change = flag != via;
     flag = via;
+    const bool dns = first == ProfileField::PrimaryDNS;
+    emit viaDhcpSet(dns, !dns);
+    if (!change) return;
     const auto second = static_cast<ProfileField>(static_cast<int>(first) + 1);
     if (via) {
         remembered[0] = fieldOf(Slots[DhcpSlot], first);
@@ -77,12 +82,10 @@ void ProfileBook::setVia(bool& flag, bool via, ProfileField first, QString* reme
 
 void ProfileBook::setDnsViaDhcp(bool via) {
     setVia(ViaDNS, via, ProfileField::PrimaryDNS, &Remembered[0]);
-    emit viaDhcpSet(true, false);
 }
 
 void ProfileBook::setWinsViaDhcp(bool via) {
     setVia(ViaWINS, via, ProfileField::PrimaryWINS, &Remembered[2]);
-    emit viaDhcpSet(false, true);
 }
 
 void ProfileBook::setTermsAccepted(bool accepted) {
@@ -107,13 +110,8 @@ void ProfileBook::load(const StoredSettings& s) {
         set(DhcpSlot, ServerFields[i], servers[i]);
         Remembered[static_cast<std::size_t>(i)] = servers[i];
     }
-    if (s.DNSViaDHCP) {
-        setVia(ViaDNS, *s.DNSViaDHCP, ProfileField::PrimaryDNS, &Remembered[0]);
-    }
-    if (s.WINSViaDHCP) {
-        setVia(ViaWINS, *s.WINSViaDHCP, ProfileField::PrimaryWINS, &Remembered[2]);
-    }
-    emit viaDhcpSet(s.DNSViaDHCP.has_value(), s.WINSViaDHCP.has_value());
+    if (s.DNSViaDHCP) setDnsViaDhcp(*s.DNSViaDHCP);
+    if (s.WINSViaDHCP) setWinsViaDhcp(*s.WINSViaDHCP);
 
     if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty()) setAdapter(0, s.RepeatedAdapterCaption);
     if (!s.DhcpAdapterCaption.isEmpty()) setAdapter(DhcpSlot, s.DhcpAdapterCaption);

@@ -92,7 +92,7 @@ public:
 
 signals:
     void changed(int slot, ProfileField field);
-    // The via-DHCP flags were set (`dns`, `wins`: which), changed or not: their boxes lock.
+    // A via-DHCP flag was set (`dns` or `wins`: which), changed or not, before its servers change.
     void viaDhcpSet(bool dns, bool wins);
     void termsChanged(bool accepted);
 

@@ -117,8 +117,13 @@ private slots:
         QCOMPARE(book.profile(DhcpSlot).PrimaryWINS, QStringLiteral("DHCP")); // WINS untouched
         QCOMPARE(via.count(), 3);
         QCOMPARE(via.last(), (QVariantList{true, false}));
-        book.setWinsViaDhcp(true);
+        // The flag is told before the servers change, so that their boxes lock or unlock first.
+        QStringList order;
+        connect(&book, &ProfileBook::viaDhcpSet, this, [&order] { order << QStringLiteral("flag"); });
+        connect(&book, &ProfileBook::changed, this, [&order] { order << QStringLiteral("server"); });
+        book.setWinsViaDhcp(false);
         QCOMPARE(via.last(), (QVariantList{false, true}));
+        QCOMPARE(order, (QStringList{"flag", "server", "server"}));
     }
 
     // A press takes the values as typed, then empties server boxes holding only blanks.
