@@ -7,6 +7,7 @@
 #include "core/Applier.h"
 #include "core/CommandLine.h"
 #include "core/Rollback.h"
+#include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "platform/NetConfigService.h"
@@ -148,9 +149,7 @@ int list(const CommandLineRequest& request) {
 int adapters(const CommandLineRequest& request) {
     std::vector<std::unique_ptr<platform::Adapter>> found;
     try {
-        const auto service = platform::makeSystemConnector()->connect(platform::Purpose::List);
-        if (!service) throw platform::ServiceError("the service gave no connection");
-        found = service->adapters();
+        found = connectService(platform::makeSystemConnector().get(), platform::Purpose::List)->adapters();
     } catch (const std::exception& e) {
         err(QCoreApplication::translate("CommandLine", "the network configuration service failed: %1")
                 .arg(QString::fromStdString(e.what())));
@@ -192,9 +191,8 @@ int reportRestored(const Rollback& guard) {
     do {
         now.clear();
         try {
-            const auto service = connector->connect(platform::Purpose::List);
-            for (const auto& adapter : service->adapters())
-                now.emplace_back(adapter->caption(), adapter->ipv4State());
+            for (const auto& adapter : connectService(connector.get(), platform::Purpose::List)->adapters())
+                if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
         } catch (const std::exception&) {
         }
         same = std::all_of(guard.before().begin(), guard.before().end(), [&now](const auto& before) {
@@ -239,10 +237,9 @@ int rollBack(Rollback& guard, std::optional<StopRequests>& stops) {
 // program's checkpoint) will undo: said beside the report, which is true only until then.
 void notePendingRollback(platform::ServiceConnector& connector, const QString& caption) {
     try {
-        const auto service = connector.connect(platform::Purpose::List);
-        if (!service) return;
-        for (const auto& adapter : service->adapters()) {
-            if (!adapter || adapter->caption() != caption.toStdString()) continue;
+        const auto service = connectService(&connector, platform::Purpose::List);
+        const auto adapters = service->adapters();
+        for (platform::Adapter* adapter : adaptersNamed(adapters, caption.toStdString())) {
             const auto pending = service->pendingRollback(*adapter);
             if (!pending) continue;
             const QString name = QString::fromStdString(pending->name);

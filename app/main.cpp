@@ -131,6 +131,13 @@ int optionError(const QCommandLineParser& parser) {
     return usageError(parser.errorText());
 }
 
+// --settings with an empty value, which would quietly mean the usual file: the exit code after saying so.
+std::optional<int> settingsFileMissing(const Options& options) {
+    if (!options.parser.isSet(options.settings) || !options.parser.value(options.settings).isEmpty())
+        return std::nullopt;
+    return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+}
+
 // --accept-terms: what a user's first start writes once the terms are accepted, without a window
 // (unattended setups). A file that exists keeps all it holds: only its terms line changes.
 int acceptTermsUnattended(const QString& path) {
@@ -197,9 +204,6 @@ int main(int argc, char* argv[]) {
         if (!translations.install(QLocale::system().uiLanguages()).isEmpty() || given != arguments)
             options = std::make_unique<Options>(given);
     };
-    // Empty, it would quietly mean the usual file.
-    const bool noSettingsFile =
-        options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty();
     if (options->parser.isSet(options->help)) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
@@ -224,8 +228,7 @@ int main(int argc, char* argv[]) {
         const QCommandLineParser& parser = options->parser;
         const Options& o = *options;
         if (!o.parsed) return usageError(parser.errorText());
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(o)) return *code;
         if (!parser.positionalArguments().isEmpty())
             return usageError(QCoreApplication::translate("main", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
@@ -270,8 +273,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
         if (!options->parsed) return optionError(options->parser);
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         return acceptTermsUnattended(korvo::settingsLocation(QCoreApplication::applicationDirPath(),
                                                              options->parser.value(options->settings)));
     }
@@ -280,8 +282,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
         if (!options->parsed) return optionError(options->parser);
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         korvo::writeText(stderr, QCoreApplication::translate(
                                      "main", "korvo: no display to show the window on (DISPLAY and "
                                              "WAYLAND_DISPLAY are unset)") +
@@ -319,8 +320,7 @@ int main(int argc, char* argv[]) {
         } else {
             translations.install(QLocale::system().uiLanguages());
         }
-        if (options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty())
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         *settingsFile = options->parser.value(options->settings);
         return std::nullopt;
     };

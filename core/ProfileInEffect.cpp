@@ -44,13 +44,7 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
         if (now.gateway != text(p.Gateway)) return false;
     }
 
-    // A secondary server without a primary is not sent.
-    std::vector<std::string> dns;
-    if (!omitted.PrimaryDNS) {
-        dns.push_back(text(p.PrimaryDNS));
-        if (!omitted.SecondaryDNS) dns.push_back(text(p.SecondaryDNS));
-    }
-    return now.dnsServers == dns;
+    return now.dnsServers == sentDnsServers(p, omitted);
 }
 
 Profile profileFrom(const platform::IPv4State& now) {

@@ -1,6 +1,7 @@
 #include "core/Rollback.h"
 
 #include "core/ResultTexts.h"
+#include "core/ServiceConnection.h"
 #include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
@@ -57,20 +58,11 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
 Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
                    std::chrono::seconds timeout)
     : Connector(std::move(connector)) {
-    if (!Connector)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback",
-                                        "no network configuration service is available on this system")
-                .toStdString());
-    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
+    const std::unique_ptr<platform::Service> service =
+        connectService(Connector.get(), platform::Purpose::Change);
     const auto adapters = service->adapters();
-    std::vector<const platform::Adapter*> guarded;
-    for (const auto& adapter : adapters)
-        if (adapter && adapter->caption() == caption.toStdString()) guarded.push_back(adapter.get());
-    guard(*service, guarded, timeout);
+    const std::vector<platform::Adapter*> named = adaptersNamed(adapters, caption.toStdString());
+    guard(*service, {named.begin(), named.end()}, timeout);
 }
 
 Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
@@ -113,10 +105,8 @@ void Rollback::rollBack() {
         Native->rollBack();
         return;
     }
-    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
+    const std::unique_ptr<platform::Service> service =
+        connectService(Connector.get(), platform::Purpose::Change);
     const auto adapters = service->adapters();
     // Adapters that share a caption are put back in the order they were recorded.
     std::vector<bool> restored(Before.size(), false);
@@ -179,9 +169,8 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
     do {
         now.clear();
         try {
-            if (const auto service = connector ? connector->connect(platform::Purpose::List) : nullptr)
-                for (const auto& adapter : service->adapters())
-                    if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
+            for (const auto& adapter : connectService(connector.get(), platform::Purpose::List)->adapters())
+                if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
         } catch (const std::exception&) {
         }
         same = std::all_of(undo.before().begin(), undo.before().end(), [&now](const auto& before) {

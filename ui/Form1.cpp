@@ -329,15 +329,8 @@ void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
 
 // ---- settings file ----
 
-namespace {
-QString settingsPathOf(const Environment& env) {
-    if (!env.settingsFile.isEmpty()) return env.settingsFile;
-    return env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
-}
-} // namespace
-
 QString Form1::SettingsPath() const {
-    return settingsPathOf(Env);
+    return Env.settingsFile;
 }
 
 Form1::LoadOutcome Form1::LoadSettings() {
