@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "app/CommandLineActions.h"
 #include "app/TextOutput.h"
 #include "app/WindowModule.h"
 #include "core/SettingsFile.h"

@@ -64,7 +64,7 @@ Profile profileFrom(const platform::IPv4State& now) {
     return p;
 }
 
-QString describeState(const QString& caption, const platform::IPv4State& now) {
+QString stateTooltip(const QString& caption, const platform::IPv4State& now) {
     // The kinds as the command line writes them, in the user's words here.
     static const char* const kinds[] = {QT_TRANSLATE_NOOP("AdapterStates", "DHCP"),
                                         QT_TRANSLATE_NOOP("AdapterStates", "static"),

@@ -127,7 +127,7 @@ void Rollback::rollBack() {
     if (!failures.isEmpty()) throw platform::ServiceError(failures.join(QStringLiteral("; ")).toStdString());
 }
 
-QString describeState(const platform::IPv4State& state) {
+QString stateSummary(const platform::IPv4State& state) {
     QStringList parts;
     QStringList addresses;
     for (const std::string& a : state.addresses)
@@ -192,17 +192,17 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
         const QString name = QString::fromStdString(caption);
         if (same) {
             outcome.Reasons
-                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, describeState(state));
+                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, stateSummary(state));
             continue;
         }
         const auto it =
             std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
         outcome.Reasons << QCoreApplication::translate("Rollback",
                                                        "%1 was not restored: it had %2 and has %3")
-                               .arg(name, describeState(state),
+                               .arg(name, stateSummary(state),
                                     it == now.end() || !it->second
                                         ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
-                                        : describeState(*it->second));
+                                        : stateSummary(*it->second));
     }
     return outcome;
 }

@@ -58,7 +58,7 @@ private:
 };
 
 // "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
-QString describeState(const platform::IPv4State& state);
+QString stateSummary(const platform::IPv4State& state);
 
 // Takes the way back of `applied` (its Undo), which cut the adapter off from its gateway, and says what
 // the adapters have then, read back within `wait`: nothing applied, the states restored; or, where

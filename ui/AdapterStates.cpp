@@ -39,7 +39,7 @@ void AdapterStates::show() {
     QHash<QString, QString> tips;
     for (const AdapterNow& adapter : Now)
         if (!tips.contains(adapter.Caption))
-            tips.insert(adapter.Caption, describeState(adapter.Caption, adapter.State));
+            tips.insert(adapter.Caption, stateTooltip(adapter.Caption, adapter.State));
     for (ProfileTab* t : Tabs)
         t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
 }

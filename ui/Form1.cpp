@@ -1,7 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"

@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"

@@ -1,15 +1,15 @@
-#include "app/CommandLine.h"
+#include "app/CommandLineActions.h"
 
 #include "app/StopDuringApply.h"
 #include "app/StopRequests.h"
 #include "app/TextOutput.h"
 
 #include "core/Applier.h"
-#include "core/CommandLine.h"
 #include "core/Rollback.h"
 #include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
+#include "core/TerminalReport.h"
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
@@ -206,16 +206,16 @@ int reportRestored(const Rollback& guard) {
         const QString name = QString::fromStdString(caption);
         if (same) {
             outLines(QCoreApplication::translate("CommandLine", "Restored %1: %2\n")
-                         .arg(name, describeState(state)));
+                         .arg(name, stateSummary(state)));
             continue;
         }
         const auto it =
             std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
         err(QCoreApplication::translate("CommandLine", "%1 was not restored: it had %2 and has %3")
-                .arg(name, describeState(state),
+                .arg(name, stateSummary(state),
                      it == now.end() || !it->second
                          ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
-                         : describeState(*it->second)));
+                         : stateSummary(*it->second)));
     }
     return same ? exit_code::RolledBack : exit_code::ServiceFailed;
 }

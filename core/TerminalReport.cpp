@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 
 #include "core/ResultTexts.h"
 
