@@ -1,6 +1,7 @@
 #include "app/CommandLineActions.h"
 #include "app/TextOutput.h"
 #include "app/WindowModule.h"
+#include "core/ProfileBook.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
@@ -147,12 +148,10 @@ int acceptTermsUnattended(const QString& path) {
             failure = QCoreApplication::translate("main", "The terms could not be accepted in \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), why);
     } else {
-        // The user's configuration folder may not have a Korvo folder yet.
-        const QString why =
-            korvo::makeSettingsFolder(path)
-                ? korvo::writeSettingsFile(path, korvo::settingsLines(korvo::firstStartSettings()))
-                : QCoreApplication::translate("main", "its folder could not be created");
-        if (!why.isEmpty())
+        // The book as a first start has it, the terms accepted: what the window saves then.
+        korvo::ProfileBook book;
+        book.setTermsAccepted(true);
+        if (const QString why = book.save(path); !why.isEmpty())
             failure = QCoreApplication::translate("main", "The settings could not be saved to \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), why);
     }
