@@ -183,25 +183,10 @@ int adapters(const CommandLineRequest& request) {
 
 // Waits for what the guarded adapters had before to be back, then says so; the exit code.
 int reportRestored(const Rollback& guard) {
-    const auto connector = platform::makeSystemConnector();
-    QElapsedTimer waited;
-    waited.start();
-    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now;
-    bool same = false;
-    do {
-        now.clear();
-        try {
-            for (const auto& adapter : connectService(connector.get(), platform::Purpose::List)->adapters())
-                if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
-        } catch (const std::exception&) {
-        }
-        same = std::all_of(guard.before().begin(), guard.before().end(), [&now](const auto& before) {
-            return std::any_of(now.begin(), now.end(), [&before](const auto& n) {
-                return n.first == before.first && n.second == before.second;
-            });
-        });
-        if (!same) QThread::msleep(200);
-    } while (!same && waited.elapsed() < 10000);
+    const RestoreReading reading =
+        readUntilRestored(guard, platform::makeSystemConnector().get(), std::chrono::seconds(10),
+                          std::chrono::milliseconds(200));
+    const bool same = reading.restored;
     for (const auto& [caption, state] : guard.before()) {
         const QString name = QString::fromStdString(caption);
         if (same) {
@@ -209,13 +194,11 @@ int reportRestored(const Rollback& guard) {
                          .arg(name, stateSummary(state)));
             continue;
         }
-        const auto it =
-            std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+        const std::optional<platform::IPv4State> now = reading.stateOf(caption);
         err(QCoreApplication::translate("CommandLine", "%1 was not restored: it had %2 and has %3")
                 .arg(name, stateSummary(state),
-                     it == now.end() || !it->second
-                         ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
-                         : stateSummary(*it->second)));
+                     !now ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
+                          : stateSummary(*now)));
     }
     return same ? exit_code::RolledBack : exit_code::ServiceFailed;
 }

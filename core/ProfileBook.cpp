@@ -15,34 +15,6 @@ constexpr ProfileField ServerFields[] = {ProfileField::PrimaryDNS, ProfileField:
 
 } // namespace
 
-QString& fieldOf(Profile& p, ProfileField field) {
-    switch (field) {
-    case ProfileField::IPAddress:
-        return p.IPAddress;
-    case ProfileField::SubnetMask:
-        return p.SubnetMask;
-    case ProfileField::Gateway:
-        return p.Gateway;
-    case ProfileField::PrimaryDNS:
-        return p.PrimaryDNS;
-    case ProfileField::SecondaryDNS:
-        return p.SecondaryDNS;
-    case ProfileField::PrimaryWINS:
-        return p.PrimaryWINS;
-    case ProfileField::SecondaryWINS:
-        return p.SecondaryWINS;
-    case ProfileField::Name:
-        return p.Name;
-    case ProfileField::AdapterCaption:
-        break;
-    }
-    return p.AdapterCaption;
-}
-
-const QString& fieldOf(const Profile& p, ProfileField field) {
-    return fieldOf(const_cast<Profile&>(p), field);
-}
-
 ProfileBook::ProfileBook(QObject* parent) : QObject(parent) {
     const StoredSettings first = firstStartSettings();
     for (int k = 0; k < StoredProfileCount; ++k)
@@ -98,7 +70,7 @@ void ProfileBook::load(const StoredSettings& s) {
     for (int k = 0; k < StoredProfileCount; ++k) {
         Profile p = s.Profiles[static_cast<std::size_t>(k)];
         if (p.AdapterCaption.isEmpty()) p.AdapterCaption = profile(k).AdapterCaption;
-        for (int f = 0; f <= static_cast<int>(ProfileField::AdapterCaption); ++f)
+        for (int f = 0; f < ProfileFieldCount; ++f)
             set(k, static_cast<ProfileField>(f), fieldOf(p, static_cast<ProfileField>(f)));
     }
     if (s.TermsAccepted) setTermsAccepted(*s.TermsAccepted);

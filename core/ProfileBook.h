@@ -17,21 +17,6 @@ namespace korvo {
 inline constexpr int SlotCount = StoredProfileCount + 1; // the DHCP slot is the last
 inline constexpr int DhcpSlot = StoredProfileCount;
 
-// A profile's values by position: the seven addresses in the order of Profile, the name, the adapter.
-enum class ProfileField {
-    IPAddress,
-    SubnetMask,
-    Gateway,
-    PrimaryDNS,
-    SecondaryDNS,
-    PrimaryWINS,
-    SecondaryWINS,
-    Name,
-    AdapterCaption
-};
-QString& fieldOf(Profile& profile, ProfileField field);
-const QString& fieldOf(const Profile& profile, ProfileField field);
-
 // What one apply button applies.
 struct ButtonProfile {
     int Number = 0;     // 1 to 6, 7 for DHCP

@@ -146,6 +146,35 @@ QString stateSummary(const platform::IPv4State& state) {
     return parts.join(QStringLiteral(", "));
 }
 
+std::optional<platform::IPv4State> RestoreReading::stateOf(const std::string& caption) const {
+    const auto it =
+        std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+    return it == now.end() ? std::nullopt : it->second;
+}
+
+RestoreReading readUntilRestored(const Rollback& undo, platform::ServiceConnector* connector,
+                                 std::chrono::milliseconds wait, std::chrono::milliseconds step) {
+    QElapsedTimer waited;
+    waited.start();
+    RestoreReading reading;
+    do {
+        reading.now.clear();
+        try {
+            for (const auto& adapter : connectService(connector, platform::Purpose::List)->adapters())
+                if (adapter) reading.now.emplace_back(adapter->caption(), adapter->ipv4State());
+        } catch (const std::exception&) {
+        }
+        reading.restored =
+            std::all_of(undo.before().begin(), undo.before().end(), [&reading](const auto& before) {
+                return std::any_of(reading.now.begin(), reading.now.end(), [&before](const auto& n) {
+                    return n.first == before.first && n.second == before.second;
+                });
+            });
+        if (!reading.restored) QThread::msleep(static_cast<unsigned long>(step.count()));
+    } while (!reading.restored && waited.elapsed() < wait.count());
+    return reading;
+}
+
 ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                              const std::shared_ptr<platform::ServiceConnector>& connector,
                              std::chrono::milliseconds wait) {
@@ -161,25 +190,9 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                                .arg(QString::fromStdString(e.what()));
         return outcome;
     }
-    // The service reports the rollback done a moment before the adapter has it: read until it does.
-    QElapsedTimer waited;
-    waited.start();
-    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now;
-    bool same = false;
-    do {
-        now.clear();
-        try {
-            for (const auto& adapter : connectService(connector.get(), platform::Purpose::List)->adapters())
-                if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
-        } catch (const std::exception&) {
-        }
-        same = std::all_of(undo.before().begin(), undo.before().end(), [&now](const auto& before) {
-            return std::any_of(now.begin(), now.end(), [&before](const auto& n) {
-                return n.first == before.first && n.second == before.second;
-            });
-        });
-        if (!same) QThread::msleep(100);
-    } while (!same && waited.elapsed() < wait.count());
+    const RestoreReading reading =
+        readUntilRestored(undo, connector.get(), wait, std::chrono::milliseconds(100));
+    const bool same = reading.restored;
 
     outcome.state = same ? ApplyOutcome::State::NotApplied : ApplyOutcome::State::ServiceError;
     outcome.Unconfirmed = !same;
@@ -195,14 +208,12 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                 << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, stateSummary(state));
             continue;
         }
-        const auto it =
-            std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+        const std::optional<platform::IPv4State> now = reading.stateOf(caption);
         outcome.Reasons << QCoreApplication::translate("Rollback",
                                                        "%1 was not restored: it had %2 and has %3")
                                .arg(name, stateSummary(state),
-                                    it == now.end() || !it->second
-                                        ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
-                                        : stateSummary(*it->second));
+                                    !now ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
+                                         : stateSummary(*now));
     }
     return outcome;
 }
