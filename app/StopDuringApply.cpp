@@ -1,6 +1,6 @@
 #include "app/StopDuringApply.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineActions.h"
 #include "app/TextOutput.h"
 #include "platform/NetConfigService.h"
 

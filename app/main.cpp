@@ -1,6 +1,7 @@
-#include "app/CommandLine.h"
+#include "app/CommandLineActions.h"
 #include "app/TextOutput.h"
 #include "app/WindowModule.h"
+#include "core/ProfileBook.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
 #include "core/Version.h"
@@ -146,6 +147,13 @@ int optionError(const QCommandLineParser& parser) {
     return usageError(parser.errorText());
 }
 
+// --settings with an empty value, which would quietly mean the usual file: the exit code after saying so.
+std::optional<int> settingsFileMissing(const Options& options) {
+    if (!options.parser.isSet(options.settings) || !options.parser.value(options.settings).isEmpty())
+        return std::nullopt;
+    return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+}
+
 // --accept-terms: what a user's first start writes once the terms are accepted, without a window
 // (unattended setups). A file that exists keeps all it holds: only its terms line changes.
 int acceptTermsUnattended(const QString& path) {
@@ -155,12 +163,10 @@ int acceptTermsUnattended(const QString& path) {
             failure = QCoreApplication::translate("main", "The terms could not be accepted in \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), why);
     } else {
-        // The user's configuration folder may not have a Korvo folder yet.
-        const QString why =
-            korvo::makeSettingsFolder(path)
-                ? korvo::writeSettingsFile(path, korvo::settingsLines(korvo::firstStartSettings()))
-                : QCoreApplication::translate("main", "its folder could not be created");
-        if (!why.isEmpty())
+        // The book as a first start has it, the terms accepted: what the window saves then.
+        korvo::ProfileBook book;
+        book.setTermsAccepted(true);
+        if (const QString why = book.save(path); !why.isEmpty())
             failure = QCoreApplication::translate("main", "The settings could not be saved to \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), why);
     }
@@ -212,9 +218,6 @@ int main(int argc, char* argv[]) {
         if (!translations.install(QLocale::system().uiLanguages()).isEmpty() || given != arguments)
             options = std::make_unique<Options>(given);
     };
-    // Empty, it would quietly mean the usual file.
-    const bool noSettingsFile =
-        options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty();
     if (options->parser.isSet(options->help)) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
@@ -239,8 +242,7 @@ int main(int argc, char* argv[]) {
         const QCommandLineParser& parser = options->parser;
         const Options& o = *options;
         if (!o.parsed) return usageError(parser.errorText());
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(o)) return *code;
         if (!parser.positionalArguments().isEmpty())
             return usageError(QCoreApplication::translate("main", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
@@ -285,8 +287,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
         if (!options->parsed) return optionError(options->parser);
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         return acceptTermsUnattended(korvo::settingsLocation(QCoreApplication::applicationDirPath(),
                                                              options->parser.value(options->settings)));
     }
@@ -295,8 +296,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         speakUsersLanguage(arguments);
         if (!options->parsed) return optionError(options->parser);
-        if (noSettingsFile)
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         korvo::writeText(stderr, QCoreApplication::translate(
                                      "main", "korvo: no display to show the window on (DISPLAY and "
                                              "WAYLAND_DISPLAY are unset)") +
@@ -334,8 +334,7 @@ int main(int argc, char* argv[]) {
         } else {
             translations.install(QLocale::system().uiLanguages());
         }
-        if (options->parser.isSet(options->settings) && options->parser.value(options->settings).isEmpty())
-            return usageError(QCoreApplication::translate("main", "--settings needs a file name"));
+        if (const std::optional<int> code = settingsFileMissing(*options)) return *code;
         *settingsFile = options->parser.value(options->settings);
         return std::nullopt;
     };

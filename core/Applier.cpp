@@ -4,6 +4,7 @@
 #include "core/ReadBack.h"
 #include "core/ResultTexts.h"
 #include "core/Rollback.h"
+#include "core/ServiceConnection.h"
 #include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
@@ -77,6 +78,15 @@ bool checkGateways(ApplyOutcome& outcome, const std::vector<std::pair<Before, st
 
 } // namespace
 
+std::vector<std::string> sentDnsServers(const Profile& p, const OmittedServers& omitted) {
+    std::vector<std::string> dns;
+    if (!omitted.PrimaryDNS) {
+        dns.push_back(text(p.PrimaryDNS));
+        if (!omitted.SecondaryDNS) dns.push_back(text(p.SecondaryDNS));
+    }
+    return dns;
+}
+
 OmittedServers takeServers(Profile& p, ApplyMode mode) {
     OmittedServers omitted;
     for (const ServerField& s : ServerFields) {
@@ -111,15 +121,8 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     std::string notListed; // why the service left the adapter out, when it knows
     std::shared_ptr<Rollback> undo;
     try {
-        if (!Connector)
-            throw platform::ServiceError(
-                QCoreApplication::translate("ResultTexts",
-                                            "no network configuration service is available on this system")
-                    .toStdString());
-        const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-        if (!service)
-            throw platform::ServiceError(
-                QCoreApplication::translate("ResultTexts", "the service gave no connection").toStdString());
+        const std::unique_ptr<platform::Service> service =
+            connectService(Connector.get(), platform::Purpose::Change);
         const auto adapters = service->adapters();
 
         platform::IPv4Settings settings;
@@ -127,10 +130,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             settings.staticAddresses = {{text(p.IPAddress), text(p.SubnetMask)}};
             settings.gateways = {text(p.Gateway)};
         }
-        if (!omitted.PrimaryDNS) {
-            settings.dnsServers = {text(p.PrimaryDNS)};
-            if (!omitted.SecondaryDNS) settings.dnsServers->push_back(text(p.SecondaryDNS));
-        }
+        if (!omitted.PrimaryDNS) settings.dnsServers = sentDnsServers(p, omitted);
         settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))
                                                     : std::pair(std::string(), std::string());
         // A secondary server without a primary is not sent, and the summary says so.
@@ -142,9 +142,8 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         // Before anything is changed: whether another host answers for the address (not asked where the
         // adapter has it already), and whether the gateway the adapter has now answered lately.
         std::vector<Before> checked;
-        for (const auto& adapter : adapters) {
-            if (!adapter || adapter->caption() != caption) continue;
-            Before b{adapter.get(), std::nullopt, {}, {}};
+        for (platform::Adapter* adapter : adaptersNamed(adapters, caption)) {
+            Before b{adapter, std::nullopt, {}, {}};
             const std::optional<platform::IPv4State> state = adapter->ipv4State();
             if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
                 const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);

@@ -91,6 +91,9 @@ struct ApplyOutcome {
 // The servers as the profile commands take them from the boxes: trimmed of blanks, and which are left
 // out (empty; on the DHCP tab also the literal "DHCP"). Address, mask and gateway stay as typed.
 OmittedServers takeServers(Profile& profile, ApplyMode mode);
+// The DNS servers an apply sends for `profile` as takeServers left it: none when the primary is left
+// out, and no secondary without a primary.
+std::vector<std::string> sentDnsServers(const Profile& profile, const OmittedServers& omitted);
 
 // What an apply does beyond the change, and when its caller hears of it.
 struct ApplyChecks {

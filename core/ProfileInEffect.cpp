@@ -44,13 +44,7 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
         if (now.gateway != text(p.Gateway)) return false;
     }
 
-    // A secondary server without a primary is not sent.
-    std::vector<std::string> dns;
-    if (!omitted.PrimaryDNS) {
-        dns.push_back(text(p.PrimaryDNS));
-        if (!omitted.SecondaryDNS) dns.push_back(text(p.SecondaryDNS));
-    }
-    return now.dnsServers == dns;
+    return now.dnsServers == sentDnsServers(p, omitted);
 }
 
 Profile profileFrom(const platform::IPv4State& now) {
@@ -70,7 +64,7 @@ Profile profileFrom(const platform::IPv4State& now) {
     return p;
 }
 
-QString describeState(const QString& caption, const platform::IPv4State& now) {
+QString stateTooltip(const QString& caption, const platform::IPv4State& now) {
     // The kinds as the command line writes them, in the user's words here.
     static const char* const kinds[] = {QT_TRANSLATE_NOOP("AdapterStates", "DHCP"),
                                         QT_TRANSLATE_NOOP("AdapterStates", "static"),

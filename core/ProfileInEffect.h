@@ -22,6 +22,6 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
 Profile profileFrom(const platform::IPv4State& now);
 
 // The state as a few lines for an adapter entry's tooltip.
-QString describeState(const QString& caption, const platform::IPv4State& now);
+QString stateTooltip(const QString& caption, const platform::IPv4State& now);
 
 } // namespace korvo

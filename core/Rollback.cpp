@@ -1,6 +1,7 @@
 #include "core/Rollback.h"
 
 #include "core/ResultTexts.h"
+#include "core/ServiceConnection.h"
 #include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
@@ -57,20 +58,11 @@ QString reapply(platform::Adapter& adapter, const platform::IPv4State& state) {
 Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, const QString& caption,
                    std::chrono::seconds timeout)
     : Connector(std::move(connector)) {
-    if (!Connector)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback",
-                                        "no network configuration service is available on this system")
-                .toStdString());
-    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
+    const std::unique_ptr<platform::Service> service =
+        connectService(Connector.get(), platform::Purpose::Change);
     const auto adapters = service->adapters();
-    std::vector<const platform::Adapter*> guarded;
-    for (const auto& adapter : adapters)
-        if (adapter && adapter->caption() == caption.toStdString()) guarded.push_back(adapter.get());
-    guard(*service, guarded, timeout);
+    const std::vector<platform::Adapter*> named = adaptersNamed(adapters, caption.toStdString());
+    guard(*service, {named.begin(), named.end()}, timeout);
 }
 
 Rollback::Rollback(std::shared_ptr<platform::ServiceConnector> connector, platform::Service& service,
@@ -113,10 +105,8 @@ void Rollback::rollBack() {
         Native->rollBack();
         return;
     }
-    const std::unique_ptr<platform::Service> service = Connector->connect(platform::Purpose::Change);
-    if (!service)
-        throw platform::ServiceError(
-            QCoreApplication::translate("Rollback", "the service gave no connection").toStdString());
+    const std::unique_ptr<platform::Service> service =
+        connectService(Connector.get(), platform::Purpose::Change);
     const auto adapters = service->adapters();
     // Adapters that share a caption are put back in the order they were recorded.
     std::vector<bool> restored(Before.size(), false);
@@ -137,7 +127,7 @@ void Rollback::rollBack() {
     if (!failures.isEmpty()) throw platform::ServiceError(failures.join(QStringLiteral("; ")).toStdString());
 }
 
-QString describeState(const platform::IPv4State& state) {
+QString stateSummary(const platform::IPv4State& state) {
     QStringList parts;
     QStringList addresses;
     for (const std::string& a : state.addresses)
@@ -156,6 +146,35 @@ QString describeState(const platform::IPv4State& state) {
     return parts.join(QStringLiteral(", "));
 }
 
+std::optional<platform::IPv4State> RestoreReading::stateOf(const std::string& caption) const {
+    const auto it =
+        std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+    return it == now.end() ? std::nullopt : it->second;
+}
+
+RestoreReading readUntilRestored(const Rollback& undo, platform::ServiceConnector* connector,
+                                 std::chrono::milliseconds wait, std::chrono::milliseconds step) {
+    QElapsedTimer waited;
+    waited.start();
+    RestoreReading reading;
+    do {
+        reading.now.clear();
+        try {
+            for (const auto& adapter : connectService(connector, platform::Purpose::List)->adapters())
+                if (adapter) reading.now.emplace_back(adapter->caption(), adapter->ipv4State());
+        } catch (const std::exception&) {
+        }
+        reading.restored =
+            std::all_of(undo.before().begin(), undo.before().end(), [&reading](const auto& before) {
+                return std::any_of(reading.now.begin(), reading.now.end(), [&before](const auto& n) {
+                    return n.first == before.first && n.second == before.second;
+                });
+            });
+        if (!reading.restored) QThread::msleep(static_cast<unsigned long>(step.count()));
+    } while (!reading.restored && waited.elapsed() < wait.count());
+    return reading;
+}
+
 ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                              const std::shared_ptr<platform::ServiceConnector>& connector,
                              std::chrono::milliseconds wait) {
@@ -171,26 +190,9 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                                .arg(QString::fromStdString(e.what()));
         return outcome;
     }
-    // The service reports the rollback done a moment before the adapter has it: read until it does.
-    QElapsedTimer waited;
-    waited.start();
-    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now;
-    bool same = false;
-    do {
-        now.clear();
-        try {
-            if (const auto service = connector ? connector->connect(platform::Purpose::List) : nullptr)
-                for (const auto& adapter : service->adapters())
-                    if (adapter) now.emplace_back(adapter->caption(), adapter->ipv4State());
-        } catch (const std::exception&) {
-        }
-        same = std::all_of(undo.before().begin(), undo.before().end(), [&now](const auto& before) {
-            return std::any_of(now.begin(), now.end(), [&before](const auto& n) {
-                return n.first == before.first && n.second == before.second;
-            });
-        });
-        if (!same) QThread::msleep(100);
-    } while (!same && waited.elapsed() < wait.count());
+    const RestoreReading reading =
+        readUntilRestored(undo, connector.get(), wait, std::chrono::milliseconds(100));
+    const bool same = reading.restored;
 
     outcome.state = same ? ApplyOutcome::State::NotApplied : ApplyOutcome::State::ServiceError;
     outcome.Unconfirmed = !same;
@@ -203,17 +205,15 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
         const QString name = QString::fromStdString(caption);
         if (same) {
             outcome.Reasons
-                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, describeState(state));
+                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, stateSummary(state));
             continue;
         }
-        const auto it =
-            std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+        const std::optional<platform::IPv4State> now = reading.stateOf(caption);
         outcome.Reasons << QCoreApplication::translate("Rollback",
                                                        "%1 was not restored: it had %2 and has %3")
-                               .arg(name, describeState(state),
-                                    it == now.end() || !it->second
-                                        ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
-                                        : describeState(*it->second));
+                               .arg(name, stateSummary(state),
+                                    !now ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
+                                         : stateSummary(*now));
     }
     return outcome;
 }

@@ -58,7 +58,18 @@ private:
 };
 
 // "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
-QString describeState(const platform::IPv4State& state);
+QString stateSummary(const platform::IPv4State& state);
+
+// What the guarded adapters have after a rollback, read until each has what it had before or the wait is
+// over: the service reports a rollback done a moment before the adapter has it.
+struct RestoreReading {
+    bool restored = false; // every guarded adapter has what it had before
+    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now; // as last read
+    // What the adapter of `caption` had at the last reading; nullopt when it was not read.
+    std::optional<platform::IPv4State> stateOf(const std::string& caption) const;
+};
+RestoreReading readUntilRestored(const Rollback& undo, platform::ServiceConnector* connector,
+                                 std::chrono::milliseconds wait, std::chrono::milliseconds step);
 
 // Takes the way back of `applied` (its Undo), which cut the adapter off from its gateway, and says what
 // the adapters have then, read back within `wait`: nothing applied, the states restored; or, where

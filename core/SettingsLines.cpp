@@ -15,8 +15,6 @@ namespace korvo {
 
 namespace {
 
-using settings_line::ProfileField;
-
 constexpr QChar CR = QLatin1Char('\r');
 constexpr QChar LF = QLatin1Char('\n');
 constexpr QChar NUL = QLatin1Char('\0');
@@ -43,20 +41,6 @@ std::optional<QByteArray> encoded(const QString& text, QStringConverter::Encodin
 
 QString stateLine(const std::optional<bool>& state) {
     return state ? QString::number(*state ? 1 : 0) : QString();
-}
-
-// The fields of a profile block in line order, so that building and reading
-// cannot drift apart.
-template <typename P, typename Visit> void forEachField(P& p, Visit visit) {
-    visit(ProfileField::IPAddress, p.IPAddress);
-    visit(ProfileField::SubnetMask, p.SubnetMask);
-    visit(ProfileField::Gateway, p.Gateway);
-    visit(ProfileField::PrimaryDNS, p.PrimaryDNS);
-    visit(ProfileField::SecondaryDNS, p.SecondaryDNS);
-    visit(ProfileField::PrimaryWINS, p.PrimaryWINS);
-    visit(ProfileField::SecondaryWINS, p.SecondaryWINS);
-    visit(ProfileField::Name, p.Name);
-    visit(ProfileField::AdapterCaption, p.AdapterCaption);
 }
 
 } // namespace
@@ -93,8 +77,9 @@ QStringList settingsLines(const StoredSettings& s) {
     auto at = [&lines](int number) -> QString& { return lines[number - 1]; };
 
     for (int k = 1; k <= StoredProfileCount; ++k)
-        forEachField(s.Profiles[static_cast<std::size_t>(k - 1)],
-                     [&](ProfileField f, const QString& value) { at(L::profile(k, f)) = value; });
+        for (int f = 0; f < ProfileFieldCount; ++f)
+            at(L::profile(k, ProfileField(f))) =
+                fieldOf(s.Profiles[static_cast<std::size_t>(k - 1)], ProfileField(f));
     at(L::TermsAccepted) = stateLine(s.TermsAccepted);
     at(L::DhcpPrimaryDNS) = s.DhcpPrimaryDNS;
     at(L::DhcpSecondaryDNS) = s.DhcpSecondaryDNS;
@@ -114,8 +99,9 @@ StoredSettings storedSettings(const QStringList& lines) {
 
     StoredSettings s;
     for (int k = 1; k <= StoredProfileCount; ++k)
-        forEachField(s.Profiles[static_cast<std::size_t>(k - 1)],
-                     [&](ProfileField f, QString& value) { value = at(L::profile(k, f)); });
+        for (int f = 0; f < ProfileFieldCount; ++f)
+            fieldOf(s.Profiles[static_cast<std::size_t>(k - 1)], ProfileField(f)) =
+                at(L::profile(k, ProfileField(f)));
     s.TermsAccepted = checkStateFromLine(at(L::TermsAccepted));
     s.DhcpPrimaryDNS = at(L::DhcpPrimaryDNS);
     s.DhcpSecondaryDNS = at(L::DhcpSecondaryDNS);

@@ -34,19 +34,8 @@ inline constexpr int RepeatedAdapterFlag = 128;
 inline constexpr int DhcpAdapter = 129;
 
 // Lines 1 to 9 of profile k's block (k from 1): IP address ... adapter caption.
-enum class ProfileField {
-    IPAddress = 1,
-    SubnetMask,
-    Gateway,
-    PrimaryDNS,
-    SecondaryDNS,
-    PrimaryWINS,
-    SecondaryWINS,
-    Name,
-    AdapterCaption
-};
 constexpr int profile(int k, ProfileField field) {
-    return BlockSize * (k - 1) + static_cast<int>(field);
+    return BlockSize * (k - 1) + static_cast<int>(field) + 1;
 }
 } // namespace settings_line
 

@@ -489,14 +489,6 @@ DNS: %5</translation>
         <translation>nichts, was Korvo lesen kann</translation>
     </message>
     <message>
-        <source>no network configuration service is available on this system</source>
-        <translation>auf diesem System ist kein Netzwerkkonfigurationsdienst verfügbar</translation>
-    </message>
-    <message>
-        <source>the service gave no connection</source>
-        <translation>der Dienst hat keine Verbindung geliefert</translation>
-    </message>
-    <message>
         <source>the service does not say what %1 has now, so it could not be put back</source>
         <translation>der Dienst gibt nicht an, was %1 jetzt hat, daher ließe es sich nicht zurücksetzen</translation>
     </message>
@@ -1023,10 +1015,6 @@ Aktiv auf %2</translation>
     <message>
         <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>Die Bedingungen konnten in „%1“ nicht akzeptiert werden: %2</translation>
-    </message>
-    <message>
-        <source>its folder could not be created</source>
-        <translation>ihr Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>

@@ -489,14 +489,6 @@ DNS: %5</translation>
         <translation>nada que Korvo pueda leer</translation>
     </message>
     <message>
-        <source>no network configuration service is available on this system</source>
-        <translation>no hay ningún servicio de configuración de red disponible en este sistema</translation>
-    </message>
-    <message>
-        <source>the service gave no connection</source>
-        <translation>el servicio no proporcionó ninguna conexión</translation>
-    </message>
-    <message>
         <source>the service does not say what %1 has now, so it could not be put back</source>
         <translation>el servicio no indica qué tiene %1 ahora, así que no se podría restablecer</translation>
     </message>
@@ -1023,10 +1015,6 @@ En uso en %2</translation>
     <message>
         <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>No se pudieron aceptar las condiciones en «%1»: %2</translation>
-    </message>
-    <message>
-        <source>its folder could not be created</source>
-        <translation>no se pudo crear su carpeta</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>

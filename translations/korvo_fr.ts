@@ -489,14 +489,6 @@ DNS : %5</translation>
         <translation>rien que Korvo puisse lire</translation>
     </message>
     <message>
-        <source>no network configuration service is available on this system</source>
-        <translation>aucun service de configuration réseau n’est disponible sur ce système</translation>
-    </message>
-    <message>
-        <source>the service gave no connection</source>
-        <translation>le service n’a fourni aucune connexion</translation>
-    </message>
-    <message>
         <source>the service does not say what %1 has now, so it could not be put back</source>
         <translation>le service n’indique pas ce que %1 a actuellement, il ne pourrait donc pas être rétabli</translation>
     </message>
@@ -1023,10 +1015,6 @@ Actif sur %2</translation>
     <message>
         <source>The terms could not be accepted in &quot;%1&quot;: %2</source>
         <translation>Les conditions n’ont pas pu être acceptées dans « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>its folder could not be created</source>
-        <translation>son dossier n’a pas pu être créé</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>

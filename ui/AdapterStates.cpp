@@ -15,10 +15,10 @@ QString AdapterStates::applyTip() {
     return tr("Click this button to use these settings");
 }
 
-AdapterStates::AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
+AdapterStates::AdapterStates(std::shared_ptr<platform::ServiceConnector> connector, const ProfileBook& book,
                              const std::array<ProfileTab*, TabCount>& tabs,
                              const std::array<QPushButton*, TabCount>& buttons)
-    : Connector(std::move(connector)), Tabs(tabs), Buttons(buttons) {
+    : Connector(std::move(connector)), Book(book), Tabs(tabs), Buttons(buttons) {
     const QPointer<AdapterStates> self(this);
     for (ProfileTab* t : Tabs)
         t->setAdapterStates([self](const QString& caption) {
@@ -39,31 +39,32 @@ void AdapterStates::show() {
     QHash<QString, QString> tips;
     for (const AdapterNow& adapter : Now)
         if (!tips.contains(adapter.Caption))
-            tips.insert(adapter.Caption, describeState(adapter.Caption, adapter.State));
+            tips.insert(adapter.Caption, stateTooltip(adapter.Caption, adapter.State));
     for (ProfileTab* t : Tabs)
         t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
 }
 
 void AdapterStates::ShowProfilesInEffect() {
     for (int t = 0; t < TabCount; ++t) {
-        const Profile typed = Tabs[static_cast<std::size_t>(t)]->profile();
+        const ButtonProfile button = Book.button(t + 1);
+        const Profile& typed = button.Typed;
         QString where;
         if (!typed.AdapterCaption.isEmpty())
             for (const AdapterNow& adapter : Now)
                 if (adapter.Caption == typed.AdapterCaption &&
-                    profileInEffect(typed, t == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static,
-                                    adapter.State)) {
+                    profileInEffect(typed, button.Mode, adapter.State)) {
                     where = adapter.Caption;
                     break;
                 }
-        QPushButton* button = Buttons[static_cast<std::size_t>(t)];
+        QPushButton* shown = Buttons[static_cast<std::size_t>(t)];
         const bool active = !where.isEmpty();
-        if (button->property("active").toBool() != active) {
-            button->setProperty("active", active);
-            button->update();
+        // The button's face paints the mark from its "active" property.
+        if (std::exchange(InEffect[static_cast<std::size_t>(t)], active) != active) {
+            shown->setProperty("active", active);
+            shown->update();
         }
         const QString tip = active ? tr("%1\nIn effect on %2").arg(applyTip(), where) : applyTip();
-        if (button->toolTip() != tip) button->setToolTip(tip);
+        if (shown->toolTip() != tip) shown->setToolTip(tip);
         // What a screen reader says after the caption: what pressing does, and the mark.
         const QString caption = Tabs[static_cast<std::size_t>(t)]->caption();
         const QString description =
@@ -71,7 +72,7 @@ void AdapterStates::ShowProfilesInEffect() {
                 ? tr("Applies %1; no adapter is chosen for it.").arg(caption)
                 : (active ? tr("Applies %1 to %2. In effect now.") : tr("Applies %1 to %2."))
                       .arg(caption, typed.AdapterCaption);
-        if (button->accessibleDescription() != description) button->setAccessibleDescription(description);
+        if (shown->accessibleDescription() != description) shown->setAccessibleDescription(description);
         emit inEffect(t, active);
     }
 }

@@ -30,7 +30,8 @@ public:
     // The apply buttons' tooltip when their profile is in effect nowhere.
     static QString applyTip();
 
-    AdapterStates(std::shared_ptr<platform::ServiceConnector> connector,
+    // The marks are the book's profiles, shown on `buttons`; the tips go to the tabs' lists.
+    AdapterStates(std::shared_ptr<platform::ServiceConnector> connector, const ProfileBook& book,
                   const std::array<ProfileTab*, TabCount>& tabs,
                   const std::array<QPushButton*, TabCount>& buttons);
     ~AdapterStates() override;
@@ -56,6 +57,8 @@ public:
     // What the adapter of `caption` has now, as the marks read it; nullopt when the last answer did
     // not tell of it.
     std::optional<platform::IPv4State> stateOf(const QString& caption) const;
+    // Whether tab 0..6's profile is in effect on its adapter, as last shown.
+    bool isInEffect(int tabIndex) const { return InEffect[static_cast<std::size_t>(tabIndex)]; }
     // Whether the last answer told of any adapter's state.
     bool known() const { return !Now.empty(); }
 
@@ -67,7 +70,9 @@ private:
     void Listed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
 
     std::shared_ptr<platform::ServiceConnector> Connector;
+    const ProfileBook& Book;
     std::array<ProfileTab*, TabCount> Tabs;
+    std::array<bool, TabCount> InEffect{};
     std::array<QPushButton*, TabCount> Buttons;
     std::vector<AdapterNow> Now;
     std::unique_ptr<platform::ChangeWatch> Watch;

@@ -17,7 +17,7 @@ class ServiceConnector;
 struct Environment {
     // Folder that holds KorvoHelp.chm (and a portable Korvo.ini).
     QString programFolder;
-    // The settings file; empty means Korvo.ini in programFolder.
+    // The settings file, as settingsLocation decides it.
     QString settingsFile;
     // The network configuration service; null behaves like an unreachable service.
     std::shared_ptr<platform::ServiceConnector> connector;

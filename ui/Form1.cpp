@@ -1,7 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -75,7 +75,7 @@ Form1::Form1(Environment environment, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     art::setAccessibleRole(this, QAccessible::Window);
     buildLayout();
-    States = std::make_unique<AdapterStates>(Env.connector, Tabs, ApplyButtons);
+    States = std::make_unique<AdapterStates>(Env.connector, Book, Tabs, ApplyButtons);
     connectReactions();
 }
 
@@ -156,12 +156,12 @@ void Form1::buildLayout() {
     art::setTextColor(Label27, art::Slate);
 
     for (int t = 0; t < TabCount; ++t) {
-        auto* page = new ProfileTab(t);
+        auto* page = new ProfileTab(t, Book);
         SSTab2->addTab(page, page->caption());
         Tabs[static_cast<std::size_t>(t)] = page;
     }
 
-    // Holds TermsAccepted; nobody sees or reaches it.
+    // Shows the book's terms flag; nobody sees or reaches it.
     Check1 = new QCheckBox(tr("EULA accepted"), tab(0));
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFocusPolicy(Qt::NoFocus);
@@ -172,11 +172,6 @@ void Form1::buildLayout() {
                      ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
     Command10 = place(new PictureButton(PictureButton::Face::Neutral, tr("Exit"), this), "Command10",
                       ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
-
-    // Initial contents: what a first start saves (korvo --accept-terms writes the same).
-    const StoredSettings first = firstStartSettings();
-    for (int t = 0; t < StoredProfileCount; ++t)
-        tab(t)->setProfile(first.Profiles[static_cast<std::size_t>(t)]);
 
     setKeyboardOrder();
     SSTab1->setCurrentIndex(0);
@@ -209,13 +204,17 @@ void Form1::BuildSettingsPage() {
 }
 
 void Form1::connectReactions() {
-    for (int t = 0; t < TabCount; ++t) {
-        connect(tab(t), &ProfileTab::nameChanged, this, [this, t] { NameBox_Change(t); });
-        connect(tab(t), &ProfileTab::adapterChosen, States.get(), &AdapterStates::ShowProfilesInEffect);
-        connect(tab(t), &ProfileTab::addressEdited, States.get(), &AdapterStates::ShowProfilesInEffect);
+    connect(&Book, &ProfileBook::changed, this, [this](int slot, ProfileField field) {
+        if (field == ProfileField::Name)
+            NameBox_Change(slot);
+        else
+            States->ShowProfilesInEffect();
+    });
+    connect(&Book, &ProfileBook::termsChanged, Check1, &QCheckBox::setChecked);
+    connect(Check1, &QCheckBox::toggled, &Book, &ProfileBook::setTermsAccepted);
+    for (int t = 0; t < TabCount; ++t)
         connect(ApplyButtons[static_cast<std::size_t>(t)], &QPushButton::clicked, this,
                 [this, t] { ApplyButton_Click(t); });
-    }
     SSTab2->tabBar()->installEventFilter(this);
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 1) BuildSettingsPage();
@@ -246,8 +245,7 @@ void Form1::Form_Load() {
     }
     // A file that says the terms were not accepted (or says nothing readable about them) asks as
     // a first start does, so the window and the command line agree; its values stay loaded.
-    if (outcome == LoadOutcome::Missing ||
-        (outcome == LoadOutcome::Applied && Check1->checkState() != Qt::Checked)) {
+    if (outcome == LoadOutcome::Missing || (outcome == LoadOutcome::Applied && !Book.termsAccepted())) {
         try {
             OpenTermsWindow();
         } catch (...) {
@@ -255,7 +253,7 @@ void Form1::Form_Load() {
     }
 
     for (int t = 0; t < DhcpTab; ++t)
-        ShowButtonCaption(t, tab(t)->profile().Name);
+        ShowButtonCaption(t, ButtonCaption(t));
     States->show();
 }
 
@@ -331,87 +329,36 @@ void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
 
 // ---- settings file ----
 
-namespace {
-QString settingsPathOf(const Environment& env) {
-    if (!env.settingsFile.isEmpty()) return env.settingsFile;
-    return env.programFolder + QDir::separator() + QStringLiteral("Korvo.ini");
-}
-} // namespace
-
 QString Form1::SettingsPath() const {
-    return settingsPathOf(Env);
+    return Env.settingsFile;
 }
 
 Form1::LoadOutcome Form1::LoadSettings() {
-    const SettingsFileRead read = readSettingsFile(SettingsPath());
-    SettingsBase = read.fingerprint;
-    if (read.outcome == SettingsFileRead::Outcome::Missing) return LoadOutcome::Missing;
-    if (read.outcome == SettingsFileRead::Outcome::Rejected) {
-        // Only accepting the terms makes the file, and start-up goes on without asking because it
-        // exists: a save must not write the terms as not accepted.
-        Check1->setChecked(true);
+    switch (Book.read(SettingsPath())) {
+    case ProfileBook::ReadOutcome::Missing:
+        return LoadOutcome::Missing;
+    case ProfileBook::ReadOutcome::Rejected:
         Env.exclamation(this, tr("Woops"), tr("Error while reading the ini file, it may be corrupt."));
         return LoadOutcome::Rejected;
+    case ProfileBook::ReadOutcome::Read:
+        break;
     }
-
-    // The order matters: boxes and lists run their reactions as they are set, and
-    // the check boxes' reactions use the remembered values stored just before.
-    const StoredSettings s = storedSettings(read.lines);
-    for (int t = 0; t < StoredProfileCount; ++t) {
-        const Profile& p = s.Profiles[static_cast<std::size_t>(t)];
-        tab(t)->setProfile(p);
-        if (!p.AdapterCaption.isEmpty()) RestoreSavedAdapter(t, p.AdapterCaption);
-        if (t == 1 && s.TermsAccepted) Check1->setChecked(*s.TermsAccepted);
-    }
-
-    ProfileTab* dhcp = tab(DhcpTab);
-    dhcp->setProfile(
-        {{}, {}, {}, s.DhcpPrimaryDNS, s.DhcpSecondaryDNS, s.DhcpPrimaryWINS, s.DhcpSecondaryWINS, {}, {}});
-    dhcp->setViaDhcp({s.DNSViaDHCP, s.WINSViaDHCP});
-
-    // The restore operation takes non-empty captions only.
-    if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty())
-        RestoreSavedAdapter(0, s.RepeatedAdapterCaption);
-    if (!s.DhcpAdapterCaption.isEmpty()) RestoreSavedAdapter(DhcpTab, s.DhcpAdapterCaption);
+    // The lists show each saved adapter after the enumerated ones, selected.
+    for (int t = 0; t < TabCount; ++t)
+        if (const QString& caption = Book.profile(t).AdapterCaption; !caption.isEmpty())
+            RestoreSavedAdapter(t, caption);
     return LoadOutcome::Applied;
 }
 
 void Form1::Command7_Click() {
-    StoredSettings s;
-    for (int t = 0; t < StoredProfileCount; ++t) {
-        Profile p = tab(t)->profile();
-        // The file keeps the list's selected entry.
-        p.AdapterCaption = tab(t)->chosenAdapter();
-        s.Profiles[static_cast<std::size_t>(t)] = p;
-    }
-    s.TermsAccepted = Check1->checkState() == Qt::Checked;
-    const Profile dhcp = tab(DhcpTab)->profile();
-    s.DhcpPrimaryDNS = dhcp.PrimaryDNS;
-    s.DhcpSecondaryDNS = dhcp.SecondaryDNS;
-    s.DhcpPrimaryWINS = dhcp.PrimaryWINS;
-    s.DhcpSecondaryWINS = dhcp.SecondaryWINS;
-    const ProfileTab::ViaDhcp via = tab(DhcpTab)->viaDhcp();
-    s.DNSViaDHCP = via.DNS;
-    s.WINSViaDHCP = via.WINS;
-    s.DhcpAdapterCaption = tab(DhcpTab)->chosenAdapter();
-
     const QString path = SettingsPath();
-    // Compared by content: another window's save within the same second keeps the time stamp. A
-    // file gone meanwhile holds nothing to lose.
-    const SettingsFingerprint now = settingsFingerprint(path);
-    if (SettingsBase && !now.isEmpty() && now != *SettingsBase &&
+    if (Book.changedOnDisk(path) &&
         !(Env.question &&
           Env.question(this, tr("Korvo"),
                        tr("%1 was changed by another program since Korvo read it. Overwrite it?")
                            .arg(QFileInfo(path).fileName()))))
         return;
-    SettingsFingerprint written;
-    // The user's configuration folder may not have a Korvo folder yet: the first save makes it.
-    const QString failure = makeSettingsFolder(path) ? writeSettingsFile(path, settingsLines(s), &written)
-                                                     : tr("its folder could not be created");
-    if (failure.isEmpty())
-        SettingsBase = written;
-    else
+    if (const QString failure = Book.save(path); !failure.isEmpty())
         Env.exclamation(
             this, tr("Korvo"),
             tr("The settings could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), failure));
@@ -433,8 +380,8 @@ void Form1::OpenTermsWindow() {
 }
 
 void Form1::TermsAccepted() {
-    Check1->setChecked(true);
-    Command7->click(); // the save, exactly as the user's click runs it
+    Book.setTermsAccepted(true);
+    Command7_Click(); // the save, exactly as the user's click runs it
     setEnabled(true);
     show();
     raise();
@@ -444,14 +391,14 @@ void Form1::TermsAccepted() {
 }
 
 void Form1::TermsDeclined() {
-    Check1->setChecked(false);
+    Book.setTermsAccepted(false);
     Env.terminate();
 }
 
 // ---- own reactions ----
 
 void Form1::NameBox_Change(int tabIndex) {
-    ShowButtonCaption(tabIndex, tab(tabIndex)->profile().Name);
+    ShowButtonCaption(tabIndex, ButtonCaption(tabIndex));
 }
 
 void Form1::SSTab2_GotFocus() {
@@ -607,15 +554,14 @@ void Form1::ApplyButton_Click(int tabIndex) {
 }
 
 void Form1::ProfileCommand(int tabIndex) {
-    ProfileTab* t = tab(tabIndex);
-    if (t->chosenAdapter().isEmpty()) {
+    const ButtonProfile pressed = Book.button(tabIndex + 1);
+    if (pressed.Typed.AdapterCaption.isEmpty()) {
         Env.exclamation(this, tr("Whoops"), tr("Please select an Interface first!!"));
         return;
     }
     ApplyStartedBy = ApplyButtons[static_cast<std::size_t>(tabIndex)];
-    const Profile typed = t->profile();
-    t->clearBlankServers();
-    startApplying(typed, tabIndex == DhcpTab ? ApplyMode::Dhcp : ApplyMode::Static);
+    Book.pressed(tabIndex + 1);
+    startApplying(pressed.Typed, pressed.Mode);
 }
 
 void Form1::Command8_Click() {
@@ -785,6 +731,10 @@ void Form1::Undo(bool keep) {
 
 // ---- at a glance ----
 
+QString Form1::ButtonCaption(int tabIndex) const {
+    return tabIndex == DhcpTab ? tr("DHCP") : Book.profile(tabIndex).Name;
+}
+
 void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
     QPushButton* button = ApplyButtons[static_cast<std::size_t>(tabIndex)];
     button->setText(caption);
@@ -797,7 +747,13 @@ void Form1::ShowTray() {
     if (TrayIcon) return;
     if (!(Env.hasSystemTray ? Env.hasSystemTray() : Tray::available())) return;
 
-    TrayIcon = new Tray(ApplyButtons, this);
+    std::array<QString, TabCount> captions;
+    std::array<bool, TabCount> inEffect{};
+    for (int t = 0; t < TabCount; ++t) {
+        captions[static_cast<std::size_t>(t)] = ButtonCaption(t);
+        inEffect[static_cast<std::size_t>(t)] = States->isInEffect(t);
+    }
+    TrayIcon = new Tray(captions, inEffect, this);
     connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
         // An outcome still waiting for "Ok" (the window perhaps minimised) comes to the front instead:
         // the click is not lost without a sign. While an apply runs the entries are greyed.
@@ -807,8 +763,8 @@ void Form1::ShowTray() {
             Applying->activateWindow();
             return;
         }
-        // The button's own click: a disabled window ignores it alike.
-        ApplyButtons[static_cast<std::size_t>(tabIndex)]->click();
+        // What the button does; a disabled window takes no press.
+        if (isEnabled()) ApplyButton_Click(tabIndex);
         States->ShowProfilesInEffect();
     });
     connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);

@@ -2,7 +2,7 @@
 // profile tabs, and the start-up, settings and apply flows that join them.
 #pragma once
 
-#include "core/Profile.h"
+#include "core/ProfileBook.h"
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
@@ -120,14 +120,18 @@ private:
     void ShowTray();
     void ShowFromTray();
     void ShowButtonCaption(int tabIndex, const QString& caption);
+    // What apply button 0..6 says: the profile's name, "DHCP" on the DHCP tab.
+    QString ButtonCaption(int tabIndex) const;
 
     Environment Env;
+    // The values the tabs show and edit, the terms flag and the file as read: made before the tabs.
+    ProfileBook Book;
 
     // ---- controls (objectName == control name) ----
     QTabWidget *SSTab1 = nullptr, *SSTab2 = nullptr;
     std::array<ProfileTab*, TabCount> Tabs{};
     std::array<QPushButton*, TabCount> ApplyButtons{}; // Command1..Command6, Command8
-    QCheckBox* Check1 = nullptr;                       // TermsAccepted, hidden
+    QCheckBox* Check1 = nullptr;                       // the book's terms flag, hidden
     QPushButton *Command7 = nullptr, *Command9 = nullptr, *Command10 = nullptr;
     QLabel *Label26 = nullptr, *Label27 = nullptr;
     QWidget *Picture1 = nullptr, *Picture2 = nullptr, *Picture9 = nullptr, *Picture10 = nullptr,
@@ -138,9 +142,6 @@ private:
     bool ListAfterFirstPaint = false;  // the window asks for the adapters once it is drawn
     bool ListingAsked = false;         // and until the service answers:
     std::optional<int> PendingCommand; // the first apply button pressed meanwhile
-    // What the settings file held when this window read or last saved it (empty: there was none),
-    // so that a save does not overwrite another program's changes unasked; unset before the first read.
-    std::optional<QByteArray> SettingsBase;
     QPointer<Form3> Terms;
     QPointer<Form4> Applying;
     QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed

@@ -1,6 +1,6 @@
 #include "ui/Form4.h"
 
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 #include "ui/Artwork.h"
 
 #include <QAccessible>

@@ -45,8 +45,6 @@ const char* const FieldHeadings[7] = {QT_TRANSLATE_NOOP("korvo::ProfileTab", "IP
 // Consecutive fields start 96 apart, with a wider step between DNS and WINS.
 constexpr int FieldX[7] = {8, 104, 200, 296, 392, 504, 600};
 
-const QString Dhcp = QStringLiteral("DHCP");
-
 QLabel* heading(QWidget* parent, const QString& text, int x, int y, int w) {
     auto* label = art::place(new QLabel(text, parent), nullptr, x, y, w, 16);
     QFont font = art::scaled(label->font(), 0.9);
@@ -66,11 +64,6 @@ void unlock(QLineEdit* box) {
     box->setReadOnly(false);
 }
 
-// A remembered "DHCP" is the marker, not an address: it must not come back as one.
-void forgetMarker(QString& remembered) {
-    if (remembered == Dhcp) remembered.clear();
-}
-
 // The platform's grey third state counts as cleared.
 bool ticked(const QCheckBox* box) {
     return box->checkState() == Qt::Checked;
@@ -78,15 +71,16 @@ bool ticked(const QCheckBox* box) {
 
 } // namespace
 
-ProfileTab::ProfileTab(int index, QWidget* parent) : QWidget(parent), Index(index) {
+ProfileTab::ProfileTab(int index, ProfileBook& book, QWidget* parent)
+    : QWidget(parent), Index(index), Book(book) {
+    connect(&Book, &ProfileBook::changed, this, &ProfileTab::Changed);
     if (!isDhcp()) return;
+    connect(&Book, &ProfileBook::viaDhcpSet, this, &ProfileTab::ViaDhcpSet);
     // Address, mask and gateway read "DHCP" for good; the servers until their box is cleared. The
     // secondary WINS box alone starts editable although Check3 is ticked; only Check3's own
     // reaction or a loaded file locks it.
-    for (int role = IP; role <= WINS2; ++role) {
-        Texts[static_cast<std::size_t>(role)] = Dhcp;
+    for (int role = IP; role <= WINS2; ++role)
         Locked[static_cast<std::size_t>(role)] = role != WINS2;
-    }
 }
 
 void ProfileTab::build() {
@@ -131,10 +125,10 @@ void ProfileTab::build() {
             Boxes[static_cast<std::size_t>(role)]->setFocusPolicy(Qt::NoFocus);
     }
 
-    // The values held so far, without their reactions: those ran when the values were set.
+    // The book's values, without reactions: those ran when the values were set.
     for (std::size_t role = 0; role < Boxes.size(); ++role)
         if (QLineEdit* box = Boxes[role]) {
-            box->setText(Texts[role]);
+            box->setText(text(static_cast<int>(role)));
             if (Locked[role]) lock(box);
         }
     Adapters->addItems(Entries);
@@ -142,20 +136,20 @@ void ProfileTab::build() {
         if (!Tips[row].isEmpty()) Adapters->item(row)->setToolTip(Tips[row]);
     if (Selected >= 0) Adapters->setCurrentItem(Adapters->item(Selected));
     if (isDhcp()) {
-        Check2->setChecked(ViaDNS);
-        Check3->setChecked(ViaWINS);
+        Check2->setChecked(Book.dnsViaDhcp());
+        Check3->setChecked(Book.winsViaDhcp());
     }
 
-    for (int f = IP; f < NameRole; ++f)
-        connect(Boxes[static_cast<std::size_t>(f)], &QLineEdit::textChanged, this,
-                &ProfileTab::addressEdited);
+    for (int role = IP; role < RoleCount; ++role)
+        if (QLineEdit* box = Boxes[static_cast<std::size_t>(role)])
+            connect(box, &QLineEdit::textChanged, this, [this, role](const QString& typed) {
+                Book.set(Index, static_cast<ProfileField>(role), typed);
+            });
     // Selection, not the current row: focus alone makes a row current.
     connect(Adapters, &QListWidget::itemSelectionChanged, this, &ProfileTab::List_Click);
     if (isDhcp()) {
         connect(Check2, &QCheckBox::stateChanged, this, &ProfileTab::Check2_Click);
         connect(Check3, &QCheckBox::stateChanged, this, &ProfileTab::Check3_Click);
-    } else {
-        connect(Boxes[NameRole], &QLineEdit::textChanged, this, &ProfileTab::nameChanged);
     }
 
     // Controls made inside a page already shown stay hidden until shown themselves.
@@ -174,24 +168,17 @@ QString ProfileTab::spokenName(const QString& heading) const {
 }
 
 QString ProfileTab::text(int role) const {
-    const auto r = static_cast<std::size_t>(role);
-    if (!built()) return Texts[r];
-    return Boxes[r] ? Boxes[r]->text() : QString();
+    return fieldOf(Book.profile(Index), static_cast<ProfileField>(role));
 }
 
-// Before build() the signals stand in for the boxes' own change notifications.
 void ProfileTab::setText(int role, const QString& text) {
-    const auto r = static_cast<std::size_t>(role);
-    if (built()) {
-        Boxes[r]->setText(text);
-        return;
-    }
-    if (Texts[r] == text) return;
-    Texts[r] = text;
-    if (role == NameRole)
-        emit nameChanged(text);
-    else
-        emit addressEdited();
+    Book.set(Index, static_cast<ProfileField>(role), text);
+}
+
+void ProfileTab::Changed(int slot, ProfileField field) {
+    if (slot != Index || !built() || field == ProfileField::AdapterCaption) return;
+    QLineEdit* box = Boxes[static_cast<std::size_t>(field)];
+    if (box && box->text() != text(static_cast<int>(field))) box->setText(text(static_cast<int>(field)));
 }
 
 void ProfileTab::setLocked(int role, bool locked) {
@@ -202,44 +189,6 @@ void ProfileTab::setLocked(int role, bool locked) {
         lock(Boxes[r]);
     else
         unlock(Boxes[r]);
-}
-
-bool ProfileTab::viaDNS() const {
-    return built() ? ticked(Check2) : ViaDNS;
-}
-
-bool ProfileTab::viaWINS() const {
-    return built() ? ticked(Check3) : ViaWINS;
-}
-
-Profile ProfileTab::profile() const {
-    return {text(IP),      text(Mask),  text(Gate),  text(DNS1),
-            text(DNS2),    text(WINS1), text(WINS2), isDhcp() ? QString() : text(NameRole),
-            AdapterCaption};
-}
-
-void ProfileTab::setProfile(const Profile& p) {
-    if (isDhcp()) {
-        // Address, mask and gateway always read "DHCP"; the servers' typed values
-        // are remembered for when their via-DHCP box is cleared.
-        setText(DNS1, p.PrimaryDNS);
-        RememberedPrimaryDNS = p.PrimaryDNS;
-        setText(DNS2, p.SecondaryDNS);
-        RememberedSecondaryDNS = p.SecondaryDNS;
-        setText(WINS1, p.PrimaryWINS);
-        RememberedPrimaryWINS = p.PrimaryWINS;
-        setText(WINS2, p.SecondaryWINS);
-        RememberedSecondaryWINS = p.SecondaryWINS;
-        return;
-    }
-    setText(IP, p.IPAddress);
-    setText(Mask, p.SubnetMask);
-    setText(Gate, p.Gateway);
-    setText(DNS1, p.PrimaryDNS);
-    setText(DNS2, p.SecondaryDNS);
-    setText(WINS1, p.PrimaryWINS);
-    setText(WINS2, p.SecondaryWINS);
-    setText(NameRole, p.Name);
 }
 
 QString ProfileTab::chosenAdapter() const {
@@ -306,8 +255,7 @@ void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& ti
 }
 
 void ProfileTab::List_Click() {
-    AdapterCaption = chosenAdapter();
-    emit adapterChosen();
+    Book.setAdapter(Index, chosenAdapter());
 }
 
 // Opened without waiting (popup, not exec): the states are those AdapterStates already holds.
@@ -351,7 +299,7 @@ void ProfileTab::takeSettings(const platform::IPv4State& now) {
         // gets them from DHCP rather than an empty typed box, which an apply would refuse.
         const bool leaseServers = !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
         const bool dnsViaDhcp = (now.dhcp && leaseServers) || from.PrimaryDNS.isEmpty();
-        setViaDhcp({dnsViaDhcp, std::nullopt});
+        Book.setDnsViaDhcp(dnsViaDhcp);
         if (dnsViaDhcp) return;
     } else {
         setText(IP, from.IPAddress);
@@ -375,78 +323,26 @@ void ProfileTab::takeSettings(const platform::IPv4State& now) {
     setText(DNS2, from.SecondaryDNS);
 }
 
-void ProfileTab::clearBlankServers() {
-    for (const int role : {DNS1, DNS2, WINS1, WINS2}) {
-        const QString t = text(role);
-        if (!t.isEmpty() && t.count(u' ') == t.size()) setText(role, QString());
-    }
-}
-
-ProfileTab::ViaDhcp ProfileTab::viaDhcp() const {
-    if (!isDhcp()) return {};
-    return {viaDNS(), viaWINS()};
-}
-
-void ProfileTab::setViaDhcp(const ViaDhcp& via) {
-    if (via.DNS) {
-        if (built())
-            Check2->setChecked(*via.DNS);
-        else if (ViaDNS != *via.DNS) {
-            ViaDNS = *via.DNS;
-            Check2_Click();
-        }
-    }
-    if (via.DNS == true) {
-        setLocked(DNS1, true);
-        setLocked(DNS2, true);
-    }
-    if (via.WINS) {
-        if (built())
-            Check3->setChecked(*via.WINS);
-        else if (ViaWINS != *via.WINS) {
-            ViaWINS = *via.WINS;
-            Check3_Click();
-        }
-    }
-    if (via.WINS == true) {
-        setLocked(WINS1, true);
-        setLocked(WINS2, true);
-    }
-}
-
+// Ticking or clearing a box sets the book's flag; the book then shows "DHCP" in the servers or
+// brings back what they held.
 void ProfileTab::Check2_Click() {
-    if (viaDNS()) {
-        setLocked(DNS1, true);
-        setLocked(DNS2, true);
-        RememberedPrimaryDNS = text(DNS1);
-        RememberedSecondaryDNS = text(DNS2);
-        setText(DNS1, Dhcp);
-        setText(DNS2, Dhcp);
-    } else {
-        setLocked(DNS1, false);
-        setLocked(DNS2, false);
-        forgetMarker(RememberedPrimaryDNS);
-        forgetMarker(RememberedSecondaryDNS);
-        setText(DNS1, RememberedPrimaryDNS);
-        setText(DNS2, RememberedSecondaryDNS);
-    }
+    Book.setDnsViaDhcp(ticked(Check2));
 }
 
 void ProfileTab::Check3_Click() {
-    if (viaWINS()) {
-        setLocked(WINS1, true);
-        RememberedPrimaryWINS = text(WINS1);
-        setText(WINS1, Dhcp);
-        setLocked(WINS2, true);
-        RememberedSecondaryWINS = text(WINS2);
-        setText(WINS2, Dhcp);
-    } else {
-        setLocked(WINS1, false);
-        forgetMarker(RememberedPrimaryWINS);
-        setText(WINS1, RememberedPrimaryWINS);
-        setLocked(WINS2, false);
-        forgetMarker(RememberedSecondaryWINS);
-        setText(WINS2, RememberedSecondaryWINS);
+    Book.setWinsViaDhcp(ticked(Check3));
+}
+
+void ProfileTab::ViaDhcpSet(bool dns, bool wins) {
+    if (dns) {
+        if (built()) Check2->setChecked(Book.dnsViaDhcp());
+        setLocked(DNS1, Book.dnsViaDhcp());
+        setLocked(DNS2, Book.dnsViaDhcp());
+    }
+    if (wins) {
+        if (built()) Check3->setChecked(Book.winsViaDhcp());
+        setLocked(WINS1, Book.winsViaDhcp());
+        setLocked(WINS2, Book.winsViaDhcp());
     }
 }
 

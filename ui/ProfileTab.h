@@ -1,11 +1,11 @@
 // One page of the Settings page's tab control SSTab2: a profile's seven address
 // boxes, its adapter list and its name box; on the DHCP tab no name box, but the
 // "DNS via DHCP" and "WINS via DHCP" boxes that lock the server boxes.
-// Its controls are made when the page is first needed (build()); until then the
-// tab holds their values itself and runs the same reactions on them.
+// The values are the profile book's slot: the controls, made when the page is first
+// needed (build()), show and edit it; until then only the book holds them.
 #pragma once
 
-#include "core/Profile.h"
+#include "core/ProfileBook.h"
 #include "platform/AdapterState.h"
 
 #include <QList>
@@ -23,30 +23,25 @@ class QListWidgetItem;
 
 namespace korvo {
 
-inline constexpr int TabCount = 7;
-inline constexpr int DhcpTab = 6;
+inline constexpr int TabCount = SlotCount;
+inline constexpr int DhcpTab = DhcpSlot;
 
 class ProfileTab : public QWidget {
     Q_OBJECT
 
 public:
-    // Tab `index` (0..5 the profiles, 6 the DHCP tab) in its design state, its controls not made yet.
-    explicit ProfileTab(int index, QWidget* parent = nullptr);
+    // Tab `index` (0..5 the profiles, 6 the DHCP tab) of `book`'s slot `index`, its controls not made yet.
+    ProfileTab(int index, ProfileBook& book, QWidget* parent = nullptr);
 
-    // Makes the controls from the values held so far; later calls do nothing.
+    // Makes the controls from the book's values; later calls do nothing.
     void build();
     bool built() const { return Adapters != nullptr; }
 
     bool isDhcp() const { return Index == DhcpTab; }
     QString caption() const; // "Profile 1" .. "DHCP"
 
-    // The boxes as typed, the name and TabAdapterCaption.
-    Profile profile() const;
-    // Boxes and name, each running its reaction; the adapter comes back through RestoreSavedAdapter.
-    void setProfile(const Profile& profile);
-
-    // The adapter last selected in the list; empty until the list has had a selection.
-    const QString& TabAdapterCaption() const { return AdapterCaption; }
+    // The adapter last selected in the list (the book keeps it); empty until the list has had a selection.
+    const QString& TabAdapterCaption() const { return Book.profile(Index).AdapterCaption; }
     // The list's selected entry; empty when nothing is selected.
     QString chosenAdapter() const;
     // Puts `caption` at `position` of the list, replacing what a restore put there before.
@@ -64,26 +59,12 @@ public:
     using StateOf = std::function<std::optional<platform::IPv4State>(const QString& caption)>;
     void setAdapterStates(StateOf stateOf) { AdapterStateOf = std::move(stateOf); }
 
-    // A profile command empties the server boxes that hold only blanks.
-    void clearBlankServers();
-
-    // DHCP tab: the via-DHCP boxes (std::nullopt leaves one as it is) and the typed
-    // servers they remember, as the settings file stores them.
-    struct ViaDhcp {
-        std::optional<bool> DNS, WINS;
-    };
-    ViaDhcp viaDhcp() const;
-    void setViaDhcp(const ViaDhcp& via);
-    void Check2_Click(); // "DNS via DHCP"
-    void Check3_Click(); // "WINS via DHCP"
+    // DHCP tab: "DNS via DHCP" and "WINS via DHCP" set in the book, their boxes locked or not.
+    void Check2_Click();
+    void Check3_Click();
 
     // The tab's controls in keyboard order (none before build()).
     QList<QWidget*> keyboardOrder() const;
-
-signals:
-    void nameChanged(const QString& name); // Text19..Text24
-    void adapterChosen();                  // List1..List7
-    void addressEdited();                  // any of the seven address boxes
 
 private:
     // The boxes by role: the seven addresses in the order of Profile, then the name.
@@ -93,8 +74,10 @@ private:
     QString text(int role) const;
     void setText(int role, const QString& text);
     void setLocked(int role, bool locked); // disabled and read-only
-    bool viaDNS() const;
-    bool viaWINS() const;
+    // The book changed a value: its box shows it.
+    void Changed(int slot, ProfileField field);
+    // The book's via-DHCP flags were set: the check boxes show them and lock their servers.
+    void ViaDhcpSet(bool dns, bool wins);
     void select(int row);
     void List_Click();
     void AdapterMenu(QListWidgetItem* entry, const QPoint& globalPos);
@@ -104,21 +87,18 @@ private:
     void takeSettings(const platform::IPv4State& now);
 
     int Index;
+    ProfileBook& Book;
     // Made by build(); none of them before.
     std::array<QLineEdit*, RoleCount> Boxes{}; // no name box on the DHCP tab
     QListWidget* Adapters = nullptr;
     QCheckBox *Check2 = nullptr, *Check3 = nullptr; // DHCP tab only
-    // What the controls hold until build() makes them.
-    std::array<QString, RoleCount> Texts;
+    // Until build() makes the controls: which boxes are locked, and the adapter list's entries,
+    // their tips and the selected one.
     std::array<bool, RoleCount> Locked{};
     QStringList Entries, Tips;
     int Selected = -1;
-    bool ViaDNS = true, ViaWINS = true;
 
-    QString AdapterCaption;
     StateOf AdapterStateOf;
-    // The DHCP tab's typed servers while their boxes show "DHCP".
-    QString RememberedPrimaryDNS, RememberedSecondaryDNS, RememberedPrimaryWINS, RememberedSecondaryWINS;
 };
 
 } // namespace korvo

@@ -3,18 +3,17 @@
 #include "ui/Artwork.h"
 
 #include <QMenu>
-#include <QPushButton>
 #include <QSystemTrayIcon>
 
 namespace korvo {
 
-Tray::Tray(const std::array<QPushButton*, TabCount>& buttons, QObject* parent)
+Tray::Tray(const std::array<QString, TabCount>& captions, const std::array<bool, TabCount>& inEffect,
+           QObject* parent)
     : QObject(parent), Menu(new QMenu) {
     for (int t = 0; t < TabCount; ++t) {
-        const QPushButton* button = buttons[static_cast<std::size_t>(t)];
-        QAction* action = Menu->addAction(button->text());
+        QAction* action = Menu->addAction(captions[static_cast<std::size_t>(t)]);
         action->setCheckable(true);
-        action->setChecked(button->property("active").toBool());
+        action->setChecked(inEffect[static_cast<std::size_t>(t)]);
         connect(action, &QAction::triggered, this, [this, t] { emit applyChosen(t); });
         Actions[static_cast<std::size_t>(t)] = action;
     }

@@ -10,7 +10,6 @@
 
 class QAction;
 class QMenu;
-class QPushButton;
 class QSystemTrayIcon;
 
 namespace korvo {
@@ -20,7 +19,8 @@ class Tray : public QObject {
 
 public:
     // Shows the icon at once; the menu starts with the buttons' captions and marks.
-    Tray(const std::array<QPushButton*, TabCount>& buttons, QObject* parent);
+    Tray(const std::array<QString, TabCount>& captions, const std::array<bool, TabCount>& inEffect,
+         QObject* parent);
     ~Tray() override;
     // Whether the desktop has a tray to show the icon in.
     static bool available();

@@ -102,6 +102,7 @@ int main(int argc, char* argv[]) {
     // The same through the main window: values from and into its controls.
     Environment env;
     env.programFolder = folder;
+    env.settingsFile = QDir(folder).filePath(QStringLiteral("Korvo.ini"));
     env.terminate = [] { fail(QStringLiteral("the window asked to end the program")); };
     env.exclamation = [](QWidget*, const QString&, const QString& text) { fail(text); };
     env.openDocument = [](const QString&) { return false; };

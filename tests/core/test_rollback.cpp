@@ -1,6 +1,5 @@
 // The way back without the service's own checkpoint (WMI): the adapters' live settings recorded first
-// and re-applied through the apply's own calls; and what the command line reads from a settings file.
-#include "core/CommandLine.h"
+// and re-applied through the apply's own calls.
 #include "core/Rollback.h"
 #include "tests/support/RecordingService.h"
 
@@ -95,40 +94,6 @@ private slots:
         Rollback gone(service, QStringLiteral("eth0"), std::chrono::seconds(5));
         service->adapters.clear();
         QVERIFY_THROWS_EXCEPTION(platform::ServiceError, gone.rollBack());
-    }
-
-    // The window's tabs after loading the same file: names, adapters (line 128's repeat) and the DHCP
-    // tab's server boxes behind their via-DHCP boxes.
-    void buttonsAsLoaded() {
-        StoredSettings s;
-        s.Profiles[0] = {"192.0.2.10", "255.255.255.0", "", "", "", "", "", "Office", "eth0"};
-        s.Profiles[1].Name = QStringLiteral("Office");
-        s.Profiles[2].Name = QStringLiteral("3");
-        s.RepeatedAdapterCaption = QStringLiteral("eth7");
-        s.DhcpPrimaryDNS = QStringLiteral("DHCP");
-        s.DhcpSecondaryDNS = QStringLiteral("192.0.2.53");
-        s.DhcpPrimaryWINS = QStringLiteral("DHCP");
-        s.DNSViaDHCP = false;
-        s.WINSViaDHCP = true;
-        s.DhcpAdapterCaption = QStringLiteral("eth1");
-        auto buttons = buttonProfiles(s);
-        QCOMPARE(buttons[0].Typed.AdapterCaption, QStringLiteral("eth0"));
-        const Profile dhcp{"DHCP", "DHCP", "DHCP", "", "192.0.2.53", "DHCP", "", "", "eth1"};
-        QCOMPARE(buttons[6].Typed, dhcp);
-        QCOMPARE(buttons[6].Mode, ApplyMode::Dhcp);
-        s.UseRepeatedAdapter = true;
-        s.DNSViaDHCP = std::nullopt; // unreadable: the box stays ticked and shows what was loaded
-        buttons = buttonProfiles(s);
-        QCOMPARE(buttons[0].Typed.AdapterCaption, QStringLiteral("eth7"));
-        QCOMPARE(buttons[6].Typed.PrimaryDNS, QStringLiteral("DHCP"));
-
-        QCOMPARE(findButton(buttons, QStringLiteral("7")), 7);
-        QCOMPARE(findButton(buttons, QStringLiteral("DHCP")), 7);
-        QCOMPARE(findButton(buttons, QStringLiteral("3")), 3); // the number wins over a name
-        QCOMPARE(findButton(buttons, QStringLiteral("Office")), -1);
-        QCOMPARE(findButton(buttons, QStringLiteral("office")), 0);
-        for (const char* none : {"0", "8", "07", "", "-1"})
-            QCOMPARE(findButton(buttons, QString::fromLatin1(none)), 0);
     }
 };
 

@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
 
     Environment env;
     env.programFolder = folder.path();
+    env.settingsFile = folder.filePath(QStringLiteral("Korvo.ini"));
     env.connector = platform::makeNetworkManagerConnector(
         argv[1],
         argc == 4 ? std::chrono::milliseconds(std::atoll(argv[3])) : platform::NetworkManagerCallTimeout);

@@ -12,6 +12,7 @@
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 
 #include <cstdio>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     }
     Environment env;
     env.programFolder = QString::fromLocal8Bit(argv[1]);
+    env.settingsFile = QDir(env.programFolder).filePath(QStringLiteral("Korvo.ini"));
     env.terminate = [] { std::_Exit(3); };
     env.exclamation = [](QWidget*, const QString& title, const QString& text) {
         // A failed save is a test failure: end so that the test sees it.

@@ -14,6 +14,7 @@ QStringList listTexts(const QListWidget* list) {
 Environment TestEnvironment::make() {
     Environment env;
     env.programFolder = folder.path();
+    env.settingsFile = folder.filePath(QStringLiteral("Korvo.ini"));
     env.connector = service;
     env.terminate = [this] { ++terminations; };
     env.tell = [this](const QString& text) { told << text; };

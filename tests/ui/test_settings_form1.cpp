@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"
@@ -198,17 +198,19 @@ private slots:
         Form1Probe::enumerateAdapters(form);
         form.Form_Load();
 
-        const auto buttons = buttonProfiles(storedSettings(lines));
+        ProfileBook book;
+        book.load(storedSettings(lines));
         for (int t = 0; t < TabCount; ++t) {
             const TabControls c = tabControls(form, t);
-            const Profile& p = buttons[static_cast<std::size_t>(t)].Typed;
+            const ButtonProfile button = book.button(t + 1);
+            const Profile& p = button.Typed;
             const QStringList shown{c.IPAddress->text(),    c.SubnetMask->text(),   c.Gateway->text(),
                                     c.PrimaryDNS->text(),   c.SecondaryDNS->text(), c.PrimaryWINS->text(),
                                     c.SecondaryWINS->text()};
             QCOMPARE(shown, (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS,
                                          p.PrimaryWINS, p.SecondaryWINS}));
             QCOMPARE(tabAdapterCaption(form, t), p.AdapterCaption);
-            QCOMPARE(c.Apply->text(), buttons[static_cast<std::size_t>(t)].ButtonName);
+            QCOMPARE(c.Apply->text(), button.ButtonName);
         }
     }
 

@@ -1,14 +1,15 @@
-#include "app/CommandLine.h"
+#include "app/CommandLineActions.h"
 
 #include "app/StopDuringApply.h"
 #include "app/StopRequests.h"
 #include "app/TextOutput.h"
 
 #include "core/Applier.h"
-#include "core/CommandLine.h"
 #include "core/Rollback.h"
+#include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
+#include "core/TerminalReport.h"
 #include "platform/NetConfigService.h"
 
 #include <QCoreApplication>
@@ -76,8 +77,8 @@ QString joined(const std::vector<std::string>& items) {
     return list.join(u' ');
 }
 
-// The buttons of an accepted settings file, or the exit code after saying why there are none.
-std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QString& requested) {
+// Reads an accepted settings file into `book`; else the exit code after saying why it cannot be used.
+std::optional<int> loadBook(const QString& requested, ProfileBook& book) {
     const QString path = settingsLocation(QCoreApplication::applicationDirPath(), requested);
     const QString shownPath = QDir::toNativeSeparators(path);
     // Over SSH no window can start: name the way that needs none too, for this very file.
@@ -94,28 +95,26 @@ std::variant<std::array<ButtonProfile, ButtonCount>, int> loadButtons(const QStr
                 .arg(shownPath, ways));
         return exit_code::Invalid;
     }
-    const SettingsFileRead read = readSettingsFile(path);
-    if (read.outcome == SettingsFileRead::Outcome::Rejected) {
+    if (book.read(path) != ProfileBook::ReadOutcome::Read) {
         err(QCoreApplication::translate("CommandLine",
                                         "Error while reading the ini file, it may be corrupt. (%1)")
                 .arg(QDir::toNativeSeparators(path)));
         return exit_code::Invalid;
     }
-    const StoredSettings settings =
-        read.outcome == SettingsFileRead::Outcome::Read ? storedSettings(read.lines) : StoredSettings{};
-    if (settings.TermsAccepted != true) {
+    if (!book.termsAccepted()) {
         err(QCoreApplication::translate("CommandLine", "the terms of use are not accepted in %1: %2")
                 .arg(shownPath, ways));
         return exit_code::Invalid;
     }
-    return buttonProfiles(settings);
+    return std::nullopt;
 }
 
 int list(const CommandLineRequest& request) {
-    const auto loaded = loadButtons(request.settingsFile);
-    if (const int* code = std::get_if<int>(&loaded)) return *code;
+    ProfileBook book;
+    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
     QJsonArray array;
-    for (const ButtonProfile& b : std::get<0>(loaded)) {
+    for (int number = 1; number <= SlotCount; ++number) {
+        const ButtonProfile b = book.button(number);
         const Profile& p = b.Typed;
         const QStringList fields{QString::number(b.Number),
                                  b.ButtonName,
@@ -150,9 +149,7 @@ int list(const CommandLineRequest& request) {
 int adapters(const CommandLineRequest& request) {
     std::vector<std::unique_ptr<platform::Adapter>> found;
     try {
-        const auto service = platform::makeSystemConnector()->connect(platform::Purpose::List);
-        if (!service) throw platform::ServiceError("the service gave no connection");
-        found = service->adapters();
+        found = connectService(platform::makeSystemConnector().get(), platform::Purpose::List)->adapters();
     } catch (const std::exception& e) {
         err(QCoreApplication::translate("CommandLine", "the network configuration service failed: %1")
                 .arg(QString::fromStdString(e.what())));
@@ -186,40 +183,22 @@ int adapters(const CommandLineRequest& request) {
 
 // Waits for what the guarded adapters had before to be back, then says so; the exit code.
 int reportRestored(const Rollback& guard) {
-    const auto connector = platform::makeSystemConnector();
-    QElapsedTimer waited;
-    waited.start();
-    std::vector<std::pair<std::string, std::optional<platform::IPv4State>>> now;
-    bool same = false;
-    do {
-        now.clear();
-        try {
-            const auto service = connector->connect(platform::Purpose::List);
-            for (const auto& adapter : service->adapters())
-                now.emplace_back(adapter->caption(), adapter->ipv4State());
-        } catch (const std::exception&) {
-        }
-        same = std::all_of(guard.before().begin(), guard.before().end(), [&now](const auto& before) {
-            return std::any_of(now.begin(), now.end(), [&before](const auto& n) {
-                return n.first == before.first && n.second == before.second;
-            });
-        });
-        if (!same) QThread::msleep(200);
-    } while (!same && waited.elapsed() < 10000);
+    const RestoreReading reading =
+        readUntilRestored(guard, platform::makeSystemConnector().get(), std::chrono::seconds(10),
+                          std::chrono::milliseconds(200));
+    const bool same = reading.restored;
     for (const auto& [caption, state] : guard.before()) {
         const QString name = QString::fromStdString(caption);
         if (same) {
             outLines(QCoreApplication::translate("CommandLine", "Restored %1: %2\n")
-                         .arg(name, describeState(state)));
+                         .arg(name, stateSummary(state)));
             continue;
         }
-        const auto it =
-            std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
+        const std::optional<platform::IPv4State> now = reading.stateOf(caption);
         err(QCoreApplication::translate("CommandLine", "%1 was not restored: it had %2 and has %3")
-                .arg(name, describeState(state),
-                     it == now.end() || !it->second
-                         ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
-                         : describeState(*it->second)));
+                .arg(name, stateSummary(state),
+                     !now ? QCoreApplication::translate("CommandLine", "nothing Korvo can read")
+                          : stateSummary(*now)));
     }
     return same ? exit_code::RolledBack : exit_code::ServiceFailed;
 }
@@ -260,17 +239,15 @@ int apply(const CommandLineRequest& request) {
     // A number out of range is wrong whatever the settings hold: say so before reading them.
     bool isNumber = false;
     const int asNumber = request.profile.toInt(&isNumber);
-    if (isNumber && request.profile == QString::number(asNumber) &&
-        (asNumber < 1 || asNumber > ButtonCount)) {
+    if (isNumber && request.profile == QString::number(asNumber) && (asNumber < 1 || asNumber > SlotCount)) {
         err(QCoreApplication::translate("CommandLine",
                                         "no profile is numbered \"%1\" (1 to 7, or a button name)")
                 .arg(request.profile));
         return exit_code::Usage;
     }
-    const auto loaded = loadButtons(request.settingsFile);
-    if (const int* code = std::get_if<int>(&loaded)) return *code;
-    const auto& buttons = std::get<0>(loaded);
-    const int number = findButton(buttons, request.profile);
+    ProfileBook book;
+    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
+    const int number = book.findButton(request.profile);
     if (number <= 0) {
         err(number < 0
                 ? QCoreApplication::translate("CommandLine",
@@ -281,7 +258,7 @@ int apply(const CommandLineRequest& request) {
                       .arg(request.profile));
         return exit_code::Usage;
     }
-    const ButtonProfile& button = buttons[static_cast<std::size_t>(number - 1)];
+    const ButtonProfile button = book.button(number);
     if (button.Typed.AdapterCaption.isEmpty()) {
         err(QCoreApplication::translate("CommandLine", "Whoops: Please select an Interface first!!"));
         return exit_code::Invalid;

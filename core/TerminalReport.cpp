@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "core/TerminalReport.h"
 
 #include "core/ResultTexts.h"
 
@@ -12,10 +12,6 @@ namespace korvo {
 
 namespace {
 
-const QString Dhcp = QStringLiteral("DHCP");
-
-// A via-DHCP box that loading clears puts the remembered text back, except the marker itself; a ticked
-// or unreadable one leaves the loaded text.
 bool isBidi(char16_t c) {
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F ||
            c == 0x061C;
@@ -25,54 +21,7 @@ QString hex(char16_t c, int digits) {
     return QString::number(c, 16).toUpper().rightJustified(digits, u'0');
 }
 
-QString serverAfterLoading(const QString& stored, const std::optional<bool>& viaDhcp) {
-    return viaDhcp == false && stored == Dhcp ? QString() : stored;
-}
-
 } // namespace
-
-std::array<ButtonProfile, ButtonCount> buttonProfiles(const StoredSettings& s) {
-    std::array<ButtonProfile, ButtonCount> buttons;
-    for (int k = 0; k < StoredProfileCount; ++k) {
-        ButtonProfile& b = buttons[static_cast<std::size_t>(k)];
-        b.Number = k + 1;
-        b.Typed = s.Profiles[static_cast<std::size_t>(k)];
-        b.ButtonName = b.Typed.Name;
-    }
-    // Line 128's "1" restores line 127's adapter into profile 1's list after its own.
-    if (s.UseRepeatedAdapter && !s.RepeatedAdapterCaption.isEmpty())
-        buttons[0].Typed.AdapterCaption = s.RepeatedAdapterCaption;
-
-    ButtonProfile& dhcp = buttons[StoredProfileCount];
-    dhcp.Number = ButtonCount;
-    dhcp.ButtonName = Dhcp;
-    dhcp.Mode = ApplyMode::Dhcp;
-    dhcp.Typed = {Dhcp,
-                  Dhcp,
-                  Dhcp,
-                  serverAfterLoading(s.DhcpPrimaryDNS, s.DNSViaDHCP),
-                  serverAfterLoading(s.DhcpSecondaryDNS, s.DNSViaDHCP),
-                  serverAfterLoading(s.DhcpPrimaryWINS, s.WINSViaDHCP),
-                  serverAfterLoading(s.DhcpSecondaryWINS, s.WINSViaDHCP),
-                  {},
-                  s.DhcpAdapterCaption};
-    return buttons;
-}
-
-int findButton(const std::array<ButtonProfile, ButtonCount>& buttons, const QString& profile) {
-    if (profile.isEmpty()) return 0;
-    bool isNumber = false;
-    const int number = profile.toInt(&isNumber);
-    if (isNumber && profile == QString::number(number))
-        return number >= 1 && number <= ButtonCount ? number : 0;
-    int found = 0;
-    for (const ButtonProfile& b : buttons) {
-        if (b.ButtonName != profile) continue;
-        if (found) return -1;
-        found = b.Number;
-    }
-    return found;
-}
 
 namespace {
 // C1 controls and bidirectional formatting as \uXXXX (`upper`: hex digits in upper case); with
