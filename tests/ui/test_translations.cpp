@@ -37,7 +37,6 @@ private slots:
             {"korvo::NetworkManager", "NetworkManager could not restore %1"},
             {"korvo::NetworkManager", "cannot connect to the system bus: %1"},
             {"Rollback", "the service does not say what %1 has now, so it could not be put back"},
-            {"Rollback", "no network configuration service is available on this system"},
             {"ResultTexts", "no network configuration service is available on this system"},
             {"korvo::Form1", "Korvo: the apply under way has finished; ending now. The outcome:"},
         };
