@@ -1,10 +1,10 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
-#include "core/TerminalReport.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
+#include "core/TerminalReport.h"
 #include "core/Version.h"
 #include "platform/NetConfigService.h"
 #include "ui/AdapterStates.h"

@@ -1,7 +1,7 @@
-#include "core/TerminalReport.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "core/SettingsLocation.h"
+#include "core/TerminalReport.h"
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
