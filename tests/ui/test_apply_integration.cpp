@@ -290,12 +290,18 @@ private slots:
             const TabControls t = tabControls(form, row.tab);
             for (const QStringList& command : row.before)
                 bed.nmcli(command);
+            const auto tipOf = [&] {
+                return t.Adapters->findItems(row.adapter, Qt::MatchExactly).value(0)->toolTip();
+            };
+            // On failure: the tooltip beside what NetworkManager says the device has.
+            const auto seen = [&] {
+                return (tipOf() + "\n--- nmcli:\n" +
+                        bed.nmcli(
+                            {"-f", "GENERAL.STATE,GENERAL.CONNECTION,IP4", "device", "show", row.adapter}))
+                    .toLocal8Bit();
+            };
             if (!row.before.isEmpty())
-                QTRY_VERIFY_WITH_TIMEOUT(t.Adapters->findItems(row.adapter, Qt::MatchExactly)
-                                             .value(0)
-                                             ->toolTip()
-                                             .contains("DNS: 192.0.2.53"),
-                                         15000);
+                QTRY_VERIFY2_WITH_TIMEOUT(tipOf().contains("DNS: 192.0.2.53"), seen().constData(), 15000);
             QTRY_VERIFY2_WITH_TIMEOUT(!marks(form)[row.tab], row.name, 15000);
             pages->setCurrentIndex(1);
             control<QTabWidget>(form, "SSTab2")->setCurrentIndex(row.tab);
