@@ -69,11 +69,13 @@ std::vector<TrayAdapter> AdapterStates::glance() const {
         for (const std::string& address : Now[i].State.addresses)
             adapter.Addresses << QString::fromStdString(address);
         // Named as now, though marked when last shown.
-        for (const int t : InEffectOn[i]) {
-            const QString& name = Book.profile(t).Name;
-            adapter.InEffect << (t == DhcpTab || name.isEmpty() ? Tabs[static_cast<std::size_t>(t)]->caption()
-                                                                : name);
-        }
+        if (i < InEffectOn.size())
+            for (const int t : InEffectOn[i]) {
+                const QString& name = Book.profile(t).Name;
+                adapter.InEffect << (t == DhcpTab || name.isEmpty()
+                                         ? Tabs[static_cast<std::size_t>(t)]->caption()
+                                         : name);
+            }
         out.push_back(std::move(adapter));
     }
     return out;
