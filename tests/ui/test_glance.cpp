@@ -294,6 +294,9 @@ private slots:
         // Qt draws this menu: "&&" is one '&'.
         QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("R&&D &&&& Lab"));
         QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Lab_2 && Co"));
+        // What Qt shows of them, its marks taken out.
+        QCOMPARE(menu->actions().at(0)->iconText(), QStringLiteral("R&D && Lab"));
+        QCOMPARE(menu->actions().at(1)->iconText(), QStringLiteral("Lab_2 & Co"));
 
         auto* icon = form->findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
         QCOMPARE(icon->toolTip(), QStringLiteral("Korvo\n"
