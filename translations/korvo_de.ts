@@ -588,8 +588,10 @@ Aktiv auf %2</translation>
         <translation>Wendet %1 auf %2 an.</translation>
     </message>
     <message>
-        <source>%1 is not there now: unplugged, switched off or renamed. Profiles that use it keep it.</source>
-        <translation>%1 ist jetzt nicht vorhanden: abgezogen, ausgeschaltet oder umbenannt. Profile, die diesen Adapter verwenden, behalten ihn.</translation>
+        <source>%1: not there now
+Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+        <translation>%1: jetzt nicht vorhanden
+Abgezogen, ausgeschaltet oder umbenannt. Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     </message>
 </context>
 <context>

@@ -588,8 +588,10 @@ En uso en %2</translation>
         <translation>Aplica %1 a %2.</translation>
     </message>
     <message>
-        <source>%1 is not there now: unplugged, switched off or renamed. Profiles that use it keep it.</source>
-        <translation>%1 no está presente ahora: desconectado, apagado o renombrado. Los perfiles que lo usan lo conservan.</translation>
+        <source>%1: not there now
+Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+        <translation>%1: no está presente ahora
+Desconectado, apagado o renombrado. Los perfiles que lo usan lo conservan.</translation>
     </message>
 </context>
 <context>

@@ -588,8 +588,10 @@ Actif sur %2</translation>
         <translation>Applique %1 à %2.</translation>
     </message>
     <message>
-        <source>%1 is not there now: unplugged, switched off or renamed. Profiles that use it keep it.</source>
-        <translation>%1 est absent pour le moment : débranché, éteint ou renommé. Les profils qui l’utilisent le conservent.</translation>
+        <source>%1: not there now
+Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+        <translation>%1 : absent pour le moment
+Débranché, éteint ou renommé. Les profils qui l’utilisent le conservent.</translation>
     </message>
 </context>
 <context>
