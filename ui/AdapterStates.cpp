@@ -58,7 +58,7 @@ bool AdapterStates::isAbsent(const QString& caption) const {
 }
 
 QString AdapterStates::absentTip(const QString& caption) {
-    return tr("%1: not there now\nUnplugged, switched off or renamed. Profiles that use it keep it.")
+    return tr("%1: not there now\nUnplugged, switched off or renamed.\nProfiles that use it keep it.")
         .arg(caption);
 }
 
