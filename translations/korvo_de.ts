@@ -589,9 +589,11 @@ Aktiv auf %2</translation>
     </message>
     <message>
         <source>%1: not there now
-Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
         <translation>%1: jetzt nicht vorhanden
-Abgezogen, ausgeschaltet oder umbenannt. Profile, die diesen Adapter verwenden, behalten ihn.</translation>
+Abgezogen, ausgeschaltet oder umbenannt.
+Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     </message>
 </context>
 <context>

@@ -589,9 +589,11 @@ En uso en %2</translation>
     </message>
     <message>
         <source>%1: not there now
-Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
         <translation>%1: no está presente ahora
-Desconectado, apagado o renombrado. Los perfiles que lo usan lo conservan.</translation>
+Desconectado, apagado o renombrado.
+Los perfiles que lo usan lo conservan.</translation>
     </message>
 </context>
 <context>

@@ -589,9 +589,11 @@ Actif sur %2</translation>
     </message>
     <message>
         <source>%1: not there now
-Unplugged, switched off or renamed. Profiles that use it keep it.</source>
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
         <translation>%1 : absent pour le moment
-Débranché, éteint ou renommé. Les profils qui l’utilisent le conservent.</translation>
+Débranché, éteint ou renommé.
+Les profils qui l’utilisent le conservent.</translation>
     </message>
 </context>
 <context>
