@@ -15,10 +15,6 @@ namespace korvo {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ProfileSets", text);
-}
-
 const QLatin1String Suffix(".ini");
 const QLatin1String CompanionSuffix(".extra.ini");
 constexpr int MaxNameLength = 64;
@@ -42,14 +38,18 @@ QString shown(const QString& path) {
 // Copies `from` to the new file `to` byte for byte; the companion along when there is one.
 QString copyWithCompanion(const QString& from, const QString& to) {
     const std::optional<QByteArray> bytes = bytesOf(from, SettingsMaxBytes);
-    if (!bytes) return tr("\"%1\" could not be read").arg(shown(from));
-    if (!makeSettingsFolder(to)) return tr("the folder of \"%1\" could not be created").arg(shown(to));
+    if (!bytes)
+        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(from));
+    if (!makeSettingsFolder(to))
+        return QCoreApplication::translate("ProfileSets", "the folder of \"%1\" could not be created")
+            .arg(shown(to));
     if (const QString failure = writeSettingsBytes(to, *bytes); !failure.isEmpty()) return failure;
     const QString companion = companionOf(from);
     if (!QFileInfo::exists(companion)) return {};
     const std::optional<QByteArray> extra = bytesOf(companion, CompanionMaxBytes);
-    QString failure = extra ? writeSettingsBytes(companionOf(to), *extra)
-                            : tr("\"%1\" could not be read").arg(shown(companion));
+    QString failure =
+        extra ? writeSettingsBytes(companionOf(to), *extra)
+              : QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(companion));
     if (!failure.isEmpty()) QFile::remove(to); // half a set is no set: made just now, it holds nothing else
     return failure;
 }
@@ -57,30 +57,38 @@ QString copyWithCompanion(const QString& from, const QString& to) {
 } // namespace
 
 QString setNameProblem(const QString& name) {
-    if (name.trimmed().isEmpty()) return tr("a set needs a name");
-    if (name.size() > MaxNameLength) return tr("a set's name has at most %1 characters").arg(MaxNameLength);
+    if (name.trimmed().isEmpty()) return QCoreApplication::translate("ProfileSets", "a set needs a name");
+    if (name.size() > MaxNameLength)
+        return QCoreApplication::translate("ProfileSets", "a set's name has at most %1 characters")
+            .arg(MaxNameLength);
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return tr("a set's name cannot hold control characters");
+            return QCoreApplication::translate("ProfileSets", "a set's name cannot hold control characters");
         if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            return tr("a set's name cannot hold any of / \\ : * ? \" < > |");
+            return QCoreApplication::translate("ProfileSets",
+                                               "a set's name cannot hold any of / \\ : * ? \" < > |");
     }
     if (name == QLatin1String(".") || name == QLatin1String("..") || name.startsWith(u'.'))
-        return tr("a set's name cannot begin with a dot");
+        return QCoreApplication::translate("ProfileSets", "a set's name cannot begin with a dot");
     // Windows drops them from file names, so that the file would have another name than the set.
     if (name.endsWith(u'.') || name.endsWith(u' ') || name.startsWith(u' '))
-        return tr("a set's name cannot begin or end with a blank, or end with a dot");
+        return QCoreApplication::translate(
+            "ProfileSets", "a set's name cannot begin or end with a blank, or end with a dot");
     if (name.endsWith(QLatin1String(".extra"), Qt::CaseInsensitive))
-        return tr("a set's name cannot end with \".extra\": that is the companion files' ending");
+        return QCoreApplication::translate(
+            "ProfileSets", "a set's name cannot end with \".extra\": that is the companion files' ending");
     static const QStringList devices{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
                                      QStringLiteral("NUL")};
     const QString stem = name.section(u'.', 0, 0).trimmed().toUpper();
     const bool numbered = stem.size() == 4 &&
                           (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))) &&
                           stem.back().isDigit();
-    if (devices.contains(stem) || numbered) return tr("\"%1\" is a device's name on Windows").arg(stem);
+    if (devices.contains(stem) || numbered)
+        return QCoreApplication::translate("ProfileSets", "\"%1\" is a device's name on Windows").arg(stem);
     if (name.compare(QLatin1String(DefaultSetName), Qt::CaseInsensitive) == 0)
-        return tr("\"%1\" is the name of the settings file Korvo always uses").arg(name);
+        return QCoreApplication::translate("ProfileSets",
+                                           "\"%1\" is the name of the settings file Korvo always uses")
+            .arg(name);
     return {};
 }
 
@@ -132,15 +140,19 @@ QString ProfileSets::chosen() const {
 }
 
 QString ProfileSets::choose(const QString& name) {
-    if (!exists(name)) return tr("there is no set named \"%1\"").arg(name);
+    if (!exists(name))
+        return QCoreApplication::translate("ProfileSets", "there is no set named \"%1\"").arg(name);
     // Nothing to remember where there never were other sets.
     if (name == QLatin1String(DefaultSetName) && !QFileInfo::exists(memoryFile())) return {};
-    if (!QDir().mkpath(folder())) return tr("the folder \"%1\" could not be created").arg(shown(folder()));
+    if (!QDir().mkpath(folder()))
+        return QCoreApplication::translate("ProfileSets", "the folder \"%1\" could not be created")
+            .arg(shown(folder()));
     QSettings memory(memoryFile(), QSettings::IniFormat);
     memory.setValue(QStringLiteral("Set"), name);
     memory.sync();
     if (memory.status() != QSettings::NoError)
-        return tr("the chosen set could not be remembered in \"%1\"").arg(shown(memoryFile()));
+        return QCoreApplication::translate("ProfileSets", "the chosen set could not be remembered in \"%1\"")
+            .arg(shown(memoryFile()));
     return {};
 }
 
@@ -149,9 +161,11 @@ QString ProfileSets::newNameProblem(const QString& name) const {
     const QString file = fileOf(name);
     // Compared as the file system does: on Windows "lab" is "Lab".
     if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
-        return tr("there is already a set named \"%1\"").arg(name);
+        return QCoreApplication::translate("ProfileSets", "there is already a set named \"%1\"").arg(name);
     if (QFileInfo::exists(companionOf(file)))
-        return tr("\"%1\" is in the way of the new set's companion file").arg(shown(companionOf(file)));
+        return QCoreApplication::translate("ProfileSets",
+                                           "\"%1\" is in the way of the new set's companion file")
+            .arg(shown(companionOf(file)));
     return {};
 }
 
@@ -164,8 +178,11 @@ QString ProfileSets::create(const QString& name) {
 
 QString ProfileSets::rename(const QString& from, const QString& to) {
     if (from == QLatin1String(DefaultSetName))
-        return tr("the set \"%1\" is the settings file Korvo always uses and keeps its name").arg(from);
-    if (!exists(from)) return tr("there is no set named \"%1\"").arg(from);
+        return QCoreApplication::translate(
+                   "ProfileSets", "the set \"%1\" is the settings file Korvo always uses and keeps its name")
+            .arg(from);
+    if (!exists(from))
+        return QCoreApplication::translate("ProfileSets", "there is no set named \"%1\"").arg(from);
     if (const QString problem = newNameProblem(to); !problem.isEmpty()) return problem;
     const bool wasChosen = chosen() == from;
     const QString source = fileOf(from), target = fileOf(to);
@@ -184,22 +201,28 @@ QString ProfileSets::rename(const QString& from, const QString& to) {
 }
 
 QString ProfileSets::duplicate(const QString& from, const QString& to) {
-    if (!exists(from)) return tr("there is no set named \"%1\"").arg(from);
+    if (!exists(from))
+        return QCoreApplication::translate("ProfileSets", "there is no set named \"%1\"").arg(from);
     if (const QString problem = newNameProblem(to); !problem.isEmpty()) return problem;
     return copyWithCompanion(fileOf(from), fileOf(to));
 }
 
 QString ProfileSets::remove(const QString& name) {
     if (name == QLatin1String(DefaultSetName))
-        return tr("the set \"%1\" is the settings file Korvo always uses and cannot be deleted").arg(name);
-    if (!exists(name)) return tr("there is no set named \"%1\"").arg(name);
+        return QCoreApplication::translate(
+                   "ProfileSets",
+                   "the set \"%1\" is the settings file Korvo always uses and cannot be deleted")
+            .arg(name);
+    if (!exists(name))
+        return QCoreApplication::translate("ProfileSets", "there is no set named \"%1\"").arg(name);
     const bool wasChosen = chosen() == name;
     QFile file(fileOf(name));
     if (!file.remove()) return file.errorString();
     if (const QString companion = companionOf(fileOf(name)); QFileInfo::exists(companion)) {
         QFile extra(companion);
         if (!extra.remove())
-            return tr("the set was deleted, its companion file \"%1\" not: %2")
+            return QCoreApplication::translate("ProfileSets",
+                                               "the set was deleted, its companion file \"%1\" not: %2")
                 .arg(shown(companion), extra.errorString());
     }
     return wasChosen ? choose(QLatin1String(DefaultSetName)) : QString();
@@ -208,24 +231,30 @@ QString ProfileSets::remove(const QString& name) {
 QString ProfileSets::importFile(const QString& source, const QString& name) {
     if (const QString problem = newNameProblem(name); !problem.isEmpty()) return problem;
     const std::optional<QByteArray> bytes = bytesOf(source, SettingsMaxBytes);
-    if (!bytes) return tr("\"%1\" could not be read").arg(shown(source));
+    if (!bytes)
+        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(source));
     if (decodeSettingsFile(*bytes).fault != SettingsFault::None)
-        return tr("\"%1\" is not a settings file of %2 lines").arg(shown(source)).arg(SettingsLineCount);
+        return QCoreApplication::translate("ProfileSets", "\"%1\" is not a settings file of %2 lines")
+            .arg(shown(source))
+            .arg(SettingsLineCount);
     return copyWithCompanion(source, fileOf(name));
 }
 
 QString ProfileSets::exportSet(const QString& name, const QString& target) const {
-    if (!exists(name)) return tr("there is no set named \"%1\"").arg(name);
+    if (!exists(name))
+        return QCoreApplication::translate("ProfileSets", "there is no set named \"%1\"").arg(name);
     const QString source = fileOf(name);
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        return tr("\"%1\" is the set's own file").arg(shown(target));
+        return QCoreApplication::translate("ProfileSets", "\"%1\" is the set's own file").arg(shown(target));
     const std::optional<QByteArray> bytes = bytesOf(source, SettingsMaxBytes);
-    if (!bytes) return tr("\"%1\" could not be read").arg(shown(source));
+    if (!bytes)
+        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(source));
     if (const QString failure = writeSettingsBytes(target, *bytes); !failure.isEmpty()) return failure;
     const QString companion = companionOf(source);
     if (!QFileInfo::exists(companion)) return {};
     const std::optional<QByteArray> extra = bytesOf(companion, CompanionMaxBytes);
-    if (!extra) return tr("\"%1\" could not be read").arg(shown(companion));
+    if (!extra)
+        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(companion));
     return writeSettingsBytes(companionOf(target), *extra);
 }
 
