@@ -261,13 +261,16 @@ QString ProfileSets::exportSet(const QString& name, const QString& target) const
 bool hasUnsavedChanges(const ProfileBook& book) {
     if (!book.fingerprint()) return false; // nothing was read yet
     const SettingsFingerprint& was = *book.fingerprint();
-    // No file, or one that did not read: what the window holds is nowhere else.
-    if (!was.startsWith('+')) return true;
-    const DecodedSettings decoded = decodeSettingsFile(QByteArrayView(was).sliced(1));
-    if (decoded.fault != SettingsFault::None) return true;
     // Loaded as the window loads a file, so that only the user's changes count.
     ProfileBook asRead;
-    asRead.load(storedSettings(decoded.lines));
+    const DecodedSettings decoded =
+        was.startsWith('+') ? decodeSettingsFile(QByteArrayView(was).sliced(1)) : DecodedSettings{};
+    // No file, or one that did not read: the window shows a first start's values, which saving would
+    // write over whatever is there; only changes to them count.
+    if (!was.startsWith('+') || decoded.fault != SettingsFault::None)
+        asRead.load(firstStartSettings());
+    else
+        asRead.load(storedSettings(decoded.lines));
     return settingsLines(asRead.stored()) != settingsLines(book.stored());
 }
 

@@ -286,7 +286,16 @@ private slots:
         QVERIFY(!hasUnsavedChanges(book));
         book.setAdapter(DhcpSlot, QStringLiteral("eth9"));
         QVERIFY(hasUnsavedChanges(book));
-        // No file behind the book: nothing it holds is kept anywhere.
+        // A corrupt file shows a first start's values: only changes to them count, so that leaving it
+        // does not offer to write them over the file.
+        put(dir.filePath(QStringLiteral("corrupt.ini")), "two\r\nlines\r\n");
+        ProfileBook corrupt;
+        QCOMPARE(corrupt.read(dir.filePath(QStringLiteral("corrupt.ini"))),
+                 ProfileBook::ReadOutcome::Rejected);
+        QVERIFY(!hasUnsavedChanges(corrupt));
+        corrupt.set(0, ProfileField::Gateway, QStringLiteral("192.0.2.1"));
+        QVERIFY(hasUnsavedChanges(corrupt));
+        // No file behind the book, and the terms not even accepted: nothing it holds is kept anywhere.
         ProfileBook fresh;
         QCOMPARE(fresh.read(dir.filePath(QStringLiteral("none.ini"))), ProfileBook::ReadOutcome::Missing);
         QVERIFY(hasUnsavedChanges(fresh));

@@ -100,6 +100,21 @@ private slots:
         QVERIFY2(w.env.messages.isEmpty(), qPrintable(w.env.messages.join(u'\n')));
     }
 
+    // A set whose file does not read is said so and left as it is: leaving it asks nothing.
+    void corruptSetIsLeftAlone() {
+        Window w;
+        QVERIFY(w.start());
+        put(w.folder() + "/sets/Broken.ini", "only\r\ntwo lines\r\n");
+        w.chooser->choose(QStringLiteral("Broken"));
+        QCOMPARE(w.env.messages, QStringList{"Woops|Error while reading the ini file, it may be corrupt."});
+        QCOMPARE(tabControls(*w.form, 0).IPAddress->text(), firstStartSettings().Profiles[0].IPAddress);
+        QCOMPARE(tabAdapterCaption(*w.form, 0), QString());
+        w.pick(QStringLiteral("Default"));
+        QCOMPARE(w.env.messages.size(), 1);
+        QCOMPARE(w.list()->currentText(), QStringLiteral("Default"));
+        QCOMPARE(contents(w.folder() + "/sets/Broken.ini"), QByteArray("only\r\ntwo lines\r\n"));
+    }
+
     // Unsaved changes: No stays with them and writes nothing; Yes saves them into their own set first.
     void unsavedChangesAreKept_data() {
         QTest::addColumn<bool>("answerYes");
