@@ -93,22 +93,6 @@ private slots:
         if (accepted) QCOMPARE(QFileInfo(sets.fileOf(name)).absolutePath(), sets.folder());
     }
 
-    void companionNames_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("companion");
-        QTest::newRow("ini") << "/x/Korvo.ini"
-                             << "/x/Korvo.extra.ini";
-        QTest::newRow("upper case") << "/x/KORVO.INI"
-                                    << "/x/KORVO.extra.ini";
-        QTest::newRow("other ending") << "/x/site.conf"
-                                      << "/x/site.conf.extra.ini";
-    }
-    void companionNames() {
-        QFETCH(QString, file);
-        QFETCH(QString, companion);
-        QCOMPARE(companionOf(file), companion);
-    }
-
     // Default first, then by name; companions, the memory and strays are no sets.
     void listing() {
         ProfileSets sets(defaultFile());
