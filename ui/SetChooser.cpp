@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -27,6 +28,7 @@ SetChooser::SetChooser(const Environment& environment, Window window, QWidget* p
     List = new QComboBox(this);
     List->setObjectName(QStringLiteral("SetList"));
     List->setAccessibleName(tr("Profile set"));
+    List->view()->setAccessibleName(tr("Profile set"));
     List->setToolTip(tr("The profile set shown and applied: each set is a settings file of its own"));
     List->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     List->setMinimumContentsLength(8);
@@ -35,7 +37,9 @@ SetChooser::SetChooser(const Environment& environment, Window window, QWidget* p
     Actions->setObjectName(QStringLiteral("SetActions"));
     Actions->setAccessibleName(tr("Manage profile sets"));
     Actions->setMinimumWidth(QFontMetrics(Actions->font()).horizontalAdvance(Actions->text()) + 24);
-    auto* menu = new QMenu(Actions);
+    // Popped up from the click rather than set as the button's menu: a screen reader then still
+    // finds the button's press action.
+    auto* menu = Menu = new QMenu(Actions);
     menu->setObjectName(QStringLiteral("SetMenu"));
     menu->addAction(tr("New…"), this, &SetChooser::newSet);
     menu->addAction(tr("Rename…"), this, &SetChooser::renameSet)->setObjectName(QStringLiteral("SetRename"));
@@ -44,7 +48,8 @@ SetChooser::SetChooser(const Environment& environment, Window window, QWidget* p
     menu->addSeparator();
     menu->addAction(tr("Import…"), this, &SetChooser::importSet);
     menu->addAction(tr("Export…"), this, &SetChooser::exportSet);
-    Actions->setMenu(menu);
+    connect(Actions, &QPushButton::clicked, this,
+            [this] { Menu->popup(Actions->mapToGlobal(QPoint(0, Actions->height()))); });
     row->addWidget(Label);
     row->addWidget(List, 1);
     row->addWidget(Actions);
@@ -73,7 +78,7 @@ void SetChooser::relist() {
     List->addItems(names);
     List->setCurrentIndex(static_cast<int>(names.indexOf(Current)));
     const bool own = Current != QLatin1String(DefaultSetName);
-    for (QAction* action : Actions->menu()->actions())
+    for (QAction* action : Menu->actions())
         if (action->objectName() == QLatin1String("SetRename") ||
             action->objectName() == QLatin1String("SetDelete"))
             action->setEnabled(own);

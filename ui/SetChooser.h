@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace korvo {
@@ -81,6 +82,7 @@ private:
     QLabel* Label = nullptr;
     QComboBox* List = nullptr;
     QPushButton* Actions = nullptr;
+    QMenu* Menu = nullptr;
 };
 
 } // namespace korvo
