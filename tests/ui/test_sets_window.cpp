@@ -223,6 +223,13 @@ private slots:
         sets->actions().at(2)->trigger();
         QTRY_COMPARE(w.list()->currentText(), QStringLiteral("Lab"));
         QCOMPARE(tabControls(*w.form, 0).Apply->text(), QStringLiteral("Lab \u00e9"));
+        // The tray's entries are the new set's profiles, and its submenu is rebuilt with the new choice.
+        QCOMPARE(tray->contextMenu()->actions().at(0)->text(), QStringLiteral("Lab \u00e9"));
+        QCOMPARE(tray->contextMenu()->actions().at(1)->text(), QStringLiteral("Lab \u00e9 2"));
+        QMenu* rebuilt = nullptr;
+        for (QAction* action : tray->contextMenu()->actions())
+            if (action->menu()) rebuilt = action->menu();
+        QVERIFY(rebuilt && rebuilt->actions().at(2)->isChecked() && !rebuilt->actions().at(1)->isChecked());
 
         names = {"Lab copy"};
         w.chooser->duplicateSet();
