@@ -37,20 +37,25 @@ QString shown(const QString& path) {
 
 // Copies `from` to the new file `to` byte for byte; the companion along when there is one.
 QString copyWithCompanion(const QString& from, const QString& to) {
+    const auto unreadable = [](const QString& path) {
+        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(path));
+    };
     const std::optional<QByteArray> bytes = bytesOf(from, SettingsMaxBytes);
-    if (!bytes)
-        return QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(from));
+    if (!bytes) return unreadable(from);
+    const QString companion = companionOf(from);
+    const bool paired = QFileInfo::exists(companion);
+    const std::optional<QByteArray> extra = paired ? bytesOf(companion, CompanionMaxBytes) : std::nullopt;
+    if (paired && !extra) return unreadable(companion);
     if (!makeSettingsFolder(to))
         return QCoreApplication::translate("ProfileSets", "the folder of \"%1\" could not be created")
             .arg(shown(to));
-    if (const QString failure = writeSettingsBytes(to, *bytes); !failure.isEmpty()) return failure;
-    const QString companion = companionOf(from);
-    if (!QFileInfo::exists(companion)) return {};
-    const std::optional<QByteArray> extra = bytesOf(companion, CompanionMaxBytes);
-    QString failure =
-        extra ? writeSettingsBytes(companionOf(to), *extra)
-              : QCoreApplication::translate("ProfileSets", "\"%1\" could not be read").arg(shown(companion));
-    if (!failure.isEmpty()) QFile::remove(to); // half a set is no set: made just now, it holds nothing else
+    // The companion first: cut short in between, a companion without its set blocks the name and is
+    // said so, where a set without its companion would quietly lack its extra addresses.
+    if (extra)
+        if (const QString failure = writeSettingsBytes(companionOf(to), *extra); !failure.isEmpty())
+            return failure;
+    const QString failure = writeSettingsBytes(to, *bytes);
+    if (!failure.isEmpty() && extra) QFile::remove(companionOf(to)); // made just now, it holds nothing else
     return failure;
 }
 

@@ -92,6 +92,10 @@ private slots:
         QTest::newRow("import, no room for the companion") << 8 << "import"
                                                            << "@mail/Small.ini"
                                                            << "New" << QStringList();
+        // The companion fits, the set does not: no companion without its set.
+        QTest::newRow("import, no room for the set") << 8 << "import"
+                                                     << "@mail/BigPair.ini"
+                                                     << "New" << QStringList();
         QTest::newRow("duplicate, full disk") << 0 << "duplicate"
                                               << "Lab"
                                               << "Copy" << QStringList();
@@ -122,6 +126,8 @@ private slots:
         put(in.filePath("mail/Small.ini"), settings("Small"));
         put(in.filePath("mail/Small.extra.ini"),
             "[DHCP]\nMoreAddresses=" + QByteArray(12 * 1024, 'x') + "\n");
+        put(in.filePath("mail/BigPair.ini"), settings("BigPair", 12 * 1024));
+        put(in.filePath("mail/BigPair.extra.ini"), "[Profile2]\nMoreAddresses=192.0.2.31/24\n");
         put(in.filePath("out.ini"), "a colleague's file\n");
         QVERIFY(QDir().mkpath(out.filePath("after")));
         const QMap<QString, QByteArray> before = tree(in.path());
