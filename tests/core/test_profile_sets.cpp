@@ -126,6 +126,13 @@ private slots:
         QCOMPARE(ProfileSets(defaultFile()).chosen(), QStringLiteral("Lab 2"));
         QCOMPARE(sets.remove(QStringLiteral("Lab 2")), QString());
         QCOMPARE(ProfileSets(defaultFile()).chosen(), QStringLiteral("Default"));
+        // Names that mean something in an INI file come back as they were.
+        for (const QString& name : {QStringLiteral("Hall 2, Stand 4"), QStringLiteral("a=b; #c [d] 'e' %f"),
+                                    QStringLiteral("M\u00fcller & S\u00f6hne")}) {
+            QCOMPARE(sets.create(name), QString());
+            QCOMPARE(sets.choose(name), QString());
+            QCOMPARE(ProfileSets(defaultFile()).chosen(), name);
+        }
         // Gone behind Korvo's back: Default again.
         QCOMPARE(sets.create(QStringLiteral("Field")), QString());
         QCOMPARE(sets.choose(QStringLiteral("Field")), QString());
