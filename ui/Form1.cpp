@@ -204,6 +204,7 @@ void Form1::BuildSettingsPage() {
     SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
     for (ProfileTab* t : Tabs)
         t->build();
+    Sets->build();
     setKeyboardOrder();
 }
 

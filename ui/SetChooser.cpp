@@ -19,6 +19,10 @@ SetChooser::SetChooser(const Environment& environment, Window window, QWidget* p
     : QWidget(parent), Sets(environment.settingsFile), Env(environment), Host(std::move(window)),
       Current(Sets.chosen()) {
     setObjectName(QStringLiteral("SetChooser"));
+}
+
+void SetChooser::build() {
+    if (List) return;
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 4, 0, 4);
     row->setSpacing(6);
@@ -66,6 +70,7 @@ QStringList SetChooser::names() const {
 }
 
 QList<QWidget*> SetChooser::keyboardOrder() const {
+    if (!List) return {};
     return {List, Actions};
 }
 
@@ -73,6 +78,10 @@ void SetChooser::relist() {
     QStringList names = Sets.names();
     // Shown also when its file went away behind Korvo's back: its values are what the window holds.
     if (!names.contains(Current)) names << Current;
+    if (!List) {
+        emit listed(names, Current);
+        return;
+    }
     const QSignalBlocker quiet(List);
     List->clear();
     List->addItems(names);

@@ -46,10 +46,13 @@ public:
     // The sets beside `environment.settingsFile`; the one chosen last is current.
     SetChooser(const Environment& environment, Window window, QWidget* parent = nullptr);
 
+    // Makes the controls; until then (the Settings page not yet shown) only the choice exists.
+    void build();
+
     QString currentName() const { return Current; }
     QString currentFile() const;
     QStringList names() const;
-    QList<QWidget*> keyboardOrder() const;
+    QList<QWidget*> keyboardOrder() const; // none before build()
     void setDialogs(Dialogs dialogs) { Ask = std::move(dialogs); }
 
     // Switches to the set `name`, as choosing it in the list does.
