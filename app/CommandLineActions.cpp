@@ -5,6 +5,7 @@
 #include "app/TextOutput.h"
 
 #include "core/Applier.h"
+#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"

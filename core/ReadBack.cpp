@@ -1,9 +1,7 @@
 #include "core/ReadBack.h"
 
-#include "core/ResultTexts.h"
 #include "platform/IPv4Address.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <thread>
 
@@ -148,26 +146,19 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
 }
 
 void reportDifferences(ApplyOutcome& outcome, const std::vector<SettingOutcome>& settings) {
-    using Field = QString Profile::*;
-    static const Field fields[] = {&Profile::IPAddress,    &Profile::SubnetMask,   &Profile::Gateway,
-                                   &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
-                                   &Profile::SecondaryWINS};
-    const QStringList names = fieldNames();
-    const QString none = QCoreApplication::translate("ResultTexts", "none");
-    QStringList lines;
-    for (std::size_t i = 0; i < settings.size() && i < std::size(fields); ++i) {
+    std::vector<Reason> differences;
+    for (std::size_t i = 0; i < settings.size() && i < outcome.InEffect.size(); ++i) {
         const SettingOutcome& s = settings[i];
         if (s.status != Status::Differs) continue;
-        const QString inEffect = s.in_effect.isEmpty() ? none : s.in_effect;
-        outcome.InEffect.*fields[i] = inEffect;
-        lines << QCoreApplication::translate("ResultTexts", "%1: %2 asked, %3 in effect.")
-                     .arg(names[static_cast<qsizetype>(i)].trimmed(), s.asked.isEmpty() ? none : s.asked,
-                          inEffect);
+        outcome.InEffect[i] = s.in_effect.isEmpty() ? ShownValue{ShownValue::Mark::None, {}}
+                                                    : ShownValue{ShownValue::Mark::Value, s.in_effect};
+        differences.push_back(
+            {Reason::Kind::Differs, {s.asked, s.in_effect}, {}, static_cast<AddressField>(i)});
     }
-    if (lines.isEmpty()) return;
+    if (differences.empty()) return;
     outcome.state = ApplyOutcome::State::Refused;
     outcome.Differs = true;
-    outcome.Reasons = lines + outcome.Reasons;
+    outcome.Reasons.insert(outcome.Reasons.begin(), differences.begin(), differences.end());
 }
 
 } // namespace korvo

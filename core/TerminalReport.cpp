@@ -118,8 +118,8 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
         adapters.append(adapter);
     }
     QJsonArray reasons;
-    for (const QString& reason : outcome.Reasons)
-        for (const QString& line : reason.split(u'\r'))
+    for (const Reason& reason : outcome.Reasons)
+        for (const QString& line : reasonLines(reason))
             reasons.append(line);
     const QJsonObject report{
         {QStringLiteral("profile"),
@@ -133,30 +133,28 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
 
 QString plainReport(const ApplyOutcome& outcome) {
     QStringList lines;
-    const auto addLines = [&lines](const QStringList& reasons) {
-        for (const QString& reason : reasons)
-            lines += reason.split(u'\r');
+    const auto addReasons = [&lines, &outcome] {
+        for (const Reason& reason : outcome.Reasons)
+            lines += reasonLines(reason);
     };
     lines << leadLine(outcome);
     if (outcome.state == ApplyOutcome::State::ServiceError ||
         outcome.state == ApplyOutcome::State::NotApplied) {
-        if (!outcome.Reasons.isEmpty()) lines << QString();
-        addLines(outcome.Reasons);
+        if (!outcome.Reasons.empty()) lines << QString();
+        addReasons();
     } else {
         lines << QString() << u'-' + outcome.Values.AdapterCaption + u'-' << QString();
-        const Profile& v = outcome.InEffect;
         const QStringList names = fieldNames();
-        const QString values[] = {v.IPAddress,    v.SubnetMask,  v.Gateway,      v.PrimaryDNS,
-                                  v.SecondaryDNS, v.PrimaryWINS, v.SecondaryWINS};
-        for (int i = 0; i < 7; ++i)
-            lines << names[i].trimmed() + QStringLiteral(": ") + values[i];
+        for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
+            lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +
+                         shownText(outcome.InEffect[i]);
         // The window's notes follow a line holding one blank; its refusals and messages an empty one.
         lines << (outcome.state == ApplyOutcome::State::Applied ? QStringLiteral(" ") : QString());
-        addLines(outcome.Reasons);
+        addReasons();
     }
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
-    return outcome.Heading() + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
+    return heading(outcome) + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
 }
 
 } // namespace korvo

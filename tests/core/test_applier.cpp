@@ -196,13 +196,13 @@ private slots:
         } else {
             QVERIFY(service->calls.empty());
         }
-        QCOMPARE(outcome.Heading(), caption);
+        QCOMPARE(heading(outcome), caption);
         if (caption == QLatin1String("Configuration Applied")) {
             QCOMPARE(outcome.state, ApplyOutcome::State::Applied);
-            QCOMPARE(outcome.ResultValues(), values);
+            QCOMPARE(resultValues(outcome), values);
         } else {
             QVERIFY(outcome.state != ApplyOutcome::State::Applied);
-            QVERIFY2(outcome.ResultText().endsWith(values), qPrintable(outcome.ResultText()));
+            QVERIFY2(resultText(outcome).endsWith(values), qPrintable(resultText(outcome)));
         }
     }
 
@@ -266,12 +266,12 @@ private slots:
             typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "198.51.100.2", "203.0.113.1", ""}),
             ApplyMode::Static);
 
-        QCOMPARE(outcome.Heading(), caption);
+        QCOMPARE(heading(outcome), caption);
         QCOMPARE(outcome.state, caption == QLatin1String("Configuration Applied")
                                     ? ApplyOutcome::State::Applied
                                     : ApplyOutcome::State::Refused);
-        QCOMPARE(outcome.ResultText(), text);
-        QCOMPARE(outcome.ResultValues(), values);
+        QCOMPARE(resultText(outcome), text);
+        QCOMPARE(resultValues(outcome), values);
         QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
     }
 
@@ -355,16 +355,16 @@ private slots:
         for (const SettingOutcome& s : outcome.Adapters.front().Settings)
             got << names[static_cast<int>(s.status)];
         QCOMPARE(got.join(u' '), statuses);
-        QCOMPARE(outcome.ResultValues(), values);
+        QCOMPARE(resultValues(outcome), values);
         const bool differs = !differences.isEmpty();
         QCOMPARE(outcome.state, differs ? ApplyOutcome::State::Refused : ApplyOutcome::State::Applied);
         QCOMPARE(outcome.Adapters.front().state, outcome.state);
         QCOMPARE(outcome.Differs, differs);
-        QCOMPARE(outcome.Heading(), differs ? "Error Applying Configuration" : "Configuration Applied");
+        QCOMPARE(heading(outcome), differs ? "Error Applying Configuration" : "Configuration Applied");
         for (const QString& line : differences)
-            QVERIFY2(outcome.ResultText().contains(line), qPrintable(outcome.ResultText()));
+            QVERIFY2(resultText(outcome).contains(line), qPrintable(resultText(outcome)));
         if (differs)
-            QVERIFY(outcome.ResultText().startsWith("The adapter does not have all the settings asked for"));
+            QVERIFY(resultText(outcome).startsWith("The adapter does not have all the settings asked for"));
     }
 
     void serviceFailures_data() {
@@ -389,8 +389,8 @@ private slots:
             applier.SetInterface(typed({"192.0.2.10", "255.255.255.0", "192.0.2.1"}), ApplyMode::Static);
 
         QCOMPARE(outcome.state, ApplyOutcome::State::ServiceError);
-        QCOMPARE(outcome.Heading(), QStringLiteral("Error Applying Configuration"));
-        QCOMPARE(outcome.ResultText(), Failure + "\r\rThe network configuration service failed: " + reason);
+        QCOMPARE(heading(outcome), QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(resultText(outcome), Failure + "\r\rThe network configuration service failed: " + reason);
     }
 };
 
