@@ -44,16 +44,16 @@ ApplyOutcome failure(Reason reason, const Profile& values) {
 // needs or a cable that must be connected first.
 ApplyOutcome madeOutcome(const Profile& p, const ShownValues& sent, const platform::ChangeResult& result) {
     using Status = platform::SettingResult::Status;
-    using Mark = ShownValue::Mark;
+    using Mark = ValueMark;
     struct Setting {
         const platform::SettingResult& result;
-        Reason::Subject subject;
+        ReasonSubject subject;
         std::vector<AddressField> fields;
     };
     const Setting settings[] = {
-        {result.gateways, Reason::Subject::Gateway, {GatewayField}},
-        {result.wins, Reason::Subject::WinsServers, {PrimaryWINSField, SecondaryWINSField}},
-        {result.dns, Reason::Subject::DnsServers, {PrimaryDNSField, SecondaryDNSField}},
+        {result.gateways, ReasonSubject::Gateway, {GatewayField}},
+        {result.wins, ReasonSubject::WinsServers, {PrimaryWINSField, SecondaryWINSField}},
+        {result.dns, ReasonSubject::DnsServers, {PrimaryDNSField, SecondaryDNSField}},
     };
     ShownValues shown = sent;
     std::vector<Reason> refusals;
@@ -70,11 +70,11 @@ ApplyOutcome madeOutcome(const Profile& p, const ShownValues& sent, const platfo
             if (!failed) failed = QString::fromStdString(s.result.reason);
             break;
         case Status::NotOnThisPlatform:
-            notes.push_back({Reason::Kind::NotOnThisPlatform, {}, s.subject});
+            notes.push_back({ReasonKind::NotOnThisPlatform, {}, s.subject});
             break;
         case Status::Refused:
         case Status::SavedNotInEffect:
-            refusals.push_back({Reason::Kind::Refused,
+            refusals.push_back({ReasonKind::Refused,
                                 {QString::fromStdString(s.result.reason)},
                                 s.subject,
                                 {},
@@ -88,17 +88,17 @@ ApplyOutcome madeOutcome(const Profile& p, const ShownValues& sent, const platfo
         }
         for (const AddressField f : s.fields)
             // A secondary DNS server that was never sent keeps saying so.
-            if (shown[f].mark != Mark::Ignored) shown[f] = {mark, {}};
+            if (shown[f].Mark != Mark::Ignored) shown[f] = {mark, {}};
     }
     for (const platform::SettingResult* made :
          {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
         if (made->status == Status::RestartPending) {
-            notes.push_back({Reason::Kind::RestartNeeded});
+            notes.push_back({ReasonKind::RestartNeeded});
             break;
         }
     }
-    if (result.whole.status == Status::WhenConnected) notes.push_back({Reason::Kind::CableNotConnected});
-    if (failed) refusals.push_back({Reason::Kind::ServiceFailedPartWay, {*failed}});
+    if (result.whole.status == Status::WhenConnected) notes.push_back({ReasonKind::CableNotConnected});
+    if (failed) refusals.push_back({ReasonKind::ServiceFailedPartWay, {*failed}});
 
     ApplyOutcome outcome{refusals.empty() ? ApplyState::Applied : ApplyState::Refused, false, p, shown,
                          refusals};
@@ -133,9 +133,8 @@ bool checkGateways(ApplyOutcome& outcome, const std::vector<std::pair<Before, st
         if (answer.kind == platform::LinkAnswer::Kind::NotChecked) continue;
         const bool answers = answer.kind == platform::LinkAnswer::Kind::Answered;
         if (index < outcome.Adapters.size()) outcome.Adapters[index].GatewayAnswers = answers;
-        outcome.Reasons.push_back(
-            {answers ? Reason::Kind::GatewayAnswers : Reason::Kind::GatewayDoesNotAnswer,
-             {QString::fromStdString(gateway)}});
+        outcome.Reasons.push_back({answers ? ReasonKind::GatewayAnswers : ReasonKind::GatewayDoesNotAnswer,
+                                   {QString::fromStdString(gateway)}});
         cutOff = cutOff || (b.gatewayAnswered && !answers);
     }
     return cutOff;
@@ -181,7 +180,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         ApplyOutcome invalid{ApplyState::Invalid, false, p, shownValues(p)};
         for (int f = 0; f < AddressFieldCount; ++f)
             if (validation.Valid[static_cast<std::size_t>(f)] != 1)
-                invalid.Reasons.push_back({Reason::Kind::Invalid, {}, {}, static_cast<AddressField>(f)});
+                invalid.Reasons.push_back({ReasonKind::Invalid, {}, {}, static_cast<AddressField>(f)});
         return invalid;
     }
 
@@ -205,8 +204,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                                                     : std::pair(std::string(), std::string());
         ShownValues sent = shownValues(p);
         // A secondary server without a primary is not sent, and the summary says so.
-        if (omitted.PrimaryDNS && !omitted.SecondaryDNS)
-            sent[SecondaryDNSField] = {ShownValue::Mark::Ignored, {}};
+        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) sent[SecondaryDNSField] = {ValueMark::Ignored, {}};
 
         const std::string caption = text(p.AdapterCaption);
         const std::string address = text(p.IPAddress);
@@ -259,43 +257,41 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             matched = true;
             if (b.addressFree == false) {
                 outcome =
-                    failure({Reason::Kind::AddressInUse, {p.IPAddress, b.answeredBy, p.AdapterCaption}}, p);
-                outcome.state = ApplyOutcome::State::NotApplied;
+                    failure({ReasonKind::AddressInUse, {p.IPAddress, b.answeredBy, p.AdapterCaption}}, p);
+                outcome.State = ApplyState::NotApplied;
                 // Nothing was made: what the adapter has stands beside what was asked.
-                changed.push_back({p.AdapterCaption, outcome.state,
+                changed.push_back({p.AdapterCaption, outcome.State,
                                    compareSettings(p, mode, omitted, platform::ChangeResult{}, b.state),
                                    false, b.answeredBy, std::nullopt});
                 continue;
             }
             const platform::ChangeResult result = adapter->apply(settings);
             const auto record = [&](const std::optional<platform::IPv4State>& now) {
-                changed.push_back({p.AdapterCaption, outcome.state,
+                changed.push_back({p.AdapterCaption, outcome.State,
                                    compareSettings(p, mode, omitted, result, now), std::nullopt, QString(),
                                    std::nullopt});
                 return &changed.back().Settings;
             };
             if (!platform::succeeded(result.address.code)) {
-                outcome =
-                    failure({Reason::Kind::Refused,
-                             {QString::fromStdString(result.address.reason)},
-                             mode == ApplyMode::Static ? Reason::Subject::Address : Reason::Subject::Dhcp,
-                             {},
-                             result.address.code},
-                            p);
+                outcome = failure({ReasonKind::Refused,
+                                   {QString::fromStdString(result.address.reason)},
+                                   mode == ApplyMode::Static ? ReasonSubject::Address : ReasonSubject::Dhcp,
+                                   {},
+                                   result.address.code},
+                                  p);
                 record(std::nullopt);
                 continue;
             }
             const platform::SettingResult& whole = result.whole;
             const QString detail = QString::fromStdString(whole.reason);
             if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
-                outcome = {ApplyOutcome::State::Refused, true, p, sent};
-                if (!detail.isEmpty()) outcome.Reasons.push_back({Reason::Kind::SavedNotInEffect, {detail}});
+                outcome = {ApplyState::Refused, true, p, sent};
+                if (!detail.isEmpty()) outcome.Reasons.push_back({ReasonKind::SavedNotInEffect, {detail}});
                 record(std::nullopt);
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
-                outcome =
-                    failure({Reason::Kind::Refused, {detail}, Reason::Subject::Change, {}, whole.code}, p);
+                outcome = failure({ReasonKind::Refused, {detail}, ReasonSubject::Change, {}, whole.code}, p);
                 record(std::nullopt);
                 continue;
             }
@@ -306,22 +302,21 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
                 try {
                     // With a setting refused the adapter never holds all of it: read once.
-                    const bool refused = outcome.state != ApplyOutcome::State::Applied;
+                    const bool refused = outcome.State != ApplyState::Applied;
                     now = readBackSettled(*adapter, settings,
                                           refused                   ? std::chrono::milliseconds(0)
                                           : mode == ApplyMode::Dhcp ? LeaseLimit
                                                                     : SettleLimit);
                 } catch (const platform::ServiceError& e) {
-                    outcome.Reasons.push_back(
-                        {Reason::Kind::NotReadBack, {QString::fromStdString(e.what())}});
+                    outcome.Reasons.push_back({ReasonKind::NotReadBack, {QString::fromStdString(e.what())}});
                 }
             }
             reportDifferences(outcome, *record(now));
-            changed.back().state = outcome.state;
+            changed.back().State = outcome.State;
             changed.back().AddressFree = b.addressFree;
             if (!b.notChecked.isEmpty())
-                outcome.Reasons.push_back({Reason::Kind::AddressNotChecked, {p.IPAddress, b.notChecked}});
-            if (outcome.state == ApplyOutcome::State::Applied) asked.emplace_back(b, changed.size() - 1);
+                outcome.Reasons.push_back({ReasonKind::AddressNotChecked, {p.IPAddress, b.notChecked}});
+            if (outcome.State == ApplyState::Applied) asked.emplace_back(b, changed.size() - 1);
             if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
@@ -337,7 +332,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             try {
                 undo->keep();
             } catch (const std::exception& e) {
-                outcome.Reasons.push_back({Reason::Kind::UndoNotGivenUp, {QString::fromStdString(e.what())}});
+                outcome.Reasons.push_back({ReasonKind::UndoNotGivenUp, {QString::fromStdString(e.what())}});
             }
         }
     } catch (const std::exception& e) {
@@ -348,14 +343,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             } catch (const std::exception&) {
             }
         }
-        ApplyOutcome failed = failure({Reason::Kind::ServiceFailed, {QString::fromStdString(e.what())}}, p);
+        ApplyOutcome failed = failure({ReasonKind::ServiceFailed, {QString::fromStdString(e.what())}}, p);
         failed.Unconfirmed = dynamic_cast<const platform::UnconfirmedChange*>(&e) != nullptr;
         failed.Adapters = std::move(changed);
         return failed;
     }
     if (!matched)
-        return failure(
-            {Reason::Kind::AdapterNotListed, {p.AdapterCaption, QString::fromStdString(notListed)}}, p);
+        return failure({ReasonKind::AdapterNotListed, {p.AdapterCaption, QString::fromStdString(notListed)}},
+                       p);
     return outcome;
 }
 

@@ -26,33 +26,35 @@ class Rollback;
 // answers for the address), or the change was rolled back; the reasons say which.
 enum class ApplyState { Applied, Refused, Invalid, ServiceError, NotApplied };
 
+// How one setting of an apply came out.
+enum class SettingStatus {
+    InEffect,          // read back as asked
+    Differs,           // read back, and not as asked: `InEffect` is what the adapter has
+    Refused,           // the service refused it
+    NotOnThisPlatform, // the platform has no such setting (WINS under NetworkManager): not a difference
+    NotShown,          // made, but the live state cannot show it
+    WhenConnected,     // saved; it takes effect when the adapter's cable is connected
+    SavedNotInEffect,  // saved in the adapter's configuration, not in effect
+    NotMade,           // not reached: the address was refused, the service failed first, or a check said no
+    NotAsked,          // left as it was (no gateway on DHCP, a secondary server without a primary)
+};
+
 // One setting of an apply on one adapter: what was asked beside what the adapter has, read back.
 struct SettingOutcome {
-    enum class Status {
-        InEffect,          // read back as asked
-        Differs,           // read back, and not as asked: `in_effect` is what the adapter has
-        Refused,           // the service refused it
-        NotOnThisPlatform, // the platform has no such setting (WINS under NetworkManager): not a difference
-        NotShown,          // made, but the live state cannot show it
-        WhenConnected,     // saved; it takes effect when the adapter's cable is connected
-        SavedNotInEffect,  // saved in the adapter's configuration, not in effect
-        NotMade,  // not reached: the address was refused, the service failed first, or a check said no
-        NotAsked, // left as it was (no gateway on DHCP, a secondary server without a primary)
-    };
     // "ip_address", "subnet_mask", "gateway", "primary_dns", "secondary_dns", "primary_wins",
     // "secondary_wins": the same in every language.
-    QString name;
-    QString asked;     // as sent: canonical address, "DHCP" for from DHCP; empty: cleared
-    QString in_effect; // as read back; empty: none, or not read (the status says which)
-    Status status = Status::NotMade;
+    QString Name;
+    QString Asked;    // as sent: canonical address, "DHCP" for from DHCP; empty: cleared
+    QString InEffect; // as read back; empty: none, or not read (the status says which)
+    SettingStatus Status = SettingStatus::NotMade;
     bool operator==(const SettingOutcome&) const = default;
 };
 
 // What an apply came to on one adapter it changed.
 struct AdapterOutcome {
     QString Caption;
-    ApplyState state = ApplyState::ServiceError;
-    std::vector<SettingOutcome> Settings{}; // the seven, in the order of SettingOutcome::name's list
+    ApplyState State = ApplyState::ServiceError;
+    std::vector<SettingOutcome> Settings{}; // the seven, in the order of SettingOutcome::Name's list
     // Whether no other host answered for the static address before it was put into effect;
     // nullopt: not checked. When false, `AnsweredBy` is the hardware address that answered.
     std::optional<bool> AddressFree;
@@ -61,81 +63,82 @@ struct AdapterOutcome {
     std::optional<bool> GatewayAnswers;
 };
 
+// What stands in the summary for a value.
+enum class ValueMark {
+    Value,   // the value as it is: in effect, or as validated
+    Refused, // the service refused it
+    NotSet,  // not made: the platform has no such setting, or the service failed first
+    Ignored, // a secondary DNS server without a primary, never sent
+    None,    // read back, and the adapter has none
+};
+
 // One of the seven values beside its name in the summary: the value, or what stands for it.
 struct ShownValue {
-    enum class Mark {
-        Value,   // `value` as it is: in effect, or as validated
-        Refused, // the service refused it
-        NotSet,  // not made: the platform has no such setting, or the service failed first
-        Ignored, // a secondary DNS server without a primary, never sent
-        None,    // read back, and the adapter has none
-    };
-    Mark mark = Mark::Value;
-    QString value;
+    ValueMark Mark = ValueMark::Value;
+    QString Value;
     bool operator==(const ShownValue&) const = default;
 };
 using ShownValues = std::array<ShownValue, AddressFieldCount>;
 // The seven addresses of `p` as values.
 inline ShownValues shownValues(const Profile& p) {
-    return {{{ShownValue::Mark::Value, p.IPAddress},
-             {ShownValue::Mark::Value, p.SubnetMask},
-             {ShownValue::Mark::Value, p.Gateway},
-             {ShownValue::Mark::Value, p.PrimaryDNS},
-             {ShownValue::Mark::Value, p.SecondaryDNS},
-             {ShownValue::Mark::Value, p.PrimaryWINS},
-             {ShownValue::Mark::Value, p.SecondaryWINS}}};
+    return {{{ValueMark::Value, p.IPAddress},
+             {ValueMark::Value, p.SubnetMask},
+             {ValueMark::Value, p.Gateway},
+             {ValueMark::Value, p.PrimaryDNS},
+             {ValueMark::Value, p.SecondaryDNS},
+             {ValueMark::Value, p.PrimaryWINS},
+             {ValueMark::Value, p.SecondaryWINS}}};
 }
 
-// Why an apply came out as it did, or what it found on the way. `values` holds what the sentence
-// names, in the order each kind lists.
-struct Reason {
-    enum class Kind {
-        Invalid,              // `field`'s address is not valid
-        Refused,              // `subject` refused with `code`; values: the service's own word (may be empty)
-        NotOnThisPlatform,    // `subject` not set: the platform has none
-        RestartNeeded,        // the change needs a restart of the computer
-        CableNotConnected,    // saved; in effect once the cable is connected
-        ServiceFailedPartWay, // values: the service's failure, before the rest was set
-        ServiceFailed,        // values: the service's failure
-        SavedNotInEffect,     // values: the service's own word on a change saved but not in effect
-        AdapterNotListed,     // values: caption, why the service left it out (empty: not found)
-        AddressInUse,         // values: address, hardware address that answered, caption
-        Differs,              // `field` read back not as asked; values: asked, in effect (empty: none)
-        NotReadBack,          // values: why the adapter could not be read back
-        AddressNotChecked,    // values: address, why its being free was not checked
-        GatewayAnswers,       // values: gateway
-        GatewayDoesNotAnswer, // values: gateway
-        UndoNotGivenUp,       // values: why the way back prepared could not be given up
-        PendingRollback,      // values: caption, the rollback's name, seconds left (empty: no timeout)
-        Kept,                 // the settings of a change that cut the gateway off are kept
-        NotKept,              // values: why they could not be kept
-        NotPutBack,           // values: why the previous settings could not be put back
-        PutBack,              // values: the gateway that did not answer after the change
-        Restored,             // values: caption; `had` is what it has again
-        NotRestored,          // values: caption; `had` before, `has` now (nullopt: not readable)
-    };
-    // What a refusal or a missing setting concerns.
-    enum class Subject { Address, Dhcp, Change, Gateway, WinsServers, DnsServers };
+// Why an apply came out as it did, or what it found on the way. A reason's `Values` hold what its
+// sentence names, in the order each kind lists.
+enum class ReasonKind {
+    Invalid,              // `Field`'s address is not valid
+    Refused,              // `Subject` refused with `Code`; values: the service's own word (may be empty)
+    NotOnThisPlatform,    // `Subject` not set: the platform has none
+    RestartNeeded,        // the change needs a restart of the computer
+    CableNotConnected,    // saved; in effect once the cable is connected
+    ServiceFailedPartWay, // values: the service's failure, before the rest was set
+    ServiceFailed,        // values: the service's failure
+    SavedNotInEffect,     // values: the service's own word on a change saved but not in effect
+    AdapterNotListed,     // values: caption, why the service left it out (empty: not found)
+    AddressInUse,         // values: address, hardware address that answered, caption
+    Differs,              // `Field` read back not as asked; values: asked, in effect (empty: none)
+    NotReadBack,          // values: why the adapter could not be read back
+    AddressNotChecked,    // values: address, why its being free was not checked
+    GatewayAnswers,       // values: gateway
+    GatewayDoesNotAnswer, // values: gateway
+    UndoNotGivenUp,       // values: why the way back prepared could not be given up
+    PendingRollback,      // values: caption, the rollback's name, seconds left (empty: no timeout)
+    Kept,                 // the settings of a change that cut the gateway off are kept
+    NotKept,              // values: why they could not be kept
+    NotPutBack,           // values: why the previous settings could not be put back
+    PutBack,              // values: the gateway that did not answer after the change
+    Restored,             // values: caption; `Had` is what it has again
+    NotRestored,          // values: caption; `Had` before, `Has` now (nullopt: not readable)
+};
+// What a refusal or a missing setting concerns.
+enum class ReasonSubject { Address, Dhcp, Change, Gateway, WinsServers, DnsServers };
 
-    Kind kind = Kind::ServiceFailed;
-    QStringList values{};
-    Subject subject = Subject::Change;
-    AddressField field = IPAddressField;
-    int code = 0;
-    std::optional<platform::IPv4State> had{}, has{};
+struct Reason {
+    ReasonKind Kind = ReasonKind::ServiceFailed;
+    QStringList Values{};
+    ReasonSubject Subject = ReasonSubject::Change;
+    AddressField Field = IPAddressField;
+    int Code = 0;
+    std::optional<platform::IPv4State> Had{}, Has{};
     bool operator==(const Reason&) const = default;
 };
 
 // What an apply came to, as data: the applying window and the command line each write it their way.
 struct ApplyOutcome {
-    using State = ApplyState;
-    State state = State::ServiceError;
+    ApplyState State = ApplyState::ServiceError;
     bool Saved = false; // Refused: saved but not in effect, rather than a setting refused
     Profile Values;     // the profile as validated and sent: canonical addresses
-    ShownValues
-        InEffect{}; // each setting's value in effect, or what stands for it; unused after ServiceError
-    std::vector<Reason>
-        Reasons{}; // in order: validation; differences, refusals, then notes; the service's failure
+    // Each setting's value in effect, or what stands for it; unused after ServiceError.
+    ShownValues InEffect{};
+    // In order: validation; differences, refusals, then notes; the service's failure.
+    std::vector<Reason> Reasons{};
     bool Unconfirmed = false; // ServiceError: a change was sent but not answered, so it may yet be made
     // Refused: the service took the change, but reading the adapter back found settings not as asked.
     bool Differs = false;

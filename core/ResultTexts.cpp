@@ -43,36 +43,36 @@ QString windowText(const char* source) {
 }
 
 // "The gateway was": what a refusal or a missing setting is about, as its sentence starts.
-QString subjectText(Reason::Subject subject) {
+QString subjectText(ReasonSubject subject) {
     switch (subject) {
-    case Reason::Subject::Address:
+    case ReasonSubject::Address:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "The address was"));
-    case Reason::Subject::Dhcp:
+    case ReasonSubject::Dhcp:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "DHCP was"));
-    case Reason::Subject::Gateway:
+    case ReasonSubject::Gateway:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "The gateway was"));
-    case Reason::Subject::WinsServers:
+    case ReasonSubject::WinsServers:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "The WINS servers were"));
-    case Reason::Subject::DnsServers:
+    case ReasonSubject::DnsServers:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "The DNS servers were"));
-    case Reason::Subject::Change:
+    case ReasonSubject::Change:
         break;
     }
     return text(QT_TRANSLATE_NOOP("ResultTexts", "The change was"));
 }
 
 QString reasonSentence(const Reason& r) {
-    using K = Reason::Kind;
-    const auto value = [&r](qsizetype i) { return r.values.value(i); };
+    using K = ReasonKind;
+    const auto value = [&r](qsizetype i) { return r.Values.value(i); };
     const QString none = text(QT_TRANSLATE_NOOP("ResultTexts", "none"));
-    switch (r.kind) {
+    switch (r.Kind) {
     case K::Invalid:
-        return validationMessage(r.field);
+        return validationMessage(r.Field);
     case K::Refused:
-        return describeRefusal(subjectText(r.subject), r.code, value(0));
+        return describeRefusal(subjectText(r.Subject), r.Code, value(0));
     case K::NotOnThisPlatform:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "%1 not set: this platform has none."))
-            .arg(subjectText(r.subject));
+            .arg(subjectText(r.Subject));
     case K::RestartNeeded:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "Restart the computer to complete the change."));
     case K::CableNotConnected:
@@ -99,7 +99,7 @@ QString reasonSentence(const Reason& r) {
             .arg(value(0), value(1), value(2));
     case K::Differs:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "%1: %2 asked, %3 in effect."))
-            .arg(fieldNames().value(r.field).trimmed(), value(0).isEmpty() ? none : value(0),
+            .arg(fieldNames().value(r.Field).trimmed(), value(0).isEmpty() ? none : value(0),
                  value(1).isEmpty() ? none : value(1));
     case K::NotReadBack:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "The adapter could not be read back: %1")).arg(value(0));
@@ -143,11 +143,11 @@ QString reasonSentence(const Reason& r) {
             .arg(value(0));
     case K::Restored:
         return rollbackText(QT_TRANSLATE_NOOP("Rollback", "Restored %1: %2"))
-            .arg(value(0), r.had ? stateSummary(*r.had) : QString());
+            .arg(value(0), r.Had ? stateSummary(*r.Had) : QString());
     case K::NotRestored:
         return rollbackText(QT_TRANSLATE_NOOP("Rollback", "%1 was not restored: it had %2 and has %3"))
-            .arg(value(0), r.had ? stateSummary(*r.had) : QString(),
-                 r.has ? stateSummary(*r.has)
+            .arg(value(0), r.Had ? stateSummary(*r.Had) : QString(),
+                 r.Has ? stateSummary(*r.Has)
                        : rollbackText(QT_TRANSLATE_NOOP("Rollback", "nothing Korvo can read")));
     }
     return {};
@@ -156,16 +156,16 @@ QString reasonSentence(const Reason& r) {
 } // namespace
 
 QString leadLine(const ApplyOutcome& o) {
-    switch (o.state) {
-    case ApplyOutcome::State::Applied:
+    switch (o.State) {
+    case ApplyState::Applied:
         return text(Applied);
-    case ApplyOutcome::State::Refused:
+    case ApplyState::Refused:
         return text(o.Saved ? Saved : o.Differs ? Differs : PartlyApplied);
-    case ApplyOutcome::State::Invalid:
+    case ApplyState::Invalid:
         return text(Invalid);
-    case ApplyOutcome::State::NotApplied:
+    case ApplyState::NotApplied:
         return text(NotChanged);
-    case ApplyOutcome::State::ServiceError:
+    case ApplyState::ServiceError:
         break;
     }
     return text(o.Unconfirmed ? Unconfirmed : Failed);
@@ -187,19 +187,19 @@ QStringList reasonTexts(const std::vector<Reason>& reasons) {
 }
 
 QString shownText(const ShownValue& value) {
-    switch (value.mark) {
-    case ShownValue::Mark::Value:
+    switch (value.Mark) {
+    case ValueMark::Value:
         break;
-    case ShownValue::Mark::Refused:
+    case ValueMark::Refused:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "Refused"));
-    case ShownValue::Mark::NotSet:
+    case ValueMark::NotSet:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "Not set"));
-    case ShownValue::Mark::Ignored:
+    case ValueMark::Ignored:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "Ignored"));
-    case ShownValue::Mark::None:
+    case ValueMark::None:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "none"));
     }
-    return value.value;
+    return value.Value;
 }
 
 QStringList fieldNames() {
@@ -215,7 +215,7 @@ QStringList fieldNames() {
 }
 
 QString heading(const ApplyOutcome& o) {
-    switch (o.state) {
+    switch (o.State) {
     case ApplyState::Applied:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "Configuration Applied"));
     case ApplyState::Invalid:
@@ -231,7 +231,7 @@ QString heading(const ApplyOutcome& o) {
 
 QString resultText(const ApplyOutcome& o) {
     const QStringList reasons = reasonTexts(o.Reasons);
-    if (o.state == ApplyState::ServiceError || o.state == ApplyState::NotApplied) {
+    if (o.State == ApplyState::ServiceError || o.State == ApplyState::NotApplied) {
         // Three empty lines and the sentence; a reason follows after an empty line.
         QString shown = CR + CR + CR + leadLine(o);
         if (!reasons.isEmpty()) shown += CR + CR + reasons.join(CR);
@@ -239,7 +239,7 @@ QString resultText(const ApplyOutcome& o) {
     }
     QString shown = leadLine(o) + CR + CR + QStringLiteral("-") + o.Values.AdapterCaption +
                     QStringLiteral("-") + CR + CR + fieldNames().join(CR) + CR;
-    if (o.state == ApplyState::Applied) {
+    if (o.State == ApplyState::Applied) {
         shown += QStringLiteral(" ");
         for (const QString& note : reasons)
             shown += CR + note;
@@ -253,7 +253,7 @@ QString resultText(const ApplyOutcome& o) {
 }
 
 QString resultValues(const ApplyOutcome& o) {
-    if (o.state == ApplyState::ServiceError || o.state == ApplyState::NotApplied) return {};
+    if (o.State == ApplyState::ServiceError || o.State == ApplyState::NotApplied) return {};
     QString shown = CR;
     for (const ShownValue& v : o.InEffect)
         shown += shownText(v) + CR;

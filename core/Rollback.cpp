@@ -166,21 +166,20 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
         undo.rollBack();
     } catch (const std::exception& e) {
         outcome.Unconfirmed = true;
-        outcome.Reasons.push_back({Reason::Kind::NotPutBack, {QString::fromStdString(e.what())}});
+        outcome.Reasons.push_back({ReasonKind::NotPutBack, {QString::fromStdString(e.what())}});
         return outcome;
     }
     const RestoreReading reading =
         readUntilRestored(undo, connector.get(), wait, std::chrono::milliseconds(100));
     const bool same = reading.restored;
 
-    outcome.state = same ? ApplyOutcome::State::NotApplied : ApplyOutcome::State::ServiceError;
+    outcome.State = same ? ApplyState::NotApplied : ApplyState::ServiceError;
     outcome.Unconfirmed = !same;
-    outcome.Reasons.push_back({Reason::Kind::PutBack, {applied.Values.Gateway}});
+    outcome.Reasons.push_back({ReasonKind::PutBack, {applied.Values.Gateway}});
     for (const auto& [caption, state] : undo.before()) {
-        Reason r{same ? Reason::Kind::Restored : Reason::Kind::NotRestored,
-                 {QString::fromStdString(caption)}};
-        r.had = state;
-        if (!same) r.has = reading.stateOf(caption);
+        Reason r{same ? ReasonKind::Restored : ReasonKind::NotRestored, {QString::fromStdString(caption)}};
+        r.Had = state;
+        if (!same) r.Has = reading.stateOf(caption);
         outcome.Reasons.push_back(std::move(r));
     }
     return outcome;

@@ -69,8 +69,8 @@ QString stateName(ApplyState state) {
     return QStringLiteral("service_error");
 }
 
-QString statusName(SettingOutcome::Status status) {
-    using S = SettingOutcome::Status;
+QString statusName(SettingStatus status) {
+    using S = SettingStatus;
     switch (status) {
     case S::InEffect:
         return QStringLiteral("in_effect");
@@ -105,12 +105,12 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
     for (const AdapterOutcome& a : outcome.Adapters) {
         QJsonArray settings;
         for (const SettingOutcome& s : a.Settings)
-            settings.append(QJsonObject{{QStringLiteral("name"), s.name},
-                                        {QStringLiteral("asked"), s.asked},
-                                        {QStringLiteral("in_effect"), s.in_effect},
-                                        {QStringLiteral("status"), statusName(s.status)}});
+            settings.append(QJsonObject{{QStringLiteral("name"), s.Name},
+                                        {QStringLiteral("asked"), s.Asked},
+                                        {QStringLiteral("in_effect"), s.InEffect},
+                                        {QStringLiteral("status"), statusName(s.Status)}});
         QJsonObject adapter{{QStringLiteral("adapter"), a.Caption},
-                            {QStringLiteral("state"), stateName(a.state)},
+                            {QStringLiteral("state"), stateName(a.State)},
                             {QStringLiteral("settings"), settings},
                             {QStringLiteral("address_free"), check(a.AddressFree)},
                             {QStringLiteral("gateway_answers"), check(a.GatewayAnswers)}};
@@ -125,7 +125,7 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
         {QStringLiteral("profile"),
          QJsonObject{{QStringLiteral("number"), button.Number}, {QStringLiteral("name"), button.ButtonName}}},
         {QStringLiteral("adapter"), outcome.Values.AdapterCaption},
-        {QStringLiteral("state"), stateName(outcome.state)},
+        {QStringLiteral("state"), stateName(outcome.State)},
         {QStringLiteral("reasons"), reasons},
         {QStringLiteral("adapters"), adapters}};
     return jsonText(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))) + u'\n';
@@ -138,8 +138,7 @@ QString plainReport(const ApplyOutcome& outcome) {
             lines += reasonLines(reason);
     };
     lines << leadLine(outcome);
-    if (outcome.state == ApplyOutcome::State::ServiceError ||
-        outcome.state == ApplyOutcome::State::NotApplied) {
+    if (outcome.State == ApplyState::ServiceError || outcome.State == ApplyState::NotApplied) {
         if (!outcome.Reasons.empty()) lines << QString();
         addReasons();
     } else {
@@ -149,7 +148,7 @@ QString plainReport(const ApplyOutcome& outcome) {
             lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +
                          shownText(outcome.InEffect[i]);
         // The window's notes follow a line holding one blank; its refusals and messages an empty one.
-        lines << (outcome.state == ApplyOutcome::State::Applied ? QStringLiteral(" ") : QString());
+        lines << (outcome.State == ApplyState::Applied ? QStringLiteral(" ") : QString());
         addReasons();
     }
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())

@@ -669,7 +669,7 @@ void Form1::ShowApplied(ApplyOutcome outcome, int number) {
     if (current && Applying && (first || Applying->isVisible() || outcome.Undo)) {
         if (outcome.PendingRollback) {
             const std::optional<std::chrono::seconds>& in = outcome.PendingRollback->in;
-            const Reason pending{Reason::Kind::PendingRollback,
+            const Reason pending{ReasonKind::PendingRollback,
                                  {outcome.Values.AdapterCaption,
                                   QString::fromStdString(outcome.PendingRollback->name),
                                   in ? QString::number(in->count()) : QString()}};
@@ -705,9 +705,9 @@ void Form1::Undo(bool keep) {
             if (keep) {
                 try {
                     undo.keep();
-                    shown.Reasons.push_back({Reason::Kind::Kept});
+                    shown.Reasons.push_back({ReasonKind::Kept});
                 } catch (const std::exception& e) {
-                    shown.Reasons.push_back({Reason::Kind::NotKept, {QString::fromStdString(e.what())}});
+                    shown.Reasons.push_back({ReasonKind::NotKept, {QString::fromStdString(e.what())}});
                 }
             } else {
                 shown = restoredOutcome(undo, *undoable, connector);

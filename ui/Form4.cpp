@@ -90,7 +90,7 @@ QIcon applyingIcon() {
 // which is the window's title.
 QString spokenOutcome(const ApplyOutcome& outcome) {
     QStringList lines{leadLine(outcome)};
-    if (outcome.state != ApplyState::ServiceError && outcome.state != ApplyState::NotApplied) {
+    if (outcome.State != ApplyState::ServiceError && outcome.State != ApplyState::NotApplied) {
         lines << u'-' + outcome.Values.AdapterCaption + u'-';
         const QStringList names = fieldNames();
         for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
@@ -239,20 +239,20 @@ void Form4::ShowOutcome(const ApplyOutcome& outcome) {
     const QString text = resultText(outcome);
     Label2->hide();
     Label1->hide();
-    switch (outcome.state) {
-    case ApplyOutcome::State::Applied:
+    switch (outcome.State) {
+    case ApplyState::Applied:
         Label2->clear();
         Label1->clear();
         showOutcome(caption, text, &values, Picture1->picture());
         break;
-    case ApplyOutcome::State::Invalid:
-    case ApplyOutcome::State::Refused:
+    case ApplyState::Invalid:
+    case ApplyState::Refused:
         // Refused: the address is applied but the service refused other settings: the values and the
         // refusals.
         showOutcome(caption, text, &values, Picture2->picture());
         break;
-    case ApplyOutcome::State::ServiceError:
-    case ApplyOutcome::State::NotApplied:
+    case ApplyState::ServiceError:
+    case ApplyState::NotApplied:
         Label4->clear();
         Label4->hide();
         showOutcome(caption, text, nullptr, Picture2->picture());

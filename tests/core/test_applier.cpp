@@ -198,10 +198,10 @@ private slots:
         }
         QCOMPARE(heading(outcome), caption);
         if (caption == QLatin1String("Configuration Applied")) {
-            QCOMPARE(outcome.state, ApplyOutcome::State::Applied);
+            QCOMPARE(outcome.State, ApplyState::Applied);
             QCOMPARE(resultValues(outcome), values);
         } else {
-            QVERIFY(outcome.state != ApplyOutcome::State::Applied);
+            QVERIFY(outcome.State != ApplyState::Applied);
             QVERIFY2(resultText(outcome).endsWith(values), qPrintable(resultText(outcome)));
         }
     }
@@ -267,9 +267,8 @@ private slots:
             ApplyMode::Static);
 
         QCOMPARE(heading(outcome), caption);
-        QCOMPARE(outcome.state, caption == QLatin1String("Configuration Applied")
-                                    ? ApplyOutcome::State::Applied
-                                    : ApplyOutcome::State::Refused);
+        QCOMPARE(outcome.State, caption == QLatin1String("Configuration Applied") ? ApplyState::Applied
+                                                                                  : ApplyState::Refused);
         QCOMPARE(resultText(outcome), text);
         QCOMPARE(resultValues(outcome), values);
         QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
@@ -353,12 +352,12 @@ private slots:
         QCOMPARE(outcome.Adapters.size(), std::size_t{1});
         QStringList got;
         for (const SettingOutcome& s : outcome.Adapters.front().Settings)
-            got << names[static_cast<int>(s.status)];
+            got << names[static_cast<int>(s.Status)];
         QCOMPARE(got.join(u' '), statuses);
         QCOMPARE(resultValues(outcome), values);
         const bool differs = !differences.isEmpty();
-        QCOMPARE(outcome.state, differs ? ApplyOutcome::State::Refused : ApplyOutcome::State::Applied);
-        QCOMPARE(outcome.Adapters.front().state, outcome.state);
+        QCOMPARE(outcome.State, differs ? ApplyState::Refused : ApplyState::Applied);
+        QCOMPARE(outcome.Adapters.front().State, outcome.State);
         QCOMPARE(outcome.Differs, differs);
         QCOMPARE(heading(outcome), differs ? "Error Applying Configuration" : "Configuration Applied");
         for (const QString& line : differences)
@@ -388,7 +387,7 @@ private slots:
         const ApplyOutcome outcome =
             applier.SetInterface(typed({"192.0.2.10", "255.255.255.0", "192.0.2.1"}), ApplyMode::Static);
 
-        QCOMPARE(outcome.state, ApplyOutcome::State::ServiceError);
+        QCOMPARE(outcome.State, ApplyState::ServiceError);
         QCOMPARE(heading(outcome), QStringLiteral("Error Applying Configuration"));
         QCOMPARE(resultText(outcome), Failure + "\r\rThe network configuration service failed: " + reason);
     }

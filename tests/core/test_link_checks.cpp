@@ -109,19 +109,19 @@ private slots:
         bed.eth0().holders["192.0.2.10"] = {Kind::Answered, Mac, {}};
         bed.service->states["eth0"] = {false, {"192.0.2.20/24"}, "192.0.2.254", {"198.51.100.53"}};
         const ApplyOutcome o = Applier(bed.service).SetInterface(Static, ApplyMode::Static);
-        QCOMPARE(o.state, ApplyState::NotApplied);
+        QCOMPARE(o.State, ApplyState::NotApplied);
         QCOMPARE(o.Reasons.size(), std::size_t(1));
-        QCOMPARE(o.Reasons[0].kind, Reason::Kind::AddressInUse);
-        QCOMPARE(o.Reasons[0].values, (QStringList{"192.0.2.10", QString::fromStdString(Mac), "eth0"}));
+        QCOMPARE(o.Reasons[0].Kind, ReasonKind::AddressInUse);
+        QCOMPARE(o.Reasons[0].Values, (QStringList{"192.0.2.10", QString::fromStdString(Mac), "eth0"}));
         QStringList settings;
         for (const SettingOutcome& s : o.Adapters.at(0).Settings)
-            settings << s.name + "=" + s.asked + ">" + s.in_effect;
+            settings << s.Name + "=" + s.Asked + ">" + s.InEffect;
         QCOMPARE(settings,
                  (QStringList{"ip_address=192.0.2.10>192.0.2.20", "subnet_mask=255.255.255.0>255.255.255.0",
                               "gateway=192.0.2.1>192.0.2.254", "primary_dns=>198.51.100.53",
                               "secondary_dns=>", "primary_wins=>", "secondary_wins=>"}));
         for (const SettingOutcome& s : o.Adapters.at(0).Settings)
-            QCOMPARE(s.status, SettingOutcome::Status::NotMade);
+            QCOMPARE(s.Status, SettingStatus::NotMade);
     }
 
     // The outcome is told before the gateway is asked, so that the report need not wait for it.
@@ -174,7 +174,7 @@ private slots:
         ApplyChecks checks;
         checks.undoWithin = std::chrono::seconds(undoWithin);
         const ApplyOutcome o = Applier(bed.service).SetInterface(Static, ApplyMode::Static, checks);
-        QCOMPARE(o.state, ApplyOutcome::State::Applied);
+        QCOMPARE(o.State, ApplyState::Applied);
         QTEST(o.Undo != nullptr, "handedOver");
         if (!o.Undo) return;
         QCOMPARE(o.Undo->before().size(), std::size_t(1));

@@ -9,8 +9,8 @@
 #include <QtTest>
 
 using namespace korvo;
-using K = Reason::Kind;
-using S = Reason::Subject;
+using K = ReasonKind;
+using S = ReasonSubject;
 
 Q_DECLARE_METATYPE(korvo::Reason)
 
@@ -21,8 +21,8 @@ platform::IPv4State staticState(const char* address, const char* gateway) {
 }
 
 Reason withStates(Reason r, std::optional<platform::IPv4State> had, std::optional<platform::IPv4State> has) {
-    r.had = std::move(had);
-    r.has = std::move(has);
+    r.Had = std::move(had);
+    r.Has = std::move(has);
     return r;
 }
 
@@ -89,22 +89,22 @@ private slots:
     void marks_data() {
         QTest::addColumn<int>("mark");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("value") << int(ShownValue::Mark::Value) << "192.0.2.10";
-        QTest::newRow("refused") << int(ShownValue::Mark::Refused) << "Refused";
-        QTest::newRow("not set") << int(ShownValue::Mark::NotSet) << "Not set";
-        QTest::newRow("ignored") << int(ShownValue::Mark::Ignored) << "Ignored";
-        QTest::newRow("none") << int(ShownValue::Mark::None) << "none";
+        QTest::newRow("value") << int(ValueMark::Value) << "192.0.2.10";
+        QTest::newRow("refused") << int(ValueMark::Refused) << "Refused";
+        QTest::newRow("not set") << int(ValueMark::NotSet) << "Not set";
+        QTest::newRow("ignored") << int(ValueMark::Ignored) << "Ignored";
+        QTest::newRow("none") << int(ValueMark::None) << "none";
     }
     void marks() {
         QFETCH(int, mark);
-        QTEST(shownText({static_cast<ShownValue::Mark>(mark), "192.0.2.10"}), "shown");
+        QTEST(shownText({static_cast<ValueMark>(mark), "192.0.2.10"}), "shown");
     }
 
     // The terminal's plain lines and the JSON reasons list the same lines, a refusal's advice its own.
     void plainAndJsonListTheSameLines() {
         ApplyOutcome o{ApplyState::Refused, false, {}, {}};
         o.Values.AdapterCaption = "eth0";
-        o.InEffect[GatewayField] = {ShownValue::Mark::Refused, {}};
+        o.InEffect[GatewayField] = {ValueMark::Refused, {}};
         o.Reasons = {{K::Refused, {}, S::Gateway, {}, platform::code::AccessDenied},
                      {K::NotOnThisPlatform, {}, S::WinsServers}};
         const QStringList expected{"The gateway was refused (code 91: access denied).", missingRightsAdvice(),
