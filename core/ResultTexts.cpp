@@ -61,6 +61,19 @@ QString subjectText(ReasonSubject subject) {
     return text(QT_TRANSLATE_NOOP("ResultTexts", "The change was"));
 }
 
+// "The address was refused (code 91: access denied).", then the service's own word on it on a line of
+// its own; a refused permission without one says how to get it.
+QStringList refusalLines(ReasonSubject subject, int code, const QString& detail) {
+    QStringList lines{QCoreApplication::translate("ResultTexts", "%1 refused (%2).")
+                          .arg(subjectText(subject), describeServiceCode(code))};
+    if (!detail.isEmpty())
+        lines << detail;
+    else if (code == platform::code::AccessDenied)
+        lines << missingRightsAdvice();
+    return lines;
+}
+
+// Every reason but a refusal is one sentence.
 QString reasonSentence(const Reason& r) {
     using K = ReasonKind;
     const auto value = [&r](qsizetype i) { return r.Values.value(i); };
@@ -69,7 +82,7 @@ QString reasonSentence(const Reason& r) {
     case K::Invalid:
         return validationMessage(r.Field);
     case K::Refused:
-        return describeRefusal(subjectText(r.Subject), r.Code, value(0));
+        return refusalLines(r.Subject, r.Code, value(0)).join(CR);
     case K::NotOnThisPlatform:
         return text(QT_TRANSLATE_NOOP("ResultTexts", "%1 not set: this platform has none."))
             .arg(subjectText(r.Subject));
@@ -171,12 +184,14 @@ QString leadLine(const ApplyOutcome& o) {
     return text(o.Unconfirmed ? Unconfirmed : Failed);
 }
 
-QString reasonText(const Reason& reason) {
-    return reasonSentence(reason);
+QStringList reasonLines(const Reason& reason) {
+    if (reason.Kind == ReasonKind::Refused)
+        return refusalLines(reason.Subject, reason.Code, reason.Values.value(0));
+    return {reasonSentence(reason)};
 }
 
-QStringList reasonLines(const Reason& reason) {
-    return reasonSentence(reason).split(CR);
+QString reasonText(const Reason& reason) {
+    return reasonLines(reason).join(CR);
 }
 
 QStringList reasonTexts(const std::vector<Reason>& reasons) {
@@ -267,16 +282,6 @@ QString missingRightsAdvice() {
     return QCoreApplication::translate("ResultTexts",
                                        "Changing the network needs more rights than this account has.");
 #endif
-}
-
-QString describeRefusal(const QString& what, int code, const QString& detail) {
-    QString shown =
-        QCoreApplication::translate("ResultTexts", "%1 refused (%2).").arg(what, describeServiceCode(code));
-    if (code == platform::code::AccessDenied)
-        shown += CR + (detail.isEmpty() ? missingRightsAdvice() : detail);
-    else if (!detail.isEmpty())
-        shown += CR + detail;
-    return shown;
 }
 
 QString describeServiceCode(int code) {

@@ -30,9 +30,6 @@ QString shownText(const ShownValue& value);
 // The seven field names as the applying window writes them, padded to stand beside their values.
 QStringList fieldNames();
 
-// "The address was refused (code 91: access denied)." `what` is "The address was" and the like;
-// a refused permission adds how to get it: `detail`, the service's own word on it, where it has one.
-QString describeRefusal(const QString& what, int code, const QString& detail = QString());
 // What a refusal for lack of rights says when the service gave no reason of its own.
 QString missingRightsAdvice();
 
