@@ -1,7 +1,10 @@
 // The outcome's words made from its data: each reason's sentence and its lines, the marks that stand
 // for a value, and the terminal's two faces listing the same lines.
+#include "core/Applier.h"
 #include "core/ResultTexts.h"
 #include "core/TerminalReport.h"
+#include "tests/support/RecordingService.h"
+#include "ui/Translations.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +103,35 @@ private slots:
         QTEST(shownText({static_cast<ValueMark>(mark), "192.0.2.10"}), "shown");
     }
 
+    // The outcome holds no words: the same apply in German is the same data, and only the faces change.
+    void sameDataInEveryLanguage() {
+        const auto apply = [] {
+            auto service = std::make_shared<testing::RecordingService>();
+            service->adapters.push_back({"eth0", {}, {}});
+            service->adapters[0].results = {{"SetWINSServer", platform::code::NotOnThisPlatform},
+                                            {"SetDNSServerSearchOrder", platform::code::AccessDenied}};
+            return Applier(service).SetInterface({"192.0.2.10", "255.255.255.0", "192.0.2.1", "",
+                                                  "192.0.2.54", "203.0.113.1", "", "n", "eth0"},
+                                                 ApplyMode::Static);
+        };
+        const ApplyOutcome english = apply();
+        Translations german;
+        QCOMPARE(german.install({"de"}, QStringLiteral("/nonexistent")), QString("de"));
+        const ApplyOutcome translated = apply();
+
+        QCOMPARE(translated.State, ApplyState::Refused);
+        QCOMPARE(translated.Reasons, english.Reasons);
+        QCOMPARE(translated.InEffect, english.InEffect);
+        QCOMPARE(translated.Values, english.Values);
+        QCOMPARE(translated.Adapters.at(0).Settings, english.Adapters.at(0).Settings);
+        QCOMPARE(translated.InEffect[SecondaryDNSField].Mark, ValueMark::Ignored);
+        QCOMPARE(translated.InEffect[PrimaryWINSField].Mark, ValueMark::NotSet);
+        // Worded now, the English run's outcome reads in German too.
+        QCOMPARE(resultText(english), resultText(translated));
+        QVERIFY(heading(english) != QString("Error Applying Configuration"));
+        QVERIFY2(!resultText(translated).contains("refused"), qPrintable(resultText(translated)));
+    }
+
     // The terminal's plain lines and the JSON reasons list the same lines, a refusal's advice its own.
     void plainAndJsonListTheSameLines() {
         ApplyOutcome o{ApplyState::Refused, false, {}, {}};
@@ -123,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestResultTexts)
+QTEST_GUILESS_MAIN(TestResultTexts)
 #include "test_result_texts.moc"
