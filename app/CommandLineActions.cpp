@@ -6,6 +6,7 @@
 
 #include "core/Applier.h"
 #include "core/ProfileSets.h"
+#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"
@@ -348,12 +349,12 @@ int apply(const CommandLineRequest& request) {
     stopped.reset();
     QString report = request.json ? jsonReport(outcome, button) : plainReport(outcome);
     if (!printed.isEmpty() && report.startsWith(printed.chopped(1))) report = report.mid(printed.size());
-    if (outcome.state != ApplyOutcome::State::Applied) {
+    if (outcome.State != ApplyState::Applied) {
         if (request.json)
             out(report);
         else
             outLines(report, stderr);
-        if (outcome.state == ApplyOutcome::State::Invalid) {
+        if (outcome.State == ApplyState::Invalid) {
             if (guard) {
                 try {
                     guard->keep(); // nothing was changed
@@ -362,7 +363,7 @@ int apply(const CommandLineRequest& request) {
             }
             return exit_code::Invalid;
         }
-        if (outcome.state == ApplyOutcome::State::NotApplied) {
+        if (outcome.State == ApplyState::NotApplied) {
             if (guard) {
                 try {
                     guard->keep(); // nothing was changed
@@ -374,7 +375,7 @@ int apply(const CommandLineRequest& request) {
         // Part of the change may be in place.
         if (guard)
             rollBack(*guard, stops);
-        else if (outcome.state == ApplyOutcome::State::Refused)
+        else if (outcome.State == ApplyState::Refused)
             notePendingRollback(outcome, button.Typed.AdapterCaption);
         return exit_code::ServiceFailed;
     }

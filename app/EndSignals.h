@@ -5,10 +5,13 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 class QSocketNotifier;
 
 namespace korvo {
+
+class SignalPipe;
 
 class EndSignals : public QObject {
 public:
@@ -20,6 +23,9 @@ public:
 
 private:
     std::function<void(const QString&)> Requested;
+#ifndef _WIN32
+    std::unique_ptr<SignalPipe> Signals;
+#endif
     QSocketNotifier* Notifier = nullptr;
 };
 

@@ -9,9 +9,10 @@
 #include <thread>
 #include <windows.h>
 #else
+#include "app/SignalPipe.h"
+
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 #endif
@@ -33,19 +34,6 @@ bool takeLine(std::string& pending, Waited& waited) {
 }
 
 #ifndef _WIN32
-
-constexpr int Stops[] = {SIGINT, SIGTERM, SIGHUP};
-int Pipe[2] = {-1, -1};
-struct sigaction Previous[std::size(Stops)];
-
-void noteStop(int signal) {
-    const int saved = errno;
-    const char number = static_cast<char>(signal);
-    if (::write(Pipe[1], &number, 1) < 0) {
-        // Full: a stop is already waiting to be read.
-    }
-    errno = saved;
-}
 
 std::string nameOf(int signal) {
     switch (signal) {
@@ -109,41 +97,25 @@ void readInput() {
 
 #ifndef _WIN32
 
-StopRequests::StopRequests() {
-    if (::pipe2(Pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        Pipe[0] = Pipe[1] = -1;
-        return; // Korvo stops as before: the service's own timer still rolls back
-    }
-    struct sigaction action = {};
-    action.sa_handler = noteStop;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < std::size(Stops); ++i)
-        sigaction(Stops[i], &action, &Previous[i]);
-}
+// Without the pipe Korvo stops as before: the service's own timer still rolls back.
+StopRequests::StopRequests()
+    : Signals(std::make_unique<SignalPipe>(std::initializer_list<int>{SIGINT, SIGTERM, SIGHUP})) {}
 
-StopRequests::~StopRequests() {
-    if (Pipe[0] < 0) return;
-    for (std::size_t i = 0; i < std::size(Stops); ++i)
-        sigaction(Stops[i], &Previous[i], nullptr);
-    ::close(Pipe[0]);
-    ::close(Pipe[1]);
-    Pipe[0] = Pipe[1] = -1;
-}
+StopRequests::~StopRequests() = default;
 
 Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
     Waited waited;
     std::string pending;
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd fds[] = {{Pipe[0], POLLIN, 0}, {readLine ? 0 : -1, POLLIN, 0}};
+        pollfd fds[] = {{Signals->readEnd(), POLLIN, 0}, {readLine ? 0 : -1, POLLIN, 0}};
         const int ready = ::poll(fds, 2, static_cast<int>(std::clamp<decltype(left)>(left, 0, 3600000)));
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0) return waited;
         if (fds[0].revents & POLLIN) {
-            char number = 0;
-            if (::read(Pipe[0], &number, 1) == 1) {
-                if (number == 0) return waited; // wake(), not a signal
+            const int number = Signals->take();
+            if (number == 0) return waited; // wake(), not a signal
+            if (number > 0) {
                 waited.end = Waited::End::Stopped;
                 waited.stoppedBy = nameOf(number);
                 return waited;
@@ -162,10 +134,7 @@ Waited StopRequests::wait(Clock::time_point deadline, bool readLine) {
 }
 
 void StopRequests::wake() {
-    const char zero = 0;
-    if (Pipe[1] >= 0 && ::write(Pipe[1], &zero, 1) < 0) {
-        // Full: the waiter has plenty to wake it.
-    }
+    Signals->wake();
 }
 
 #else

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 namespace korvo {
+
+class SignalPipe;
 
 struct Waited {
     enum class End { Answered, NoAnswer, Stopped };
@@ -29,6 +32,11 @@ public:
     Waited wait(std::chrono::steady_clock::time_point deadline, bool readLine);
     // Ends the wait under way on another thread (or the next one) at once, as if its time were up.
     void wake();
+
+private:
+#ifndef _WIN32
+    std::unique_ptr<SignalPipe> Signals;
+#endif
 };
 
 } // namespace korvo

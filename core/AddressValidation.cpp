@@ -16,7 +16,18 @@ struct AddressRule {
     int upperLimit;        // U: every part must be below it
     bool isMask;           // the mask's last part may be 0
     bool zeroOnNonNumeric; // a non-numeric part turns the text into "0.0.0.0"
-    const char* message;   // translated where it is reported
+};
+
+const char* const Messages[AddressFieldCount] = {
+    QT_TRANSLATE_NOOP("AddressValidation", "A valid IP address is required"),
+    QT_TRANSLATE_NOOP("AddressValidation", "A valid SubnetMask is required"),
+    QT_TRANSLATE_NOOP("AddressValidation", "A valid Gateway Address is required"),
+    QT_TRANSLATE_NOOP("AddressValidation", "A valid Primary DNS address is required"),
+    QT_TRANSLATE_NOOP("AddressValidation",
+                      "A valid Secondary DNS address is required or leave the box empty"),
+    QT_TRANSLATE_NOOP("AddressValidation", "A valid Primary WINS address is required or leave the box empty"),
+    QT_TRANSLATE_NOOP("AddressValidation",
+                      "A valid Secondary WINS address is required or leave the box empty"),
 };
 
 bool lowerBoundMet(long long value, int part, bool isMask) {
@@ -26,9 +37,9 @@ bool lowerBoundMet(long long value, int part, bool isMask) {
 }
 
 // Returns 1 when valid, 0 when not; appends the rule's message on failure.
-int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
+int checkDottedQuad(QString& text, const AddressRule& rule, AddressField field, QString& messages) {
     if (!rule.tested) return 1;
-    const QString message = QCoreApplication::translate("AddressValidation", rule.message) + CR;
+    const QString message = validationMessage(field) + CR;
 
     // An empty text has no parts at all, not one empty part.
     const QStringList parts = text.isEmpty() ? QStringList() : text.split(u'.');
@@ -67,6 +78,20 @@ int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
 
 } // namespace
 
+QString validationMessage(AddressField field) {
+    return QCoreApplication::translate("AddressValidation", Messages[field]);
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 bool ValidationOutcome::valid() const {
     for (int flag : Valid)
         if (flag != 1) return false;
@@ -98,29 +123,19 @@ std::optional<long long> numericPartValue(QStringView part) {
 ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const OmittedServers& omitted) {
     const bool staticMode = mode == ApplyMode::Static;
     const AddressRule rules[AddressFieldCount] = {
-        {&Profile::IPAddress, staticMode, 255, false, true,
-         QT_TRANSLATE_NOOP("AddressValidation", "A valid IP address is required")},
-        {&Profile::SubnetMask, staticMode, 256, true, true,
-         QT_TRANSLATE_NOOP("AddressValidation", "A valid SubnetMask is required")},
-        {&Profile::Gateway, staticMode && !profile.Gateway.isEmpty(), 255, false, true,
-         QT_TRANSLATE_NOOP("AddressValidation", "A valid Gateway Address is required")},
-        {&Profile::PrimaryDNS, !omitted.PrimaryDNS, 255, false, false,
-         QT_TRANSLATE_NOOP("AddressValidation", "A valid Primary DNS address is required")},
-        {&Profile::SecondaryDNS, !omitted.SecondaryDNS, 255, false, false,
-         QT_TRANSLATE_NOOP("AddressValidation",
-                           "A valid Secondary DNS address is required or leave the box empty")},
-        {&Profile::PrimaryWINS, !omitted.PrimaryWINS, 255, false, false,
-         QT_TRANSLATE_NOOP("AddressValidation",
-                           "A valid Primary WINS address is required or leave the box empty")},
-        {&Profile::SecondaryWINS, !omitted.SecondaryWINS, 255, false, false,
-         QT_TRANSLATE_NOOP("AddressValidation",
-                           "A valid Secondary WINS address is required or leave the box empty")},
+        {&Profile::IPAddress, staticMode, 255, false, true},
+        {&Profile::SubnetMask, staticMode, 256, true, true},
+        {&Profile::Gateway, staticMode && !profile.Gateway.isEmpty(), 255, false, true},
+        {&Profile::PrimaryDNS, !omitted.PrimaryDNS, 255, false, false},
+        {&Profile::SecondaryDNS, !omitted.SecondaryDNS, 255, false, false},
+        {&Profile::PrimaryWINS, !omitted.PrimaryWINS, 255, false, false},
+        {&Profile::SecondaryWINS, !omitted.SecondaryWINS, 255, false, false},
     };
     ValidationOutcome outcome;
     for (int f = 0; f < AddressFieldCount; ++f) {
         const AddressRule& rule = rules[f];
         outcome.Valid[static_cast<std::size_t>(f)] =
-            checkDottedQuad(profile.*rule.text, rule, outcome.Messages);
+            checkDottedQuad(profile.*rule.text, rule, static_cast<AddressField>(f), outcome.Messages);
     }
     return outcome;
 }

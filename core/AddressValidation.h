@@ -23,6 +23,12 @@ enum AddressField {
     AddressFieldCount
 };
 
+// What validation says of an invalid address in `field`, translated.
+QString validationMessage(AddressField field);
+
+// Removes leading and trailing space characters only (tabs and line breaks stay).
+QString trimBlanks(const QString& text);
+
 struct ValidationOutcome {
     std::array<int, AddressFieldCount> Valid{}; // 1 valid (or not tested), 0 invalid
     QString Messages;                           // one message + CR per invalid address, in field order

@@ -2,13 +2,11 @@
 
 #include "core/AddressValidation.h"
 #include "core/ReadBack.h"
-#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "core/ServiceConnection.h"
 #include "platform/IPv4Address.h"
 #include "platform/NetConfigService.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -33,10 +31,78 @@ constexpr std::array<ServerField, 4> ServerFields{
      {&Profile::PrimaryWINS, &OmittedServers::PrimaryWINS},
      {&Profile::SecondaryWINS, &OmittedServers::SecondaryWINS}}};
 
-ApplyOutcome failure(const QString& reason, const Profile& values) {
+ApplyOutcome failure(Reason reason, const Profile& values) {
     ApplyOutcome outcome;
     outcome.Values = values;
-    if (!reason.isEmpty()) outcome.Reasons << reason;
+    outcome.Reasons.push_back(std::move(reason));
+    return outcome;
+}
+
+// The outcome on an adapter whose address (or DHCP) the service accepted: each setting's value in
+// effect beside the refusals. A refused setting makes it Refused (its values marked so); a setting the
+// platform has not got is no refusal, only a note (its values "not set"), as is a restart the change
+// needs or a cable that must be connected first.
+ApplyOutcome madeOutcome(const Profile& p, const ShownValues& sent, const platform::ChangeResult& result) {
+    using Status = platform::SettingResult::Status;
+    using Mark = ValueMark;
+    struct Setting {
+        const platform::SettingResult& result;
+        ReasonSubject subject;
+        std::vector<AddressField> fields;
+    };
+    const Setting settings[] = {
+        {result.gateways, ReasonSubject::Gateway, {GatewayField}},
+        {result.wins, ReasonSubject::WinsServers, {PrimaryWINSField, SecondaryWINSField}},
+        {result.dns, ReasonSubject::DnsServers, {PrimaryDNSField, SecondaryDNSField}},
+    };
+    ShownValues shown = sent;
+    std::vector<Reason> refusals;
+    std::vector<Reason> notes;
+    std::optional<QString> failed; // why the service stopped answering part-way
+    for (const Setting& s : settings) {
+        Mark mark = Mark::NotSet;
+        switch (s.result.status) {
+        case Status::NotMade:
+            // Not asked for (no gateway on DHCP), unless the service failed before it.
+            if (!failed) continue;
+            break;
+        case Status::ServiceFailed:
+            if (!failed) failed = QString::fromStdString(s.result.reason);
+            break;
+        case Status::NotOnThisPlatform:
+            notes.push_back({ReasonKind::NotOnThisPlatform, {}, s.subject});
+            break;
+        case Status::Refused:
+        case Status::SavedNotInEffect:
+            refusals.push_back({ReasonKind::Refused,
+                                {QString::fromStdString(s.result.reason)},
+                                s.subject,
+                                {},
+                                s.result.code});
+            mark = Mark::Refused;
+            break;
+        case Status::Applied:
+        case Status::RestartPending:
+        case Status::WhenConnected:
+            continue;
+        }
+        for (const AddressField f : s.fields)
+            // A secondary DNS server that was never sent keeps saying so.
+            if (shown[f].Mark != Mark::Ignored) shown[f] = {mark, {}};
+    }
+    for (const platform::SettingResult* made :
+         {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
+        if (made->status == Status::RestartPending) {
+            notes.push_back({ReasonKind::RestartNeeded});
+            break;
+        }
+    }
+    if (result.whole.status == Status::WhenConnected) notes.push_back({ReasonKind::CableNotConnected});
+    if (failed) refusals.push_back({ReasonKind::ServiceFailedPartWay, {*failed}});
+
+    ApplyOutcome outcome{refusals.empty() ? ApplyState::Applied : ApplyState::Refused, false, p, shown,
+                         refusals};
+    outcome.Reasons.insert(outcome.Reasons.end(), notes.begin(), notes.end());
     return outcome;
 }
 
@@ -51,8 +117,9 @@ struct Before {
     platform::Adapter* adapter;
     std::optional<bool> addressFree;
     QString answeredBy;
-    QString notChecked;           // why the address was not checked, where the report says so
-    bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
+    QString notChecked;                       // why the address was not checked, where the report says so
+    std::optional<platform::IPv4State> state; // what it has before the change, where the service says
+    bool gatewayAnswered = false;             // the adapter's gateway before the change answered lately
     std::optional<platform::PendingRollback> pending = std::nullopt; // another program's, on this adapter
 };
 
@@ -66,11 +133,8 @@ bool checkGateways(ApplyOutcome& outcome, const std::vector<std::pair<Before, st
         if (answer.kind == platform::LinkAnswer::Kind::NotChecked) continue;
         const bool answers = answer.kind == platform::LinkAnswer::Kind::Answered;
         if (index < outcome.Adapters.size()) outcome.Adapters[index].GatewayAnswers = answers;
-        const QString shown = QString::fromStdString(gateway);
-        outcome.Reasons
-            << (answers ? QCoreApplication::translate("ResultTexts", "The gateway %1 answers.").arg(shown)
-                        : QCoreApplication::translate("ResultTexts", "The gateway %1 does not answer.")
-                              .arg(shown));
+        outcome.Reasons.push_back({answers ? ReasonKind::GatewayAnswers : ReasonKind::GatewayDoesNotAnswer,
+                                   {QString::fromStdString(gateway)}});
         cutOff = cutOff || (b.gatewayAnswered && !answers);
     }
     return cutOff;
@@ -112,8 +176,13 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     const OmittedServers omitted = takeServers(p, mode);
 
     const ValidationOutcome validation = validateAddresses(p, mode, omitted);
-    if (!validation.valid())
-        return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
+    if (!validation.valid()) {
+        ApplyOutcome invalid{ApplyState::Invalid, false, p, shownValues(p)};
+        for (int f = 0; f < AddressFieldCount; ++f)
+            if (validation.Valid[static_cast<std::size_t>(f)] != 1)
+                invalid.Reasons.push_back({ReasonKind::Invalid, {}, {}, static_cast<AddressField>(f)});
+        return invalid;
+    }
 
     ApplyOutcome outcome;
     std::vector<AdapterOutcome> changed;
@@ -133,8 +202,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         if (!omitted.PrimaryDNS) settings.dnsServers = sentDnsServers(p, omitted);
         settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))
                                                     : std::pair(std::string(), std::string());
+        ShownValues sent = shownValues(p);
         // A secondary server without a primary is not sent, and the summary says so.
-        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) p.SecondaryDNS = ignoredServer();
+        if (omitted.PrimaryDNS && !omitted.SecondaryDNS) sent[SecondaryDNSField] = {ValueMark::Ignored, {}};
 
         const std::string caption = text(p.AdapterCaption);
         const std::string address = text(p.IPAddress);
@@ -143,8 +213,8 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         // adapter has it already), and whether the gateway the adapter has now answered lately.
         std::vector<Before> checked;
         for (platform::Adapter* adapter : adaptersNamed(adapters, caption)) {
-            Before b{adapter, std::nullopt, {}, {}};
-            const std::optional<platform::IPv4State> state = adapter->ipv4State();
+            Before b{adapter, std::nullopt, {}, {}, adapter->ipv4State()};
+            const std::optional<platform::IPv4State>& state = b.state;
             if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
                 const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);
                 if (holder.kind == platform::LinkAnswer::Kind::NotChecked)
@@ -187,54 +257,47 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             matched = true;
             if (b.addressFree == false) {
                 outcome =
-                    failure(QCoreApplication::translate(
-                                "ResultTexts",
-                                "%1 is in use already: the host %2 answered for it on -%3-. Nothing was "
-                                "changed.")
-                                .arg(p.IPAddress, b.answeredBy, p.AdapterCaption),
-                            p);
-                outcome.state = ApplyOutcome::State::NotApplied;
-                changed.push_back({p.AdapterCaption, outcome.state,
-                                   compareSettings(p, mode, omitted, platform::ChangeResult{}, std::nullopt),
+                    failure({ReasonKind::AddressInUse, {p.IPAddress, b.answeredBy, p.AdapterCaption}}, p);
+                outcome.State = ApplyState::NotApplied;
+                // Nothing was made: what the adapter has stands beside what was asked.
+                changed.push_back({p.AdapterCaption, outcome.State,
+                                   compareSettings(p, mode, omitted, platform::ChangeResult{}, b.state),
                                    false, b.answeredBy, std::nullopt});
                 continue;
             }
             const platform::ChangeResult result = adapter->apply(settings);
             const auto record = [&](const std::optional<platform::IPv4State>& now) {
-                changed.push_back({p.AdapterCaption, outcome.state,
+                changed.push_back({p.AdapterCaption, outcome.State,
                                    compareSettings(p, mode, omitted, result, now), std::nullopt, QString(),
                                    std::nullopt});
                 return &changed.back().Settings;
             };
             if (!platform::succeeded(result.address.code)) {
-                outcome = failure(
-                    describeRefusal(mode == ApplyMode::Static
-                                        ? QCoreApplication::translate("ResultTexts", "The address was")
-                                        : QCoreApplication::translate("ResultTexts", "DHCP was"),
-                                    result.address.code, QString::fromStdString(result.address.reason)),
-                    p);
+                outcome = failure({ReasonKind::Refused,
+                                   {QString::fromStdString(result.address.reason)},
+                                   mode == ApplyMode::Static ? ReasonSubject::Address : ReasonSubject::Dhcp,
+                                   {},
+                                   result.address.code},
+                                  p);
                 record(std::nullopt);
                 continue;
             }
             const platform::SettingResult& whole = result.whole;
             const QString detail = QString::fromStdString(whole.reason);
             if (whole.status == platform::SettingResult::Status::SavedNotInEffect) {
-                outcome = {ApplyOutcome::State::Refused, true, p, p, {}};
-                if (!detail.isEmpty()) outcome.Reasons << detail;
+                outcome = {ApplyState::Refused, true, p, sent};
+                if (!detail.isEmpty()) outcome.Reasons.push_back({ReasonKind::SavedNotInEffect, {detail}});
                 record(std::nullopt);
                 continue;
             }
             if (whole.status == platform::SettingResult::Status::Refused) {
-                outcome =
-                    failure(describeRefusal(QCoreApplication::translate("ResultTexts", "The change was"),
-                                            whole.code, detail),
-                            p);
+                outcome = failure({ReasonKind::Refused, {detail}, ReasonSubject::Change, {}, whole.code}, p);
                 record(std::nullopt);
                 continue;
             }
             // The address is in place by now: a refused server is reported beside the values in effect,
             // and so is a setting the adapter does not have when it is read back.
-            outcome = inEffect(p, result);
+            outcome = madeOutcome(p, sent, result);
             std::optional<platform::IPv4State> now;
             if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
                 try {
@@ -243,20 +306,15 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                     now = readBackSettled(*adapter, madeOf(settings, result),
                                           mode == ApplyMode::Dhcp ? LeaseLimit : SettleLimit);
                 } catch (const platform::ServiceError& e) {
-                    outcome.Reasons << QCoreApplication::translate("ResultTexts",
-                                                                   "The adapter could not be read back: %1")
-                                           .arg(QString::fromStdString(e.what()));
+                    outcome.Reasons.push_back({ReasonKind::NotReadBack, {QString::fromStdString(e.what())}});
                 }
             }
             reportDifferences(outcome, *record(now));
-            changed.back().state = outcome.state;
+            changed.back().State = outcome.State;
             changed.back().AddressFree = b.addressFree;
             if (!b.notChecked.isEmpty())
-                outcome.Reasons << QCoreApplication::translate("ResultTexts",
-                                                               "Whether %1 was free on the network was not "
-                                                               "checked: %2.")
-                                       .arg(p.IPAddress, b.notChecked);
-            if (outcome.state == ApplyOutcome::State::Applied) asked.emplace_back(b, changed.size() - 1);
+                outcome.Reasons.push_back({ReasonKind::AddressNotChecked, {p.IPAddress, b.notChecked}});
+            if (outcome.State == ApplyState::Applied) asked.emplace_back(b, changed.size() - 1);
             if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
@@ -272,10 +330,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             try {
                 undo->keep();
             } catch (const std::exception& e) {
-                outcome.Reasons << QCoreApplication::translate(
-                                       "ResultTexts", "The way back prepared before the change could not be "
-                                                      "given up, so it may undo the change: %1")
-                                       .arg(QString::fromStdString(e.what()));
+                outcome.Reasons.push_back({ReasonKind::UndoNotGivenUp, {QString::fromStdString(e.what())}});
             }
         }
     } catch (const std::exception& e) {
@@ -286,19 +341,13 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             } catch (const std::exception&) {
             }
         }
-        ApplyOutcome failed =
-            failure(QCoreApplication::translate("ResultTexts", "The network configuration service failed: %1")
-                        .arg(QString::fromStdString(e.what())),
-                    p);
+        ApplyOutcome failed = failure({ReasonKind::ServiceFailed, {QString::fromStdString(e.what())}}, p);
         failed.Unconfirmed = dynamic_cast<const platform::UnconfirmedChange*>(&e) != nullptr;
         failed.Adapters = std::move(changed);
         return failed;
     }
     if (!matched)
-        return failure(QCoreApplication::translate("ResultTexts", "The network interface -%1- %2.")
-                           .arg(p.AdapterCaption, notListed.empty() ? QCoreApplication::translate(
-                                                                          "ResultTexts", "was not found")
-                                                                    : QString::fromStdString(notListed)),
+        return failure({ReasonKind::AdapterNotListed, {p.AdapterCaption, QString::fromStdString(notListed)}},
                        p);
     return outcome;
 }

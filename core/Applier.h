@@ -4,16 +4,16 @@
 #pragma once
 
 #include "core/AddressValidation.h"
+#include "core/ApplyOutcome.h"
 #include "core/Profile.h"
 
 #include "platform/NetConfigService.h"
 
 #include <QString>
-#include <QStringList>
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 #include <vector>
 
 namespace korvo {
@@ -21,72 +21,6 @@ namespace korvo {
 namespace platform {
 class ServiceConnector;
 }
-class Rollback;
-
-// Refused: part of the change took: the address is in place but the service refused another
-// setting, the change is saved but not in effect, or the adapter does not have all of it.
-// NotApplied: nothing was changed, because a check before the change said no (another host
-// answers for the address); the reasons say which.
-enum class ApplyState { Applied, Refused, Invalid, ServiceError, NotApplied };
-
-// One setting of an apply on one adapter: what was asked beside what the adapter has, read back.
-struct SettingOutcome {
-    enum class Status {
-        InEffect,          // read back as asked
-        Differs,           // read back, and not as asked: `in_effect` is what the adapter has
-        Refused,           // the service refused it
-        NotOnThisPlatform, // the platform has no such setting (WINS under NetworkManager): not a difference
-        NotShown,          // made, but the live state cannot show it
-        WhenConnected,     // saved; it takes effect when the adapter's cable is connected
-        SavedNotInEffect,  // saved in the adapter's configuration, not in effect
-        NotMade,           // not reached: the address was refused, or the service failed first
-        NotAsked,          // left as it was (no gateway on DHCP, a secondary server without a primary)
-    };
-    // "ip_address", "subnet_mask", "gateway", "primary_dns", "secondary_dns", "primary_wins",
-    // "secondary_wins": the same in every language.
-    QString name;
-    QString asked;     // as sent: canonical address, "DHCP" for from DHCP; empty: cleared
-    QString in_effect; // as read back; empty: none, or not read (the status says which)
-    Status status = Status::NotMade;
-    bool operator==(const SettingOutcome&) const = default;
-};
-
-// What an apply came to on one adapter it changed.
-struct AdapterOutcome {
-    QString Caption;
-    ApplyState state = ApplyState::ServiceError;
-    std::vector<SettingOutcome> Settings{}; // the seven, in the order of SettingOutcome::name's list
-    // Whether no other host answered for the static address before it was put into effect;
-    // nullopt: not checked. When false, `AnsweredBy` is the hardware address that answered.
-    std::optional<bool> AddressFree;
-    QString AnsweredBy; // "52:54:00:12:34:56"
-    // Whether the gateway answered after the apply; nullopt: not checked.
-    std::optional<bool> GatewayAnswers;
-};
-
-// What an apply came to, as data: the applying window and the command line each write it their way.
-struct ApplyOutcome {
-    using State = ApplyState;
-    State state = State::ServiceError;
-    bool Saved = false; // Refused: saved but not in effect, rather than a setting refused
-    Profile Values;     // the profile as validated and sent: canonical addresses, "Ignored"
-    Profile InEffect;   // each setting's value in effect, or "Refused" / "Not set"; unused after ServiceError
-    QStringList Reasons;      // in order: validation messages; refusals, then notes; the service's failure
-    bool Unconfirmed = false; // ServiceError: a change was sent but not answered, so it may yet be made
-    // Refused: the service took the change, but reading the adapter back found settings not as asked.
-    bool Differs = false;
-    std::vector<AdapterOutcome> Adapters{}; // every adapter changed, in the service's order; the last shown
-    // The rollback another program (or another Korvo) has pending on the adapter: it will undo this.
-    std::optional<platform::PendingRollback> PendingRollback{};
-    // The gateway answered before the change and does not after it: the way back to what the adapter
-    // had, for the caller to keep or roll back (before it rolls back by itself). Null otherwise.
-    std::shared_ptr<Rollback> Undo{};
-
-    // The applying window's caption, and its two texts (lines end in a lone CR; values beside names).
-    QString Heading() const;
-    QString ResultText() const;
-    QString ResultValues() const; // empty after a service error, or when nothing was applied
-};
 
 // The servers as the profile commands take them from the boxes: trimmed of blanks, and which are left
 // out (empty; on the DHCP tab also the literal "DHCP"). Address, mask and gateway stay as typed.

@@ -1,9 +1,7 @@
 #include "core/ReadBack.h"
 
-#include "core/ResultTexts.h"
 #include "platform/IPv4Address.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <thread>
 
@@ -11,7 +9,7 @@ namespace korvo {
 
 namespace {
 
-using Status = SettingOutcome::Status;
+using Status = SettingStatus;
 
 const char* const SettingNames[] = {"ip_address",    "subnet_mask",  "gateway",       "primary_dns",
                                     "secondary_dns", "primary_wins", "secondary_wins"};
@@ -82,7 +80,7 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     const QString fromDhcp = QStringLiteral("DHCP");
     std::vector<SettingOutcome> settings(std::size(SettingNames));
     for (std::size_t i = 0; i < settings.size(); ++i)
-        settings[i].name = QString::fromLatin1(SettingNames[i]);
+        settings[i].Name = QString::fromLatin1(SettingNames[i]);
     SettingOutcome& address = settings[0];
     SettingOutcome& mask = settings[1];
     SettingOutcome& gateway = settings[2];
@@ -90,64 +88,64 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     SettingOutcome* const wins[] = {&settings[5], &settings[6]};
 
     // Asked, as sent.
-    address.asked = dhcp ? fromDhcp : sent.IPAddress;
-    mask.asked = dhcp ? fromDhcp : sent.SubnetMask;
-    gateway.asked = dhcp ? fromDhcp : sent.Gateway;
+    address.Asked = dhcp ? fromDhcp : sent.IPAddress;
+    mask.Asked = dhcp ? fromDhcp : sent.SubnetMask;
+    gateway.Asked = dhcp ? fromDhcp : sent.Gateway;
     const bool dnsFromDhcp = dhcp && omitted.PrimaryDNS;
     const bool dnsOmitted[] = {omitted.PrimaryDNS, omitted.PrimaryDNS || omitted.SecondaryDNS};
     const QString dnsSent[] = {sent.PrimaryDNS, sent.SecondaryDNS};
     for (int i = 0; i < 2; ++i)
-        dns[i]->asked = dnsFromDhcp ? fromDhcp : dnsOmitted[i] ? QString() : dnsSent[i];
-    wins[0]->asked = omitted.PrimaryWINS ? QString() : sent.PrimaryWINS;
-    wins[1]->asked = omitted.PrimaryWINS ? QString() : sent.SecondaryWINS;
+        dns[i]->Asked = dnsFromDhcp ? fromDhcp : dnsOmitted[i] ? QString() : dnsSent[i];
+    wins[0]->Asked = omitted.PrimaryWINS ? QString() : sent.PrimaryWINS;
+    wins[1]->Asked = omitted.PrimaryWINS ? QString() : sent.SecondaryWINS;
 
     // In effect, as read back; the primary address first.
     if (now) {
         QStringList addresses;
         for (const std::string& a : now->addresses)
             addresses << addressAndMask(a).first;
-        address.in_effect = addresses.join(QStringLiteral(", "));
-        if (!now->addresses.empty()) mask.in_effect = addressAndMask(now->addresses.front()).second;
-        gateway.in_effect = fromStd(now->gateway);
+        address.InEffect = addresses.join(QStringLiteral(", "));
+        if (!now->addresses.empty()) mask.InEffect = addressAndMask(now->addresses.front()).second;
+        gateway.InEffect = fromStd(now->gateway);
         for (std::size_t i = 0; i < 2; ++i)
-            if (i < now->dnsServers.size()) dns[i]->in_effect = fromStd(now->dnsServers[i]);
+            if (i < now->dnsServers.size()) dns[i]->InEffect = fromStd(now->dnsServers[i]);
     }
 
     // The status: the service's answer, else the comparison.
     const auto decide = [&now](SettingOutcome& s, const platform::SettingResult& made,
                                const platform::SettingResult& whole, bool holds, bool shown = true) {
         if (const auto said = answered(made, whole)) {
-            s.status = *said;
+            s.Status = *said;
         } else if (!now || !shown) {
-            s.status = Status::NotShown;
+            s.Status = Status::NotShown;
         } else {
-            s.status = holds ? Status::InEffect : Status::Differs;
+            s.Status = holds ? Status::InEffect : Status::Differs;
         }
     };
     const bool addressHolds =
         now && (dhcp ? now->dhcp && now->addresses.size() == 1
-                     : !now->dhcp && now->addresses.size() == 1 && address.in_effect == address.asked);
+                     : !now->dhcp && now->addresses.size() == 1 && address.InEffect == address.Asked);
     decide(address, result.address, result.whole, addressHolds);
     decide(mask, result.address, result.whole,
-           dhcp ? addressHolds : now && !now->dhcp && mask.in_effect == mask.asked);
+           dhcp ? addressHolds : now && !now->dhcp && mask.InEffect == mask.Asked);
     if (dhcp)
         // Whether the lease gave the gateway, the live state does not say.
         decide(gateway, result.address, result.whole, true, false);
     else
-        decide(gateway, result.gateways, result.whole, gateway.in_effect == gateway.asked);
+        decide(gateway, result.gateways, result.whole, gateway.InEffect == gateway.Asked);
     for (std::size_t i = 0; i < 2; ++i) {
         SettingOutcome& s = *dns[i];
         if (!dnsFromDhcp && i == 1 && omitted.PrimaryDNS && !omitted.SecondaryDNS) {
-            s.status = Status::NotAsked; // a secondary server without a primary is not sent
+            s.Status = Status::NotAsked; // a secondary server without a primary is not sent
             continue;
         }
         if (dnsFromDhcp) {
             const bool leaseKnown = now && now->leaseDnsServers;
             const std::string lease =
                 leaseKnown && i < now->leaseDnsServers->size() ? (*now->leaseDnsServers)[i] : std::string();
-            decide(s, result.dns, result.whole, s.in_effect == fromStd(lease), leaseKnown);
+            decide(s, result.dns, result.whole, s.InEffect == fromStd(lease), leaseKnown);
         } else {
-            decide(s, result.dns, result.whole, s.in_effect == s.asked);
+            decide(s, result.dns, result.whole, s.InEffect == s.Asked);
         }
     }
     for (SettingOutcome* s : wins)
@@ -156,26 +154,18 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
 }
 
 void reportDifferences(ApplyOutcome& outcome, const std::vector<SettingOutcome>& settings) {
-    using Field = QString Profile::*;
-    static const Field fields[] = {&Profile::IPAddress,    &Profile::SubnetMask,   &Profile::Gateway,
-                                   &Profile::PrimaryDNS,   &Profile::SecondaryDNS, &Profile::PrimaryWINS,
-                                   &Profile::SecondaryWINS};
-    const QStringList names = fieldNames();
-    const QString none = QCoreApplication::translate("ResultTexts", "none");
-    QStringList lines;
-    for (std::size_t i = 0; i < settings.size() && i < std::size(fields); ++i) {
+    std::vector<Reason> differences;
+    for (std::size_t i = 0; i < settings.size() && i < outcome.InEffect.size(); ++i) {
         const SettingOutcome& s = settings[i];
-        if (s.status != Status::Differs) continue;
-        const QString inEffect = s.in_effect.isEmpty() ? none : s.in_effect;
-        outcome.InEffect.*fields[i] = inEffect;
-        lines << QCoreApplication::translate("ResultTexts", "%1: %2 asked, %3 in effect.")
-                     .arg(names[static_cast<qsizetype>(i)].trimmed(), s.asked.isEmpty() ? none : s.asked,
-                          inEffect);
+        if (s.Status != Status::Differs) continue;
+        outcome.InEffect[i] =
+            s.InEffect.isEmpty() ? ShownValue{ValueMark::None, {}} : ShownValue{ValueMark::Value, s.InEffect};
+        differences.push_back({ReasonKind::Differs, {s.Asked, s.InEffect}, {}, static_cast<AddressField>(i)});
     }
-    if (lines.isEmpty()) return;
-    outcome.state = ApplyOutcome::State::Refused;
+    if (differences.empty()) return;
+    outcome.State = ApplyState::Refused;
     outcome.Differs = true;
-    outcome.Reasons = lines + outcome.Reasons;
+    outcome.Reasons.insert(outcome.Reasons.begin(), differences.begin(), differences.end());
 }
 
 } // namespace korvo

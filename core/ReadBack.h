@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/AddressValidation.h"
-#include "core/Applier.h"
+#include "core/ApplyOutcome.h"
 #include "platform/NetConfigService.h"
 
 #include <chrono>

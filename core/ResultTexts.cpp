@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <array>
 
 namespace korvo {
 
@@ -34,38 +33,188 @@ QString text(const char* source) {
     return QCoreApplication::translate("ResultTexts", source);
 }
 
+QString rollbackText(const char* source) {
+    return QCoreApplication::translate("Rollback", source);
+}
+
+// The sentences the main window says of a change it keeps or that another rollback covers.
+QString windowText(const char* source) {
+    return QCoreApplication::translate("korvo::Form1", source);
+}
+
+// "The gateway was": what a refusal or a missing setting is about, as its sentence starts.
+QString subjectText(ReasonSubject subject) {
+    switch (subject) {
+    case ReasonSubject::Address:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The address was"));
+    case ReasonSubject::Dhcp:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "DHCP was"));
+    case ReasonSubject::Gateway:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The gateway was"));
+    case ReasonSubject::WinsServers:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The WINS servers were"));
+    case ReasonSubject::DnsServers:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The DNS servers were"));
+    case ReasonSubject::Change:
+        break;
+    }
+    return text(QT_TRANSLATE_NOOP("ResultTexts", "The change was"));
+}
+
+// "The address was refused (code 91: access denied).", then the service's own word on it on a line of
+// its own; a refused permission without one says how to get it.
+QStringList refusalLines(ReasonSubject subject, int code, const QString& detail) {
+    QStringList lines{QCoreApplication::translate("ResultTexts", "%1 refused (%2).")
+                          .arg(subjectText(subject), describeServiceCode(code))};
+    if (!detail.isEmpty())
+        lines << detail;
+    else if (code == platform::code::AccessDenied)
+        lines << missingRightsAdvice();
+    return lines;
+}
+
+// Every reason but a refusal is one sentence.
+QString reasonSentence(const Reason& r) {
+    using K = ReasonKind;
+    const auto value = [&r](qsizetype i) { return r.Values.value(i); };
+    const QString none = text(QT_TRANSLATE_NOOP("ResultTexts", "none"));
+    switch (r.Kind) {
+    case K::Invalid:
+        return validationMessage(r.Field);
+    case K::Refused:
+        return refusalLines(r.Subject, r.Code, value(0)).join(CR);
+    case K::NotOnThisPlatform:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "%1 not set: this platform has none."))
+            .arg(subjectText(r.Subject));
+    case K::RestartNeeded:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Restart the computer to complete the change."));
+    case K::CableNotConnected:
+        return text(QT_TRANSLATE_NOOP("ResultTexts",
+                                      "The adapter's cable is not connected: the values are saved and take "
+                                      "effect when the cable is connected."));
+    case K::ServiceFailedPartWay:
+        return text(QT_TRANSLATE_NOOP("ResultTexts",
+                                      "The network configuration service failed before the rest was set: %1"))
+            .arg(value(0));
+    case K::ServiceFailed:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The network configuration service failed: %1"))
+            .arg(value(0));
+    case K::SavedNotInEffect:
+        return value(0);
+    case K::AdapterNotListed:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The network interface -%1- %2."))
+            .arg(value(0),
+                 value(1).isEmpty() ? text(QT_TRANSLATE_NOOP("ResultTexts", "was not found")) : value(1));
+    case K::AddressInUse:
+        return text(QT_TRANSLATE_NOOP("ResultTexts",
+                                      "%1 is in use already: the host %2 answered for it on -%3-. "
+                                      "Nothing was changed."))
+            .arg(value(0), value(1), value(2));
+    case K::Differs:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "%1: %2 asked, %3 in effect."))
+            .arg(fieldNames().value(r.Field).trimmed(), value(0).isEmpty() ? none : value(0),
+                 value(1).isEmpty() ? none : value(1));
+    case K::NotReadBack:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The adapter could not be read back: %1")).arg(value(0));
+    case K::AddressNotChecked:
+        return text(QT_TRANSLATE_NOOP("ResultTexts",
+                                      "Whether %1 was free on the network was not checked: %2."))
+            .arg(value(0), value(1));
+    case K::GatewayAnswers:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The gateway %1 answers.")).arg(value(0));
+    case K::GatewayDoesNotAnswer:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The gateway %1 does not answer.")).arg(value(0));
+    case K::UndoNotGivenUp:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "The way back prepared before the change could not be "
+                                                     "given up, so it may undo the change: %1"))
+            .arg(value(0));
+    case K::PendingRollback:
+        if (!value(2).isEmpty())
+            return windowText(
+                       QT_TRANSLATE_NOOP("korvo::Form1",
+                                         "A pending rollback covers %1: it will undo this change in %2 "
+                                         "seconds, when %3 expires, unless that is kept first."))
+                .arg(value(0))
+                .arg(value(2))
+                .arg(value(1));
+        return windowText(QT_TRANSLATE_NOOP("korvo::Form1",
+                                            "A pending rollback covers %1: it will undo this change if %2 is "
+                                            "rolled back."))
+            .arg(value(0), value(1));
+    case K::Kept:
+        return windowText(QT_TRANSLATE_NOOP("korvo::Form1", "These settings are kept."));
+    case K::NotKept:
+        return windowText(QT_TRANSLATE_NOOP("korvo::Form1", "These settings could not be kept: %1"))
+            .arg(value(0));
+    case K::NotPutBack:
+        return rollbackText(QT_TRANSLATE_NOOP("Rollback", "The previous settings could not be put back: %1"))
+            .arg(value(0));
+    case K::PutBack:
+        return rollbackText(QT_TRANSLATE_NOOP("Rollback",
+                                              "The gateway %1 did not answer after the change, so "
+                                              "the previous settings were put back."))
+            .arg(value(0));
+    case K::Restored:
+        return rollbackText(QT_TRANSLATE_NOOP("Rollback", "Restored %1: %2"))
+            .arg(value(0), r.Had ? stateSummary(*r.Had) : QString());
+    case K::NotRestored:
+        return rollbackText(QT_TRANSLATE_NOOP("Rollback", "%1 was not restored: it had %2 and has %3"))
+            .arg(value(0), r.Had ? stateSummary(*r.Had) : QString(),
+                 r.Has ? stateSummary(*r.Has)
+                       : rollbackText(QT_TRANSLATE_NOOP("Rollback", "nothing Korvo can read")));
+    }
+    return {};
+}
+
 } // namespace
 
 QString leadLine(const ApplyOutcome& o) {
-    switch (o.state) {
-    case ApplyOutcome::State::Applied:
+    switch (o.State) {
+    case ApplyState::Applied:
         return text(Applied);
-    case ApplyOutcome::State::Refused:
+    case ApplyState::Refused:
         return text(o.Saved ? Saved : o.Differs ? Differs : PartlyApplied);
-    case ApplyOutcome::State::Invalid:
+    case ApplyState::Invalid:
         return text(Invalid);
-    case ApplyOutcome::State::NotApplied:
+    case ApplyState::NotApplied:
         return text(NotChanged);
-    case ApplyOutcome::State::ServiceError:
+    case ApplyState::ServiceError:
         break;
     }
     return text(o.Unconfirmed ? Unconfirmed : Failed);
 }
 
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+QStringList reasonLines(const Reason& reason) {
+    if (reason.Kind == ReasonKind::Refused)
+        return refusalLines(reason.Subject, reason.Code, reason.Values.value(0));
+    return {reasonSentence(reason)};
 }
 
-QStringList validationLines(const QString& validationMessages) {
-    QStringList lines = validationMessages.split(u'\r');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
+QString reasonText(const Reason& reason) {
+    return reasonLines(reason).join(CR);
+}
+
+QStringList reasonTexts(const std::vector<Reason>& reasons) {
+    QStringList texts;
+    for (const Reason& r : reasons)
+        texts << reasonText(r);
+    return texts;
+}
+
+QString shownText(const ShownValue& value) {
+    switch (value.Mark) {
+    case ValueMark::Value:
+        break;
+    case ValueMark::Refused:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Refused"));
+    case ValueMark::NotSet:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Not set"));
+    case ValueMark::Ignored:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Ignored"));
+    case ValueMark::None:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "none"));
+    }
+    return value.Value;
 }
 
 QStringList fieldNames() {
@@ -80,48 +229,50 @@ QStringList fieldNames() {
     return shown;
 }
 
-QString ApplyOutcome::Heading() const {
-    switch (state) {
-    case State::Applied:
-        return QCoreApplication::translate("ResultTexts", "Configuration Applied");
-    case State::Invalid:
-        return QCoreApplication::translate("ResultTexts", "Configuration Error!");
-    case State::NotApplied:
-        return QCoreApplication::translate("ResultTexts", "Configuration Not Applied");
-    case State::Refused:
-    case State::ServiceError:
+QString heading(const ApplyOutcome& o) {
+    switch (o.State) {
+    case ApplyState::Applied:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Configuration Applied"));
+    case ApplyState::Invalid:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Configuration Error!"));
+    case ApplyState::NotApplied:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "Configuration Not Applied"));
+    case ApplyState::Refused:
+    case ApplyState::ServiceError:
         break;
     }
-    return QCoreApplication::translate("ResultTexts", "Error Applying Configuration");
+    return text(QT_TRANSLATE_NOOP("ResultTexts", "Error Applying Configuration"));
 }
 
-QString ApplyOutcome::ResultText() const {
-    if (state == State::ServiceError || state == State::NotApplied) {
+QString resultText(const ApplyOutcome& o) {
+    const QStringList reasons = reasonTexts(o.Reasons);
+    if (o.State == ApplyState::ServiceError || o.State == ApplyState::NotApplied) {
         // Three empty lines and the sentence; a reason follows after an empty line.
-        QString text = CR + CR + CR + leadLine(*this);
-        if (!Reasons.isEmpty()) text += CR + CR + Reasons.join(CR);
-        return text;
+        QString shown = CR + CR + CR + leadLine(o);
+        if (!reasons.isEmpty()) shown += CR + CR + reasons.join(CR);
+        return shown;
     }
-    QString text = leadLine(*this) + CR + CR + QStringLiteral("-") + Values.AdapterCaption +
-                   QStringLiteral("-") + CR + CR + fieldNames().join(CR) + CR;
-    if (state == State::Applied) {
-        text += QStringLiteral(" ");
-        for (const QString& note : Reasons)
-            text += CR + note;
-        return text;
+    QString shown = leadLine(o) + CR + CR + QStringLiteral("-") + o.Values.AdapterCaption +
+                    QStringLiteral("-") + CR + CR + fieldNames().join(CR) + CR;
+    if (o.State == ApplyState::Applied) {
+        shown += QStringLiteral(" ");
+        for (const QString& note : reasons)
+            shown += CR + note;
+        return shown;
     }
     // Laid out as the validation report: the names beside the values, then what went wrong.
-    text += CR;
-    for (const QString& line : Reasons)
-        text += line + CR;
-    return text;
+    shown += CR;
+    for (const QString& line : reasons)
+        shown += line + CR;
+    return shown;
 }
 
-QString ApplyOutcome::ResultValues() const {
-    if (state == State::ServiceError || state == State::NotApplied) return {};
-    const Profile& p = InEffect;
-    return CR + p.IPAddress + CR + p.SubnetMask + CR + p.Gateway + CR + p.PrimaryDNS + CR + p.SecondaryDNS +
-           CR + p.PrimaryWINS + CR + p.SecondaryWINS + CR;
+QString resultValues(const ApplyOutcome& o) {
+    if (o.State == ApplyState::ServiceError || o.State == ApplyState::NotApplied) return {};
+    QString shown = CR;
+    for (const ShownValue& v : o.InEffect)
+        shown += shownText(v) + CR;
+    return shown;
 }
 
 QString missingRightsAdvice() {
@@ -131,95 +282,6 @@ QString missingRightsAdvice() {
     return QCoreApplication::translate("ResultTexts",
                                        "Changing the network needs more rights than this account has.");
 #endif
-}
-
-QString describeRefusal(const QString& what, int code, const QString& detail) {
-    QString text =
-        QCoreApplication::translate("ResultTexts", "%1 refused (%2).").arg(what, describeServiceCode(code));
-    if (code == platform::code::AccessDenied)
-        text += CR + (detail.isEmpty() ? missingRightsAdvice() : detail);
-    else if (!detail.isEmpty())
-        text += CR + detail;
-    return text;
-}
-
-ApplyOutcome inEffect(const Profile& p, const platform::ChangeResult& result) {
-    using Field = QString Profile::*;
-    using Status = platform::SettingResult::Status;
-    struct Setting {
-        const platform::SettingResult& result;
-        const char* subject; // "The gateway was"
-        std::array<Field, 2> fields;
-    };
-    const Setting settings[] = {
-        {result.gateways, QT_TRANSLATE_NOOP("ResultTexts", "The gateway was"), {&Profile::Gateway, nullptr}},
-        {result.wins,
-         QT_TRANSLATE_NOOP("ResultTexts", "The WINS servers were"),
-         {&Profile::PrimaryWINS, &Profile::SecondaryWINS}},
-        {result.dns,
-         QT_TRANSLATE_NOOP("ResultTexts", "The DNS servers were"),
-         {&Profile::PrimaryDNS, &Profile::SecondaryDNS}},
-    };
-    const QString notSet = text(QT_TRANSLATE_NOOP("ResultTexts", "Not set"));
-    Profile shown = p;
-    QStringList refusals;
-    QStringList notes;
-    QString failure; // why the service stopped answering part-way
-    for (const Setting& s : settings) {
-        QString mark;
-        switch (s.result.status) {
-        case Status::NotMade:
-            // Not asked for (no gateway on DHCP), unless the service failed before it.
-            if (failure.isEmpty()) continue;
-            mark = notSet;
-            break;
-        case Status::ServiceFailed:
-            if (failure.isEmpty()) failure = QString::fromStdString(s.result.reason);
-            mark = notSet;
-            break;
-        case Status::NotOnThisPlatform:
-            notes << QCoreApplication::translate("ResultTexts", "%1 not set: this platform has none.")
-                         .arg(text(s.subject));
-            mark = notSet;
-            break;
-        case Status::Refused:
-        case Status::SavedNotInEffect:
-            refusals << describeRefusal(text(s.subject), s.result.code,
-                                        QString::fromStdString(s.result.reason));
-            mark = text(QT_TRANSLATE_NOOP("ResultTexts", "Refused"));
-            break;
-        case Status::Applied:
-        case Status::RestartPending:
-        case Status::WhenConnected:
-            continue;
-        }
-        for (Field f : s.fields)
-            // A secondary DNS server that was never sent keeps saying so.
-            if (f && shown.*f != ignoredServer()) shown.*f = mark;
-    }
-    for (const platform::SettingResult* made :
-         {&result.address, &result.gateways, &result.wins, &result.dns, &result.whole}) {
-        if (made->status == Status::RestartPending) {
-            notes << text(QT_TRANSLATE_NOOP("ResultTexts", "Restart the computer to complete the change."));
-            break;
-        }
-    }
-    if (result.whole.status == Status::WhenConnected)
-        notes << text(QT_TRANSLATE_NOOP("ResultTexts",
-                                        "The adapter's cable is not connected: the values are saved and take "
-                                        "effect when the cable is connected."));
-
-    if (!failure.isEmpty())
-        refusals << QCoreApplication::translate(
-                        "ResultTexts", "The network configuration service failed before the rest was set: %1")
-                        .arg(failure);
-
-    return {refusals.isEmpty() ? ApplyOutcome::State::Applied : ApplyOutcome::State::Refused, false, p, shown,
-            refusals + notes};
-}
-
-QString ignoredServer() {
-    return text(QT_TRANSLATE_NOOP("ResultTexts", "Ignored"));
 }
 
 QString describeServiceCode(int code) {
@@ -248,6 +310,25 @@ QString describeServiceCode(int code) {
     }
     const QString number = QCoreApplication::translate("ResultTexts", "code %1").arg(code);
     return meaning ? number + QStringLiteral(": ") + text(meaning) : number;
+}
+
+QString stateSummary(const platform::IPv4State& state) {
+    QStringList parts;
+    QStringList addresses;
+    for (const std::string& a : state.addresses)
+        addresses << QString::fromStdString(a);
+    parts << (addresses.isEmpty() ? rollbackText(QT_TRANSLATE_NOOP("Rollback", "no address"))
+                                  : addresses.join(u' '));
+    if (!state.gateway.empty())
+        parts << rollbackText(QT_TRANSLATE_NOOP("Rollback", "gateway %1"))
+                     .arg(QString::fromStdString(state.gateway));
+    QStringList dns;
+    for (const std::string& d : state.dnsServers)
+        dns << QString::fromStdString(d);
+    if (!dns.isEmpty()) parts << QStringLiteral("DNS ") + dns.join(u' ');
+    // The kind in the words of the adapter tooltips (their translations list the three kinds).
+    parts << QCoreApplication::translate("AdapterStates", platform::configurationKind(state));
+    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace korvo

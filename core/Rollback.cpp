@@ -127,25 +127,6 @@ void Rollback::rollBack() {
     if (!failures.isEmpty()) throw platform::ServiceError(failures.join(QStringLiteral("; ")).toStdString());
 }
 
-QString stateSummary(const platform::IPv4State& state) {
-    QStringList parts;
-    QStringList addresses;
-    for (const std::string& a : state.addresses)
-        addresses << QString::fromStdString(a);
-    parts << (addresses.isEmpty() ? QCoreApplication::translate("Rollback", "no address")
-                                  : addresses.join(u' '));
-    if (!state.gateway.empty())
-        parts << QCoreApplication::translate("Rollback", "gateway %1")
-                     .arg(QString::fromStdString(state.gateway));
-    QStringList dns;
-    for (const std::string& d : state.dnsServers)
-        dns << QString::fromStdString(d);
-    if (!dns.isEmpty()) parts << QStringLiteral("DNS ") + dns.join(u' ');
-    // The kind in the words of the adapter tooltips (their translations list the three kinds).
-    parts << QCoreApplication::translate("AdapterStates", platform::configurationKind(state));
-    return parts.join(QStringLiteral(", "));
-}
-
 std::optional<platform::IPv4State> RestoreReading::stateOf(const std::string& caption) const {
     const auto it =
         std::find_if(now.begin(), now.end(), [&caption](const auto& n) { return n.first == caption; });
@@ -180,40 +161,26 @@ ApplyOutcome restoredOutcome(Rollback& undo, const ApplyOutcome& applied,
                              std::chrono::milliseconds wait) {
     ApplyOutcome outcome;
     outcome.Values = applied.Values;
-    outcome.InEffect = applied.Values;
+    outcome.InEffect = shownValues(applied.Values);
     try {
         undo.rollBack();
     } catch (const std::exception& e) {
         outcome.Unconfirmed = true;
-        outcome.Reasons << QCoreApplication::translate("Rollback",
-                                                       "The previous settings could not be put back: %1")
-                               .arg(QString::fromStdString(e.what()));
+        outcome.Reasons.push_back({ReasonKind::NotPutBack, {QString::fromStdString(e.what())}});
         return outcome;
     }
     const RestoreReading reading =
         readUntilRestored(undo, connector.get(), wait, std::chrono::milliseconds(100));
     const bool same = reading.restored;
 
-    outcome.state = same ? ApplyOutcome::State::NotApplied : ApplyOutcome::State::ServiceError;
+    outcome.State = same ? ApplyState::NotApplied : ApplyState::ServiceError;
     outcome.Unconfirmed = !same;
-    outcome.Reasons << QCoreApplication::translate(
-                           "Rollback",
-                           "The gateway %1 did not answer after the change, so the previous settings "
-                           "were put back.")
-                           .arg(applied.Values.Gateway);
+    outcome.Reasons.push_back({ReasonKind::PutBack, {applied.Values.Gateway}});
     for (const auto& [caption, state] : undo.before()) {
-        const QString name = QString::fromStdString(caption);
-        if (same) {
-            outcome.Reasons
-                << QCoreApplication::translate("Rollback", "Restored %1: %2").arg(name, stateSummary(state));
-            continue;
-        }
-        const std::optional<platform::IPv4State> now = reading.stateOf(caption);
-        outcome.Reasons << QCoreApplication::translate("Rollback",
-                                                       "%1 was not restored: it had %2 and has %3")
-                               .arg(name, stateSummary(state),
-                                    !now ? QCoreApplication::translate("Rollback", "nothing Korvo can read")
-                                         : stateSummary(*now));
+        Reason r{same ? ReasonKind::Restored : ReasonKind::NotRestored, {QString::fromStdString(caption)}};
+        r.Had = state;
+        if (!same) r.Has = reading.stateOf(caption);
+        outcome.Reasons.push_back(std::move(r));
     }
     return outcome;
 }

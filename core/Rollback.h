@@ -4,7 +4,7 @@
 // service call an apply makes.
 #pragma once
 
-#include "core/Applier.h"
+#include "core/ApplyOutcome.h"
 #include "platform/AdapterState.h"
 
 #include <QString>
@@ -56,9 +56,6 @@ private:
     std::vector<std::pair<std::string, platform::IPv4State>> Before;
     bool Done = false;
 };
-
-// "192.0.2.10/24, gateway 192.0.2.1, DNS 192.0.2.53 192.0.2.54, static"
-QString stateSummary(const platform::IPv4State& state);
 
 // What the guarded adapters have after a rollback, read until each has what it had before or the wait is
 // over: the service reports a rollback done a moment before the adapter has it.

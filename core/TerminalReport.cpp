@@ -69,8 +69,8 @@ QString stateName(ApplyState state) {
     return QStringLiteral("service_error");
 }
 
-QString statusName(SettingOutcome::Status status) {
-    using S = SettingOutcome::Status;
+QString statusName(SettingStatus status) {
+    using S = SettingStatus;
     switch (status) {
     case S::InEffect:
         return QStringLiteral("in_effect");
@@ -105,12 +105,12 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
     for (const AdapterOutcome& a : outcome.Adapters) {
         QJsonArray settings;
         for (const SettingOutcome& s : a.Settings)
-            settings.append(QJsonObject{{QStringLiteral("name"), s.name},
-                                        {QStringLiteral("asked"), s.asked},
-                                        {QStringLiteral("in_effect"), s.in_effect},
-                                        {QStringLiteral("status"), statusName(s.status)}});
+            settings.append(QJsonObject{{QStringLiteral("name"), s.Name},
+                                        {QStringLiteral("asked"), s.Asked},
+                                        {QStringLiteral("in_effect"), s.InEffect},
+                                        {QStringLiteral("status"), statusName(s.Status)}});
         QJsonObject adapter{{QStringLiteral("adapter"), a.Caption},
-                            {QStringLiteral("state"), stateName(a.state)},
+                            {QStringLiteral("state"), stateName(a.State)},
                             {QStringLiteral("settings"), settings},
                             {QStringLiteral("address_free"), check(a.AddressFree)},
                             {QStringLiteral("gateway_answers"), check(a.GatewayAnswers)}};
@@ -118,14 +118,14 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
         adapters.append(adapter);
     }
     QJsonArray reasons;
-    for (const QString& reason : outcome.Reasons)
-        for (const QString& line : reason.split(u'\r'))
+    for (const Reason& reason : outcome.Reasons)
+        for (const QString& line : reasonLines(reason))
             reasons.append(line);
     const QJsonObject report{
         {QStringLiteral("profile"),
          QJsonObject{{QStringLiteral("number"), button.Number}, {QStringLiteral("name"), button.ButtonName}}},
         {QStringLiteral("adapter"), outcome.Values.AdapterCaption},
-        {QStringLiteral("state"), stateName(outcome.state)},
+        {QStringLiteral("state"), stateName(outcome.State)},
         {QStringLiteral("reasons"), reasons},
         {QStringLiteral("adapters"), adapters}};
     return jsonText(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))) + u'\n';
@@ -133,30 +133,27 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
 
 QString plainReport(const ApplyOutcome& outcome) {
     QStringList lines;
-    const auto addLines = [&lines](const QStringList& reasons) {
-        for (const QString& reason : reasons)
-            lines += reason.split(u'\r');
+    const auto addReasons = [&lines, &outcome] {
+        for (const Reason& reason : outcome.Reasons)
+            lines += reasonLines(reason);
     };
     lines << leadLine(outcome);
-    if (outcome.state == ApplyOutcome::State::ServiceError ||
-        outcome.state == ApplyOutcome::State::NotApplied) {
-        if (!outcome.Reasons.isEmpty()) lines << QString();
-        addLines(outcome.Reasons);
+    if (outcome.State == ApplyState::ServiceError || outcome.State == ApplyState::NotApplied) {
+        if (!outcome.Reasons.empty()) lines << QString();
+        addReasons();
     } else {
         lines << QString() << u'-' + outcome.Values.AdapterCaption + u'-' << QString();
-        const Profile& v = outcome.InEffect;
         const QStringList names = fieldNames();
-        const QString values[] = {v.IPAddress,    v.SubnetMask,  v.Gateway,      v.PrimaryDNS,
-                                  v.SecondaryDNS, v.PrimaryWINS, v.SecondaryWINS};
-        for (int i = 0; i < 7; ++i)
-            lines << names[i].trimmed() + QStringLiteral(": ") + values[i];
+        for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
+            lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +
+                         shownText(outcome.InEffect[i]);
         // The window's notes follow a line holding one blank; its refusals and messages an empty one.
-        lines << (outcome.state == ApplyOutcome::State::Applied ? QStringLiteral(" ") : QString());
-        addLines(outcome.Reasons);
+        lines << (outcome.State == ApplyState::Applied ? QStringLiteral(" ") : QString());
+        addReasons();
     }
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
-    return outcome.Heading() + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
+    return heading(outcome) + QStringLiteral("\n\n") + lines.join(u'\n') + u'\n';
 }
 
 } // namespace korvo

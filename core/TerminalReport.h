@@ -2,7 +2,7 @@
 // JSON for scripts.
 #pragma once
 
-#include "core/Applier.h"
+#include "core/ApplyOutcome.h"
 #include "core/ProfileBook.h"
 
 #include <QString>

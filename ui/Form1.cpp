@@ -2,6 +2,7 @@
 
 #include "core/Applier.h"
 #include "core/ProfileSets.h"
+#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -705,19 +706,13 @@ void Form1::ShowApplied(ApplyOutcome outcome, int number) {
     }
     if (current && Applying && (first || Applying->isVisible() || outcome.Undo)) {
         if (outcome.PendingRollback) {
-            const QString caption = outcome.Values.AdapterCaption;
-            const QString name = QString::fromStdString(outcome.PendingRollback->name);
-            const QString warning =
-                outcome.PendingRollback->in
-                    ? tr("A pending rollback covers %1: it will undo this change in %2 seconds, when %3 "
-                         "expires, unless that is kept first.")
-                          .arg(caption)
-                          .arg(outcome.PendingRollback->in->count())
-                          .arg(name)
-                    : tr("A pending rollback covers %1: it will undo this change if %2 is rolled back.")
-                          .arg(caption, name);
-            outcome.Reasons << warning;
-            if (TrayIcon && first) TrayIcon->warn(warning);
+            const std::optional<std::chrono::seconds>& in = outcome.PendingRollback->in;
+            const Reason pending{ReasonKind::PendingRollback,
+                                 {outcome.Values.AdapterCaption,
+                                  QString::fromStdString(outcome.PendingRollback->name),
+                                  in ? QString::number(in->count()) : QString()}};
+            outcome.Reasons.push_back(pending);
+            if (TrayIcon && first) TrayIcon->warn(reasonText(pending));
         }
         if (!Applying->isVisible()) {
             // Dismissed before the gateway's answer came: the question needs the window again.
@@ -748,10 +743,9 @@ void Form1::Undo(bool keep) {
             if (keep) {
                 try {
                     undo.keep();
-                    shown.Reasons << tr("These settings are kept.");
+                    shown.Reasons.push_back({ReasonKind::Kept});
                 } catch (const std::exception& e) {
-                    shown.Reasons
-                        << tr("These settings could not be kept: %1").arg(QString::fromStdString(e.what()));
+                    shown.Reasons.push_back({ReasonKind::NotKept, {QString::fromStdString(e.what())}});
                 }
             } else {
                 shown = restoredOutcome(undo, *undoable, connector);

@@ -1,6 +1,6 @@
 #include "ui/Form4.h"
 
-#include "core/TerminalReport.h"
+#include "core/ResultTexts.h"
 #include "ui/Artwork.h"
 
 #include <QAccessible>
@@ -85,12 +85,20 @@ QIcon applyingIcon() {
     return QIcon(icon);
 }
 
-// The outcome as the terminal reports it, each value beside its name ("IP Address: 192.0.2.10"), for a
-// screen reader, which would otherwise read all the names and then all the values; the heading is the
-// window's title.
+// The outcome for a screen reader: each value beside its name ("IP Address: 192.0.2.10"), which it
+// would otherwise read as all the names and then all the values; no empty lines, and no heading,
+// which is the window's title.
 QString spokenOutcome(const ApplyOutcome& outcome) {
-    QStringList lines = plainReport(outcome).split(u'\n');
-    lines.removeFirst();
+    QStringList lines{leadLine(outcome)};
+    if (outcome.State != ApplyState::ServiceError && outcome.State != ApplyState::NotApplied) {
+        lines << u'-' + outcome.Values.AdapterCaption + u'-';
+        const QStringList names = fieldNames();
+        for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
+            lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +
+                         shownText(outcome.InEffect[i]);
+    }
+    for (const Reason& reason : outcome.Reasons)
+        lines += reasonLines(reason);
     for (QString& line : lines)
         line = line.simplified();
     lines.removeAll(QString());
@@ -226,26 +234,28 @@ void Form4::ShowWorking() {
 void Form4::ShowOutcome(const ApplyOutcome& outcome) {
     endKeepOffer();
     Shown = outcome;
-    const QString values = outcome.ResultValues();
+    const QString values = resultValues(outcome);
+    const QString caption = heading(outcome);
+    const QString text = resultText(outcome);
     Label2->hide();
     Label1->hide();
-    switch (outcome.state) {
-    case ApplyOutcome::State::Applied:
+    switch (outcome.State) {
+    case ApplyState::Applied:
         Label2->clear();
         Label1->clear();
-        showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture1->picture());
+        showOutcome(caption, text, &values, Picture1->picture());
         break;
-    case ApplyOutcome::State::Invalid:
-    case ApplyOutcome::State::Refused:
+    case ApplyState::Invalid:
+    case ApplyState::Refused:
         // Refused: the address is applied but the service refused other settings: the values and the
         // refusals.
-        showOutcome(outcome.Heading(), outcome.ResultText(), &values, Picture2->picture());
+        showOutcome(caption, text, &values, Picture2->picture());
         break;
-    case ApplyOutcome::State::ServiceError:
-    case ApplyOutcome::State::NotApplied:
+    case ApplyState::ServiceError:
+    case ApplyState::NotApplied:
         Label4->clear();
         Label4->hide();
-        showOutcome(outcome.Heading(), outcome.ResultText(), nullptr, Picture2->picture());
+        showOutcome(caption, text, nullptr, Picture2->picture());
         break;
     }
 }

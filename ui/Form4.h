@@ -1,7 +1,7 @@
 // The applying window: shows that a configuration is being applied, then its outcome.
 #pragma once
 
-#include "core/Applier.h"
+#include "core/ApplyOutcome.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -5,6 +5,7 @@
 // namespace, where Korvo sees veth0's link and a peer there holds the gateway.
 //
 //   bench_apply [rounds]          (root; target: Korvo at most 1.0x nmcli)
+#include "core/ResultTexts.h"
 #include "platform/nm/NetworkManager.h"
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestBed.h"
@@ -125,7 +126,7 @@ int main(int argc, char* argv[]) {
             if (Form1Probe::applyingWindow(form)->windowTitle() != QLatin1String("Configuration Applied"))
                 throw std::runtime_error(
                     "Korvo did not apply: " +
-                    Form1Probe::applyingWindow(form)->outcome().ResultText().toStdString());
+                    resultText(Form1Probe::applyingWindow(form)->outcome()).toStdString());
             if (visible) *visible = untilVisible(bed, address, timer);
             QTest::mouseClick(control<QPushButton>(*Form1Probe::applyingWindow(form), "Command1"),
                               Qt::LeftButton);
@@ -189,10 +190,12 @@ int main(int argc, char* argv[]) {
                 Form4* shown = Form1Probe::applyingWindow(checked);
                 if (shown->windowTitle() != QLatin1String("Configuration Applied"))
                     throw std::runtime_error("Korvo did not apply: " +
-                                             shown->outcome().ResultText().toStdString());
+                                             resultText(shown->outcome()).toStdString());
                 if (!QTest::qWaitFor(
                         [shown] {
-                            return !shown->outcome().Reasons.filter(QStringLiteral("The gateway")).isEmpty();
+                            return !reasonTexts(shown->outcome().Reasons)
+                                        .filter(QStringLiteral("The gateway"))
+                                        .isEmpty();
                         },
                         5000))
                     throw std::runtime_error("no gateway line");

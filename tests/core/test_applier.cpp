@@ -196,13 +196,13 @@ private slots:
         } else {
             QVERIFY(service->calls.empty());
         }
-        QCOMPARE(outcome.Heading(), caption);
+        QCOMPARE(heading(outcome), caption);
         if (caption == QLatin1String("Configuration Applied")) {
-            QCOMPARE(outcome.state, ApplyOutcome::State::Applied);
-            QCOMPARE(outcome.ResultValues(), values);
+            QCOMPARE(outcome.State, ApplyState::Applied);
+            QCOMPARE(resultValues(outcome), values);
         } else {
-            QVERIFY(outcome.state != ApplyOutcome::State::Applied);
-            QVERIFY2(outcome.ResultText().endsWith(values), qPrintable(outcome.ResultText()));
+            QVERIFY(outcome.State != ApplyState::Applied);
+            QVERIFY2(resultText(outcome).endsWith(values), qPrintable(resultText(outcome)));
         }
     }
 
@@ -266,12 +266,11 @@ private slots:
             typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "", "198.51.100.2", "203.0.113.1", ""}),
             ApplyMode::Static);
 
-        QCOMPARE(outcome.Heading(), caption);
-        QCOMPARE(outcome.state, caption == QLatin1String("Configuration Applied")
-                                    ? ApplyOutcome::State::Applied
-                                    : ApplyOutcome::State::Refused);
-        QCOMPARE(outcome.ResultText(), text);
-        QCOMPARE(outcome.ResultValues(), values);
+        QCOMPARE(heading(outcome), caption);
+        QCOMPARE(outcome.State, caption == QLatin1String("Configuration Applied") ? ApplyState::Applied
+                                                                                  : ApplyState::Refused);
+        QCOMPARE(resultText(outcome), text);
+        QCOMPARE(resultValues(outcome), values);
         QCOMPARE(service->methodCalls().size(), std::size_t{description.contains("raise") ? 3u : 4u});
     }
 
@@ -353,18 +352,18 @@ private slots:
         QCOMPARE(outcome.Adapters.size(), std::size_t{1});
         QStringList got;
         for (const SettingOutcome& s : outcome.Adapters.front().Settings)
-            got << names[static_cast<int>(s.status)];
+            got << names[static_cast<int>(s.Status)];
         QCOMPARE(got.join(u' '), statuses);
-        QCOMPARE(outcome.ResultValues(), values);
+        QCOMPARE(resultValues(outcome), values);
         const bool differs = !differences.isEmpty();
-        QCOMPARE(outcome.state, differs ? ApplyOutcome::State::Refused : ApplyOutcome::State::Applied);
-        QCOMPARE(outcome.Adapters.front().state, outcome.state);
+        QCOMPARE(outcome.State, differs ? ApplyState::Refused : ApplyState::Applied);
+        QCOMPARE(outcome.Adapters.front().State, outcome.State);
         QCOMPARE(outcome.Differs, differs);
-        QCOMPARE(outcome.Heading(), differs ? "Error Applying Configuration" : "Configuration Applied");
+        QCOMPARE(heading(outcome), differs ? "Error Applying Configuration" : "Configuration Applied");
         for (const QString& line : differences)
-            QVERIFY2(outcome.ResultText().contains(line), qPrintable(outcome.ResultText()));
+            QVERIFY2(resultText(outcome).contains(line), qPrintable(resultText(outcome)));
         if (differs)
-            QVERIFY(outcome.ResultText().startsWith("The adapter does not have all the settings asked for"));
+            QVERIFY(resultText(outcome).startsWith("The adapter does not have all the settings asked for"));
     }
 
     // With the gateway refused, the read-back still waits for the address that was made: read at once,
@@ -377,9 +376,9 @@ private slots:
         service->readBacks["eth0"] = State{false, {"192.0.2.10/24"}, "", {"192.0.2.53"}};
         const ApplyOutcome outcome = Applier(service).SetInterface(
             typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "192.0.2.53", "", "", ""}), ApplyMode::Static);
-        QCOMPARE(outcome.state, ApplyOutcome::State::Refused);
-        QVERIFY2(!outcome.Differs, qPrintable(outcome.ResultText()));
-        QVERIFY2(!outcome.ResultText().contains("in effect."), qPrintable(outcome.ResultText()));
+        QCOMPARE(outcome.State, ApplyState::Refused);
+        QVERIFY2(!outcome.Differs, qPrintable(resultText(outcome)));
+        QVERIFY2(!resultText(outcome).contains("in effect."), qPrintable(resultText(outcome)));
         QVERIFY(service->settling["eth0"].empty());
     }
 
@@ -404,9 +403,9 @@ private slots:
         const ApplyOutcome outcome =
             applier.SetInterface(typed({"192.0.2.10", "255.255.255.0", "192.0.2.1"}), ApplyMode::Static);
 
-        QCOMPARE(outcome.state, ApplyOutcome::State::ServiceError);
-        QCOMPARE(outcome.Heading(), QStringLiteral("Error Applying Configuration"));
-        QCOMPARE(outcome.ResultText(), Failure + "\r\rThe network configuration service failed: " + reason);
+        QCOMPARE(outcome.State, ApplyState::ServiceError);
+        QCOMPARE(heading(outcome), QStringLiteral("Error Applying Configuration"));
+        QCOMPARE(resultText(outcome), Failure + "\r\rThe network configuration service failed: " + reason);
     }
 };
 

@@ -2,6 +2,7 @@
 // before it is given, whether the gateway answers after, and the way back handed over when the change
 // cut the adapter off from a gateway that answered before it.
 #include "core/Applier.h"
+#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "tests/support/RecordingService.h"
 
@@ -90,15 +91,37 @@ private slots:
         const ApplyOutcome o =
             Applier(bed.service).SetInterface(p, dhcp ? ApplyMode::Dhcp : ApplyMode::Static);
 
-        QTEST(o.Heading(), "heading");
+        QTEST(heading(o), "heading");
         QTEST(lines(bed.service->probes), "probes");
         const QStringList calls = lines(bed.service->methodCalls());
         QTEST(!calls.filter(QRegularExpression("Enable(Static|DHCP)")).isEmpty(), "changed");
-        QTEST(o.Reasons.join(u'|'), "reasons");
+        QTEST(reasonTexts(o.Reasons).join(u'|'), "reasons");
         QCOMPARE(o.Adapters.empty(), false);
         QTEST(o.Adapters.back().AddressFree, "addressFree");
         QTEST(o.Adapters.back().GatewayAnswers, "gatewayAnswers");
         if (link == "taken") QCOMPARE(o.Adapters.back().AnsweredBy, QString::fromStdString(Mac));
+    }
+
+    // Nothing was changed, and the report still says what the adapter has beside what was asked; the
+    // outcome holds the reason as data, which each face words.
+    void notAppliedShowsWhatTheAdapterHas() {
+        Bed bed;
+        bed.eth0().holders["192.0.2.10"] = {Kind::Answered, Mac, {}};
+        bed.service->states["eth0"] = {false, {"192.0.2.20/24"}, "192.0.2.254", {"198.51.100.53"}};
+        const ApplyOutcome o = Applier(bed.service).SetInterface(Static, ApplyMode::Static);
+        QCOMPARE(o.State, ApplyState::NotApplied);
+        QCOMPARE(o.Reasons.size(), std::size_t(1));
+        QCOMPARE(o.Reasons[0].Kind, ReasonKind::AddressInUse);
+        QCOMPARE(o.Reasons[0].Values, (QStringList{"192.0.2.10", QString::fromStdString(Mac), "eth0"}));
+        QStringList settings;
+        for (const SettingOutcome& s : o.Adapters.at(0).Settings)
+            settings << s.Name + "=" + s.Asked + ">" + s.InEffect;
+        QCOMPARE(settings,
+                 (QStringList{"ip_address=192.0.2.10>192.0.2.20", "subnet_mask=255.255.255.0>255.255.255.0",
+                              "gateway=192.0.2.1>192.0.2.254", "primary_dns=>198.51.100.53",
+                              "secondary_dns=>", "primary_wins=>", "secondary_wins=>"}));
+        for (const SettingOutcome& s : o.Adapters.at(0).Settings)
+            QCOMPARE(s.Status, SettingStatus::NotMade);
     }
 
     // The outcome is told before the gateway is asked, so that the report need not wait for it.
@@ -110,13 +133,13 @@ private slots:
         ApplyChecks checks;
         checks.made = [&](const ApplyOutcome& o) {
             probesWhenMade = lines(bed.service->probes);
-            headingWhenMade = o.Heading();
-            QVERIFY(o.Reasons.isEmpty());
+            headingWhenMade = heading(o);
+            QVERIFY(reasonTexts(o.Reasons).isEmpty());
         };
         const ApplyOutcome o = Applier(bed.service).SetInterface(Static, ApplyMode::Static, checks);
         QCOMPARE(headingWhenMade, QString("Configuration Applied"));
         QCOMPARE(probesWhenMade, QStringList{"eth0 holderOf 192.0.2.10"});
-        QCOMPARE(o.Reasons, QStringList{"The gateway 192.0.2.1 does not answer."});
+        QCOMPARE(reasonTexts(o.Reasons), QStringList{"The gateway 192.0.2.1 does not answer."});
     }
 
     void undo_data() {
@@ -151,7 +174,7 @@ private slots:
         ApplyChecks checks;
         checks.undoWithin = std::chrono::seconds(undoWithin);
         const ApplyOutcome o = Applier(bed.service).SetInterface(Static, ApplyMode::Static, checks);
-        QCOMPARE(o.state, ApplyOutcome::State::Applied);
+        QCOMPARE(o.State, ApplyState::Applied);
         QTEST(o.Undo != nullptr, "handedOver");
         if (!o.Undo) return;
         QCOMPARE(o.Undo->before().size(), std::size_t(1));

@@ -2,6 +2,7 @@
 // (another host, as far as ARP goes), and a real NetworkManager changes veth0. The test runs inside
 // the test bed's network namespace, where Korvo sees veth0.
 #include "core/Applier.h"
+#include "core/ResultTexts.h"
 #include "core/Rollback.h"
 #include "platform/nm/LinkProbe.h"
 #include "platform/nm/NetworkManager.h"
@@ -82,8 +83,8 @@ private slots:
         if (QStandardPaths::findExecutable("arping").isEmpty())
             QSKIP("arping (iputils-arping) is not installed");
         const Applier applier(makeNetworkManagerConnector(bed.busAddress()));
-        QCOMPARE(applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static).state,
-                 ApplyOutcome::State::Applied);
+        QCOMPARE(applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static).State,
+                 ApplyState::Applied);
         // As it is after half a minute without traffic on an idle machine.
         bed.ip({"neigh", "replace", "192.0.2.1", "dev", "veth0", "lladdr", peerMac(bed), "nud", "stale"});
         auto adapter = veth0(bed);
@@ -108,27 +109,28 @@ private slots:
 
         const ApplyOutcome taken =
             applier.SetInterface(profile("192.0.2.10", "192.0.2.1"), ApplyMode::Static);
-        QCOMPARE(taken.state, ApplyOutcome::State::NotApplied);
-        QVERIFY2(taken.Reasons.join(u' ').contains(peerMac(bed)), qPrintable(taken.Reasons.join(u' ')));
+        QCOMPARE(taken.State, ApplyState::NotApplied);
+        QVERIFY2(reasonTexts(taken.Reasons).join(u' ').contains(peerMac(bed)),
+                 qPrintable(reasonTexts(taken.Reasons).join(u' ')));
         QCOMPARE(taken.Adapters.back().AddressFree, std::optional(false));
         QVERIFY(bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"}).isEmpty());
 
         const ApplyOutcome answers =
             applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static);
-        QCOMPARE(answers.state, ApplyOutcome::State::Applied);
+        QCOMPARE(answers.State, ApplyState::Applied);
         QCOMPARE(answers.Adapters.back().AddressFree, std::optional(true));
         QCOMPARE(answers.Adapters.back().GatewayAnswers, std::optional(true));
-        QVERIFY(answers.Reasons.contains("The gateway 192.0.2.1 answers."));
+        QVERIFY(reasonTexts(answers.Reasons).contains("The gateway 192.0.2.1 answers."));
         QTRY_VERIFY_WITH_TIMEOUT(
             bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"}).contains("192.0.2.11/24"), SettleMs);
 
         // Its own address is not asked about again; a gateway nobody holds does not answer.
         const ApplyOutcome silent =
             applier.SetInterface(profile("192.0.2.11", "192.0.2.99"), ApplyMode::Static);
-        QCOMPARE(silent.state, ApplyOutcome::State::Applied);
+        QCOMPARE(silent.State, ApplyState::Applied);
         QCOMPARE(silent.Adapters.back().AddressFree, std::optional<bool>());
         QCOMPARE(silent.Adapters.back().GatewayAnswers, std::optional(false));
-        QVERIFY(silent.Reasons.contains("The gateway 192.0.2.99 does not answer."));
+        QVERIFY(reasonTexts(silent.Reasons).contains("The gateway 192.0.2.99 does not answer."));
     }
 
     // Cut off from a gateway that answered: NetworkManager's checkpoint is handed over, and taking it
@@ -139,22 +141,24 @@ private slots:
         TestBed::Inside inside(bed);
         const std::shared_ptr<ServiceConnector> connector = makeNetworkManagerConnector(bed.busAddress());
         const Applier applier(connector);
-        QCOMPARE(applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static).state,
-                 ApplyOutcome::State::Applied);
+        QCOMPARE(applier.SetInterface(profile("192.0.2.11", "192.0.2.1"), ApplyMode::Static).State,
+                 ApplyState::Applied);
         QTRY_VERIFY_WITH_TIMEOUT(veth0(bed)->ipv4State()->gateway == "192.0.2.1", SettleMs);
 
         ApplyChecks checks;
         checks.undoWithin = std::chrono::seconds(20);
         const ApplyOutcome cut =
             applier.SetInterface(profile("203.0.113.10", "203.0.113.1"), ApplyMode::Static, checks);
-        QCOMPARE(cut.state, ApplyOutcome::State::Applied);
+        QCOMPARE(cut.State, ApplyState::Applied);
         QCOMPARE(cut.Adapters.back().GatewayAnswers, std::optional(false));
         QVERIFY(cut.Undo);
         QVERIFY(cut.Undo->native());
         QVERIFY(!cut.PendingRollback); // Korvo's own way back is no other program's rollback
         const ApplyOutcome back = restoredOutcome(*cut.Undo, cut, connector);
-        QVERIFY2(back.state == ApplyOutcome::State::NotApplied, qPrintable(back.Reasons.join(u'|')));
-        QVERIFY(back.Reasons.join(u'|').contains("Restored veth0: 192.0.2.11/24, gateway 192.0.2.1"));
+        QVERIFY2(back.State == ApplyState::NotApplied, qPrintable(reasonTexts(back.Reasons).join(u'|')));
+        QVERIFY(reasonTexts(back.Reasons)
+                    .join(u'|')
+                    .contains("Restored veth0: 192.0.2.11/24, gateway 192.0.2.1"));
         const QString now = bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"});
         QVERIFY2(now.contains("192.0.2.11/24") && !now.contains("203.0.113.10"), qPrintable(now));
     }

@@ -1,4 +1,5 @@
 // Applying through the real window to a private NetworkManager (scripts/testbed).
+#include "core/ResultTexts.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "platform/nm/NetworkManager.h"
@@ -138,9 +139,9 @@ private slots:
         Form4* w = Form1Probe::applyingWindow(*form);
         QCOMPARE(w->windowTitle(), caption);
         // The gateway's line follows the report shown.
-        QTRY_VERIFY2(w->outcome().ResultText().endsWith(tail), qPrintable(w->outcome().ResultText()));
+        QTRY_VERIFY2(resultText(w->outcome()).endsWith(tail), qPrintable(resultText(w->outcome())));
         QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !values.isEmpty());
-        if (!values.isEmpty()) QCOMPARE(w->outcome().ResultValues(), values);
+        if (!values.isEmpty()) QCOMPARE(resultValues(w->outcome()), values);
         QVERIFY(w->isEnabled() && control<QPushButton>(*w, "Command1")->isVisible());
         if (caption == QLatin1String("Configuration Applied"))
             QTRY_VERIFY_WITH_TIMEOUT(bed.ip({"-4", "addr", "show", "veth0"}).contains("inet 192.0.2.20/24"),

@@ -1,4 +1,5 @@
 // Listing the adapters at start-up and putting saved adapters back, against the recording fake.
+#include "core/ResultTexts.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/Form1Probe.h"
@@ -88,8 +89,8 @@ private slots:
 
         control<QPushButton>(form, "Command1")->click();
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(awaitOutcome(form)->outcome().ResultText().contains(
-            QStringLiteral("The network configuration service failed: ")));
+        QVERIFY(resultText(awaitOutcome(form)->outcome())
+                    .contains(QStringLiteral("The network configuration service failed: ")));
     }
 
     void restoreWithoutAdapters() {

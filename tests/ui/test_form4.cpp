@@ -1,3 +1,4 @@
+#include "core/ResultTexts.h"
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/ApplyHarness.h"
@@ -141,13 +142,13 @@ private slots:
 
         Form4* w = awaitOutcome(form);
         QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(w->outcome().ResultText(), label3);
+        QCOMPARE(resultText(w->outcome()), label3);
         QCOMPARE(control<QLabel>(*w, "Label3")->text(), shown(label3));
         QVERIFY(control<QLabel>(*w, "Label3")->isVisible());
         QCOMPARE(control<QLabel>(*w, "Label4")->text(), shown(label4));
         QCOMPARE(control<QLabel>(*w, "Label4")->isVisible(), !label4.isEmpty());
         // Each value level with its name, every line whole: test_form1_layout, in every language.
-        if (!label4.isEmpty()) QCOMPARE(w->outcome().ResultValues(), label4);
+        if (!label4.isEmpty()) QCOMPARE(resultValues(w->outcome()), label4);
         QVERIFY(!control<QLabel>(*w, "Label1")->isVisible() && !control<QLabel>(*w, "Label2")->isVisible());
         if (tick)
             QVERIFY(control<QLabel>(*w, "Label1")->text().isEmpty() &&
@@ -260,7 +261,7 @@ private slots:
 
         apply({"x", "x", "x", "x", "x", "x", "x"});
         QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Error!"));
-        QCOMPARE(w->outcome().ResultText().count(QStringLiteral("required")), 7);
+        QCOMPARE(resultText(w->outcome()).count(QStringLiteral("required")), 7);
         // Every line inside the grown window (test_form1_layout checks that in every language); the
         // button below the text.
         QVERIFY(w->height() > shortReport[0].height());

@@ -1,6 +1,7 @@
 // The applying window after a change that cut the adapter off from its gateway: "Keep these
 // settings" with its countdown, the previous settings put back when nobody keeps them, and the
 // warning when another program's rollback will undo the change. Against the recording fake.
+#include "core/ResultTexts.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/TestEnvironment.h"
@@ -103,7 +104,8 @@ private slots:
         QVERIFY(!keepButton->isVisible() && !w->offeringKeep());
         QTEST(w->windowTitle(), "heading");
         QFETCH(QString, said);
-        QVERIFY2(w->outcome().Reasons.contains(said), qPrintable(w->outcome().Reasons.join(" | ")));
+        QVERIFY2(reasonTexts(w->outcome().Reasons).contains(said),
+                 qPrintable(reasonTexts(w->outcome().Reasons).join(" | ")));
         QTEST(calls(*env.service).contains("eth0 EnableStatic [198.51.100.7] [255.255.255.0]"), "putBack");
         if (byKey) {
             QTest::keyClick(w, Qt::Key_Escape); // "Ok" is back: Escape closes the window again
@@ -131,7 +133,7 @@ private slots:
         form.show();
         applyProfile1(form);
         QTRY_VERIFY(Form1Probe::applyingWindow(form) &&
-                    Form1Probe::applyingWindow(form)->outcome().Reasons.contains(line));
+                    reasonTexts(Form1Probe::applyingWindow(form)->outcome().Reasons).contains(line));
         Form4* w = Form1Probe::applyingWindow(form);
         QTest::qWait(50);
         QVERIFY(!w->offeringKeep() && control<QPushButton>(*w, "Command1")->isVisible());
@@ -148,8 +150,8 @@ private slots:
         applyProfile1(form);
         Form4* w = awaitOutcome(form);
         QCOMPARE(w->windowTitle(), QStringLiteral("Configuration Applied"));
-        QVERIFY(w->outcome().Reasons.isEmpty());
-        QTRY_COMPARE(w->outcome().Reasons, QStringList{"The gateway 192.0.2.1 answers."});
+        QVERIFY(reasonTexts(w->outcome().Reasons).isEmpty());
+        QTRY_COMPARE(reasonTexts(w->outcome().Reasons), QStringList{"The gateway 192.0.2.1 answers."});
         QVERIFY(control<QLabel>(*w, "Label3")->text().endsWith("The gateway 192.0.2.1 answers."));
     }
 
