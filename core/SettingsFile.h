@@ -33,6 +33,10 @@ SettingsFingerprint settingsFingerprint(const QString& path);
 QString writeSettingsFile(const QString& path, const QStringList& lines,
                           SettingsFingerprint* written = nullptr);
 
+// Replaces the file at `path` with `bytes` with the same care as the settings file (atomic, the previous
+// file kept whole when the write fails). Returns why it failed, or an empty text.
+QString writeFileWhole(const QString& path, const QByteArray& bytes);
+
 // Sets the terms line of an existing file to "1", every other byte as it was (encoding, line ends, a
 // last line without its line end). Returns why it could not, or an empty text when the line says "1".
 QString acceptTermsInSettingsFile(const QString& path);
