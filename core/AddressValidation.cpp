@@ -28,7 +28,8 @@ bool lowerBoundMet(long long value, int part, bool isMask) {
 // Returns 1 when valid, 0 when not; appends the rule's message on failure.
 int checkDottedQuad(QString& text, const AddressRule& rule, QString& messages) {
     if (!rule.tested) return 1;
-    const QString message = QCoreApplication::translate("AddressValidation", rule.message) + CR;
+    const QString message =
+        rule.message ? QCoreApplication::translate("AddressValidation", rule.message) + CR : QString();
 
     // An empty text has no parts at all, not one empty part.
     const QStringList parts = text.isEmpty() ? QStringList() : text.split(u'.');
@@ -123,6 +124,30 @@ ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const Omit
             checkDottedQuad(profile.*rule.text, rule, outcome.Messages);
     }
     return outcome;
+}
+
+QString validateMoreAddresses(QStringList& addresses) {
+    const AddressRule rule{nullptr, true, 255, false, false, nullptr};
+    QString messages;
+    for (QString& cidr : addresses) {
+        const qsizetype slash = cidr.indexOf(u'/');
+        QString address = cidr.left(slash);
+        const QString prefixText = slash < 0 ? QString() : cidr.mid(slash + 1);
+        bool numeric = !prefixText.isEmpty() && prefixText.size() <= 3;
+        for (const QChar c : prefixText)
+            numeric = numeric && c >= u'0' && c <= u'9';
+        const int prefix = numeric ? prefixText.toInt() : 0;
+        QString ignored;
+        if (checkDottedQuad(address, rule, ignored) == 1 && prefix >= 1 && prefix <= 32) {
+            cidr = address + u'/' + QString::number(prefix);
+            continue;
+        }
+        messages += QCoreApplication::translate(
+                        "AddressValidation", "A valid further address is required, such as 192.0.2.21/24: %1")
+                        .arg(cidr) +
+                    CR;
+    }
+    return messages;
 }
 
 } // namespace korvo

@@ -87,6 +87,16 @@ std::vector<std::string> sentDnsServers(const Profile& p, const OmittedServers& 
     return dns;
 }
 
+std::vector<platform::IPv4Settings::Address> sentMoreAddresses(const Profile& p) {
+    std::vector<platform::IPv4Settings::Address> sent;
+    for (const QString& cidr : p.MoreAddresses) {
+        const auto [address, prefix] = platform::IPv4Address::splitPrefix(text(cidr));
+        const auto mask = platform::IPv4Address::maskOf(prefix.value_or(-1));
+        sent.push_back({std::string(address), mask ? mask->toString() : std::string()});
+    }
+    return sent;
+}
+
 OmittedServers takeServers(Profile& p, ApplyMode mode) {
     OmittedServers omitted;
     for (const ServerField& s : ServerFields) {
@@ -112,8 +122,10 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     const OmittedServers omitted = takeServers(p, mode);
 
     const ValidationOutcome validation = validateAddresses(p, mode, omitted);
-    if (!validation.valid())
-        return {ApplyOutcome::State::Invalid, false, p, p, validationLines(validation.Messages)};
+    const QString moreInvalid = validateMoreAddresses(p.MoreAddresses);
+    if (!validation.valid() || !moreInvalid.isEmpty())
+        return {ApplyOutcome::State::Invalid, false, p, p,
+                validationLines(validation.Messages + moreInvalid)};
 
     ApplyOutcome outcome;
     std::vector<AdapterOutcome> changed;
@@ -128,7 +140,11 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         platform::IPv4Settings settings;
         if (mode == ApplyMode::Static) {
             settings.staticAddresses = {{text(p.IPAddress), text(p.SubnetMask)}};
+            for (const platform::IPv4Settings::Address& a : sentMoreAddresses(p))
+                settings.staticAddresses->push_back(a);
             settings.gateways = {text(p.Gateway)};
+        } else {
+            settings.besideLease = sentMoreAddresses(p);
         }
         if (!omitted.PrimaryDNS) settings.dnsServers = sentDnsServers(p, omitted);
         settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))

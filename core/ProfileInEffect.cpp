@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace korvo {
 
@@ -31,7 +32,17 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
     // The profile as an apply sends it: servers trimmed, empty ones left out, addresses canonical.
     Profile p = typed;
     const OmittedServers omitted = takeServers(p, mode);
-    if (!validateAddresses(p, mode, omitted).valid()) return false;
+    if (!validateAddresses(p, mode, omitted).valid() || !validateMoreAddresses(p.MoreAddresses).isEmpty())
+        return false;
+    std::vector<std::string> more;
+    for (const QString& cidr : p.MoreAddresses)
+        more.push_back(text(cidr));
+    if (mode == ApplyMode::Dhcp && !more.empty()) {
+        // The lease's address and every further one, in whatever order the service gives them.
+        if (now.addresses.size() != 1 + more.size()) return false;
+        for (const std::string& a : more)
+            if (std::find(now.addresses.begin(), now.addresses.end(), a) == now.addresses.end()) return false;
+    }
     if (mode == ApplyMode::Dhcp && omitted.PrimaryDNS)
         // From DHCP: the lease's servers, where the service tells them.
         return !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
@@ -39,8 +50,9 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
         const auto mask = platform::IPv4Address::parse(text(p.SubnetMask));
         const std::optional<int> prefix = mask ? mask->prefixLength() : std::nullopt;
         if (!prefix) return false;
-        if (now.addresses != std::vector<std::string>{text(p.IPAddress) + '/' + std::to_string(*prefix)})
-            return false;
+        std::vector<std::string> all{text(p.IPAddress) + '/' + std::to_string(*prefix)};
+        all.insert(all.end(), more.begin(), more.end());
+        if (now.addresses != all) return false;
         if (now.gateway != text(p.Gateway)) return false;
     }
 

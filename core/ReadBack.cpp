@@ -93,13 +93,29 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     wins[0]->asked = omitted.PrimaryWINS ? QString() : sent.PrimaryWINS;
     wins[1]->asked = omitted.PrimaryWINS ? QString() : sent.SecondaryWINS;
 
+    // The further addresses are compared on their own: the first address is whichever else the adapter has.
+    QStringList moreAsked;
+    for (const platform::IPv4Settings::Address& a : sentMoreAddresses(sent)) {
+        const auto m = platform::IPv4Address::parse(a.mask);
+        moreAsked << fromStd(a.address) + u'/' + QString::number(m ? m->prefixLength().value_or(0) : 0);
+    }
+    QStringList moreHeld;
+    std::vector<std::string> others;
+    if (now)
+        for (const std::string& a : now->addresses) {
+            if (moreAsked.contains(fromStd(a)))
+                moreHeld << fromStd(a);
+            else
+                others.push_back(a);
+        }
+
     // In effect, as read back; the primary address first.
     if (now) {
         QStringList addresses;
-        for (const std::string& a : now->addresses)
+        for (const std::string& a : others)
             addresses << addressAndMask(a).first;
         address.in_effect = addresses.join(QStringLiteral(", "));
-        if (!now->addresses.empty()) mask.in_effect = addressAndMask(now->addresses.front()).second;
+        if (!others.empty()) mask.in_effect = addressAndMask(others.front()).second;
         gateway.in_effect = fromStd(now->gateway);
         for (std::size_t i = 0; i < 2; ++i)
             if (i < now->dnsServers.size()) dns[i]->in_effect = fromStd(now->dnsServers[i]);
@@ -117,8 +133,8 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
         }
     };
     const bool addressHolds =
-        now && (dhcp ? now->dhcp && now->addresses.size() == 1
-                     : !now->dhcp && now->addresses.size() == 1 && address.in_effect == address.asked);
+        now && (dhcp ? now->dhcp && others.size() == 1
+                     : !now->dhcp && others.size() == 1 && address.in_effect == address.asked);
     decide(address, result.address, result.whole, addressHolds);
     decide(mask, result.address, result.whole,
            dhcp ? addressHolds : now && !now->dhcp && mask.in_effect == mask.asked);
@@ -144,6 +160,15 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     }
     for (SettingOutcome* s : wins)
         decide(*s, result.wins, result.whole, true, false);
+    if (!moreAsked.isEmpty()) {
+        // In their order on a static adapter; beside a lease the service's order is its own.
+        SettingOutcome more{QStringLiteral("more_addresses"), moreAsked.join(u' '), moreHeld.join(u' ')};
+        QStringList sortedAsked = moreAsked, sortedHeld = moreHeld;
+        sortedAsked.sort();
+        sortedHeld.sort();
+        decide(more, result.address, result.whole, dhcp ? sortedAsked == sortedHeld : moreAsked == moreHeld);
+        settings.push_back(more);
+    }
     return settings;
 }
 
@@ -163,6 +188,16 @@ void reportDifferences(ApplyOutcome& outcome, const std::vector<SettingOutcome>&
         lines << QCoreApplication::translate("ResultTexts", "%1: %2 asked, %3 in effect.")
                      .arg(names[static_cast<qsizetype>(i)].trimmed(), s.asked.isEmpty() ? none : s.asked,
                           inEffect);
+    }
+    for (const SettingOutcome& s : settings) {
+        if (s.name != QLatin1String("more_addresses")) continue;
+        if (s.status == Status::Differs)
+            lines << QCoreApplication::translate("ResultTexts", "More addresses: %1 asked, %2 in effect.")
+                         .arg(s.asked, s.in_effect.isEmpty() ? none : s.in_effect);
+        outcome.InEffect.MoreAddresses = s.in_effect.split(u' ', Qt::SkipEmptyParts);
+        if (s.status == Status::InEffect)
+            outcome.Reasons
+                << QCoreApplication::translate("ResultTexts", "More addresses: %1").arg(s.in_effect);
     }
     if (lines.isEmpty()) return;
     outcome.state = ApplyOutcome::State::Refused;

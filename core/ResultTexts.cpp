@@ -243,6 +243,9 @@ QString describeServiceCode(int code) {
     case platform::code::AccessDenied:
         meaning = QT_TRANSLATE_NOOP("ResultTexts", "access denied");
         break;
+    case platform::code::NotOnThisPlatform:
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "not available on this platform");
+        break;
     default:
         break;
     }

@@ -53,7 +53,12 @@ public:
                 }
                 result.address = resultOf(gather(*pending, op, dns_));
             } else {
-                result.address = resultOf(gather(*pending, nm::EnableDHCP{}, dns_));
+                nm::EnableDHCP op;
+                for (const auto& a : settings.besideLease) {
+                    op.addresses.push_back(a.address);
+                    op.masks.push_back(a.mask);
+                }
+                result.address = resultOf(gather(*pending, op, dns_));
             }
         } catch (const PermissionRefusal&) {
             // Reading the profile needs a permission too.

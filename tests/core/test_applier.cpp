@@ -58,6 +58,8 @@ Profile typed(const QStringList& boxes) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
 class TestApplier : public QObject {
     Q_OBJECT
 private slots:
@@ -365,6 +367,55 @@ private slots:
             QVERIFY2(outcome.ResultText().contains(line), qPrintable(outcome.ResultText()));
         if (differs)
             QVERIFY(outcome.ResultText().startsWith("The adapter does not have all the settings asked for"));
+    }
+
+    // Further addresses: sent after the first, compared on their own when read back, judged before
+    // anything is sent; beside a lease this service (WMI's methods) has no way and changes nothing.
+    void moreAddresses_data() {
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<std::vector<std::string>>("readBack");
+        QTest::addColumn<ApplyState>("state");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("line"); // a line of the report
+        using V = std::vector<std::string>;
+        const auto S = ApplyMode::Static;
+        const QStringList two{"192.0.2.21/24", "198.51.100.007/25"};
+        const QString sent = "eth0 EnableStatic [192.0.2.10, 192.0.2.21, 198.51.100.7] "
+                             "[255.255.255.0, 255.255.255.0, 255.255.255.128]";
+        QTest::newRow("all in effect")
+            << S << two << V{"192.0.2.10/24", "192.0.2.21/24", "198.51.100.7/25"} << ApplyState::Applied
+            << QStringList{sent} << "More addresses: 192.0.2.21/24 198.51.100.7/25";
+        QTest::newRow("one missing")
+            << S << two << V{"192.0.2.10/24", "192.0.2.21/24"} << ApplyState::Refused << QStringList{sent}
+            << "More addresses: 192.0.2.21/24 198.51.100.7/25 asked, 192.0.2.21/24 in "
+               "effect.";
+        QTest::newRow("invalid: nothing sent")
+            << S << QStringList{"192.0.2.21/24", "192.0.2.22"} << V{} << ApplyState::Invalid << QStringList{}
+            << "A valid further address is required, such as 192.0.2.21/24: 192.0.2.22";
+        QTest::newRow("beside a lease, not on this platform")
+            << ApplyMode::Dhcp << QStringList{"192.0.2.21/24"} << V{} << ApplyState::ServiceError
+            << QStringList{} << "not available on this platform";
+    }
+    void moreAddresses() {
+        QFETCH(ApplyMode, mode);
+        QFETCH(QStringList, more);
+        QFETCH(std::vector<std::string>, readBack);
+        QFETCH(ApplyState, state);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, line);
+        auto service = std::make_shared<RecordingService>();
+        service->adapters.push_back(adapter("eth0"));
+        service->readBacks["eth0"] = {false, readBack, "", {}};
+        Profile p = mode == ApplyMode::Static ? typed({"192.0.2.10", "255.255.255.0"})
+                                              : typed(QStringList(7, "DHCP"));
+        p.MoreAddresses = more;
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, mode);
+        QCOMPARE(outcome.state, state);
+        QStringList made = methodCalls(*service);
+        made = made.filter(QRegularExpression("EnableStatic|EnableDHCP"));
+        QCOMPARE(made, calls);
+        QVERIFY2(outcome.Reasons.join(u'\n').contains(line), qPrintable(outcome.Reasons.join(u'\n')));
     }
 
     void serviceFailures_data() {
