@@ -1,0 +1,121 @@
+// Further addresses on a real NetworkManager (the test bed): all of a profile's addresses on the adapter
+// in order, a static address beside a DHCP lease, and the settings file unchanged by them.
+#include "core/Applier.h"
+#include "core/ProfileBook.h"
+#include "core/ProfileInEffect.h"
+#include "platform/nm/NetworkManager.h"
+#include "tests/support/TestBed.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace korvo;
+using korvo::platform::makeNetworkManagerConnector;
+using korvo::testing::TestBed;
+
+namespace {
+
+constexpr int SettleMs = 15000;
+
+// The adapter's IPv4 addresses as the kernel lists them, in its order.
+QStringList inet(const TestBed& bed, const QString& adapter) {
+    QStringList out;
+    const QRegularExpression address(QStringLiteral("inet (\\S+)"));
+    for (const QString& line : bed.ip({"-4", "-o", "addr", "show", "dev", adapter}).split(u'\n'))
+        if (const auto m = address.match(line); m.hasMatch()) out << m.captured(1);
+    return out;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMoreAddressesIntegration : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
+    }
+
+    // Profile 2 with two more addresses, from the settings file and its companion as the window and the
+    // command line read them: three addresses on veth0 in order, the report and the marks agree, and a
+    // save writes the 129-line file as a book without them does.
+    void staticProfileWithTwoMore() {
+        TestBed bed({.adapters = 1});
+        TestBed::Inside inside(bed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Korvo.ini"));
+        ProfileBook book;
+        book.setTermsAccepted(true);
+        for (const auto& [field, value] : {std::pair{ProfileField::IPAddress, "192.0.2.10"},
+                                           {ProfileField::SubnetMask, "255.255.255.0"},
+                                           {ProfileField::Gateway, "192.0.2.1"},
+                                           {ProfileField::PrimaryDNS, "192.0.2.53"},
+                                           {ProfileField::Name, "Plant"}})
+            book.set(1, field, QString::fromLatin1(value));
+        book.setAdapter(1, QStringLiteral("veth0"));
+        QCOMPARE(book.save(path), QString());
+        const QByteArray plain = fileBytes(path);
+        book.setMoreAddresses(1, {"203.0.113.22/24", "192.0.2.21/25"});
+        QCOMPARE(book.save(path), QString());
+        QCOMPARE(fileBytes(path), plain);
+
+        ProfileBook read;
+        QCOMPARE(read.read(path), ProfileBook::ReadOutcome::Read);
+        const ButtonProfile button = read.button(2);
+        const Applier applier(makeNetworkManagerConnector(bed.busAddress()));
+        const ApplyOutcome outcome = applier.SetInterface(button.Typed, button.Mode);
+        QCOMPARE(outcome.state, ApplyState::Applied);
+        QVERIFY2(outcome.Reasons.contains("More addresses: 203.0.113.22/24 192.0.2.21/25"),
+                 qPrintable(outcome.Reasons.join(u'\n')));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            inet(bed, "veth0"), (QStringList{"192.0.2.10/24", "203.0.113.22/24", "192.0.2.21/25"}), SettleMs);
+        const auto adapters =
+            makeNetworkManagerConnector(bed.busAddress())->connect(platform::Purpose::List)->adapters();
+        QCOMPARE(adapters.size(), std::size_t{1});
+        QVERIFY(profileInEffect(button.Typed, button.Mode, *adapters.front()->ipv4State()));
+        Profile fewer = button.Typed;
+        fewer.MoreAddresses.removeLast();
+        QVERIFY(!profileInEffect(fewer, button.Mode, *adapters.front()->ipv4State()));
+
+        // Back to one address: the others go.
+        const ApplyOutcome one = applier.SetInterface(fewer, ApplyMode::Static);
+        QCOMPARE(one.state, ApplyState::Applied);
+        QTRY_COMPARE_WITH_TIMEOUT(inet(bed, "veth0"), (QStringList{"192.0.2.10/24", "203.0.113.22/24"}),
+                                  SettleMs);
+
+        // A save after all this: the 129 lines byte for byte as before.
+        QCOMPARE(read.save(path), QString());
+        QCOMPARE(fileBytes(path), plain);
+    }
+
+    // The DHCP tab with one more address: the lease and the static address both on the adapter.
+    void dhcpWithOneMore() {
+        TestBed bed({.adapters = 1, .dhcp = true});
+        TestBed::Inside inside(bed);
+        ProfileBook book;
+        book.setAdapter(DhcpSlot, QStringLiteral("veth0"));
+        book.setMoreAddresses(DhcpSlot, {"203.0.113.7/24"});
+        const ButtonProfile button = book.button(7);
+        const Applier applier(makeNetworkManagerConnector(bed.busAddress()));
+        const ApplyOutcome outcome = applier.SetInterface(button.Typed, button.Mode);
+        QVERIFY2(outcome.state == ApplyState::Applied, qPrintable(outcome.Reasons.join(u'\n')));
+        const QRegularExpression lease(QStringLiteral("^198\\.51\\.100\\.1\\d\\d/24$"));
+        QTRY_VERIFY2_WITH_TIMEOUT(inet(bed, "veth0").contains("203.0.113.7/24") &&
+                                      inet(bed, "veth0").indexOf(lease) >= 0,
+                                  qPrintable(inet(bed, "veth0").join(u' ')), SettleMs);
+        QCOMPARE(inet(bed, "veth0").size(), 2);
+        QCOMPARE(bed.ip4("veth0", "IP4.GATEWAY"), QStringLiteral("198.51.100.1"));
+        const auto adapters =
+            makeNetworkManagerConnector(bed.busAddress())->connect(platform::Purpose::List)->adapters();
+        QVERIFY(profileInEffect(button.Typed, button.Mode, *adapters.front()->ipv4State()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMoreAddressesIntegration)
+#include "test_more_addresses_integration.moc"
