@@ -3,6 +3,7 @@
 #include "core/ProfileInEffect.h"
 #include "ui/AdapterList.h"
 #include "ui/Artwork.h"
+#include "ui/MoreAddressesBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -105,6 +106,10 @@ void ProfileTab::build() {
     adapters->setAccessibleName(spokenName(tr("Select a Network Interface")));
     Adapters = adapters;
 
+    heading(this, MoreAddressesBox::heading(), 160, 140, 369);
+    More = art::place(new MoreAddressesBox(Index, Book, spokenName(MoreAddressesBox::heading()), this),
+                      nullptr, 160, 158, 369, 22);
+    More->setFont(addressFont);
     if (!isDhcp()) {
         heading(this, tr("Button Name"), 8, 140, 137);
         // The name boxes' stored 23 is their help topic, not a length limit:
@@ -349,9 +354,9 @@ void ProfileTab::ViaDhcpSet(bool dns, bool wins) {
 QList<QWidget*> ProfileTab::keyboardOrder() const {
     if (!built()) return {};
     const auto box = [this](int role) -> QWidget* { return Boxes[static_cast<std::size_t>(role)]; };
-    if (isDhcp()) return {Check2, Check3, box(DNS1), box(DNS2), box(WINS1), box(WINS2), Adapters};
-    return {box(IP),    box(Mask),  box(Gate), box(DNS1),    box(DNS2),
-            box(WINS1), box(WINS2), Adapters,  box(NameRole)};
+    if (isDhcp()) return {Check2, Check3, box(DNS1), box(DNS2), box(WINS1), box(WINS2), Adapters, More};
+    return {box(IP),    box(Mask),  box(Gate), box(DNS1),     box(DNS2),
+            box(WINS1), box(WINS2), Adapters,  box(NameRole), More};
 }
 
 } // namespace korvo

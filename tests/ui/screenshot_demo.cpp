@@ -64,6 +64,8 @@ int main(int argc, char* argv[]) {
         if (d.adapter >= 0) tab.Adapters->setCurrentRow(d.adapter);
     }
     tabControls(form, DhcpTab).Adapters->setCurrentRow(2);
+    control<QLineEdit>(form, "MoreAddresses1")->setText(QStringLiteral("192.0.2.26/24 203.0.113.26/25"));
+    control<QLineEdit>(form, "MoreAddresses7")->setText(QStringLiteral("198.51.100.9/24"));
     for (int t = 0; t < DhcpTab; ++t) // as start-up's last step does
         tabControls(form, t).Apply->setText(tabControls(form, t).Name->text());
 
