@@ -60,6 +60,10 @@ DNS: %5</translation>
         <source>A valid Secondary WINS address is required or leave the box empty</source>
         <translation>Se necesita una dirección WINS secundaria válida, o deje el cuadro vacío</translation>
     </message>
+    <message>
+        <source>A valid further address is required, such as 192.0.2.21/24: %1</source>
+        <translation>Se requiere una dirección adicional válida, como 192.0.2.21/24: %1</translation>
+    </message>
 </context>
 <context>
     <name>AgreementText</name>
@@ -429,6 +433,18 @@ DNS: %5</translation>
         <source>the service gave no connection</source>
         <translation>el servicio no proporcionó ninguna conexión</translation>
     </message>
+    <message>
+        <source>More addresses: %1 asked, %2 in effect.</source>
+        <translation>Direcciones adicionales: %1 solicitado, %2 en vigor.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1</source>
+        <translation>Direcciones adicionales: %1</translation>
+    </message>
+    <message>
+        <source>not available on this platform</source>
+        <translation>no disponible en esta plataforma</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -546,6 +562,14 @@ DNS: %5</translation>
     <message>
         <source>the folder could not be made</source>
         <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is not written in UTF-8</source>
+        <translation>no está escrito en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -726,6 +750,10 @@ En uso en %2</translation>
         <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
         <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
     </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>las direcciones adicionales y las direcciones de hardware no se pudieron escribir en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -771,6 +799,21 @@ En uso en %2</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La puerta de enlace respondía antes del cambio y ahora no responde. Si no conserva esta configuración, la anterior vuelve en %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MoreAddressesBox</name>
+    <message>
+        <source>Static addresses kept beside the DHCP lease, each with its prefix length, separated by blanks: %1</source>
+        <translation>Direcciones estáticas junto a la concesión DHCP, cada una con su longitud de prefijo, separadas por espacios: %1</translation>
+    </message>
+    <message>
+        <source>Addresses given after the IP address, each with its prefix length, separated by blanks: %1</source>
+        <translation>Direcciones asignadas después de la dirección IP, cada una con su longitud de prefijo, separadas por espacios: %1</translation>
+    </message>
+    <message>
+        <source>More addresses</source>
+        <translation>Direcciones adicionales</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,10 @@ DNS : %5</translation>
         <source>A valid Secondary WINS address is required or leave the box empty</source>
         <translation>Une adresse WINS secondaire valide est requise, ou laissez la case vide</translation>
     </message>
+    <message>
+        <source>A valid further address is required, such as 192.0.2.21/24: %1</source>
+        <translation>Une adresse supplémentaire valide est requise, par exemple 192.0.2.21/24 : %1</translation>
+    </message>
 </context>
 <context>
     <name>AgreementText</name>
@@ -429,6 +433,18 @@ DNS : %5</translation>
         <source>the service gave no connection</source>
         <translation>le service n’a fourni aucune connexion</translation>
     </message>
+    <message>
+        <source>More addresses: %1 asked, %2 in effect.</source>
+        <translation>Adresses supplémentaires : %1 demandé, %2 en vigueur.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1</source>
+        <translation>Adresses supplémentaires : %1</translation>
+    </message>
+    <message>
+        <source>not available on this platform</source>
+        <translation>non disponible sur cette plateforme</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -546,6 +562,14 @@ DNS : %5</translation>
     <message>
         <source>the folder could not be made</source>
         <translation>le dossier n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
+    <message>
+        <source>it is not written in UTF-8</source>
+        <translation>il n’est pas écrit en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -726,6 +750,10 @@ Actif sur %2</translation>
         <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
         <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
     </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>les adresses supplémentaires et les adresses matérielles n’ont pas pu être écrites dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -771,6 +799,21 @@ Actif sur %2</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La passerelle répondait avant la modification et ne répond plus. Si vous ne gardez pas ces paramètres, les précédents reviennent dans %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MoreAddressesBox</name>
+    <message>
+        <source>Static addresses kept beside the DHCP lease, each with its prefix length, separated by blanks: %1</source>
+        <translation>Adresses statiques conservées à côté du bail DHCP, chacune avec sa longueur de préfixe, séparées par des espaces : %1</translation>
+    </message>
+    <message>
+        <source>Addresses given after the IP address, each with its prefix length, separated by blanks: %1</source>
+        <translation>Adresses attribuées après l’adresse IP, chacune avec sa longueur de préfixe, séparées par des espaces : %1</translation>
+    </message>
+    <message>
+        <source>More addresses</source>
+        <translation>Adresses supplémentaires</translation>
     </message>
 </context>
 <context>
