@@ -157,8 +157,19 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         const std::string gateway = mode == ApplyMode::Static ? text(p.Gateway) : std::string();
         // Before anything is changed: whether another host answers for the address (not asked where the
         // adapter has it already), and whether the gateway the adapter has now answered lately.
+        std::vector<platform::Adapter*> targets = adaptersNamed(adapters, caption);
+        // The adapter came back under another name (a USB adapter, another port): its hardware address
+        // still tells which it is.
+        QString renamed;
+        if (targets.empty())
+            if (platform::Adapter* same = adapterWithHardwareAddress(adapters, text(p.HardwareAddress))) {
+                targets.push_back(same);
+                renamed = QString::fromStdString(same->caption());
+                p.AdapterCaption = QCoreApplication::translate("ResultTexts", "%1, now named %2")
+                                       .arg(p.AdapterCaption, renamed);
+            }
         std::vector<Before> checked;
-        for (platform::Adapter* adapter : adaptersNamed(adapters, caption)) {
+        for (platform::Adapter* adapter : targets) {
             Before b{adapter, std::nullopt, {}, {}};
             const std::optional<platform::IPv4State> state = adapter->ipv4State();
             if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
@@ -278,6 +289,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
+        if (!renamed.isEmpty()) {
+            for (AdapterOutcome& a : changed)
+                a.Caption = renamed;
+            outcome.Reasons << QCoreApplication::translate(
+                                   "ResultTexts",
+                                   "-%1-, now named -%2-, was found by its hardware address %3.")
+                                   .arg(typed.AdapterCaption, renamed, p.HardwareAddress);
+        }
         outcome.Adapters = changed;
         if (!gateway.empty() && !asked.empty()) {
             if (checks.made) checks.made(outcome);

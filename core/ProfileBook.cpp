@@ -82,6 +82,15 @@ ExtraSettings ProfileBook::extras() const {
     return e;
 }
 
+void ProfileBook::recordHardwareAddresses(const std::function<QString(const QString& caption)>& hardwareOf) {
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString& caption = profile(slot).AdapterCaption;
+        if (caption.isEmpty()) continue;
+        if (const QString hardware = hardwareOf(caption); !hardware.isEmpty())
+            setHardwareAddress(slot, hardware);
+    }
+}
+
 void ProfileBook::loadExtras(const ExtraSettings& extras) {
     for (int slot = 0; slot < SlotCount; ++slot) {
         setMoreAddresses(slot, extras[static_cast<std::size_t>(slot)].MoreAddresses);

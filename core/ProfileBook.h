@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace korvo {
@@ -43,6 +44,9 @@ public:
     void setMoreAddresses(int slot, const QStringList& addresses);
     void setHardwareAddress(int slot, const QString& hardwareAddress);
     ExtraSettings extras() const;
+    // Each slot's hardware address from `hardwareOf` its adapter's caption; where that gives none (the
+    // adapter is not there now) the one recorded stays.
+    void recordHardwareAddresses(const std::function<QString(const QString& caption)>& hardwareOf);
     void loadExtras(const ExtraSettings& extras);
 
     // The DHCP slot's "DNS via DHCP" and "WINS via DHCP": setting one shows "DHCP" in its two servers

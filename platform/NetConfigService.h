@@ -157,6 +157,8 @@ public:
     virtual ~Adapter() = default;
 
     virtual std::string caption() const = 0;
+    // The adapter's hardware address, "02:00:00:00:00:02" as the service writes it; empty where not known.
+    virtual std::string hardwareAddress() const { return {}; }
     // The live IPv4 configuration when the adapter was listed; nullopt where the service does not say.
     virtual std::optional<IPv4State> ipv4State() const { return std::nullopt; }
 

@@ -108,9 +108,16 @@ void AdapterStates::Listed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     std::vector<AdapterNow> now;
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters)
         if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            now.push_back({QString::fromStdString(adapter->caption()), *state});
+            now.push_back({QString::fromStdString(adapter->caption()), *state,
+                           QString::fromStdString(adapter->hardwareAddress())});
     show(std::move(now));
     if (std::exchange(RefreshAgain, false)) refresh();
+}
+
+QString AdapterStates::hardwareAddressOf(const QString& caption) const {
+    for (const AdapterNow& a : Now)
+        if (a.Caption == caption) return a.HardwareAddress;
+    return {};
 }
 
 void AdapterStates::watchSoon() {

@@ -418,6 +418,57 @@ private slots:
         QVERIFY2(outcome.Reasons.join(u'\n').contains(line), qPrintable(outcome.Reasons.join(u'\n')));
     }
 
+    // An adapter not listed under its name is found by the hardware address recorded with the profile,
+    // when exactly one adapter has it; the report names it as it was and as it is now.
+    void renamedAdapter_data() {
+        QTest::addColumn<QStringList>("hardware"); // "caption=address" of each adapter listed
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QString>("changed"); // empty: none
+        QTest::newRow("renamed") << QStringList{"eth1=02:00:00:00:00:01", "enx0200=02:00:00:00:00:02"}
+                                 << "02:00:00:00:00:02"
+                                 << "enx0200";
+        QTest::newRow("letters in another case")
+            << QStringList{"enx0a0b=0A:0B:00:00:00:02"} << "0a:0b:00:00:00:02"
+            << "enx0a0b";
+        QTest::newRow("no address recorded") << QStringList{"enx0200=02:00:00:00:00:02"} << ""
+                                             << "";
+        QTest::newRow("nobody has it") << QStringList{"enx0200=02:00:00:00:00:02"} << "02:00:00:00:00:03"
+                                       << "";
+        QTest::newRow("two have it") << QStringList{"bond0=02:00:00:00:00:02", "enx0200=02:00:00:00:00:02"}
+                                     << "02:00:00:00:00:02"
+                                     << "";
+    }
+    void renamedAdapter() {
+        QFETCH(QStringList, hardware);
+        QFETCH(QString, recorded);
+        QFETCH(QString, changed);
+        auto service = std::make_shared<RecordingService>();
+        for (const QString& h : hardware) {
+            FakeAdapter a = adapter(h.section(u'=', 0, 0));
+            a.hardwareAddress = h.section(u'=', 1).toStdString();
+            service->adapters.push_back(a);
+        }
+        Profile p = typed({"192.0.2.10", "255.255.255.0"});
+        p.AdapterCaption = QStringLiteral("kv2");
+        p.HardwareAddress = recorded;
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, ApplyMode::Static);
+        const QStringList made = methodCalls(*service).filter("EnableStatic");
+        if (changed.isEmpty()) {
+            QCOMPARE(made, QStringList());
+            QCOMPARE(outcome.Reasons, QStringList{"The network interface -kv2- was not found."});
+            return;
+        }
+        QCOMPARE(made, QStringList{changed + " EnableStatic [192.0.2.10] [255.255.255.0]"});
+        QCOMPARE(outcome.state, ApplyState::Applied);
+        QCOMPARE(outcome.Values.AdapterCaption, "kv2, now named " + changed);
+        QVERIFY(outcome.ResultText().contains("-kv2, now named " + changed + "-"));
+        QCOMPARE(outcome.Adapters.size(), std::size_t{1});
+        QCOMPARE(outcome.Adapters.front().Caption, changed);
+        QVERIFY2(outcome.Reasons.contains("-kv2-, now named -" + changed +
+                                          "-, was found by its hardware address " + recorded + "."),
+                 qPrintable(outcome.Reasons.join(u'\n')));
+    }
+
     void serviceFailures_data() {
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("reason");

@@ -159,6 +159,24 @@ private slots:
         QCOMPARE(again.extras(), ExtraSettings{});
     }
 
+    // A save records the hardware address of each slot's adapter where it is known now; an adapter
+    // that is away keeps the one recorded.
+    void hardwareAddressesRecorded() {
+        ProfileBook book;
+        book.setAdapter(0, QStringLiteral("eth0"));
+        book.setAdapter(1, QStringLiteral("kv2"));
+        book.setHardwareAddress(1, QStringLiteral("02:00:00:00:00:02"));
+        book.setAdapter(DhcpSlot, QStringLiteral("eth0"));
+        const auto known = [](const QString& caption) {
+            return caption == QLatin1String("eth0") ? QStringLiteral("52:54:00:12:34:56") : QString();
+        };
+        book.recordHardwareAddresses(known);
+        QCOMPARE(book.profile(0).HardwareAddress, QStringLiteral("52:54:00:12:34:56"));
+        QCOMPARE(book.profile(1).HardwareAddress, QStringLiteral("02:00:00:00:00:02"));
+        QCOMPARE(book.profile(2).HardwareAddress, QString()); // no adapter chosen
+        QCOMPARE(book.profile(DhcpSlot).HardwareAddress, QStringLiteral("52:54:00:12:34:56"));
+    }
+
     // A companion Korvo cannot read is neither trusted nor overwritten: its bytes stay.
     void unreadableCompanionKept() {
         QTemporaryDir dir;

@@ -1,6 +1,7 @@
 // Further addresses on a real NetworkManager (the test bed): all of a profile's addresses on the adapter
 // in order, a static address beside a DHCP lease, and the settings file unchanged by them.
 #include "core/Applier.h"
+#include "core/ExtraSettings.h"
 #include "core/ProfileBook.h"
 #include "core/ProfileInEffect.h"
 #include "platform/nm/NetworkManager.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
 using namespace korvo;
 using korvo::platform::makeNetworkManagerConnector;
@@ -90,6 +92,59 @@ private slots:
                                   SettleMs);
 
         // A save after all this: the 129 lines byte for byte as before.
+        QCOMPARE(read.save(path), QString());
+        QCOMPARE(fileBytes(path), plain);
+    }
+
+    // A profile's adapter renamed after its hardware address was recorded (as a USB adapter comes back
+    // under another name): the apply finds it by that address and says so; the 129 lines stay.
+    void renamedAdapterFoundByHardwareAddress() {
+        TestBed bed({.adapters = 1});
+        TestBed::Inside inside(bed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Korvo.ini"));
+        const std::shared_ptr<platform::ServiceConnector> connector =
+            makeNetworkManagerConnector(bed.busAddress());
+        const auto listed = [&connector] {
+            std::map<QString, QString> hardware;
+            for (const auto& a : connector->connect(platform::Purpose::List)->adapters())
+                hardware[QString::fromStdString(a->caption())] = QString::fromStdString(a->hardwareAddress());
+            return hardware;
+        };
+        const QString hardware = listed()["veth0"];
+        QVERIFY2(bed.ip({"link", "show", "veth0"}).contains("link/ether " + hardware.toLower()),
+                 qPrintable(hardware));
+
+        ProfileBook book;
+        book.setTermsAccepted(true);
+        book.set(2, ProfileField::IPAddress, QStringLiteral("192.0.2.30"));
+        book.set(2, ProfileField::SubnetMask, QStringLiteral("255.255.255.0"));
+        book.setAdapter(2, QStringLiteral("veth0"));
+        QCOMPARE(book.save(path), QString());
+        const QByteArray plain = fileBytes(path);
+        book.recordHardwareAddresses([&listed](const QString& caption) { return listed()[caption]; });
+        QCOMPARE(book.save(path), QString());
+        QCOMPARE(fileBytes(path), plain);
+        QVERIFY(fileBytes(extraSettingsPath(path))
+                    .contains("[Profile3]\nHardwareAddress=" + hardware.toLatin1()));
+
+        bed.ip({"link", "set", "veth0", "down"});
+        bed.ip({"link", "set", "veth0", "name", "kv2"});
+        bed.ip({"link", "set", "kv2", "up"});
+        QTRY_VERIFY_WITH_TIMEOUT(listed().count("kv2") == 1, SettleMs);
+
+        ProfileBook read;
+        QCOMPARE(read.read(path), ProfileBook::ReadOutcome::Read);
+        const ButtonProfile button = read.button(3);
+        QCOMPARE(button.Typed.AdapterCaption, QStringLiteral("veth0"));
+        const ApplyOutcome outcome = Applier(connector).SetInterface(button.Typed, button.Mode);
+        QVERIFY2(outcome.state == ApplyState::Applied, qPrintable(outcome.Reasons.join(u'\n')));
+        QCOMPARE(outcome.Values.AdapterCaption, QStringLiteral("veth0, now named kv2"));
+        QVERIFY(outcome.Reasons.contains("-veth0-, now named -kv2-, was found by its hardware address " +
+                                         hardware + "."));
+        QTRY_COMPARE_WITH_TIMEOUT(inet(bed, "kv2"), QStringList{"192.0.2.30/24"}, SettleMs);
+
+        // The name stays the key of the 129 lines: a save writes them as before.
         QCOMPARE(read.save(path), QString());
         QCOMPARE(fileBytes(path), plain);
     }
