@@ -445,6 +445,14 @@ DNS: %5</translation>
         <source>not available on this platform</source>
         <translation>auf dieser Plattform nicht verfügbar</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, jetzt %2 genannt</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, jetzt -%2- genannt, wurde an seiner Hardware-Adresse %3 erkannt.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>

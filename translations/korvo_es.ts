@@ -445,6 +445,14 @@ DNS: %5</translation>
         <source>not available on this platform</source>
         <translation>no disponible en esta plataforma</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, ahora llamado %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, ahora llamado -%2-, se encontró por su dirección de hardware %3.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>

@@ -445,6 +445,14 @@ DNS : %5</translation>
         <source>not available on this platform</source>
         <translation>non disponible sur cette plateforme</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, désormais nommé %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, désormais nommé -%2-, a été retrouvé par son adresse matérielle %3.</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
