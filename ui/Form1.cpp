@@ -210,6 +210,7 @@ void Form1::connectReactions() {
         else
             States->ShowProfilesInEffect();
     });
+    connect(&Book, &ProfileBook::extrasChanged, States.get(), [this] { States->ShowProfilesInEffect(); });
     connect(&Book, &ProfileBook::termsChanged, Check1, &QCheckBox::setChecked);
     connect(Check1, &QCheckBox::toggled, &Book, &ProfileBook::setTermsAccepted);
     for (int t = 0; t < TabCount; ++t)

@@ -2,6 +2,8 @@
 // box, saved beside the settings file by "Save Settings", shown again on the next start.
 #include "core/ExtraSettings.h"
 #include "core/SettingsFile.h"
+#include "core/SettingsLines.h"
+#include "tests/support/Controls.h"
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
@@ -70,6 +72,29 @@ private slots:
                                                   "MoreAddresses=192.0.2.21/24 192.0.2.22/25\n\n"
                                                   "[DHCP]\n"));
         QCOMPARE(fileBytes(path), plain);
+    }
+
+    // The mark of a profile with further addresses: on only while the adapter has all of them, and it
+    // follows the box as it is typed.
+    void marksCountEveryAddress() {
+        testing::TestEnvironment env;
+        env.service->adapters = {{"eth0", {}, {}}};
+        env.service->states = {{"eth0", {false, {"192.0.2.10/24", "192.0.2.11/24"}, "", {}}}};
+        StoredSettings s;
+        s.Profiles[0] = {"192.0.2.10", "255.255.255.0", "", "", "", "", "", "Plant", "eth0"};
+        s.TermsAccepted = true;
+        QCOMPARE(writeSettingsFile(env.folder.filePath("Korvo.ini"), settingsLines(s)), QString());
+        Form1 form(env.make());
+        form.Start();
+        QVERIFY(QTest::qWaitFor([&form] { return tabControls(form, 0).Adapters->count() == 2; }));
+        QCOMPARE(marks(form)[0], false);
+        auto* more = control<QLineEdit>(form, "MoreAddresses1");
+        more->setText(QStringLiteral("192.0.2.11/24"));
+        QCOMPARE(marks(form)[0], true);
+        more->setText(QStringLiteral("192.0.2.11/24 192.0.2.12/24"));
+        QCOMPARE(marks(form)[0], false);
+        more->setText(QStringLiteral("192.0.2.11/16"));
+        QCOMPARE(marks(form)[0], false);
     }
 };
 
