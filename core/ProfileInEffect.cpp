@@ -70,6 +70,14 @@ Profile profileFrom(const platform::IPv4State& now) {
             p.SubnetMask = QString::fromStdString(mask->toString());
         }
     }
+    // The others as further addresses, in their order.
+    for (std::size_t i = 1; i < now.addresses.size(); ++i) {
+        const auto [text, prefix] = platform::IPv4Address::splitPrefix(now.addresses[i]);
+        const std::optional<platform::IPv4Address> address = platform::IPv4Address::parse(text);
+        if (address && prefix && *prefix >= 1 && *prefix <= 32)
+            p.MoreAddresses
+                << QStringLiteral("%1/%2").arg(QString::fromStdString(address->toString())).arg(*prefix);
+    }
     p.Gateway = QString::fromStdString(now.gateway);
     if (!now.dnsServers.empty()) p.PrimaryDNS = QString::fromStdString(now.dnsServers[0]);
     if (now.dnsServers.size() > 1) p.SecondaryDNS = QString::fromStdString(now.dnsServers[1]);

@@ -17,8 +17,8 @@ namespace korvo {
 bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4State& now);
 
 // The boxes whose static apply leaves `now` as profileInEffect reads it: the first address with its
-// prefix as a mask, the gateway and the first two DNS servers. WINS and the name stay empty (the live
-// state has neither); so do address and mask when `now` has no address.
+// prefix as a mask, the others as further addresses, the gateway and the first two DNS servers. WINS and the
+// name stay empty (the live state has neither); so do address and mask when `now` has no address.
 Profile profileFrom(const platform::IPv4State& now);
 
 // The state as a few lines for an adapter entry's tooltip.

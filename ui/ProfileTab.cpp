@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPersistentModelIndex>
 
 namespace korvo {
@@ -310,19 +309,7 @@ void ProfileTab::takeSettings(const platform::IPv4State& now) {
         setText(IP, from.IPAddress);
         setText(Mask, from.SubnetMask);
         setText(Gate, from.Gateway);
-        if (now.addresses.size() > 1) {
-            // A profile holds one address: applying it leaves the adapter only the primary.
-            auto* note = new QMessageBox(
-                QMessageBox::Information, window()->windowTitle(),
-                tr("This adapter has %n addresses; a profile holds one, so only the primary, %1, was "
-                   "taken. Applying this profile removes the others.",
-                   nullptr, static_cast<int>(now.addresses.size()))
-                    .arg(from.IPAddress),
-                QMessageBox::Ok, this);
-            note->setAttribute(Qt::WA_DeleteOnClose);
-            note->setObjectName(QStringLiteral("OneAddressTaken"));
-            note->open();
-        }
+        Book.setMoreAddresses(Index, from.MoreAddresses);
     }
     setText(DNS1, from.PrimaryDNS);
     setText(DNS2, from.SecondaryDNS);

@@ -155,8 +155,12 @@ private slots:
         QCOMPARE(
             (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS, p.PrimaryWINS}),
             (QStringList{"192.0.2.10", "255.255.128.0", "", "203.0.113.53", "203.0.113.54", ""}));
-        QVERIFY(profileInEffect(p, ApplyMode::Static,
-                                manual({"192.0.2.10/17"}, "", {"203.0.113.53", "203.0.113.54"})));
+        QCOMPARE(p.MoreAddresses, QStringList{"192.0.2.11/24"});
+        QVERIFY(profileInEffect(
+            p, ApplyMode::Static,
+            manual({"192.0.2.10/17", "192.0.2.11/24"}, "", {"203.0.113.53", "203.0.113.54"})));
+        QVERIFY(!profileInEffect(p, ApplyMode::Static,
+                                 manual({"192.0.2.10/17"}, "", {"203.0.113.53", "203.0.113.54"})));
         const Profile none = profileFrom(IPv4State{true, {}, "", {}});
         QVERIFY(none.IPAddress.isEmpty() && none.SubnetMask.isEmpty());
     }
