@@ -1038,13 +1038,6 @@ Aktiv auf %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Dieser Adapter hat zurzeit keine IPv4-Adresse.</translation>
     </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Dieser Adapter hat %n Adresse; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
-            <numerusform>Dieser Adapter hat %n Adressen; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>korvo::Tray</name>

@@ -1038,13 +1038,6 @@ En uso en %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Este adaptador no tiene ninguna dirección IPv4 ahora.</translation>
     </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Este adaptador tiene %n dirección; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
-            <numerusform>Este adaptador tiene %n direcciones; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>korvo::Tray</name>

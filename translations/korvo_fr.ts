@@ -1038,13 +1038,6 @@ Actif sur %2</translation>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Cet adaptateur n’a pas d’adresse IPv4 en ce moment.</translation>
     </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Cet adaptateur a %n adresse ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
-            <numerusform>Cet adaptateur a %n adresses ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>korvo::Tray</name>
