@@ -51,6 +51,7 @@ struct Before {
     platform::Adapter* adapter;
     std::optional<bool> addressFree;
     QString answeredBy;
+    QString taken;                // the address another host answered for, where not the first
     QString notChecked;           // why the address was not checked, where the report says so
     bool gatewayAnswered = false; // the adapter's gateway before the change answered lately
     std::optional<platform::PendingRollback> pending = std::nullopt; // another program's, on this adapter
@@ -170,7 +171,7 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             }
         std::vector<Before> checked;
         for (platform::Adapter* adapter : targets) {
-            Before b{adapter, std::nullopt, {}, {}};
+            Before b{adapter, std::nullopt, {}, {}, {}};
             const std::optional<platform::IPv4State> state = adapter->ipv4State();
             if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
                 const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);
@@ -179,6 +180,16 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                 else
                     b.addressFree = holder.kind == platform::LinkAnswer::Kind::Silent;
                 b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+            }
+            // The further addresses too, each one the adapter does not hold yet.
+            for (const platform::IPv4Settings::Address& a : sentMoreAddresses(p)) {
+                if (b.addressFree == false) break;
+                if (state && holds(*state, a.address)) continue;
+                const platform::LinkAnswer holder = adapter->holderOf(a.address, AddressProbeWait);
+                if (holder.kind != platform::LinkAnswer::Kind::Answered) continue;
+                b.addressFree = false;
+                b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+                b.taken = QString::fromStdString(a.address);
             }
             // Asked before Korvo takes a way back of its own, which would be one too.
             try {
@@ -213,13 +224,13 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             platform::Adapter* const adapter = b.adapter;
             matched = true;
             if (b.addressFree == false) {
-                outcome =
-                    failure(QCoreApplication::translate(
-                                "ResultTexts",
-                                "%1 is in use already: the host %2 answered for it on -%3-. Nothing was "
-                                "changed.")
-                                .arg(p.IPAddress, b.answeredBy, p.AdapterCaption),
-                            p);
+                outcome = failure(
+                    QCoreApplication::translate(
+                        "ResultTexts",
+                        "%1 is in use already: the host %2 answered for it on -%3-. Nothing was "
+                        "changed.")
+                        .arg(b.taken.isEmpty() ? p.IPAddress : b.taken, b.answeredBy, p.AdapterCaption),
+                    p);
                 outcome.state = ApplyOutcome::State::NotApplied;
                 changed.push_back({p.AdapterCaption, outcome.state,
                                    compareSettings(p, mode, omitted, platform::ChangeResult{}, std::nullopt),

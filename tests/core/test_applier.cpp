@@ -418,6 +418,40 @@ private slots:
         QVERIFY2(outcome.Reasons.join(u'\n').contains(line), qPrintable(outcome.Reasons.join(u'\n')));
     }
 
+    // A further address another host answers for changes nothing, as the first one would; one the
+    // adapter holds already is not asked about.
+    void furtherAddressInUse_data() {
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<QStringList>("held"); // by the adapter now
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("static") << ApplyMode::Static << QStringList{} << false;
+        QTest::newRow("beside a lease") << ApplyMode::Dhcp << QStringList{} << false;
+        QTest::newRow("the adapter's own") << ApplyMode::Static << QStringList{"192.0.2.22/24"} << true;
+    }
+    void furtherAddressInUse() {
+        QFETCH(ApplyMode, mode);
+        QFETCH(QStringList, held);
+        QFETCH(bool, applied);
+        auto service = std::make_shared<RecordingService>();
+        FakeAdapter a = adapter("eth0");
+        a.holders["192.0.2.22"] = {platform::LinkAnswer::Kind::Answered, "52:54:00:12:34:56", {}};
+        service->adapters.push_back(a);
+        platform::IPv4State now{false, {"192.0.2.10/24"}, "", {}};
+        for (const QString& h : held)
+            now.addresses.push_back(h.toStdString());
+        service->states["eth0"] = now;
+        Profile p = mode == ApplyMode::Static ? typed({"192.0.2.10", "255.255.255.0"})
+                                              : typed(QStringList(7, "DHCP"));
+        p.MoreAddresses = QStringList{"192.0.2.21/24", "192.0.2.22/24"};
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, mode);
+        QCOMPARE(methodCalls(*service).filter(QRegularExpression("Enable")).isEmpty(), !applied);
+        if (applied) return;
+        QCOMPARE(outcome.state, ApplyState::NotApplied);
+        QCOMPARE(outcome.Reasons,
+                 QStringList{"192.0.2.22 is in use already: the host 52:54:00:12:34:56 answered for "
+                             "it on -eth0-. Nothing was changed."});
+    }
+
     // An adapter not listed under its name is found by the hardware address recorded with the profile,
     // when exactly one adapter has it; the report names it as it was and as it is now.
     void renamedAdapter_data() {
