@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
@@ -147,6 +148,23 @@ private slots:
         // The name stays the key of the 129 lines: a save writes them as before.
         QCOMPARE(read.save(path), QString());
         QCOMPARE(fileBytes(path), plain);
+    }
+
+    // A further address another host on the link holds: nothing is changed, and the report says which.
+    void furtherAddressHeldByAnotherHost() {
+        TestBed bed({.adapters = 1, .peer = true});
+        bed.peer({"addr", "add", "192.0.2.22/24", "dev", "peer0"});
+        TestBed::Inside inside(bed);
+        if (QStandardPaths::findExecutable("arping").isEmpty())
+            QSKIP("arping (iputils-arping) is not installed");
+        Profile p{"192.0.2.10", "255.255.255.0", "", "", "", "", "", "Plant", "veth0"};
+        p.MoreAddresses = QStringList{"192.0.2.21/24", "192.0.2.22/24"};
+        const ApplyOutcome outcome =
+            Applier(makeNetworkManagerConnector(bed.busAddress())).SetInterface(p, ApplyMode::Static);
+        QCOMPARE(outcome.state, ApplyState::NotApplied);
+        QVERIFY2(outcome.Reasons.join(u' ').startsWith("192.0.2.22 is in use already"),
+                 qPrintable(outcome.Reasons.join(u' ')));
+        QCOMPARE(inet(bed, "veth0"), QStringList());
     }
 
     // The DHCP tab with one more address: the lease and the static address both on the adapter.
