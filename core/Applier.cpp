@@ -276,12 +276,10 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             std::optional<platform::IPv4State> now;
             if (result.whole.status != platform::SettingResult::Status::WhenConnected) {
                 try {
-                    // With a setting refused the adapter never holds all of it: read once.
-                    const bool refused = outcome.state != ApplyOutcome::State::Applied;
-                    now = readBackSettled(*adapter, settings,
-                                          refused                   ? std::chrono::milliseconds(0)
-                                          : mode == ApplyMode::Dhcp ? LeaseLimit
-                                                                    : SettleLimit);
+                    // A refused setting is never held; the rest is, a moment later (a read at once
+                    // could find the address not yet in place and report it missing).
+                    now = readBackSettled(*adapter, madeOf(settings, result),
+                                          mode == ApplyMode::Dhcp ? LeaseLimit : SettleLimit);
                 } catch (const platform::ServiceError& e) {
                     outcome.Reasons << QCoreApplication::translate("ResultTexts",
                                                                    "The adapter could not be read back: %1")

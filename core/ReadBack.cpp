@@ -66,6 +66,14 @@ std::optional<platform::IPv4State> readBackSettled(platform::Adapter& adapter,
     }
 }
 
+platform::IPv4Settings madeOf(const platform::IPv4Settings& asked, const platform::ChangeResult& result) {
+    using S = platform::SettingResult::Status;
+    platform::IPv4Settings made = asked;
+    if (result.gateways.status == S::Refused) made.gateways.reset();
+    if (result.dns.status == S::Refused) made.setsDns = false;
+    return made;
+}
+
 std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
                                             const OmittedServers& omitted,
                                             const platform::ChangeResult& result,

@@ -22,6 +22,9 @@ std::optional<platform::IPv4State> readBackSettled(platform::Adapter& adapter,
                                                    const platform::IPv4Settings& asked,
                                                    std::chrono::milliseconds limit);
 
+// What an adapter should hold after `result`: `asked` without the settings the service refused.
+platform::IPv4Settings madeOf(const platform::IPv4Settings& asked, const platform::ChangeResult& result);
+
 // The seven settings of `sent` (the profile as validated and sent, servers left out as `omitted`)
 // beside what `now` shows, each with its status; `result` is the service's answer to the change.
 // Without `now` nothing is compared.

@@ -619,6 +619,14 @@ Aktiv auf %2</translation>
         <source>Applies %1 to %2.</source>
         <translation>Wendet %1 auf %2 an.</translation>
     </message>
+    <message>
+        <source>%1: not there now
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
+        <translation>%1: jetzt nicht vorhanden
+Abgezogen, ausgeschaltet oder umbenannt.
+Profile, die diesen Adapter verwenden, behalten ihn.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>
@@ -1052,6 +1060,25 @@ Aktiv auf %2</translation>
     <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>%1 by DHCP</source>
+        <comment>addresses</comment>
+        <translation>%1 per DHCP</translation>
+    </message>
+    <message>
+        <source>%1: %2, no profile in effect</source>
+        <comment>adapter, addresses</comment>
+        <translation>%1: %2, kein Profil aktiv</translation>
+    </message>
+    <message>
+        <source>%1: %2, in effect: %3</source>
+        <comment>adapter, addresses, profiles</comment>
+        <translation>%1: %2, aktiv: %3</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,14 @@ En uso en %2</translation>
         <source>Applies %1 to %2.</source>
         <translation>Aplica %1 a %2.</translation>
     </message>
+    <message>
+        <source>%1: not there now
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
+        <translation>%1: no está presente ahora
+Desconectado, apagado o renombrado.
+Los perfiles que lo usan lo conservan.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>
@@ -1052,6 +1060,25 @@ En uso en %2</translation>
     <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sin dirección</translation>
+    </message>
+    <message>
+        <source>%1 by DHCP</source>
+        <comment>addresses</comment>
+        <translation>%1 por DHCP</translation>
+    </message>
+    <message>
+        <source>%1: %2, no profile in effect</source>
+        <comment>adapter, addresses</comment>
+        <translation>%1: %2, ningún perfil en vigor</translation>
+    </message>
+    <message>
+        <source>%1: %2, in effect: %3</source>
+        <comment>adapter, addresses, profiles</comment>
+        <translation>%1: %2, en vigor: %3</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,14 @@ Actif sur %2</translation>
         <source>Applies %1 to %2.</source>
         <translation>Applique %1 à %2.</translation>
     </message>
+    <message>
+        <source>%1: not there now
+Unplugged, switched off or renamed.
+Profiles that use it keep it.</source>
+        <translation>%1 : absent pour le moment
+Débranché, éteint ou renommé.
+Les profils qui l’utilisent le conservent.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>
@@ -1052,6 +1060,25 @@ Actif sur %2</translation>
     <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message>
+        <source>%1 by DHCP</source>
+        <comment>addresses</comment>
+        <translation>%1 par DHCP</translation>
+    </message>
+    <message>
+        <source>%1: %2, no profile in effect</source>
+        <comment>adapter, addresses</comment>
+        <translation>%1 : %2, aucun profil en vigueur</translation>
+    </message>
+    <message>
+        <source>%1: %2, in effect: %3</source>
+        <comment>adapter, addresses, profiles</comment>
+        <translation>%1 : %2, en vigueur : %3</translation>
     </message>
 </context>
 <context>

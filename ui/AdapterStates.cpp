@@ -40,21 +40,61 @@ void AdapterStates::show() {
     for (const AdapterNow& adapter : Now)
         if (!tips.contains(adapter.Caption))
             tips.insert(adapter.Caption, stateTooltip(adapter.Caption, adapter.State));
+    const auto absent = [this](const QString& caption) { return isAbsent(caption); };
     for (ProfileTab* t : Tabs)
-        t->setAdapterTips([&tips](const QString& caption) { return tips.value(caption); });
+        t->setAdapterTips(
+            [this, &tips](const QString& caption) {
+                return isAbsent(caption) ? absentTip(caption) : tips.value(caption);
+            },
+            absent);
+}
+
+void AdapterStates::setPresent(const QStringList& captions) {
+    if (!captions.isEmpty()) Present = captions;
+}
+
+bool AdapterStates::isAbsent(const QString& caption) const {
+    return !Present.isEmpty() && !Present.contains(caption);
+}
+
+QString AdapterStates::absentTip(const QString& caption) {
+    return tr("%1: not there now\nUnplugged, switched off or renamed.\nProfiles that use it keep it.")
+        .arg(caption);
+}
+
+std::vector<TrayAdapter> AdapterStates::glance() const {
+    std::vector<TrayAdapter> out;
+    for (std::size_t i = 0; i < Now.size(); ++i) {
+        TrayAdapter adapter{Now[i].Caption, {}, Now[i].State.dhcp, {}};
+        for (const std::string& address : Now[i].State.addresses)
+            adapter.Addresses << QString::fromStdString(address);
+        // Named as now, though marked when last shown.
+        if (i < InEffectOn.size())
+            for (const int t : InEffectOn[i]) {
+                const QString& name = Book.profile(t).Name;
+                adapter.InEffect << (t == DhcpTab || name.isEmpty()
+                                         ? Tabs[static_cast<std::size_t>(t)]->caption()
+                                         : name);
+            }
+        out.push_back(std::move(adapter));
+    }
+    return out;
 }
 
 void AdapterStates::ShowProfilesInEffect() {
+    InEffectOn.assign(Now.size(), {});
     for (int t = 0; t < TabCount; ++t) {
         const ButtonProfile button = Book.button(t + 1);
         const Profile& typed = button.Typed;
+        const QString named =
+            t == DhcpTab || typed.Name.isEmpty() ? Tabs[static_cast<std::size_t>(t)]->caption() : typed.Name;
         QString where;
         if (!typed.AdapterCaption.isEmpty())
-            for (const AdapterNow& adapter : Now)
-                if (adapter.Caption == typed.AdapterCaption &&
-                    profileInEffect(typed, button.Mode, adapter.State)) {
-                    where = adapter.Caption;
-                    break;
+            for (std::size_t i = 0; i < Now.size(); ++i)
+                if (Now[i].Caption == typed.AdapterCaption &&
+                    profileInEffect(typed, button.Mode, Now[i].State)) {
+                    if (where.isEmpty()) where = Now[i].Caption;
+                    InEffectOn[i].push_back(t);
                 }
         QPushButton* shown = Buttons[static_cast<std::size_t>(t)];
         const bool active = !where.isEmpty();
@@ -75,6 +115,7 @@ void AdapterStates::ShowProfilesInEffect() {
         if (shown->accessibleDescription() != description) shown->setAccessibleDescription(description);
         emit inEffect(t, active);
     }
+    emit shown();
 }
 
 std::optional<platform::IPv4State> AdapterStates::stateOf(const QString& caption) const {
@@ -106,10 +147,15 @@ void AdapterStates::refresh() {
 void AdapterStates::Listed(std::vector<std::unique_ptr<platform::Adapter>> adapters) {
     Refreshing = false;
     std::vector<AdapterNow> now;
-    for (const std::unique_ptr<platform::Adapter>& adapter : adapters)
+    QStringList captions;
+    for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
+        captions << QString::fromStdString(adapter->caption());
         if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            now.push_back({QString::fromStdString(adapter->caption()), *state,
-                           QString::fromStdString(adapter->hardwareAddress())});
+            now.push_back({captions.last(), *state, QString::fromStdString(adapter->hardwareAddress())});
+    }
+    setPresent(captions);
+    // The lists gain what was plugged in before the entries are marked.
+    if (!captions.isEmpty()) emit listed(captions);
     show(std::move(now));
     if (std::exchange(RefreshAgain, false)) refresh();
 }

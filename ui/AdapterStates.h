@@ -5,6 +5,7 @@
 
 #include "platform/AdapterState.h"
 #include "ui/ProfileTab.h"
+#include "ui/Tray.h"
 
 #include <QObject>
 #include <QString>
@@ -65,9 +66,21 @@ public:
     // Whether the last answer told of any adapter's state.
     bool known() const { return !Now.empty(); }
 
+    // The adapters a listing found, all of them, whatever their state: the lists' entries of others
+    // are shown absent. An empty listing says nothing: the service may not have answered.
+    void setPresent(const QStringList& captions);
+    bool isAbsent(const QString& caption) const;
+    static QString absentTip(const QString& caption);
+    // Each adapter with a known state, its addresses and the profiles in effect on it, as last shown.
+    std::vector<TrayAdapter> glance() const;
+
 signals:
     // Tab 0..6's profile is in effect on an adapter, or not; sent on every showing.
     void inEffect(int tabIndex, bool active);
+    // A listing after the first found these adapters (the lists may lack some of them).
+    void listed(const QStringList& captions);
+    // glance() may have changed.
+    void shown();
 
 private:
     void Listed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
@@ -78,6 +91,8 @@ private:
     std::array<bool, TabCount> InEffect{};
     std::array<QPushButton*, TabCount> Buttons;
     std::vector<AdapterNow> Now;
+    QStringList Present;
+    std::vector<std::vector<int>> InEffectOn; // by Now's index: the tabs whose profile is in effect
     std::unique_ptr<platform::ChangeWatch> Watch;
     bool WatchAsked = false;
     bool Refreshing = false;   // a listing is awaited

@@ -76,6 +76,17 @@ Form1::Form1(Environment environment, QWidget* parent)
     art::setAccessibleRole(this, QAccessible::Window);
     buildLayout();
     States = std::make_unique<AdapterStates>(Env.connector, Book, Tabs, ApplyButtons);
+    // An adapter plugged in later joins every list after those listed before it; none moves.
+    connect(States.get(), &AdapterStates::listed, this, [this](const QStringList& captions) {
+        if (AdaptersPending()) return; // the start-up listing will have it
+        for (const QString& caption : captions)
+            if (!KnownAdapters.contains(caption)) {
+                for (ProfileTab* t : Tabs)
+                    t->addAdapter(ListedAdapterCount, caption);
+                ++ListedAdapterCount;
+                KnownAdapters << caption;
+            }
+    });
     connectReactions();
 }
 
@@ -314,6 +325,8 @@ void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     for (ProfileTab* t : Tabs)
         t->insertAdapters(0, captions);
     ListedAdapterCount = static_cast<int>(captions.size());
+    KnownAdapters = captions;
+    States->setPresent(captions);
     States->show(std::move(now));
     if (PendingCommand) {
         const int pressed = *PendingCommand;
@@ -743,7 +756,10 @@ void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
     button->setText(caption);
     // Said as shown, "&" included; a button without a caption still says which profile it applies.
     button->setAccessibleName(caption.isEmpty() ? tab(tabIndex)->caption() : caption);
-    if (TrayIcon) TrayIcon->setCaption(tabIndex, caption);
+    if (TrayIcon) {
+        TrayIcon->setCaption(tabIndex, caption);
+        TrayIcon->showAdapters(States->glance());
+    }
 }
 
 void Form1::ShowTray() {
@@ -774,6 +790,9 @@ void Form1::ShowTray() {
     connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
     TrayIcon->setBusy(ApplyRunning);
     connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
+    TrayIcon->showAdapters(States->glance());
+    connect(States.get(), &AdapterStates::shown, TrayIcon,
+            [this] { TrayIcon->showAdapters(States->glance()); });
 }
 
 void Form1::ShowFromTray() {

@@ -139,6 +139,7 @@ private:
 
     // ---- state ----
     int ListedAdapterCount = 0;
+    QStringList KnownAdapters;         // every adapter listed so far, in the lists before any restored one
     bool ListAfterFirstPaint = false;  // the window asks for the adapters once it is drawn
     bool ListingAsked = false;         // and until the service answers:
     std::optional<int> PendingCommand; // the first apply button pressed meanwhile

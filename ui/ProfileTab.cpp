@@ -2,6 +2,7 @@
 
 #include "core/ProfileInEffect.h"
 #include "ui/AdapterList.h"
+#include "ui/AdapterPresence.h"
 #include "ui/Artwork.h"
 #include "ui/MoreAddressesBox.h"
 
@@ -138,6 +139,9 @@ void ProfileTab::build() {
     Adapters->addItems(Entries);
     for (int row = 0; row < Tips.size(); ++row)
         if (!Tips[row].isEmpty()) Adapters->item(row)->setToolTip(Tips[row]);
+    if (AdapterAbsent)
+        for (int row = 0; row < Adapters->count(); ++row)
+            showPresence(Adapters->item(row), AdapterAbsent(Adapters->item(row)->text()));
     if (Selected >= 0) Adapters->setCurrentItem(Adapters->item(Selected));
     if (isDhcp()) {
         Check2->setChecked(Book.dnsViaDhcp());
@@ -227,6 +231,13 @@ void ProfileTab::insertAdapters(int position, const QStringList& captions) {
     if (Selected >= position) Selected += static_cast<int>(captions.size());
 }
 
+void ProfileTab::addAdapter(int position, const QString& caption) {
+    const bool listed =
+        built() ? !Adapters->findItems(caption, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()
+                : Entries.contains(caption);
+    if (!listed) insertAdapters(position, {caption});
+}
+
 void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
     // A second restore into the same list replaces the entry the first one added.
     listAdapter(position, caption);
@@ -245,7 +256,9 @@ void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
     Adapters->setCurrentItem(entry);
 }
 
-void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor) {
+void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor,
+                                const std::function<bool(const QString&)>& absent) {
+    AdapterAbsent = absent;
     if (!built()) {
         for (qsizetype row = 0; row < Entries.size(); ++row)
             Tips[row] = tipFor(Entries[row]);
@@ -255,6 +268,7 @@ void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& ti
         QListWidgetItem* entry = Adapters->item(row);
         const QString tip = tipFor(entry->text());
         if (entry->toolTip() != tip) entry->setToolTip(tip);
+        if (absent) showPresence(entry, absent(entry->text()));
     }
 }
 

@@ -48,11 +48,15 @@ public:
     void listAdapter(int position, const QString& caption);
     // Puts the service's adapters at `position`, before the entries a restore added.
     void insertAdapters(int position, const QStringList& captions);
+    // Puts `caption` at `position` unless the list has it already (an adapter that came back).
+    void addAdapter(int position, const QString& caption);
     // Lists `caption` at `position` and selects it, as the user's selection would.
     void RestoreSavedAdapter(int position, const QString& caption);
 
-    // Each entry's tooltip, by its caption (a restored entry shares its caption's tip).
-    void setAdapterTips(const std::function<QString(const QString& caption)>& tipFor);
+    // Each entry's tooltip, by its caption (a restored entry shares its caption's tip); entries of
+    // adapters `absent` now are greyed.
+    void setAdapterTips(const std::function<QString(const QString& caption)>& tipFor,
+                        const std::function<bool(const QString& caption)>& absent = {});
 
     // What an adapter has now, by its caption; nullopt when that is not known. The adapter list's
     // context menu takes the boxes from it.
@@ -100,6 +104,7 @@ private:
     int Selected = -1;
 
     StateOf AdapterStateOf;
+    std::function<bool(const QString& caption)> AdapterAbsent;
 };
 
 } // namespace korvo

@@ -1,6 +1,7 @@
 #include "ui/Tray.h"
 
 #include "ui/Artwork.h"
+#include "ui/MenuText.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -11,7 +12,7 @@ Tray::Tray(const std::array<QString, TabCount>& captions, const std::array<bool,
            QObject* parent)
     : QObject(parent), Menu(new QMenu) {
     for (int t = 0; t < TabCount; ++t) {
-        QAction* action = Menu->addAction(captions[static_cast<std::size_t>(t)]);
+        QAction* action = Menu->addAction(QString());
         action->setCheckable(true);
         action->setChecked(inEffect[static_cast<std::size_t>(t)]);
         connect(action, &QAction::triggered, this, [this, t] { emit applyChosen(t); });
@@ -25,6 +26,9 @@ Tray::Tray(const std::array<QString, TabCount>& captions, const std::array<bool,
     Icon->setObjectName(QStringLiteral("TrayIcon"));
     Icon->setToolTip(tr("Korvo"));
     Icon->setContextMenu(Menu);
+    // Named once the icon knows who draws its menu.
+    for (int t = 0; t < TabCount; ++t)
+        setCaption(t, captions[static_cast<std::size_t>(t)]);
     connect(Icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) emit showChosen();
     });
@@ -40,8 +44,36 @@ Tray::~Tray() {
     delete Menu;
 }
 
+// A desktop with a StatusNotifier host gets the menu from Qt over D-Bus and draws it itself;
+// otherwise (Windows, macOS, an X11 tray without one) Qt draws it.
+MenuDrawer Tray::drawer() const {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (Menu->platformMenu()) return MenuDrawer::DBusMenu;
+#endif
+    return MenuDrawer::Qt;
+}
+
 void Tray::setCaption(int tabIndex, const QString& caption) {
-    Actions[static_cast<std::size_t>(tabIndex)]->setText(caption);
+    Actions[static_cast<std::size_t>(tabIndex)]->setText(menuText(caption, drawer()));
+}
+
+void Tray::showAdapters(const std::vector<TrayAdapter>& adapters) {
+    const QString tip = tooltipFor(adapters);
+    if (Icon->toolTip() != tip) Icon->setToolTip(tip);
+}
+
+QString Tray::tooltipFor(const std::vector<TrayAdapter>& adapters) {
+    QStringList lines{tr("Korvo")};
+    for (const TrayAdapter& adapter : adapters) {
+        QString where =
+            adapter.Addresses.isEmpty() ? tr("no address") : adapter.Addresses.join(QLatin1String(", "));
+        if (adapter.Dhcp) where = tr("%1 by DHCP", "addresses").arg(where);
+        lines << (adapter.InEffect.isEmpty()
+                      ? tr("%1: %2, no profile in effect", "adapter, addresses").arg(adapter.Caption, where)
+                      : tr("%1: %2, in effect: %3", "adapter, addresses, profiles")
+                            .arg(adapter.Caption, where, adapter.InEffect.join(QLatin1String(" / "))));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void Tray::setInEffect(int tabIndex, bool active) {

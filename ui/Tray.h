@@ -1,18 +1,31 @@
 // The tray icon and its menu: the seven apply buttons by their captions, checked where their
-// profile is in effect, then "Show Korvo" and "Exit". The window decides what each one does.
+// profile is in effect, then "Show Korvo" and "Exit". The window decides what each one does. The
+// icon's tooltip tells each adapter's address and the profiles in effect on it.
 #pragma once
 
 #include "ui/ProfileTab.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <vector>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
 namespace korvo {
+
+enum class MenuDrawer;
+
+// One adapter as the tooltip tells it.
+struct TrayAdapter {
+    QString Caption;
+    QStringList Addresses; // "192.0.2.20/24", in the service's order
+    bool Dhcp = false;
+    QStringList InEffect; // the captions of the profiles in effect on it
+};
 
 class Tray : public QObject {
     Q_OBJECT
@@ -25,7 +38,11 @@ public:
     // Whether the desktop has a tray to show the icon in.
     static bool available();
 
+    // `caption` as typed; the menu shows it so, '&' and '_' included.
     void setCaption(int tabIndex, const QString& caption);
+    // What the adapters have now, for the tooltip.
+    void showAdapters(const std::vector<TrayAdapter>& adapters);
+    static QString tooltipFor(const std::vector<TrayAdapter>& adapters);
     void setInEffect(int tabIndex, bool active);
     // A warning in the desktop's notification, beside the icon.
     void warn(const QString& text);
@@ -39,6 +56,8 @@ signals:
     void exitChosen();              // "Exit"
 
 private:
+    MenuDrawer drawer() const;
+
     QMenu* Menu = nullptr;
     QSystemTrayIcon* Icon = nullptr;
     std::array<QAction*, TabCount> Actions{};

@@ -11,6 +11,7 @@ namespace {
 const QString NmBusName = QStringLiteral("org.freedesktop.NetworkManager");
 const QString DeviceIface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 const QString IP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
+const QString ManagerIface = QStringLiteral("org.freedesktop.NetworkManager");
 
 // How long a burst of property changes is gathered before it is told as one.
 constexpr int SettleMs = 50;
@@ -68,7 +69,11 @@ StateWatch::~StateWatch() {
 
 void StateWatch::propertiesChanged(const QDBusMessage& message) {
     const QString iface = message.arguments().value(0).toString();
-    if ((iface == DeviceIface || iface == IP4ConfigIface) && !settle_.isActive()) settle_.start();
+    // The manager's device list changes when an adapter is plugged in or goes away.
+    const bool devices =
+        iface == ManagerIface &&
+        qdbus_cast<QVariantMap>(message.arguments().value(1)).contains(QStringLiteral("Devices"));
+    if ((iface == DeviceIface || iface == IP4ConfigIface || devices) && !settle_.isActive()) settle_.start();
 }
 
 } // namespace korvo::nm

@@ -503,6 +503,22 @@ private slots:
                  qPrintable(outcome.Reasons.join(u'\n')));
     }
 
+    // With the gateway refused, the read-back still waits for the address that was made: read at once,
+    // NetworkManager may not have put it in place yet, and the report would call it missing.
+    void refusedSettingWaitsForTheRest() {
+        auto service = std::make_shared<RecordingService>();
+        service->adapters.push_back(adapter("eth0 SetGateways=71"));
+        using State = platform::IPv4State;
+        service->settling["eth0"] = {State{false, {}, "", {}}, State{false, {}, "", {}}};
+        service->readBacks["eth0"] = State{false, {"192.0.2.10/24"}, "", {"192.0.2.53"}};
+        const ApplyOutcome outcome = Applier(service).SetInterface(
+            typed({"192.0.2.10", "255.255.255.0", "192.0.2.1", "192.0.2.53", "", "", ""}), ApplyMode::Static);
+        QCOMPARE(outcome.state, ApplyOutcome::State::Refused);
+        QVERIFY2(!outcome.Differs, qPrintable(outcome.ResultText()));
+        QVERIFY2(!outcome.ResultText().contains("in effect."), qPrintable(outcome.ResultText()));
+        QVERIFY(service->settling["eth0"].empty());
+    }
+
     void serviceFailures_data() {
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("reason");

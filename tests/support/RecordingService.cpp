@@ -39,6 +39,11 @@ public:
         return it->second;
     }
     std::optional<platform::IPv4State> readBack() override {
+        if (auto& early = Owner.settling[Fake.caption]; !early.empty()) {
+            const platform::IPv4State now = early.front();
+            early.erase(early.begin());
+            return now;
+        }
         const auto it = Owner.readBacks.find(Fake.caption);
         if (it == Owner.readBacks.end()) return std::nullopt;
         return it->second;

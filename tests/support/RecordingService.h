@@ -52,6 +52,8 @@ public:
     std::map<std::string, platform::IPv4State> states;
     // What reading each adapter back after a change finds; missing: the service cannot say.
     std::map<std::string, platform::IPv4State> readBacks;
+    // What the first reads find before that, one each, as an adapter still settling after a change.
+    std::map<std::string, std::vector<platform::IPv4State>> settling;
 
     // Listings wait for answerListings() instead of being answered at once.
     bool answerLate = false;

@@ -24,7 +24,10 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
+#include <QDBusVariant>
 #include <QMutex>
 #include <QPointer>
 #include <QThread>
@@ -146,6 +149,40 @@ QDBusMessage hostCall(const QString& service, const QString& path, const QString
     return pending.reply();
 }
 
+// The labels of a com.canonical.dbusmenu layout (ia{sv}av), depth first; a separator has none.
+QStringList labels(const QDBusArgument& node) {
+    QStringList out;
+    int id = 0;
+    QVariantMap properties;
+    node.beginStructure();
+    node >> id >> properties;
+    if (id != 0 && properties.value(QStringLiteral("type")).toString() != QLatin1String("separator"))
+        out << properties.value(QStringLiteral("label")).toString();
+    node.beginArray();
+    while (!node.atEnd()) {
+        QDBusVariant child;
+        node >> child;
+        out << labels(child.variant().value<QDBusArgument>());
+    }
+    node.endArray();
+    node.endStructure();
+    return out;
+}
+
+// A dbusmenu label as a panel draws it: "__" is one '_', a single '_' marks the next character.
+QString asPanelShows(const QString& label) {
+    QString out;
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        if (label[i] != QLatin1Char('_')) {
+            out += label[i];
+        } else if (i + 1 < label.size() && label[i + 1] == QLatin1Char('_')) {
+            out += QLatin1Char('_');
+            ++i;
+        }
+    }
+    return out;
+}
+
 #endif
 
 } // namespace
@@ -242,6 +279,43 @@ private slots:
         QVERIFY(!form->isMinimized());
         menu->actions().at(9)->trigger(); // "Exit"
         QCOMPARE(env.terminations, 1);
+    }
+
+    // Names exactly as typed, whatever marks an access key; the tooltip tells each adapter's address
+    // and what is in effect on it, and follows the adapters.
+    void trayTellsWhereYouAre() {
+        TestEnvironment env;
+        auto form = started(env);
+        QVERIFY(form);
+        QMenu* menu = trayMenu(*form);
+        QVERIFY(menu);
+        tabControls(*form, 0).Name->setText("R&D && Lab");
+        tabControls(*form, 1).Name->setText("Lab_2 & Co");
+        // Qt draws this menu: "&&" is one '&'.
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("R&&D &&&& Lab"));
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Lab_2 && Co"));
+        // What Qt shows of them, its marks taken out.
+        QCOMPARE(menu->actions().at(0)->iconText(), QStringLiteral("R&D && Lab"));
+        QCOMPARE(menu->actions().at(1)->iconText(), QStringLiteral("Lab_2 & Co"));
+
+        auto* icon = form->findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
+        QCOMPARE(icon->toolTip(), QStringLiteral("Korvo\n"
+                                                 "eth0: 192.0.2.10/24, in effect: R&D && Lab\n"
+                                                 "eth1: 198.51.100.120/24 by DHCP, in effect: DHCP"));
+        env.service->states["eth0"] = {};
+        QCoreApplication::processEvents();
+        env.service->announceChange();
+        QCOMPARE(icon->toolTip(), QStringLiteral("Korvo\n"
+                                                 "eth0: no address, no profile in effect\n"
+                                                 "eth1: 198.51.100.120/24 by DHCP, in effect: DHCP"));
+        // Two profiles alike on one adapter: both are named.
+        env.service->states["eth0"] = Lab;
+        tabControls(*form, 2).Name->setText("Bench");
+        tabControls(*form, 2).IPAddress->setText("192.0.2.20");
+        tabControls(*form, 2).SubnetMask->setText("255.255.255.0");
+        tabControls(*form, 2).Adapters->setCurrentRow(0);
+        env.service->announceChange();
+        QVERIFY(icon->toolTip().contains("eth0: 192.0.2.20/24, in effect: Lab_2 & Co / Bench\n"));
     }
 
     // Ended from the tray while the service has not answered an apply: the profile entries are greyed
@@ -363,6 +437,38 @@ private slots:
         QTRY_VERIFY(!form->isMinimized() && form->isVisible());
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) QCOMPARE(mapped.size(), 2);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // What the panel shows is the dbusmenu export's labels, where '_' marks the access key and "__"
+    // is one '_'; typed names come out as typed.
+    void menuOverTheBusShowsNamesAsTyped() {
+        const WatcherOnBus watcher;
+        QVERIFY(watcher.up());
+        TestEnvironment env;
+        auto form = started(env, std::nullopt);
+        QVERIFY(form);
+        QTRY_COMPARE(watcher.items().size(), 1);
+        const QString item = watcher.items().first();
+        const QStringList typed{"R&D && Lab", "Lab_2 & Co", "&", "__x_", "Plain"};
+        for (int t = 0; t < typed.size(); ++t)
+            tabControls(*form, t).Name->setText(typed[t]);
+
+        const QDBusMessage menuPath = hostCall(
+            item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"), {QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu")});
+        QCOMPARE(menuPath.type(), QDBusMessage::ReplyMessage);
+        const QString path = qvariant_cast<QDBusVariant>(menuPath.arguments().value(0))
+                                 .variant()
+                                 .value<QDBusObjectPath>()
+                                 .path();
+        const QDBusMessage layout = hostCall(item, path, QStringLiteral("com.canonical.dbusmenu"),
+                                             QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        QCOMPARE(layout.type(), QDBusMessage::ReplyMessage);
+        QStringList shown;
+        for (const QString& label : labels(layout.arguments().value(1).value<QDBusArgument>()))
+            shown << asPanelShows(label);
+        QCOMPARE(shown, (QStringList{"R&D && Lab", "Lab_2 & Co", "&", "__x_", "Plain", "", "DHCP",
+                                     "Show Korvo", "Exit"}));
     }
 
     // No tray host: no icon, not a word on the error output, and "Minimise" minimises as ever.
