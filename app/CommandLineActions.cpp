@@ -5,6 +5,7 @@
 #include "app/TextOutput.h"
 
 #include "core/Applier.h"
+#include "core/ProfileSets.h"
 #include "core/Rollback.h"
 #include "core/ServiceConnection.h"
 #include "core/SettingsFile.h"
@@ -77,9 +78,34 @@ QString joined(const std::vector<std::string>& items) {
     return list.join(u' ');
 }
 
-// Reads an accepted settings file into `book`; else the exit code after saying why it cannot be used.
-std::optional<int> loadBook(const QString& requested, ProfileBook& book) {
-    const QString path = settingsLocation(QCoreApplication::applicationDirPath(), requested);
+// The settings file of the set asked for (--set NAME, else the one the window chose last) in `path`;
+// else the exit code after saying why there is none.
+std::optional<int> setFile(const CommandLineRequest& request, QString* path, QString* requested) {
+    const ProfileSets sets(settingsLocation(QCoreApplication::applicationDirPath(), request.settingsFile));
+    *requested = request.settingsFile;
+    const QString name = request.set.isEmpty() ? sets.chosen() : request.set;
+    if (name == QLatin1String(DefaultSetName)) {
+        *path = sets.defaultFile();
+        return std::nullopt;
+    }
+    if (!sets.exists(name)) {
+        const QString problem = setNameProblem(name);
+        err(problem.isEmpty() ? QCoreApplication::translate(
+                                    "CommandLine", "there is no set named \"%1\" (korvo --sets lists them)")
+                                    .arg(name)
+                              : QCoreApplication::translate("CommandLine", "\"%1\" is no set's name: %2")
+                                    .arg(name, problem));
+        return exit_code::Usage;
+    }
+    *path = *requested = sets.fileOf(name);
+    return std::nullopt;
+}
+
+// Reads an accepted settings file of the set asked for into `book`; else the exit code after saying
+// why it cannot be used.
+std::optional<int> loadBook(const CommandLineRequest& request, ProfileBook& book) {
+    QString path, requested;
+    if (const std::optional<int> code = setFile(request, &path, &requested)) return code;
     const QString shownPath = QDir::toNativeSeparators(path);
     // Over SSH no window can start: name the way that needs none too, for this very file.
     const QString option = requested.isEmpty()
@@ -111,7 +137,7 @@ std::optional<int> loadBook(const QString& requested, ProfileBook& book) {
 
 int list(const CommandLineRequest& request) {
     ProfileBook book;
-    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
+    if (const std::optional<int> code = loadBook(request, book)) return *code;
     QJsonArray array;
     for (int number = 1; number <= SlotCount; ++number) {
         const ButtonProfile b = book.button(number);
@@ -149,7 +175,27 @@ int list(const CommandLineRequest& request) {
     return exit_code::Applied;
 }
 
+int sets(const CommandLineRequest& request) {
+    const ProfileSets sets(settingsLocation(QCoreApplication::applicationDirPath(), request.settingsFile));
+    const QString chosen = sets.chosen();
+    QJsonArray array;
+    for (const QString& name : sets.names()) {
+        const QString file = QDir::toNativeSeparators(sets.fileOf(name));
+        if (request.json)
+            array.append(QJsonObject{{QStringLiteral("name"), name},
+                                     {QStringLiteral("file"), file},
+                                     {QStringLiteral("chosen"), name == chosen}});
+        else
+            outFields({name, file, name == chosen ? QStringLiteral("chosen") : QStringLiteral("-")});
+    }
+    if (request.json) out(jsonText(QString::fromUtf8(QJsonDocument(array).toJson())));
+    return exit_code::Applied;
+}
+
 int adapters(const CommandLineRequest& request) {
+    // The set plays no part in the listing, but a mistyped one is said as everywhere else.
+    QString path, requested;
+    if (const std::optional<int> code = setFile(request, &path, &requested)) return *code;
     std::vector<std::unique_ptr<platform::Adapter>> found;
     try {
         found = connectService(platform::makeSystemConnector().get(), platform::Purpose::List)->adapters();
@@ -249,7 +295,7 @@ int apply(const CommandLineRequest& request) {
         return exit_code::Usage;
     }
     ProfileBook book;
-    if (const std::optional<int> code = loadBook(request.settingsFile, book)) return *code;
+    if (const std::optional<int> code = loadBook(request, book)) return *code;
     const int number = book.findButton(request.profile);
     if (number <= 0) {
         err(number < 0
@@ -385,6 +431,8 @@ int runCommandLine(const CommandLineRequest& request) {
         return adapters(request);
     case CommandLineRequest::Action::Apply:
         return apply(request);
+    case CommandLineRequest::Action::Sets:
+        return sets(request);
     }
     return exit_code::Usage;
 }

@@ -1,4 +1,4 @@
-// korvo --list, --adapters and --apply: the same settings file and apply run as the window, with no
+// korvo --list, --adapters, --apply and --sets: the same settings file and apply run as the window, with no
 // window and no display. Needs a QCoreApplication.
 #pragma once
 
@@ -16,12 +16,13 @@ inline constexpr int Usage = 64;
 } // namespace exit_code
 
 struct CommandLineRequest {
-    enum class Action { List, Adapters, Apply };
+    enum class Action { List, Adapters, Apply, Sets };
     Action action = Action::List;
     bool json = false;
     QString profile;                    // --apply PROFILE
     std::optional<int> rollbackSeconds; // --rollback SECONDS
     QString settingsFile;               // --settings FILE, or empty
+    QString set;                        // --set NAME, or empty for the set chosen last
 };
 
 int runCommandLine(const CommandLineRequest& request);

@@ -53,9 +53,10 @@ bool hasDisplay(const QStringList& arguments) {
 
 // The command-line actions and their companions: with any of them there is no window.
 bool wantsCommandLine(const QStringList& arguments) {
-    static const QStringList names{QStringLiteral("--list"), QStringLiteral("--adapters"),
+    static const QStringList names{QStringLiteral("--list"),  QStringLiteral("--adapters"),
                                    QStringLiteral("--apply"), QStringLiteral("--rollback"),
-                                   QStringLiteral("--json")};
+                                   QStringLiteral("--json"),  QStringLiteral("--sets"),
+                                   QStringLiteral("--set")};
     return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString& a) {
         return std::any_of(names.begin(), names.end(),
                            [&a](const QString& n) { return a == n || a.startsWith(n + u'='); });
@@ -110,9 +111,19 @@ struct Options {
         QCoreApplication::translate("main", "SECONDS")};
     QCommandLineOption json{
         QStringLiteral("json"),
+        QCoreApplication::translate("main", "With --list, --adapters or --sets: print a JSON array; with "
+                                            "--apply, the outcome as a JSON object.")};
+    QCommandLineOption sets{
+        QStringLiteral("sets"),
+        QCoreApplication::translate("main", "Print the profile sets, one per line (name, settings file, "
+                                            "\"chosen\" for the set the window uses, else \"-\"), "
+                                            "tab-separated.")};
+    QCommandLineOption set{
+        QStringLiteral("set"),
         QCoreApplication::translate(
-            "main",
-            "With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.")};
+            "main", "With --list, --apply or --adapters: use the profile set NAME instead of the set "
+                    "chosen last in the window. An unknown set is a usage error."),
+        QCoreApplication::translate("main", "NAME")};
     bool parsed = false;
 };
 
@@ -137,7 +148,7 @@ Options::Options(const QStringList& arguments)
         "main", "Switches a network adapter's IPv4 configuration between stored profiles."));
     parser.addOption(settings);
     parser.addOption(acceptTerms);
-    parser.addOptions({list, adapters, apply, rollback, json});
+    parser.addOptions({list, adapters, apply, rollback, json, sets, set});
     // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out, and what is
     // left is checked again below.
     parsed = parser.parse(arguments);
@@ -247,19 +258,26 @@ int main(int argc, char* argv[]) {
             return usageError(QCoreApplication::translate("main", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
         // The parser keeps every value; acting on the last alone would apply what the user did not mean.
-        for (const QCommandLineOption* once : {&o.apply, &o.rollback, &o.settings})
+        for (const QCommandLineOption* once : {&o.apply, &o.rollback, &o.settings, &o.set})
             if (parser.values(*once).size() > 1)
                 return usageError(QCoreApplication::translate("main", "--%1 is given more than once")
                                       .arg(once->names().constFirst()));
-        const int actions =
-            int(parser.isSet(o.list)) + int(parser.isSet(o.adapters)) + int(parser.isSet(o.apply));
+        const int actions = int(parser.isSet(o.list)) + int(parser.isSet(o.adapters)) +
+                            int(parser.isSet(o.apply)) + int(parser.isSet(o.sets));
         if (actions != 1 || parser.isSet(o.acceptTerms))
+            return usageError(QCoreApplication::translate(
+                "main", "give exactly one of --list, --adapters, --apply and --sets"));
+        if (parser.isSet(o.set) && parser.isSet(o.sets))
             return usageError(
-                QCoreApplication::translate("main", "give exactly one of --list, --adapters and --apply"));
+                QCoreApplication::translate("main", "--set goes with --list, --apply or --adapters"));
         korvo::CommandLineRequest request;
         request.action = parser.isSet(o.list)       ? korvo::CommandLineRequest::Action::List
                          : parser.isSet(o.adapters) ? korvo::CommandLineRequest::Action::Adapters
+                         : parser.isSet(o.sets)     ? korvo::CommandLineRequest::Action::Sets
                                                     : korvo::CommandLineRequest::Action::Apply;
+        request.set = parser.value(o.set);
+        if (parser.isSet(o.set) && request.set.isEmpty())
+            return usageError(QCoreApplication::translate("main", "--set needs a set's name"));
         request.json = parser.isSet(o.json);
         request.profile = parser.value(o.apply);
         request.settingsFile = parser.value(o.settings);

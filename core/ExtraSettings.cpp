@@ -208,7 +208,7 @@ QString writeExtraSettings(const QString& settingsPath, const ExtraSettings& ext
     if (!c.found && none) return {};
     const QString merged = mergeExtraSettings(c.text, extras);
     if (c.found && merged == c.text) return {};
-    return writeFileWhole(path, merged.toUtf8());
+    return writeSettingsBytes(path, merged.toUtf8());
 }
 
 } // namespace korvo

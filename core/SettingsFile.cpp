@@ -191,7 +191,7 @@ QString writeSettingsFile(const QString& path, const QStringList& lines, Setting
     return store(path, encoded.bytes, previous, written);
 }
 
-QString writeFileWhole(const QString& path, const QByteArray& bytes) {
+QString writeSettingsBytes(const QString& path, const QByteArray& bytes) {
     if (const QString refused = refusal(path); !refused.isEmpty()) return refused;
     const std::optional<QByteArray> previous = QFileInfo::exists(path) ? contents(path) : std::nullopt;
     return store(path, bytes, previous, nullptr);

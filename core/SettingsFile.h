@@ -33,9 +33,9 @@ SettingsFingerprint settingsFingerprint(const QString& path);
 QString writeSettingsFile(const QString& path, const QStringList& lines,
                           SettingsFingerprint* written = nullptr);
 
-// Replaces the file at `path` with `bytes` with the same care as the settings file (atomic, the previous
-// file kept whole when the write fails). Returns why it failed, or an empty text.
-QString writeFileWhole(const QString& path, const QByteArray& bytes);
+// Replaces the file with `bytes` exactly, with the same care as writeSettingsFile (atomic, the previous
+// file kept when the write fails). Why it failed, or an empty text.
+QString writeSettingsBytes(const QString& path, const QByteArray& bytes);
 
 // Sets the terms line of an existing file to "1", every other byte as it was (encoding, line ends, a
 // last line without its line end). Returns why it could not, or an empty text when the line says "1".

@@ -210,6 +210,101 @@ DNS: %5</translation>
         <source>stopped by %1: rolling back now</source>
         <translation>durch %1 angehalten: wird jetzt zurückgenommen</translation>
     </message>
+    <message>
+        <source>there is no set named &quot;%1&quot; (korvo --sets lists them)</source>
+        <translation>es gibt keinen Profilsatz namens „%1“ (korvo --sets listet sie auf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no set&apos;s name: %2</source>
+        <translation>„%1“ ist kein Name eines Profilsatzes: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSets</name>
+    <message>
+        <source>&quot;%1&quot; could not be read</source>
+        <translation>„%1“ konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the folder of &quot;%1&quot; could not be created</source>
+        <translation>der Ordner von „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>a set needs a name</source>
+        <translation>ein Profilsatz braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name has at most %1 characters</source>
+        <translation>der Name eines Profilsatzes hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold control characters</source>
+        <translation>der Name eines Profilsatzes darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold any of / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>der Name eines Profilsatzes darf keines der Zeichen / \ : * ? &quot; &lt; &gt; | enthalten</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin with a dot</source>
+        <translation>der Name eines Profilsatzes darf nicht mit einem Punkt beginnen</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin or end with a blank, or end with a dot</source>
+        <translation>der Name eines Profilsatzes darf nicht mit einem Leerzeichen beginnen oder enden und nicht mit einem Punkt enden</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot end with &quot;.extra&quot;: that is the companion files&apos; ending</source>
+        <translation>der Name eines Profilsatzes darf nicht auf „.extra“ enden: so enden die Begleitdateien</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device&apos;s name on Windows</source>
+        <translation>„%1“ ist unter Windows der Name eines Geräts</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the settings file Korvo always uses</source>
+        <translation>„%1“ ist der Name der Einstellungsdatei, die Korvo immer verwendet</translation>
+    </message>
+    <message>
+        <source>there is no set named &quot;%1&quot;</source>
+        <translation>es gibt keinen Profilsatz namens „%1“</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be created</source>
+        <translation>der Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the chosen set could not be remembered in &quot;%1&quot;</source>
+        <translation>der gewählte Profilsatz konnte nicht in „%1“ vermerkt werden</translation>
+    </message>
+    <message>
+        <source>there is already a set named &quot;%1&quot;</source>
+        <translation>es gibt bereits einen Profilsatz namens „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the way of the new set&apos;s companion file</source>
+        <translation>„%1“ steht der Begleitdatei des neuen Profilsatzes im Weg</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and keeps its name</source>
+        <translation>der Profilsatz „%1“ ist die Einstellungsdatei, die Korvo immer verwendet, und behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and cannot be deleted</source>
+        <translation>der Profilsatz „%1“ ist die Einstellungsdatei, die Korvo immer verwendet, und kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>the set was deleted, its companion file &quot;%1&quot; not: %2</source>
+        <translation>der Profilsatz wurde gelöscht, seine Begleitdatei „%1“ nicht: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file of %2 lines</source>
+        <translation>„%1“ ist keine Einstellungsdatei mit %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the set&apos;s own file</source>
+        <translation>„%1“ ist die eigene Datei des Profilsatzes</translation>
+    </message>
 </context>
 <context>
     <name>ResultTexts</name>
@@ -434,6 +529,14 @@ DNS: %5</translation>
         <translation>der Dienst hat keine Verbindung geliefert</translation>
     </message>
     <message>
+        <source>%1, now named %2</source>
+        <translation>%1, jetzt %2 genannt</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, jetzt -%2- genannt, wurde an seiner Hardware-Adresse %3 erkannt.</translation>
+    </message>
+    <message>
         <source>More addresses: %1 asked, %2 in effect.</source>
         <translation>Weitere Adressen: %1 verlangt, %2 wirksam.</translation>
     </message>
@@ -444,14 +547,6 @@ DNS: %5</translation>
     <message>
         <source>not available on this platform</source>
         <translation>auf dieser Plattform nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>%1, now named %2</source>
-        <translation>%1, jetzt %2 genannt</translation>
-    </message>
-    <message>
-        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
-        <translation>-%1-, jetzt -%2- genannt, wurde an seiner Hardware-Adresse %3 erkannt.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +862,14 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
     </message>
     <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>Der Profilsatz „%1“ hat Änderungen, die nicht gespeichert sind. Zuerst speichern?
+
+Nein behält sie im Fenster und tut sonst nichts.</translation>
+    </message>
+    <message>
         <source>the more addresses and hardware addresses could not be written to %1: %2</source>
         <translation>die weiteren Adressen und Hardware-Adressen konnten nicht in %1 geschrieben werden: %2</translation>
     </message>
@@ -1048,6 +1151,121 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::SetChooser</name>
+    <message>
+        <source>Set:</source>
+        <translation>Satz:</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Profilsatz</translation>
+    </message>
+    <message>
+        <source>The profile set shown and applied: each set is a settings file of its own</source>
+        <translation>Der angezeigte und angewendete Profilsatz: Jeder Satz ist eine eigene Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Manage profile sets</source>
+        <translation>Profilsätze verwalten</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Duplicate…</source>
+        <translation>Duplizieren…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Name des Profilsatzes:</translation>
+    </message>
+    <message>
+        <source>The set chosen could not be remembered for the next start: %1</source>
+        <translation>Der gewählte Profilsatz konnte für den nächsten Start nicht vermerkt werden: %1</translation>
+    </message>
+    <message>
+        <source>New profile set</source>
+        <translation>Neuer Profilsatz</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Der Profilsatz konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Rename profile set</source>
+        <translation>Profilsatz umbenennen</translation>
+    </message>
+    <message>
+        <source>The set could not be renamed: %1</source>
+        <translation>Der Profilsatz konnte nicht umbenannt werden: %1</translation>
+    </message>
+    <message>
+        <source>Duplicate profile set</source>
+        <translation>Profilsatz duplizieren</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>The set could not be duplicated: %1</source>
+        <translation>Der Profilsatz konnte nicht dupliziert werden: %1</translation>
+    </message>
+    <message>
+        <source>Delete the profile set &quot;%1&quot; with all its profiles? This cannot be undone.</source>
+        <translation>Den Profilsatz „%1“ mit allen seinen Profilen löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The set could not be deleted: %1</source>
+        <translation>Der Profilsatz konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Import a profile set</source>
+        <translation>Profilsatz importieren</translation>
+    </message>
+    <message>
+        <source>Korvo settings (*.ini);;All files (*)</source>
+        <translation>Korvo-Einstellungen (*.ini);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The set could not be imported: %1</source>
+        <translation>Der Profilsatz konnte nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Export the profile set &quot;%1&quot;</source>
+        <translation>Profilsatz „%1“ exportieren</translation>
+    </message>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Der Profilsatz konnte nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Tray</name>
     <message>
         <source>Show Korvo</source>
@@ -1079,6 +1297,10 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <source>%1: %2, in effect: %3</source>
         <comment>adapter, addresses, profiles</comment>
         <translation>%1: %2, aktiv: %3</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Profilsatz</translation>
     </message>
 </context>
 <context>
@@ -1152,10 +1374,6 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>give exactly one of --list, --adapters and --apply</source>
-        <translation>geben Sie genau eine der Optionen --list, --adapters und --apply an</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback gehört zu --apply</translation>
     </message>
@@ -1168,12 +1386,36 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <translation>korvo: keine Anzeige für das Fenster (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
-        <translation>Mit --list oder --adapters: ein JSON-Array ausgeben; mit --apply: das Ergebnis als JSON-Objekt.</translation>
-    </message>
-    <message>
         <source>the end of the session</source>
         <translation>das Ende der Sitzung</translation>
+    </message>
+    <message>
+        <source>With --list, --adapters or --sets: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Mit --list, --adapters oder --sets: ein JSON-Array ausgeben; mit --apply das Ergebnis als JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>Print the profile sets, one per line (name, settings file, &quot;chosen&quot; for the set the window uses, else &quot;-&quot;), tab-separated.</source>
+        <translation>Die Profilsätze ausgeben, einen pro Zeile (Name, Einstellungsdatei, „chosen“ für den Satz, den das Fenster verwendet, sonst „-“), durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>With --list, --apply or --adapters: use the profile set NAME instead of the set chosen last in the window. An unknown set is a usage error.</source>
+        <translation>Mit --list, --apply oder --adapters: den Profilsatz NAME statt des zuletzt im Fenster gewählten verwenden. Ein unbekannter Satz ist ein Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>give exactly one of --list, --adapters, --apply and --sets</source>
+        <translation>geben Sie genau eine der Optionen --list, --adapters, --apply und --sets an</translation>
+    </message>
+    <message>
+        <source>--set goes with --list, --apply or --adapters</source>
+        <translation>--set gehört zu --list, --apply oder --adapters</translation>
+    </message>
+    <message>
+        <source>--set needs a set&apos;s name</source>
+        <translation>--set braucht den Namen eines Profilsatzes</translation>
     </message>
 </context>
 </TS>

@@ -210,6 +210,101 @@ DNS: %5</translation>
         <source>stopped by %1: rolling back now</source>
         <translation>detenido por %1: revirtiendo ahora</translation>
     </message>
+    <message>
+        <source>there is no set named &quot;%1&quot; (korvo --sets lists them)</source>
+        <translation>no hay ningún conjunto de perfiles llamado «%1» (korvo --sets los enumera)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no set&apos;s name: %2</source>
+        <translation>«%1» no es un nombre de conjunto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSets</name>
+    <message>
+        <source>&quot;%1&quot; could not be read</source>
+        <translation>no se pudo leer «%1»</translation>
+    </message>
+    <message>
+        <source>the folder of &quot;%1&quot; could not be created</source>
+        <translation>no se pudo crear la carpeta de «%1»</translation>
+    </message>
+    <message>
+        <source>a set needs a name</source>
+        <translation>un conjunto necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name has at most %1 characters</source>
+        <translation>el nombre de un conjunto tiene como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold control characters</source>
+        <translation>el nombre de un conjunto no puede contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold any of / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>el nombre de un conjunto no puede contener ninguno de / \ : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin with a dot</source>
+        <translation>el nombre de un conjunto no puede empezar por un punto</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin or end with a blank, or end with a dot</source>
+        <translation>el nombre de un conjunto no puede empezar ni terminar con un espacio, ni terminar con un punto</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot end with &quot;.extra&quot;: that is the companion files&apos; ending</source>
+        <translation>el nombre de un conjunto no puede terminar en «.extra»: así terminan los archivos complementarios</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device&apos;s name on Windows</source>
+        <translation>«%1» es el nombre de un dispositivo en Windows</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the settings file Korvo always uses</source>
+        <translation>«%1» es el nombre del archivo de configuración que Korvo usa siempre</translation>
+    </message>
+    <message>
+        <source>there is no set named &quot;%1&quot;</source>
+        <translation>no hay ningún conjunto llamado «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be created</source>
+        <translation>no se pudo crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the chosen set could not be remembered in &quot;%1&quot;</source>
+        <translation>no se pudo recordar el conjunto elegido en «%1»</translation>
+    </message>
+    <message>
+        <source>there is already a set named &quot;%1&quot;</source>
+        <translation>ya hay un conjunto llamado «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the way of the new set&apos;s companion file</source>
+        <translation>«%1» ocupa el lugar del archivo complementario del nuevo conjunto</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and keeps its name</source>
+        <translation>el conjunto «%1» es el archivo de configuración que Korvo usa siempre y conserva su nombre</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and cannot be deleted</source>
+        <translation>el conjunto «%1» es el archivo de configuración que Korvo usa siempre y no se puede eliminar</translation>
+    </message>
+    <message>
+        <source>the set was deleted, its companion file &quot;%1&quot; not: %2</source>
+        <translation>se eliminó el conjunto, pero no su archivo complementario «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file of %2 lines</source>
+        <translation>«%1» no es un archivo de configuración de %2 líneas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the set&apos;s own file</source>
+        <translation>«%1» es el propio archivo del conjunto</translation>
+    </message>
 </context>
 <context>
     <name>ResultTexts</name>
@@ -434,6 +529,14 @@ DNS: %5</translation>
         <translation>el servicio no proporcionó ninguna conexión</translation>
     </message>
     <message>
+        <source>%1, now named %2</source>
+        <translation>%1, ahora llamado %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, ahora llamado -%2-, se encontró por su dirección de hardware %3.</translation>
+    </message>
+    <message>
         <source>More addresses: %1 asked, %2 in effect.</source>
         <translation>Direcciones adicionales: %1 solicitado, %2 en vigor.</translation>
     </message>
@@ -444,14 +547,6 @@ DNS: %5</translation>
     <message>
         <source>not available on this platform</source>
         <translation>no disponible en esta plataforma</translation>
-    </message>
-    <message>
-        <source>%1, now named %2</source>
-        <translation>%1, ahora llamado %2</translation>
-    </message>
-    <message>
-        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
-        <translation>-%1-, ahora llamado -%2-, se encontró por su dirección de hardware %3.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +862,14 @@ Los perfiles que lo usan lo conservan.</translation>
         <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
     </message>
     <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>El conjunto de perfiles «%1» tiene cambios sin guardar. ¿Guardarlos primero?
+
+No los mantiene en la ventana y no hace nada más.</translation>
+    </message>
+    <message>
         <source>the more addresses and hardware addresses could not be written to %1: %2</source>
         <translation>las direcciones adicionales y las direcciones de hardware no se pudieron escribir en %1: %2</translation>
     </message>
@@ -1048,6 +1151,121 @@ Los perfiles que lo usan lo conservan.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::SetChooser</name>
+    <message>
+        <source>Set:</source>
+        <translation>Conjunto:</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Conjunto de perfiles</translation>
+    </message>
+    <message>
+        <source>The profile set shown and applied: each set is a settings file of its own</source>
+        <translation>El conjunto de perfiles mostrado y aplicado: cada conjunto es un archivo de configuración propio</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Conjuntos</translation>
+    </message>
+    <message>
+        <source>Manage profile sets</source>
+        <translation>Administrar conjuntos de perfiles</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Nuevo…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renombrar…</translation>
+    </message>
+    <message>
+        <source>Duplicate…</source>
+        <translation>Duplicar…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Eliminar…</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nombre del conjunto:</translation>
+    </message>
+    <message>
+        <source>The set chosen could not be remembered for the next start: %1</source>
+        <translation>No se pudo recordar el conjunto elegido para el próximo inicio: %1</translation>
+    </message>
+    <message>
+        <source>New profile set</source>
+        <translation>Nuevo conjunto de perfiles</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>No se pudo crear el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Rename profile set</source>
+        <translation>Renombrar el conjunto de perfiles</translation>
+    </message>
+    <message>
+        <source>The set could not be renamed: %1</source>
+        <translation>No se pudo renombrar el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Duplicate profile set</source>
+        <translation>Duplicar el conjunto de perfiles</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 copia</translation>
+    </message>
+    <message>
+        <source>The set could not be duplicated: %1</source>
+        <translation>No se pudo duplicar el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Delete the profile set &quot;%1&quot; with all its profiles? This cannot be undone.</source>
+        <translation>¿Eliminar el conjunto de perfiles «%1» con todos sus perfiles? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>The set could not be deleted: %1</source>
+        <translation>No se pudo eliminar el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Import a profile set</source>
+        <translation>Importar un conjunto de perfiles</translation>
+    </message>
+    <message>
+        <source>Korvo settings (*.ini);;All files (*)</source>
+        <translation>Configuración de Korvo (*.ini);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The set could not be imported: %1</source>
+        <translation>No se pudo importar el conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Export the profile set &quot;%1&quot;</source>
+        <translation>Exportar el conjunto de perfiles «%1»</translation>
+    </message>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>No se pudo exportar el conjunto: %1</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Tray</name>
     <message>
         <source>Show Korvo</source>
@@ -1079,6 +1297,10 @@ Los perfiles que lo usan lo conservan.</translation>
         <source>%1: %2, in effect: %3</source>
         <comment>adapter, addresses, profiles</comment>
         <translation>%1: %2, en vigor: %3</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Conjunto de perfiles</translation>
     </message>
 </context>
 <context>
@@ -1152,10 +1374,6 @@ Los perfiles que lo usan lo conservan.</translation>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
-        <source>give exactly one of --list, --adapters and --apply</source>
-        <translation>indique exactamente una de las opciones --list, --adapters y --apply</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback se usa con --apply</translation>
     </message>
@@ -1168,12 +1386,36 @@ Los perfiles que lo usan lo conservan.</translation>
         <translation>korvo: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
-        <translation>Con --list o --adapters: mostrar una matriz JSON; con --apply, el resultado como objeto JSON.</translation>
-    </message>
-    <message>
         <source>the end of the session</source>
         <translation>el fin de la sesión</translation>
+    </message>
+    <message>
+        <source>With --list, --adapters or --sets: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Con --list, --adapters o --sets: mostrar una matriz JSON; con --apply, el resultado como objeto JSON.</translation>
+    </message>
+    <message>
+        <source>Print the profile sets, one per line (name, settings file, &quot;chosen&quot; for the set the window uses, else &quot;-&quot;), tab-separated.</source>
+        <translation>Mostrar los conjuntos de perfiles, uno por línea (nombre, archivo de configuración, «chosen» para el conjunto que usa la ventana, si no «-»), separados por tabuladores.</translation>
+    </message>
+    <message>
+        <source>With --list, --apply or --adapters: use the profile set NAME instead of the set chosen last in the window. An unknown set is a usage error.</source>
+        <translation>Con --list, --apply o --adapters: usar el conjunto de perfiles NOMBRE en lugar del último elegido en la ventana. Un conjunto desconocido es un error de uso.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>give exactly one of --list, --adapters, --apply and --sets</source>
+        <translation>indique exactamente una de --list, --adapters, --apply y --sets</translation>
+    </message>
+    <message>
+        <source>--set goes with --list, --apply or --adapters</source>
+        <translation>--set va con --list, --apply o --adapters</translation>
+    </message>
+    <message>
+        <source>--set needs a set&apos;s name</source>
+        <translation>--set necesita el nombre de un conjunto</translation>
     </message>
 </context>
 </TS>

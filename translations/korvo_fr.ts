@@ -210,6 +210,101 @@ DNS : %5</translation>
         <source>stopped by %1: rolling back now</source>
         <translation>arrêté par %1 : annulation immédiate</translation>
     </message>
+    <message>
+        <source>there is no set named &quot;%1&quot; (korvo --sets lists them)</source>
+        <translation>aucun jeu de profils ne s’appelle « %1 » (korvo --sets les liste)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no set&apos;s name: %2</source>
+        <translation>« %1 » n’est pas un nom de jeu de profils : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSets</name>
+    <message>
+        <source>&quot;%1&quot; could not be read</source>
+        <translation>« %1 » n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>the folder of &quot;%1&quot; could not be created</source>
+        <translation>le dossier de « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>a set needs a name</source>
+        <translation>un jeu de profils doit avoir un nom</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name has at most %1 characters</source>
+        <translation>le nom d’un jeu de profils a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold control characters</source>
+        <translation>le nom d’un jeu de profils ne peut pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot hold any of / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>le nom d’un jeu de profils ne peut contenir aucun des caractères / \ : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin with a dot</source>
+        <translation>le nom d’un jeu de profils ne peut pas commencer par un point</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot begin or end with a blank, or end with a dot</source>
+        <translation>le nom d’un jeu de profils ne peut ni commencer ni finir par une espace, ni finir par un point</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name cannot end with &quot;.extra&quot;: that is the companion files&apos; ending</source>
+        <translation>le nom d’un jeu de profils ne peut pas finir par « .extra » : c’est la fin des fichiers compagnons</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device&apos;s name on Windows</source>
+        <translation>« %1 » est le nom d’un périphérique sous Windows</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the settings file Korvo always uses</source>
+        <translation>« %1 » est le nom du fichier de paramètres que Korvo utilise toujours</translation>
+    </message>
+    <message>
+        <source>there is no set named &quot;%1&quot;</source>
+        <translation>aucun jeu de profils ne s’appelle « %1 »</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be created</source>
+        <translation>le dossier « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the chosen set could not be remembered in &quot;%1&quot;</source>
+        <translation>le jeu choisi n’a pas pu être retenu dans « %1 »</translation>
+    </message>
+    <message>
+        <source>there is already a set named &quot;%1&quot;</source>
+        <translation>un jeu de profils s’appelle déjà « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the way of the new set&apos;s companion file</source>
+        <translation>« %1 » occupe la place du fichier compagnon du nouveau jeu</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and keeps its name</source>
+        <translation>le jeu « %1 » est le fichier de paramètres que Korvo utilise toujours et garde son nom</translation>
+    </message>
+    <message>
+        <source>the set &quot;%1&quot; is the settings file Korvo always uses and cannot be deleted</source>
+        <translation>le jeu « %1 » est le fichier de paramètres que Korvo utilise toujours et ne peut pas être supprimé</translation>
+    </message>
+    <message>
+        <source>the set was deleted, its companion file &quot;%1&quot; not: %2</source>
+        <translation>le jeu a été supprimé, pas son fichier compagnon « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file of %2 lines</source>
+        <translation>« %1 » n’est pas un fichier de paramètres de %2 lignes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the set&apos;s own file</source>
+        <translation>« %1 » est le propre fichier du jeu</translation>
+    </message>
 </context>
 <context>
     <name>ResultTexts</name>
@@ -434,6 +529,14 @@ DNS : %5</translation>
         <translation>le service n’a fourni aucune connexion</translation>
     </message>
     <message>
+        <source>%1, now named %2</source>
+        <translation>%1, désormais nommé %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, désormais nommé -%2-, a été retrouvé par son adresse matérielle %3.</translation>
+    </message>
+    <message>
         <source>More addresses: %1 asked, %2 in effect.</source>
         <translation>Adresses supplémentaires : %1 demandé, %2 en vigueur.</translation>
     </message>
@@ -444,14 +547,6 @@ DNS : %5</translation>
     <message>
         <source>not available on this platform</source>
         <translation>non disponible sur cette plateforme</translation>
-    </message>
-    <message>
-        <source>%1, now named %2</source>
-        <translation>%1, désormais nommé %2</translation>
-    </message>
-    <message>
-        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
-        <translation>-%1-, désormais nommé -%2-, a été retrouvé par son adresse matérielle %3.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +862,14 @@ Les profils qui l’utilisent le conservent.</translation>
         <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
     </message>
     <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>Le jeu de profils « %1 » a des modifications non enregistrées. Les enregistrer d’abord ?
+
+Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
+    </message>
+    <message>
         <source>the more addresses and hardware addresses could not be written to %1: %2</source>
         <translation>les adresses supplémentaires et les adresses matérielles n’ont pas pu être écrites dans %1 : %2</translation>
     </message>
@@ -1048,6 +1151,121 @@ Les profils qui l’utilisent le conservent.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::SetChooser</name>
+    <message>
+        <source>Set:</source>
+        <translation>Jeu :</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Jeu de profils</translation>
+    </message>
+    <message>
+        <source>The profile set shown and applied: each set is a settings file of its own</source>
+        <translation>Le jeu de profils affiché et appliqué : chaque jeu est un fichier de paramètres à part</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Manage profile sets</source>
+        <translation>Gérer les jeux de profils</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Nouveau…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Duplicate…</source>
+        <translation>Dupliquer…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Korvo</source>
+        <translation>Korvo</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nom du jeu :</translation>
+    </message>
+    <message>
+        <source>The set chosen could not be remembered for the next start: %1</source>
+        <translation>Le jeu choisi n’a pas pu être retenu pour le prochain démarrage : %1</translation>
+    </message>
+    <message>
+        <source>New profile set</source>
+        <translation>Nouveau jeu de profils</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Le jeu n’a pas pu être créé : %1</translation>
+    </message>
+    <message>
+        <source>Rename profile set</source>
+        <translation>Renommer le jeu de profils</translation>
+    </message>
+    <message>
+        <source>The set could not be renamed: %1</source>
+        <translation>Le jeu n’a pas pu être renommé : %1</translation>
+    </message>
+    <message>
+        <source>Duplicate profile set</source>
+        <translation>Dupliquer le jeu de profils</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>The set could not be duplicated: %1</source>
+        <translation>Le jeu n’a pas pu être dupliqué : %1</translation>
+    </message>
+    <message>
+        <source>Delete the profile set &quot;%1&quot; with all its profiles? This cannot be undone.</source>
+        <translation>Supprimer le jeu de profils « %1 » avec tous ses profils ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>The set could not be deleted: %1</source>
+        <translation>Le jeu n’a pas pu être supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Import a profile set</source>
+        <translation>Importer un jeu de profils</translation>
+    </message>
+    <message>
+        <source>Korvo settings (*.ini);;All files (*)</source>
+        <translation>Paramètres Korvo (*.ini);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The set could not be imported: %1</source>
+        <translation>Le jeu n’a pas pu être importé : %1</translation>
+    </message>
+    <message>
+        <source>Export the profile set &quot;%1&quot;</source>
+        <translation>Exporter le jeu de profils « %1 »</translation>
+    </message>
+    <message>
+        <source>The set could not be exported: %1</source>
+        <translation>Le jeu n’a pas pu être exporté : %1</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Tray</name>
     <message>
         <source>Show Korvo</source>
@@ -1079,6 +1297,10 @@ Les profils qui l’utilisent le conservent.</translation>
         <source>%1: %2, in effect: %3</source>
         <comment>adapter, addresses, profiles</comment>
         <translation>%1 : %2, en vigueur : %3</translation>
+    </message>
+    <message>
+        <source>Profile set</source>
+        <translation>Jeu de profils</translation>
     </message>
 </context>
 <context>
@@ -1152,10 +1374,6 @@ Les profils qui l’utilisent le conservent.</translation>
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
-        <source>give exactly one of --list, --adapters and --apply</source>
-        <translation>indiquez exactement une option parmi --list, --adapters et --apply</translation>
-    </message>
-    <message>
         <source>--rollback goes with --apply</source>
         <translation>--rollback s’utilise avec --apply</translation>
     </message>
@@ -1168,12 +1386,36 @@ Les profils qui l’utilisent le conservent.</translation>
         <translation>korvo : aucun écran où afficher la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)</translation>
     </message>
     <message>
-        <source>With --list or --adapters: print a JSON array; with --apply, the outcome as a JSON object.</source>
-        <translation>Avec --list ou --adapters : afficher un tableau JSON ; avec --apply, le résultat sous forme d’objet JSON.</translation>
-    </message>
-    <message>
         <source>the end of the session</source>
         <translation>la fin de la session</translation>
+    </message>
+    <message>
+        <source>With --list, --adapters or --sets: print a JSON array; with --apply, the outcome as a JSON object.</source>
+        <translation>Avec --list, --adapters ou --sets : afficher un tableau JSON ; avec --apply, le résultat sous forme d’objet JSON.</translation>
+    </message>
+    <message>
+        <source>Print the profile sets, one per line (name, settings file, &quot;chosen&quot; for the set the window uses, else &quot;-&quot;), tab-separated.</source>
+        <translation>Afficher les jeux de profils, un par ligne (nom, fichier de paramètres, « chosen » pour le jeu qu’utilise la fenêtre, sinon « - »), séparés par des tabulations.</translation>
+    </message>
+    <message>
+        <source>With --list, --apply or --adapters: use the profile set NAME instead of the set chosen last in the window. An unknown set is a usage error.</source>
+        <translation>Avec --list, --apply ou --adapters : utiliser le jeu de profils NOM au lieu du dernier jeu choisi dans la fenêtre. Un jeu inconnu est une erreur d’utilisation.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>give exactly one of --list, --adapters, --apply and --sets</source>
+        <translation>indiquez exactement une des options --list, --adapters, --apply et --sets</translation>
+    </message>
+    <message>
+        <source>--set goes with --list, --apply or --adapters</source>
+        <translation>--set va avec --list, --apply ou --adapters</translation>
+    </message>
+    <message>
+        <source>--set needs a set&apos;s name</source>
+        <translation>--set a besoin d’un nom de jeu</translation>
     </message>
 </context>
 </TS>

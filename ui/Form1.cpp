@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/Applier.h"
+#include "core/ProfileSets.h"
 #include "core/Rollback.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -13,6 +14,7 @@
 #include "ui/Form4.h"
 #include "ui/HelpPage.h"
 #include "ui/MainWindow.h"
+#include "ui/SetChooser.h"
 #include "ui/Tray.h"
 
 #include <QCheckBox>
@@ -165,6 +167,8 @@ void Form1::buildLayout() {
                     400, pageButtonRowTop, 140, 33);
     Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     art::setTextColor(Label27, art::Slate);
+    Sets = place(new SetChooser(Env, {[this] { return MayLeaveSet(); }, [this] { OpenSet(); }}, settingsPage),
+                 "SetChooser", 105, pageButtonRowTop, 290, 33);
 
     for (int t = 0; t < TabCount; ++t) {
         auto* page = new ProfileTab(t, Book);
@@ -197,7 +201,7 @@ void Form1::setKeyboardOrder() {
     order << Command9 << Command10;
     for (int t = 0; t < TabCount; ++t)
         order << tab(t)->keyboardOrder();
-    order << Command7;
+    order << Command7 << Sets->keyboardOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -211,6 +215,7 @@ void Form1::BuildSettingsPage() {
     SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
     for (ProfileTab* t : Tabs)
         t->build();
+    Sets->build();
     setKeyboardOrder();
 }
 
@@ -344,7 +349,27 @@ void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
 // ---- settings file ----
 
 QString Form1::SettingsPath() const {
-    return Env.settingsFile;
+    return Sets ? Sets->currentFile() : Env.settingsFile;
+}
+
+bool Form1::MayLeaveSet() {
+    if (!hasUnsavedChanges(Book)) return true;
+    if (!(Env.question && Env.question(this, tr("Korvo"),
+                                       tr("The profile set \"%1\" has changes that are not saved. Save them "
+                                          "first?\n\nNo keeps them in the window and does nothing else.")
+                                           .arg(Sets->currentName()))))
+        return false;
+    Command7_Click();
+    return !hasUnsavedChanges(Book); // not saved: the changed-on-disk question said No, or the save failed
+}
+
+void Form1::OpenSet() {
+    // Nothing of the set shown stays behind: an adapter the new set leaves unnamed is none.
+    for (ProfileTab* t : Tabs)
+        t->ForgetAdapter(ListedAdapterCount);
+    Book.load(firstStartSettings());
+    LoadSettings();
+    States->ShowProfilesInEffect();
 }
 
 Form1::LoadOutcome Form1::LoadSettings() {
@@ -788,6 +813,9 @@ void Form1::ShowTray() {
     });
     connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
     connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
+    TrayIcon->setSets(Sets->names(), Sets->currentName());
+    connect(Sets, &SetChooser::listed, TrayIcon, &Tray::setSets);
+    connect(TrayIcon, &Tray::setChosen, Sets, &SetChooser::choose);
     TrayIcon->setBusy(ApplyRunning);
     connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
     TrayIcon->showAdapters(States->glance());

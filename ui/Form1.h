@@ -34,6 +34,7 @@ struct ApplyOutcome;
 class AdapterStates;
 class Form3;
 class Form4;
+class SetChooser;
 class Tray;
 
 class Form1 : public QWidget {
@@ -103,6 +104,9 @@ private:
     void RestoreSavedAdapter(int tabIndex, const QString& caption);
 
     QString SettingsPath() const;
+    // Another profile set: asked first when what is shown is not saved, then shown as loading shows it.
+    bool MayLeaveSet();
+    void OpenSet();
     void OpenTermsWindow();
 
     // ---- applying ----
@@ -163,7 +167,8 @@ private:
     QString EndReport;             // the outcome, as the terminal reads it
     // The adapters' states and the marks they drive; made with the buttons they mark.
     std::unique_ptr<AdapterStates> States;
-    Tray* TrayIcon = nullptr; // made once the window shows, when the desktop has a tray
+    Tray* TrayIcon = nullptr;   // made once the window shows, when the desktop has a tray
+    SetChooser* Sets = nullptr; // the profile set shown, on the Settings page
 };
 
 } // namespace korvo

@@ -256,6 +256,20 @@ void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
     Adapters->setCurrentItem(entry);
 }
 
+void ProfileTab::ForgetAdapter(int listed) {
+    if (built()) {
+        Adapters->setCurrentRow(-1);
+        Adapters->clearSelection();
+        while (Adapters->count() > listed)
+            delete Adapters->takeItem(listed);
+    } else {
+        Entries = Entries.mid(0, listed);
+        Tips = Tips.mid(0, listed);
+        Selected = -1;
+    }
+    Book.setAdapter(Index, QString());
+}
+
 void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor,
                                 const std::function<bool(const QString&)>& absent) {
     AdapterAbsent = absent;

@@ -53,6 +53,9 @@ public:
     // Lists `caption` at `position` and selects it, as the user's selection would.
     void RestoreSavedAdapter(int position, const QString& caption);
 
+    // No adapter chosen, and the list back to its first `listed` entries (another set is opened).
+    void ForgetAdapter(int listed);
+
     // Each entry's tooltip, by its caption (a restored entry shares its caption's tip); entries of
     // adapters `absent` now are greyed.
     void setAdapterTips(const std::function<QString(const QString& caption)>& tipFor,

@@ -88,6 +88,31 @@ void Tray::warn(const QString& text) {
 void Tray::setBusy(bool busy) {
     for (QAction* action : Actions)
         action->setEnabled(!busy);
+    if (SetsMenu) SetsMenu->setEnabled(!busy);
+}
+
+void Tray::setSets(const QStringList& names, const QString& current) {
+    // Only where there is a choice: one set is the design's menu.
+    if (names.size() < 2) {
+        delete SetsMenu;
+        SetsMenu = nullptr;
+        return;
+    }
+    if (!SetsMenu) {
+        SetsMenu = new QMenu(tr("Profile set"), Menu);
+        Menu->insertMenu(Menu->actions().value(TabCount + 1), SetsMenu);
+        SetsMenu->setEnabled(Actions[0]->isEnabled());
+    }
+    SetsMenu->clear();
+    for (const QString& name : names) {
+        // '&' would mark an access key instead of showing.
+        QAction* action = SetsMenu->addAction(QString(name).replace(u'&', QLatin1String("&&")));
+        action->setCheckable(true);
+        action->setChecked(name == current);
+        // Queued: the choice rebuilds this menu, which the action's own signal must not see.
+        connect(
+            action, &QAction::triggered, this, [this, name] { emit setChosen(name); }, Qt::QueuedConnection);
+    }
 }
 
 } // namespace korvo

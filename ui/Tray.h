@@ -49,11 +49,14 @@ public:
     const QString& lastWarning() const { return LastWarning; }
     // While an apply runs the seven entries are greyed: a click would go nowhere.
     void setBusy(bool busy);
+    // The profile sets in a submenu, `current` checked.
+    void setSets(const QStringList& names, const QString& current);
 
 signals:
-    void applyChosen(int tabIndex); // one of the seven entries
-    void showChosen();              // "Show Korvo", or a click on the icon
-    void exitChosen();              // "Exit"
+    void applyChosen(int tabIndex);      // one of the seven entries
+    void showChosen();                   // "Show Korvo", or a click on the icon
+    void exitChosen();                   // "Exit"
+    void setChosen(const QString& name); // a set in the sets' submenu
 
 private:
     MenuDrawer drawer() const;
@@ -61,6 +64,7 @@ private:
     QMenu* Menu = nullptr;
     QSystemTrayIcon* Icon = nullptr;
     std::array<QAction*, TabCount> Actions{};
+    QMenu* SetsMenu = nullptr;
     QString LastWarning;
 };
 

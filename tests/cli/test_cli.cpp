@@ -134,6 +134,17 @@ private slots:
         QTest::newRow("empty file name") << QStringList{"--list", s, ""} << 64 << "--settings needs a file";
         QTest::newRow("terms declined") << QStringList{"--list", s, declined} << 1
                                         << "or run korvo --accept-terms --settings " + declined;
+        QTest::newRow("unknown set") << QStringList{"--list", "--set", "Nope", s, ok} << 64
+                                     << "no set named \"Nope\" (korvo --sets lists them)";
+        QTest::newRow("set out of the folder")
+            << QStringList{"--apply", "1", "--set", "../Korvo", s, ok} << 64 << "is no set's name";
+        QTest::newRow("set named by a control character")
+            << QStringList{"--list", "--set", "a\x01", s, ok} << 64 << "control characters";
+        QTest::newRow("unknown set, adapters") << QStringList{"--adapters", "--set", "Nope"} << 64 << "Nope";
+        QTest::newRow("set alone") << QStringList{"--set", "Lab"} << 64 << "exactly one of";
+        QTest::newRow("set with sets") << QStringList{"--sets", "--set", "Lab"} << 64 << "--set goes with";
+        QTest::newRow("set twice") << QStringList{"--list", "--set", "A", "--set", "B"} << 64 << "--set";
+        QTest::newRow("set empty") << QStringList{"--list", "--set", ""} << 64 << "--set needs";
         QTest::newRow("no NetworkManager") << QStringList{"--adapters"} << 2 << "system bus";
         QTest::newRow("no NetworkManager, apply") << QStringList{"--apply", "P1", s, ok} << 2 << "";
     }
@@ -449,6 +460,56 @@ private slots:
         QCOMPARE(bed.nmcli({"-g", "NAME", "connection", "show"}).count(QStringLiteral("veth0\n")), 1);
         bed.ip({"link", "set", "peer0", "up"});
         QTRY_VERIFY2_WITH_TIMEOUT(address().contains("inet 192.0.2.10/24"), qPrintable(address()), SettleMs);
+    }
+
+    // A set is its own file: --set applies that set's profile, without --set the set the window chose
+    // last is used, and --sets lists them all, the chosen one marked.
+    void setsApplyTheirOwnProfiles() {
+        const QString nobus = QStringLiteral("unix:path=") + dir.filePath("no-bus");
+        QTemporaryDir home;
+        const QString main =
+            writeSettings(home.path(), {{"192.0.2.10", "255.255.255.0", "", "", "veth0"}}, {});
+        QVERIFY(QDir(home.path()).mkdir("sets"));
+        const QString lab =
+            writeSettings(home.filePath("sets"), {{"198.51.100.20", "255.255.255.0", "", "", "veth0"}}, {});
+        QVERIFY(QFile::rename(lab, home.filePath("sets/Lab 2.ini")));
+        const QByteArray labBytes = [&] {
+            QFile f(home.filePath("sets/Lab 2.ini"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        Run run = runKorvo({"--sets", "--settings", main}, nobus);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out,
+                 "Default\t" + main + "\tchosen\nLab 2\t" + home.filePath("sets/Lab 2.ini") + "\t-\n");
+        run = runKorvo({"--list", "--set", "Lab 2", "--settings", main}, nobus);
+        QVERIFY2(run.code == 0 && run.out.startsWith("1\tP1\tveth0\t198.51.100.20\t"), qPrintable(run.err));
+
+        if (const auto why = TestBed::unavailable()) QSKIP(qPrintable(*why));
+        TestBed bed({.adapters = 1});
+        const QString bus = QString::fromStdString(bed.busAddress());
+        auto address = [&bed] { return bed.ip({"-4", "-o", "addr", "show", "dev", "veth0"}); };
+        run = runKorvo({"--apply", "1", "--set", "Lab 2", "--settings", main}, bus);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QVERIFY2(address().contains("inet 198.51.100.20/24"), qPrintable(address()));
+        run = runKorvo({"--apply", "1", "--settings", main}, bus);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QVERIFY2(address().contains("inet 192.0.2.10/24") && !address().contains("198.51.100.20"),
+                 qPrintable(address()));
+
+        // Chosen in the window: the command line follows it until --set says otherwise.
+        QFile chosen(home.filePath("sets/chosen.conf"));
+        QVERIFY(chosen.open(QIODevice::WriteOnly) && chosen.write("[General]\nSet=Lab 2\n") > 0);
+        chosen.close();
+        QVERIFY(runKorvo({"--sets", "--settings", main}, nobus).out.endsWith("\tchosen\n"));
+        run = runKorvo({"--apply", "1", "--settings", main}, bus);
+        QVERIFY2(run.code == 0 && address().contains("inet 198.51.100.20/24"), qPrintable(address()));
+        run = runKorvo({"--apply", "1", "--set", "Default", "--settings", main}, bus);
+        QVERIFY2(run.code == 0 && address().contains("inet 192.0.2.10/24"), qPrintable(address()));
+        // Applying only reads a set.
+        QFile after(home.filePath("sets/Lab 2.ini"));
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), labBytes);
     }
 
     // The report is what the adapter has: an address another tool put in place of the profile's is

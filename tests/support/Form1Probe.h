@@ -12,6 +12,7 @@ struct Form1Probe {
     static bool adaptersPending(const Form1& form) { return form.AdaptersPending(); }
     static LoadOutcome loadSettings(Form1& form) { return form.LoadSettings(); }
     static void saveSettings(Form1& form) { form.Command7_Click(); }
+    static QString settingsPath(const Form1& form) { return form.SettingsPath(); }
     static Form4* applyingWindow(const Form1& form) { return form.ApplyingWindow(); }
     static void setEndWait(Form1& form, int ms) {
         form.EndWaitMs = ms;

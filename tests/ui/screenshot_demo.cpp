@@ -1,7 +1,8 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp|more|invalid|refused|saved|cable|differs|taken]
+//   korvo_screenshot_demo [main|settings|dhcp|more|invalid|refused|saved|cable|differs|taken|sets|setmenu]
 // The views after "dhcp" also press an apply button, to show the applying window's reports.
+#include "core/ProfileSets.h"
 #include "tests/support/Form1Probe.h"
 #include "tests/support/TestEnvironment.h"
 #include "ui/Form1.h"
@@ -34,7 +35,14 @@ int main(int argc, char* argv[]) {
                            {"enx00e04c68a1b2", {false, {"198.51.100.77/24"}, "", {}}},
                            {"wlp0s20f3", {true, {"192.0.2.180/24"}, "192.0.2.129", {"192.0.2.129"}}}};
     if (view == QLatin1String("taken")) env.service->states["enp0s31f6"].addresses.push_back("192.0.2.26/24");
-    Form1 form(env.make());
+    const Environment made = env.make();
+    if (view.startsWith(QLatin1String("set"))) {
+        ProfileSets sets(made.settingsFile);
+        for (const char* name : {"Trade fair", "Workshop", "Customer site"})
+            sets.create(QString::fromLatin1(name));
+        sets.choose(QStringLiteral("Workshop"));
+    }
+    Form1 form(made);
     Form1Probe::enumerateAdapters(form);
 
     struct Demo {
@@ -72,11 +80,14 @@ int main(int argc, char* argv[]) {
     for (int t = 0; t < DhcpTab; ++t) // as start-up's last step does
         tabControls(form, t).Apply->setText(tabControls(form, t).Name->text());
 
-    if (view == QLatin1String("settings") || view == QLatin1String("dhcp"))
+    if (view == QLatin1String("settings") || view == QLatin1String("dhcp") ||
+        view.startsWith(QLatin1String("set")))
         control<QTabWidget>(form, "SSTab1")->setCurrentIndex(1);
     if (view == QLatin1String("dhcp")) control<QTabWidget>(form, "SSTab2")->setCurrentIndex(DhcpTab);
     form.show();
-    if (view == QLatin1String("invalid")) {
+    if (view == QLatin1String("setmenu")) {
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "SetActions")->click(); });
+    } else if (view == QLatin1String("invalid")) {
         tabControls(form, 4).Adapters->setCurrentRow(0);
         for (QLineEdit* box : {control<QLineEdit>(form, "Text13"), control<QLineEdit>(form, "Text14"),
                                control<QLineEdit>(form, "Text15"), control<QLineEdit>(form, "Text39"),
