@@ -152,22 +152,25 @@ int list(const CommandLineRequest& request) {
                                  p.PrimaryDNS,
                                  p.SecondaryDNS,
                                  p.PrimaryWINS,
-                                 p.SecondaryWINS};
+                                 p.SecondaryWINS,
+                                 p.MoreAddresses.join(u' ')};
         if (!request.json) {
             outFields(fields);
             continue;
         }
-        array.append(QJsonObject{{QStringLiteral("number"), b.Number},
-                                 {QStringLiteral("name"), b.ButtonName},
-                                 {QStringLiteral("adapter"), p.AdapterCaption},
-                                 {QStringLiteral("dhcp"), b.Mode == ApplyMode::Dhcp},
-                                 {QStringLiteral("ipAddress"), p.IPAddress},
-                                 {QStringLiteral("subnetMask"), p.SubnetMask},
-                                 {QStringLiteral("gateway"), p.Gateway},
-                                 {QStringLiteral("primaryDns"), p.PrimaryDNS},
-                                 {QStringLiteral("secondaryDns"), p.SecondaryDNS},
-                                 {QStringLiteral("primaryWins"), p.PrimaryWINS},
-                                 {QStringLiteral("secondaryWins"), p.SecondaryWINS}});
+        array.append(
+            QJsonObject{{QStringLiteral("number"), b.Number},
+                        {QStringLiteral("name"), b.ButtonName},
+                        {QStringLiteral("adapter"), p.AdapterCaption},
+                        {QStringLiteral("dhcp"), b.Mode == ApplyMode::Dhcp},
+                        {QStringLiteral("ipAddress"), p.IPAddress},
+                        {QStringLiteral("subnetMask"), p.SubnetMask},
+                        {QStringLiteral("gateway"), p.Gateway},
+                        {QStringLiteral("primaryDns"), p.PrimaryDNS},
+                        {QStringLiteral("secondaryDns"), p.SecondaryDNS},
+                        {QStringLiteral("primaryWins"), p.PrimaryWINS},
+                        {QStringLiteral("secondaryWins"), p.SecondaryWINS},
+                        {QStringLiteral("moreAddresses"), QJsonArray::fromStringList(p.MoreAddresses)}});
     }
     if (request.json) out(jsonText(QString::fromUtf8(QJsonDocument(array).toJson())));
     return exit_code::Applied;

@@ -140,4 +140,25 @@ ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const Omit
     return outcome;
 }
 
+QStringList validateMoreAddresses(QStringList& addresses) {
+    const AddressRule rule{nullptr, true, 255, false, false};
+    QStringList invalid;
+    for (QString& cidr : addresses) {
+        const qsizetype slash = cidr.indexOf(u'/');
+        QString address = cidr.left(slash);
+        const QString prefixText = slash < 0 ? QString() : cidr.mid(slash + 1);
+        bool numeric = !prefixText.isEmpty() && prefixText.size() <= 3;
+        for (const QChar c : prefixText)
+            numeric = numeric && c >= u'0' && c <= u'9';
+        const int prefix = numeric ? prefixText.toInt() : 0;
+        QString ignored;
+        if (checkDottedQuad(address, rule, IPAddressField, ignored) == 1 && prefix >= 1 && prefix <= 32) {
+            cidr = address + u'/' + QString::number(prefix);
+            continue;
+        }
+        invalid << cidr;
+    }
+    return invalid;
+}
+
 } // namespace korvo

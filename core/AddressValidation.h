@@ -5,6 +5,7 @@
 #include "core/Profile.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -54,5 +55,10 @@ struct OmittedServers {
 // dotted form (and the address, mask and gateway with a non-numeric part as "0.0.0.0").
 // In DHCP mode only the servers are tested.
 ValidationOutcome validateAddresses(Profile& profile, ApplyMode mode, const OmittedServers& omitted);
+
+// Tests the further addresses ("192.0.2.21/24"): each address as the address box's, its prefix length
+// a whole number from 1 to 32. Valid ones are rewritten canonically ("192.0.2.21/24"); returns the
+// invalid ones as typed, in order.
+QStringList validateMoreAddresses(QStringList& addresses);
 
 } // namespace korvo

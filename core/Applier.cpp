@@ -117,6 +117,7 @@ struct Before {
     platform::Adapter* adapter;
     std::optional<bool> addressFree;
     QString answeredBy;
+    QString taken;                            // the address another host answered for, where not the first
     QString notChecked;                       // why the address was not checked, where the report says so
     std::optional<platform::IPv4State> state; // what it has before the change, where the service says
     bool gatewayAnswered = false;             // the adapter's gateway before the change answered lately
@@ -151,6 +152,16 @@ std::vector<std::string> sentDnsServers(const Profile& p, const OmittedServers& 
     return dns;
 }
 
+std::vector<platform::IPv4Settings::Address> sentMoreAddresses(const Profile& p) {
+    std::vector<platform::IPv4Settings::Address> sent;
+    for (const QString& cidr : p.MoreAddresses) {
+        const auto [address, prefix] = platform::IPv4Address::splitPrefix(text(cidr));
+        const auto mask = platform::IPv4Address::maskOf(prefix.value_or(-1));
+        sent.push_back({std::string(address), mask ? mask->toString() : std::string()});
+    }
+    return sent;
+}
+
 OmittedServers takeServers(Profile& p, ApplyMode mode) {
     OmittedServers omitted;
     for (const ServerField& s : ServerFields) {
@@ -176,11 +187,14 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
     const OmittedServers omitted = takeServers(p, mode);
 
     const ValidationOutcome validation = validateAddresses(p, mode, omitted);
-    if (!validation.valid()) {
+    const QStringList moreInvalid = validateMoreAddresses(p.MoreAddresses);
+    if (!validation.valid() || !moreInvalid.isEmpty()) {
         ApplyOutcome invalid{ApplyState::Invalid, false, p, shownValues(p)};
         for (int f = 0; f < AddressFieldCount; ++f)
             if (validation.Valid[static_cast<std::size_t>(f)] != 1)
                 invalid.Reasons.push_back({ReasonKind::Invalid, {}, {}, static_cast<AddressField>(f)});
+        for (const QString& entry : moreInvalid)
+            invalid.Reasons.push_back({ReasonKind::InvalidMoreAddress, {entry}});
         return invalid;
     }
 
@@ -197,7 +211,11 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         platform::IPv4Settings settings;
         if (mode == ApplyMode::Static) {
             settings.staticAddresses = {{text(p.IPAddress), text(p.SubnetMask)}};
+            for (const platform::IPv4Settings::Address& a : sentMoreAddresses(p))
+                settings.staticAddresses->push_back(a);
             settings.gateways = {text(p.Gateway)};
+        } else {
+            settings.besideLease = sentMoreAddresses(p);
         }
         if (!omitted.PrimaryDNS) settings.dnsServers = sentDnsServers(p, omitted);
         settings.winsServers = !omitted.PrimaryWINS ? std::pair(text(p.PrimaryWINS), text(p.SecondaryWINS))
@@ -211,9 +229,18 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
         const std::string gateway = mode == ApplyMode::Static ? text(p.Gateway) : std::string();
         // Before anything is changed: whether another host answers for the address (not asked where the
         // adapter has it already), and whether the gateway the adapter has now answered lately.
+        std::vector<platform::Adapter*> targets = adaptersNamed(adapters, caption);
+        // The adapter came back under another name (a USB adapter, another port): its hardware address
+        // still tells which it is.
+        QString renamed;
+        if (targets.empty())
+            if (platform::Adapter* same = adapterWithHardwareAddress(adapters, text(p.HardwareAddress))) {
+                targets.push_back(same);
+                renamed = QString::fromStdString(same->caption());
+            }
         std::vector<Before> checked;
-        for (platform::Adapter* adapter : adaptersNamed(adapters, caption)) {
-            Before b{adapter, std::nullopt, {}, {}, adapter->ipv4State()};
+        for (platform::Adapter* adapter : targets) {
+            Before b{adapter, std::nullopt, {}, {}, {}, adapter->ipv4State()};
             const std::optional<platform::IPv4State>& state = b.state;
             if (mode == ApplyMode::Static && !(state && holds(*state, address))) {
                 const platform::LinkAnswer holder = adapter->holderOf(address, AddressProbeWait);
@@ -222,6 +249,16 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
                 else
                     b.addressFree = holder.kind == platform::LinkAnswer::Kind::Silent;
                 b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+            }
+            // The further addresses too, each one the adapter does not hold yet.
+            for (const platform::IPv4Settings::Address& a : sentMoreAddresses(p)) {
+                if (b.addressFree == false) break;
+                if (state && holds(*state, a.address)) continue;
+                const platform::LinkAnswer holder = adapter->holderOf(a.address, AddressProbeWait);
+                if (holder.kind != platform::LinkAnswer::Kind::Answered) continue;
+                b.addressFree = false;
+                b.answeredBy = QString::fromStdString(holder.hardwareAddress);
+                b.taken = QString::fromStdString(a.address);
             }
             // Asked before Korvo takes a way back of its own, which would be one too.
             try {
@@ -257,7 +294,9 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             matched = true;
             if (b.addressFree == false) {
                 outcome =
-                    failure({ReasonKind::AddressInUse, {p.IPAddress, b.answeredBy, p.AdapterCaption}}, p);
+                    failure({ReasonKind::AddressInUse,
+                             {b.taken.isEmpty() ? p.IPAddress : b.taken, b.answeredBy, p.AdapterCaption}},
+                            p);
                 outcome.State = ApplyState::NotApplied;
                 // Nothing was made: what the adapter has stands beside what was asked.
                 changed.push_back({p.AdapterCaption, outcome.State,
@@ -318,6 +357,13 @@ ApplyOutcome Applier::SetInterface(const Profile& typed, ApplyMode mode, const A
             if (b.pending) outcome.PendingRollback = b.pending;
         }
         if (!matched) notListed = service->whyNotListed(caption);
+        if (!renamed.isEmpty()) {
+            for (AdapterOutcome& a : changed)
+                a.Caption = renamed;
+            outcome.NowNamed = renamed;
+            outcome.Reasons.push_back(
+                {ReasonKind::FoundByHardwareAddress, {p.AdapterCaption, renamed, p.HardwareAddress}});
+        }
         outcome.Adapters = changed;
         if (!gateway.empty() && !asked.empty()) {
             if (checks.made) checks.made(outcome);

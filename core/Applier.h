@@ -29,6 +29,9 @@ OmittedServers takeServers(Profile& profile, ApplyMode mode);
 // out, and no secondary without a primary.
 std::vector<std::string> sentDnsServers(const Profile& profile, const OmittedServers& omitted);
 
+// The further addresses of `profile` (validated: "192.0.2.21/24") as an apply sends them.
+std::vector<platform::IPv4Settings::Address> sentMoreAddresses(const Profile& profile);
+
 // What an apply does beyond the change, and when its caller hears of it.
 struct ApplyChecks {
     // Told the outcome as soon as the change is made, before the gateway is asked whether it answers;

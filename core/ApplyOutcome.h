@@ -93,29 +93,33 @@ inline ShownValues shownValues(const Profile& p) {
 // Why an apply came out as it did, or what it found on the way. A reason's `Values` hold what its
 // sentence names, in the order each kind lists.
 enum class ReasonKind {
-    Invalid,              // `Field`'s address is not valid
-    Refused,              // `Subject` refused with `Code`; values: the service's own word (may be empty)
-    NotOnThisPlatform,    // `Subject` not set: the platform has none
-    RestartNeeded,        // the change needs a restart of the computer
-    CableNotConnected,    // saved; in effect once the cable is connected
-    ServiceFailedPartWay, // values: the service's failure, before the rest was set
-    ServiceFailed,        // values: the service's failure
-    SavedNotInEffect,     // values: the service's own word on a change saved but not in effect
-    AdapterNotListed,     // values: caption, why the service left it out (empty: not found)
-    AddressInUse,         // values: address, hardware address that answered, caption
-    Differs,              // `Field` read back not as asked; values: asked, in effect (empty: none)
-    NotReadBack,          // values: why the adapter could not be read back
-    AddressNotChecked,    // values: address, why its being free was not checked
-    GatewayAnswers,       // values: gateway
-    GatewayDoesNotAnswer, // values: gateway
-    UndoNotGivenUp,       // values: why the way back prepared could not be given up
-    PendingRollback,      // values: caption, the rollback's name, seconds left (empty: no timeout)
-    Kept,                 // the settings of a change that cut the gateway off are kept
-    NotKept,              // values: why they could not be kept
-    NotPutBack,           // values: why the previous settings could not be put back
-    PutBack,              // values: the gateway that did not answer after the change
-    Restored,             // values: caption; `Had` is what it has again
-    NotRestored,          // values: caption; `Had` before, `Has` now (nullopt: not readable)
+    Invalid,                // `Field`'s address is not valid
+    Refused,                // `Subject` refused with `Code`; values: the service's own word (may be empty)
+    NotOnThisPlatform,      // `Subject` not set: the platform has none
+    RestartNeeded,          // the change needs a restart of the computer
+    CableNotConnected,      // saved; in effect once the cable is connected
+    ServiceFailedPartWay,   // values: the service's failure, before the rest was set
+    ServiceFailed,          // values: the service's failure
+    SavedNotInEffect,       // values: the service's own word on a change saved but not in effect
+    AdapterNotListed,       // values: caption, why the service left it out (empty: not found)
+    AddressInUse,           // values: address, hardware address that answered, caption
+    Differs,                // `Field` read back not as asked; values: asked, in effect (empty: none)
+    NotReadBack,            // values: why the adapter could not be read back
+    AddressNotChecked,      // values: address, why its being free was not checked
+    GatewayAnswers,         // values: gateway
+    GatewayDoesNotAnswer,   // values: gateway
+    UndoNotGivenUp,         // values: why the way back prepared could not be given up
+    PendingRollback,        // values: caption, the rollback's name, seconds left (empty: no timeout)
+    Kept,                   // the settings of a change that cut the gateway off are kept
+    NotKept,                // values: why they could not be kept
+    NotPutBack,             // values: why the previous settings could not be put back
+    PutBack,                // values: the gateway that did not answer after the change
+    Restored,               // values: caption; `Had` is what it has again
+    NotRestored,            // values: caption; `Had` before, `Has` now (nullopt: not readable)
+    InvalidMoreAddress,     // values: the further address as typed
+    MoreAddresses,          // values: the further addresses in effect, blank-separated
+    MoreAddressesDiffer,    // values: the further addresses asked, and in effect (empty: none)
+    FoundByHardwareAddress, // values: the caption typed, the adapter's name now, its hardware address
 };
 // What a refusal or a missing setting concerns.
 enum class ReasonSubject { Address, Dhcp, Change, Gateway, WinsServers, DnsServers };
@@ -148,6 +152,9 @@ struct ApplyOutcome {
     // The gateway answered before the change and does not after it: the way back to what the adapter
     // had, for the caller to keep or roll back (before it rolls back by itself). Null otherwise.
     std::shared_ptr<Rollback> Undo{};
+    QStringList MoreAddressesInEffect{}; // the further addresses read back, "192.0.2.21/24" each
+    // The adapter's name now, where it was found by its hardware address under another name.
+    QString NowNamed{};
 };
 
 } // namespace korvo

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace korvo {
 
@@ -17,6 +18,10 @@ struct Profile {
     QString SecondaryWINS;
     QString Name;           // empty on the DHCP tab, which has none
     QString AdapterCaption; // empty: no adapter chosen
+    // Beyond the 129-line file, kept in its companion: addresses in CIDR form applied after the first
+    // (on the DHCP tab, beside the lease), and the chosen adapter's hardware address.
+    QStringList MoreAddresses{};
+    QString HardwareAddress{};
 
     friend bool operator==(const Profile&, const Profile&) = default;
 };

@@ -3,6 +3,7 @@
 #include "core/SettingsLocation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace korvo {
 
@@ -60,6 +61,43 @@ void ProfileBook::setWinsViaDhcp(bool via) {
     setVia(ViaWINS, via, ProfileField::PrimaryWINS, &Remembered[2]);
 }
 
+void ProfileBook::setMoreAddresses(int slot, const QStringList& addresses) {
+    QStringList& now = Slots[static_cast<std::size_t>(slot)].MoreAddresses;
+    if (now == addresses) return;
+    now = addresses;
+    emit extrasChanged(slot);
+}
+
+void ProfileBook::setHardwareAddress(int slot, const QString& hardwareAddress) {
+    QString& now = Slots[static_cast<std::size_t>(slot)].HardwareAddress;
+    if (now == hardwareAddress) return;
+    now = hardwareAddress;
+    emit extrasChanged(slot);
+}
+
+ExtraSettings ProfileBook::extras() const {
+    ExtraSettings e{};
+    for (int slot = 0; slot < SlotCount; ++slot)
+        e[static_cast<std::size_t>(slot)] = {profile(slot).MoreAddresses, profile(slot).HardwareAddress};
+    return e;
+}
+
+void ProfileBook::recordHardwareAddresses(const std::function<QString(const QString& caption)>& hardwareOf) {
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString& caption = profile(slot).AdapterCaption;
+        if (caption.isEmpty()) continue;
+        if (const QString hardware = hardwareOf(caption); !hardware.isEmpty())
+            setHardwareAddress(slot, hardware);
+    }
+}
+
+void ProfileBook::loadExtras(const ExtraSettings& extras) {
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        setMoreAddresses(slot, extras[static_cast<std::size_t>(slot)].MoreAddresses);
+        setHardwareAddress(slot, extras[static_cast<std::size_t>(slot)].HardwareAddress);
+    }
+}
+
 void ProfileBook::setTermsAccepted(bool accepted) {
     if (TermsAccepted == accepted) return;
     TermsAccepted = accepted;
@@ -108,6 +146,9 @@ StoredSettings ProfileBook::stored() const {
 ProfileBook::ReadOutcome ProfileBook::read(const QString& path) {
     const SettingsFileRead file = readSettingsFile(path);
     Fingerprint = file.fingerprint;
+    const ExtraSettingsRead extra = readExtraSettings(path);
+    ExtrasFailure = extra.failure;
+    loadExtras(extra.extras);
     switch (file.outcome) {
     case SettingsFileRead::Outcome::Missing:
         return ReadOutcome::Missing;
@@ -134,8 +175,14 @@ QString ProfileBook::save(const QString& path) {
         return QCoreApplication::translate("korvo::Form1", "its folder could not be created");
     SettingsFingerprint written;
     const QString failure = writeSettingsFile(path, settingsLines(stored()), &written);
-    if (failure.isEmpty()) Fingerprint = written;
-    return failure;
+    if (!failure.isEmpty()) return failure;
+    Fingerprint = written;
+    const QString extra = writeExtraSettings(path, extras());
+    if (extra.isEmpty()) return {};
+    return QCoreApplication::translate("korvo::Form1",
+                                       "the more addresses and hardware addresses could not be "
+                                       "written to %1: %2")
+        .arg(QDir::toNativeSeparators(extraSettingsPath(path)), extra);
 }
 
 ButtonProfile ProfileBook::button(int number) const {

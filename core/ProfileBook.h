@@ -3,6 +3,7 @@
 // The window's controls show and edit these values; the command line reads them with no window.
 #pragma once
 
+#include "core/ExtraSettings.h"
 #include "core/Profile.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace korvo {
@@ -37,6 +39,15 @@ public:
     const Profile& profile(int slot) const { return Slots[static_cast<std::size_t>(slot)]; }
     void set(int slot, ProfileField field, const QString& value);
     void setAdapter(int slot, const QString& caption) { set(slot, ProfileField::AdapterCaption, caption); }
+    // What the companion file keeps (extraSettingsPath): the addresses after the first, and the
+    // chosen adapter's hardware address.
+    void setMoreAddresses(int slot, const QStringList& addresses);
+    void setHardwareAddress(int slot, const QString& hardwareAddress);
+    ExtraSettings extras() const;
+    // Each slot's hardware address from `hardwareOf` its adapter's caption; where that gives none (the
+    // adapter is not there now) the one recorded stays.
+    void recordHardwareAddresses(const std::function<QString(const QString& caption)>& hardwareOf);
+    void loadExtras(const ExtraSettings& extras);
 
     // The DHCP slot's "DNS via DHCP" and "WINS via DHCP": setting one shows "DHCP" in its two servers
     // and remembers what they held; clearing it brings back what was remembered ("DHCP" excepted).
@@ -59,12 +70,15 @@ public:
     StoredSettings stored() const;
 
     enum class ReadOutcome { Missing, Rejected, Read };
-    // Reads the file into the book and keeps its fingerprint. A rejected file counts the terms as
-    // accepted: only accepting them makes the file, and a save must not write them as refused.
+    // Reads the file and its companion into the book and keeps the file's fingerprint; a companion
+    // missing or unreadable leaves no extras (`extrasFailure` says why it could not be read). A rejected file
+    // counts the terms as accepted: only accepting them makes the file, and a save must not write them as
+    // refused.
     ReadOutcome read(const QString& path);
     // True when the file is there and no longer what was read or saved: another program changed it.
     bool changedOnDisk(const QString& path) const;
-    // Saves the book, making the file's folder first; why it failed, or empty.
+    const QString& extrasFailure() const { return ExtrasFailure; }
+    // Saves the book and its companion, making the file's folder first; why it failed, or empty.
     QString save(const QString& path);
 
     // Button `number` (1..7): what it applies. After taking it, `pressed` clears servers that hold
@@ -80,6 +94,7 @@ signals:
     // A via-DHCP flag was set (`dns` or `wins`: which), changed or not, before its servers change.
     void viaDhcpSet(bool dns, bool wins);
     void termsChanged(bool accepted);
+    void extrasChanged(int slot);
 
 private:
     void setVia(bool& flag, bool via, ProfileField first, QString* remembered);
@@ -90,6 +105,7 @@ private:
     std::array<QString, 4> Remembered;
     bool TermsAccepted = false;
     std::optional<SettingsFingerprint> Fingerprint;
+    QString ExtrasFailure;
 };
 
 } // namespace korvo

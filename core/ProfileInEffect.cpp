@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace korvo {
 
@@ -31,7 +32,17 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
     // The profile as an apply sends it: servers trimmed, empty ones left out, addresses canonical.
     Profile p = typed;
     const OmittedServers omitted = takeServers(p, mode);
-    if (!validateAddresses(p, mode, omitted).valid()) return false;
+    if (!validateAddresses(p, mode, omitted).valid() || !validateMoreAddresses(p.MoreAddresses).isEmpty())
+        return false;
+    std::vector<std::string> more;
+    for (const QString& cidr : p.MoreAddresses)
+        more.push_back(text(cidr));
+    if (mode == ApplyMode::Dhcp && !more.empty()) {
+        // The lease's address and every further one, in whatever order the service gives them.
+        if (now.addresses.size() != 1 + more.size()) return false;
+        for (const std::string& a : more)
+            if (std::find(now.addresses.begin(), now.addresses.end(), a) == now.addresses.end()) return false;
+    }
     if (mode == ApplyMode::Dhcp && omitted.PrimaryDNS)
         // From DHCP: the lease's servers, where the service tells them.
         return !now.leaseDnsServers || now.dnsServers == *now.leaseDnsServers;
@@ -39,8 +50,9 @@ bool profileInEffect(const Profile& typed, ApplyMode mode, const platform::IPv4S
         const auto mask = platform::IPv4Address::parse(text(p.SubnetMask));
         const std::optional<int> prefix = mask ? mask->prefixLength() : std::nullopt;
         if (!prefix) return false;
-        if (now.addresses != std::vector<std::string>{text(p.IPAddress) + '/' + std::to_string(*prefix)})
-            return false;
+        std::vector<std::string> all{text(p.IPAddress) + '/' + std::to_string(*prefix)};
+        all.insert(all.end(), more.begin(), more.end());
+        if (now.addresses != all) return false;
         if (now.gateway != text(p.Gateway)) return false;
     }
 
@@ -57,6 +69,14 @@ Profile profileFrom(const platform::IPv4State& now) {
             p.IPAddress = QString::fromStdString(address->toString());
             p.SubnetMask = QString::fromStdString(mask->toString());
         }
+    }
+    // The others as further addresses, in their order.
+    for (std::size_t i = 1; i < now.addresses.size(); ++i) {
+        const auto [text, prefix] = platform::IPv4Address::splitPrefix(now.addresses[i]);
+        const std::optional<platform::IPv4Address> address = platform::IPv4Address::parse(text);
+        if (address && prefix && *prefix >= 1 && *prefix <= 32)
+            p.MoreAddresses
+                << QStringLiteral("%1/%2").arg(QString::fromStdString(address->toString())).arg(*prefix);
     }
     p.Gateway = QString::fromStdString(now.gateway);
     if (!now.dnsServers.empty()) p.PrimaryDNS = QString::fromStdString(now.dnsServers[0]);

@@ -1,5 +1,6 @@
 #include "core/ProfileSets.h"
 
+#include "core/ExtraSettings.h"
 #include "core/ProfileBook.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLocation.h"
@@ -16,7 +17,6 @@ namespace korvo {
 namespace {
 
 const QLatin1String Suffix(".ini");
-const QLatin1String CompanionSuffix(".extra.ini");
 constexpr int MaxNameLength = 64;
 // A companion is a small INI file; anything far bigger is not one.
 constexpr qsizetype CompanionMaxBytes = 1024 * 1024;
@@ -98,9 +98,7 @@ QString setNameProblem(const QString& name) {
 }
 
 QString companionOf(const QString& settingsFile) {
-    if (settingsFile.endsWith(Suffix, Qt::CaseInsensitive))
-        return settingsFile.chopped(Suffix.size()) + CompanionSuffix;
-    return settingsFile + CompanionSuffix;
+    return extraSettingsPath(settingsFile);
 }
 
 ProfileSets::ProfileSets(const QString& defaultFile) : Default(defaultFile) {}

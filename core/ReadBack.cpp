@@ -1,5 +1,7 @@
 #include "core/ReadBack.h"
 
+#include "core/Applier.h"
+
 #include "platform/IPv4Address.h"
 
 #include <QStringList>
@@ -99,13 +101,29 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     wins[0]->Asked = omitted.PrimaryWINS ? QString() : sent.PrimaryWINS;
     wins[1]->Asked = omitted.PrimaryWINS ? QString() : sent.SecondaryWINS;
 
+    // The further addresses are compared on their own: the first address is whichever else the adapter has.
+    QStringList moreAsked;
+    for (const platform::IPv4Settings::Address& a : sentMoreAddresses(sent)) {
+        const auto m = platform::IPv4Address::parse(a.mask);
+        moreAsked << fromStd(a.address) + u'/' + QString::number(m ? m->prefixLength().value_or(0) : 0);
+    }
+    QStringList moreHeld;
+    std::vector<std::string> others;
+    if (now)
+        for (const std::string& a : now->addresses) {
+            if (moreAsked.contains(fromStd(a)))
+                moreHeld << fromStd(a);
+            else
+                others.push_back(a);
+        }
+
     // In effect, as read back; the primary address first.
     if (now) {
         QStringList addresses;
-        for (const std::string& a : now->addresses)
+        for (const std::string& a : others)
             addresses << addressAndMask(a).first;
         address.InEffect = addresses.join(QStringLiteral(", "));
-        if (!now->addresses.empty()) mask.InEffect = addressAndMask(now->addresses.front()).second;
+        if (!others.empty()) mask.InEffect = addressAndMask(others.front()).second;
         gateway.InEffect = fromStd(now->gateway);
         for (std::size_t i = 0; i < 2; ++i)
             if (i < now->dnsServers.size()) dns[i]->InEffect = fromStd(now->dnsServers[i]);
@@ -123,8 +141,8 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
         }
     };
     const bool addressHolds =
-        now && (dhcp ? now->dhcp && now->addresses.size() == 1
-                     : !now->dhcp && now->addresses.size() == 1 && address.InEffect == address.Asked);
+        now && (dhcp ? now->dhcp && others.size() == 1
+                     : !now->dhcp && others.size() == 1 && address.InEffect == address.Asked);
     decide(address, result.address, result.whole, addressHolds);
     decide(mask, result.address, result.whole,
            dhcp ? addressHolds : now && !now->dhcp && mask.InEffect == mask.Asked);
@@ -150,6 +168,15 @@ std::vector<SettingOutcome> compareSettings(const Profile& sent, ApplyMode mode,
     }
     for (SettingOutcome* s : wins)
         decide(*s, result.wins, result.whole, true, false);
+    if (!moreAsked.isEmpty()) {
+        // In their order on a static adapter; beside a lease the service's order is its own.
+        SettingOutcome more{QStringLiteral("more_addresses"), moreAsked.join(u' '), moreHeld.join(u' ')};
+        QStringList sortedAsked = moreAsked, sortedHeld = moreHeld;
+        sortedAsked.sort();
+        sortedHeld.sort();
+        decide(more, result.address, result.whole, dhcp ? sortedAsked == sortedHeld : moreAsked == moreHeld);
+        settings.push_back(more);
+    }
     return settings;
 }
 
@@ -161,6 +188,14 @@ void reportDifferences(ApplyOutcome& outcome, const std::vector<SettingOutcome>&
         outcome.InEffect[i] =
             s.InEffect.isEmpty() ? ShownValue{ValueMark::None, {}} : ShownValue{ValueMark::Value, s.InEffect};
         differences.push_back({ReasonKind::Differs, {s.Asked, s.InEffect}, {}, static_cast<AddressField>(i)});
+    }
+    for (const SettingOutcome& s : settings) {
+        if (s.Name != QLatin1String("more_addresses")) continue;
+        if (s.Status == Status::Differs)
+            differences.push_back({ReasonKind::MoreAddressesDiffer, {s.Asked, s.InEffect}});
+        outcome.MoreAddressesInEffect = s.InEffect.split(u' ', Qt::SkipEmptyParts);
+        if (s.Status == Status::InEffect)
+            outcome.Reasons.push_back({ReasonKind::MoreAddresses, {s.InEffect}});
     }
     if (differences.empty()) return;
     outcome.State = ApplyState::Refused;

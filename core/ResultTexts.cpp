@@ -162,11 +162,30 @@ QString reasonSentence(const Reason& r) {
             .arg(value(0), r.Had ? stateSummary(*r.Had) : QString(),
                  r.Has ? stateSummary(*r.Has)
                        : rollbackText(QT_TRANSLATE_NOOP("Rollback", "nothing Korvo can read")));
+    case K::InvalidMoreAddress:
+        return QCoreApplication::translate("AddressValidation",
+                                           "A valid further address is required, such as 192.0.2.21/24: %1")
+            .arg(value(0));
+    case K::MoreAddresses:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "More addresses: %1")).arg(value(0));
+    case K::MoreAddressesDiffer:
+        return text(QT_TRANSLATE_NOOP("ResultTexts", "More addresses: %1 asked, %2 in effect."))
+            .arg(value(0), value(1).isEmpty() ? none : value(1));
+    case K::FoundByHardwareAddress:
+        return text(QT_TRANSLATE_NOOP("ResultTexts",
+                                      "-%1-, now named -%2-, was found by its hardware address %3."))
+            .arg(value(0), value(1), value(2));
     }
     return {};
 }
 
 } // namespace
+
+QString shownCaption(const ApplyOutcome& o) {
+    return o.NowNamed.isEmpty() ? o.Values.AdapterCaption
+                                : text(QT_TRANSLATE_NOOP("ResultTexts", "%1, now named %2"))
+                                      .arg(o.Values.AdapterCaption, o.NowNamed);
+}
 
 QString leadLine(const ApplyOutcome& o) {
     switch (o.State) {
@@ -252,8 +271,8 @@ QString resultText(const ApplyOutcome& o) {
         if (!reasons.isEmpty()) shown += CR + CR + reasons.join(CR);
         return shown;
     }
-    QString shown = leadLine(o) + CR + CR + QStringLiteral("-") + o.Values.AdapterCaption +
-                    QStringLiteral("-") + CR + CR + fieldNames().join(CR) + CR;
+    QString shown = leadLine(o) + CR + CR + QStringLiteral("-") + shownCaption(o) + QStringLiteral("-") + CR +
+                    CR + fieldNames().join(CR) + CR;
     if (o.State == ApplyState::Applied) {
         shown += QStringLiteral(" ");
         for (const QString& note : reasons)
@@ -304,6 +323,9 @@ QString describeServiceCode(int code) {
         break;
     case platform::code::AccessDenied:
         meaning = QT_TRANSLATE_NOOP("ResultTexts", "access denied");
+        break;
+    case platform::code::NotOnThisPlatform:
+        meaning = QT_TRANSLATE_NOOP("ResultTexts", "not available on this platform");
         break;
     default:
         break;

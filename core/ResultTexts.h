@@ -11,6 +11,8 @@
 namespace korvo {
 
 // The report's first line: what came of the apply.
+// The adapter's caption as the reports show it, with its name now where it was found under another.
+QString shownCaption(const ApplyOutcome& outcome);
 QString leadLine(const ApplyOutcome& outcome);
 
 // The applying window's caption, and its two texts (values beside names).

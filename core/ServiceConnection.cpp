@@ -26,4 +26,20 @@ std::vector<platform::Adapter*> adaptersNamed(const std::vector<std::unique_ptr<
     return named;
 }
 
+platform::Adapter* adapterWithHardwareAddress(const std::vector<std::unique_ptr<platform::Adapter>>& adapters,
+                                              const std::string& hardwareAddress) {
+    if (hardwareAddress.empty()) return nullptr;
+    const QString wanted = QString::fromStdString(hardwareAddress);
+    platform::Adapter* found = nullptr;
+    for (const auto& adapter : adapters) {
+        if (!adapter ||
+            QString::fromStdString(adapter->hardwareAddress()).compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        // A bond's or a VLAN's members share one: which was meant cannot be told.
+        if (found) return nullptr;
+        found = adapter.get();
+    }
+    return found;
+}
+
 } // namespace korvo

@@ -19,4 +19,9 @@ std::unique_ptr<platform::Service> connectService(platform::ServiceConnector* co
 std::vector<platform::Adapter*> adaptersNamed(const std::vector<std::unique_ptr<platform::Adapter>>& adapters,
                                               const std::string& caption);
 
+// The one adapter of `adapters` with the hardware address `hardwareAddress` (letters in either case);
+// none where no adapter or more than one has it, or `hardwareAddress` is empty.
+platform::Adapter* adapterWithHardwareAddress(const std::vector<std::unique_ptr<platform::Adapter>>& adapters,
+                                              const std::string& hardwareAddress);
+
 } // namespace korvo

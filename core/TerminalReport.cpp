@@ -121,13 +121,13 @@ QString jsonReport(const ApplyOutcome& outcome, const ButtonProfile& button) {
     for (const Reason& reason : outcome.Reasons)
         for (const QString& line : reasonLines(reason))
             reasons.append(line);
-    const QJsonObject report{
-        {QStringLiteral("profile"),
-         QJsonObject{{QStringLiteral("number"), button.Number}, {QStringLiteral("name"), button.ButtonName}}},
-        {QStringLiteral("adapter"), outcome.Values.AdapterCaption},
-        {QStringLiteral("state"), stateName(outcome.State)},
-        {QStringLiteral("reasons"), reasons},
-        {QStringLiteral("adapters"), adapters}};
+    QJsonObject report{{QStringLiteral("profile"), QJsonObject{{QStringLiteral("number"), button.Number},
+                                                               {QStringLiteral("name"), button.ButtonName}}},
+                       {QStringLiteral("adapter"), outcome.Values.AdapterCaption},
+                       {QStringLiteral("state"), stateName(outcome.State)},
+                       {QStringLiteral("reasons"), reasons},
+                       {QStringLiteral("adapters"), adapters}};
+    if (!outcome.NowNamed.isEmpty()) report.insert(QStringLiteral("now_named"), outcome.NowNamed);
     return jsonText(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))) + u'\n';
 }
 
@@ -142,7 +142,7 @@ QString plainReport(const ApplyOutcome& outcome) {
         if (!outcome.Reasons.empty()) lines << QString();
         addReasons();
     } else {
-        lines << QString() << u'-' + outcome.Values.AdapterCaption + u'-' << QString();
+        lines << QString() << u'-' + shownCaption(outcome) + u'-' << QString();
         const QStringList names = fieldNames();
         for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
             lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +

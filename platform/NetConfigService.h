@@ -8,6 +8,7 @@
 #include "platform/AdapterState.h"
 #include "platform/IPv4Address.h"
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -71,6 +72,8 @@ struct IPv4Settings {
     };
     // nullopt: the adapter takes its address from DHCP.
     std::optional<std::vector<Address>> staticAddresses;
+    // With DHCP: static addresses the adapter holds beside the lease's, in order.
+    std::vector<Address> besideLease{};
     // Default gateways, each with the metric GatewayMetric; an empty text clears the gateway. Only with
     // static addresses; nullopt: left as they are.
     std::optional<std::vector<std::string>> gateways;
@@ -82,8 +85,8 @@ struct IPv4Settings {
 };
 
 // Whether the adapter has everything `settings` asks for, as `now` reads it: the static addresses in
-// their order (or a DHCP lease), the gateway, and the DNS servers (fixed, or the lease's). What the
-// live state cannot show (WINS) is not compared.
+// their order (or a DHCP lease and the addresses beside it), the gateway, and the DNS servers (fixed, or the
+// lease's). What the live state cannot show (WINS) is not compared.
 bool holds(const IPv4State& now, const IPv4Settings& settings);
 
 // The route Korvo sets is preferred over any other.
@@ -154,6 +157,8 @@ public:
     virtual ~Adapter() = default;
 
     virtual std::string caption() const = 0;
+    // The adapter's hardware address, "02:00:00:00:00:02" as the service writes it; empty where not known.
+    virtual std::string hardwareAddress() const { return {}; }
     // The live IPv4 configuration when the adapter was listed; nullopt where the service does not say.
     virtual std::optional<IPv4State> ipv4State() const { return std::nullopt; }
 
@@ -285,8 +290,16 @@ inline bool holds(const IPv4State& now, const IPv4Settings& settings) {
         if (settings.gateways &&
             now.gateway != (settings.gateways->empty() ? std::string() : settings.gateways->front()))
             return false;
-    } else if (!now.dhcp || now.addresses.size() != 1) {
-        return false;
+    } else {
+        if (!now.dhcp || now.addresses.size() != 1 + settings.besideLease.size()) return false;
+        for (const IPv4Settings::Address& a : settings.besideLease) {
+            const auto mask = IPv4Address::parse(a.mask);
+            const auto prefix = mask ? mask->prefixLength() : std::nullopt;
+            if (!prefix) return false;
+            if (std::find(now.addresses.begin(), now.addresses.end(),
+                          a.address + '/' + std::to_string(*prefix)) == now.addresses.end())
+                return false;
+        }
     }
     if (!settings.setsDns) return true;
     if (settings.dnsServers) return now.dnsServers == *settings.dnsServers;

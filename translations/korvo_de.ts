@@ -60,6 +60,10 @@ DNS: %5</translation>
         <source>A valid Secondary WINS address is required or leave the box empty</source>
         <translation>Eine gültige sekundäre WINS-Adresse ist erforderlich, oder das Feld bleibt leer</translation>
     </message>
+    <message>
+        <source>A valid further address is required, such as 192.0.2.21/24: %1</source>
+        <translation>Eine gültige weitere Adresse ist erforderlich, etwa 192.0.2.21/24: %1</translation>
+    </message>
 </context>
 <context>
     <name>AgreementText</name>
@@ -524,6 +528,26 @@ DNS: %5</translation>
         <source>the service gave no connection</source>
         <translation>der Dienst hat keine Verbindung geliefert</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, jetzt %2 genannt</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, jetzt -%2- genannt, wurde an seiner Hardware-Adresse %3 erkannt.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1 asked, %2 in effect.</source>
+        <translation>Weitere Adressen: %1 verlangt, %2 wirksam.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1</source>
+        <translation>Weitere Adressen: %1</translation>
+    </message>
+    <message>
+        <source>not available on this platform</source>
+        <translation>auf dieser Plattform nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -641,6 +665,14 @@ DNS: %5</translation>
     <message>
         <source>the folder could not be made</source>
         <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>sie ist zu groß</translation>
+    </message>
+    <message>
+        <source>it is not written in UTF-8</source>
+        <translation>sie ist nicht in UTF-8 geschrieben</translation>
     </message>
 </context>
 <context>
@@ -837,6 +869,10 @@ No keeps them in the window and does nothing else.</source>
 
 Nein behält sie im Fenster und tut sonst nichts.</translation>
     </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>die weiteren Adressen und Hardware-Adressen konnten nicht in %1 geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -882,6 +918,21 @@ Nein behält sie im Fenster und tut sonst nichts.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>Das Gateway hat vor der Änderung geantwortet und antwortet jetzt nicht. Wenn Sie diese Einstellungen nicht behalten, kehren in %1 s die vorherigen zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MoreAddressesBox</name>
+    <message>
+        <source>Static addresses kept beside the DHCP lease, each with its prefix length, separated by blanks: %1</source>
+        <translation>Statische Adressen neben der DHCP-Zuweisung, jede mit ihrer Präfixlänge, durch Leerzeichen getrennt: %1</translation>
+    </message>
+    <message>
+        <source>Addresses given after the IP address, each with its prefix length, separated by blanks: %1</source>
+        <translation>Adressen, die nach der IP-Adresse vergeben werden, jede mit ihrer Präfixlänge, durch Leerzeichen getrennt: %1</translation>
+    </message>
+    <message>
+        <source>More addresses</source>
+        <translation>Weitere Adressen</translation>
     </message>
 </context>
 <context>
@@ -1097,13 +1148,6 @@ Nein behält sie im Fenster und tut sonst nichts.</translation>
     <message>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Dieser Adapter hat zurzeit keine IPv4-Adresse.</translation>
-    </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Dieser Adapter hat %n Adresse; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
-            <numerusform>Dieser Adapter hat %n Adressen; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
-        </translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,10 @@ DNS: %5</translation>
         <source>A valid Secondary WINS address is required or leave the box empty</source>
         <translation>Se necesita una dirección WINS secundaria válida, o deje el cuadro vacío</translation>
     </message>
+    <message>
+        <source>A valid further address is required, such as 192.0.2.21/24: %1</source>
+        <translation>Se requiere una dirección adicional válida, como 192.0.2.21/24: %1</translation>
+    </message>
 </context>
 <context>
     <name>AgreementText</name>
@@ -524,6 +528,26 @@ DNS: %5</translation>
         <source>the service gave no connection</source>
         <translation>el servicio no proporcionó ninguna conexión</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, ahora llamado %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, ahora llamado -%2-, se encontró por su dirección de hardware %3.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1 asked, %2 in effect.</source>
+        <translation>Direcciones adicionales: %1 solicitado, %2 en vigor.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1</source>
+        <translation>Direcciones adicionales: %1</translation>
+    </message>
+    <message>
+        <source>not available on this platform</source>
+        <translation>no disponible en esta plataforma</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -641,6 +665,14 @@ DNS: %5</translation>
     <message>
         <source>the folder could not be made</source>
         <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is not written in UTF-8</source>
+        <translation>no está escrito en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -837,6 +869,10 @@ No keeps them in the window and does nothing else.</source>
 
 No los mantiene en la ventana y no hace nada más.</translation>
     </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>las direcciones adicionales y las direcciones de hardware no se pudieron escribir en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -882,6 +918,21 @@ No los mantiene en la ventana y no hace nada más.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La puerta de enlace respondía antes del cambio y ahora no responde. Si no conserva esta configuración, la anterior vuelve en %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MoreAddressesBox</name>
+    <message>
+        <source>Static addresses kept beside the DHCP lease, each with its prefix length, separated by blanks: %1</source>
+        <translation>Direcciones estáticas junto a la concesión DHCP, cada una con su longitud de prefijo, separadas por espacios: %1</translation>
+    </message>
+    <message>
+        <source>Addresses given after the IP address, each with its prefix length, separated by blanks: %1</source>
+        <translation>Direcciones asignadas después de la dirección IP, cada una con su longitud de prefijo, separadas por espacios: %1</translation>
+    </message>
+    <message>
+        <source>More addresses</source>
+        <translation>Direcciones adicionales</translation>
     </message>
 </context>
 <context>
@@ -1097,13 +1148,6 @@ No los mantiene en la ventana y no hace nada más.</translation>
     <message>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Este adaptador no tiene ninguna dirección IPv4 ahora.</translation>
-    </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Este adaptador tiene %n dirección; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
-            <numerusform>Este adaptador tiene %n direcciones; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
-        </translation>
     </message>
 </context>
 <context>

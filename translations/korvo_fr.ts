@@ -60,6 +60,10 @@ DNS : %5</translation>
         <source>A valid Secondary WINS address is required or leave the box empty</source>
         <translation>Une adresse WINS secondaire valide est requise, ou laissez la case vide</translation>
     </message>
+    <message>
+        <source>A valid further address is required, such as 192.0.2.21/24: %1</source>
+        <translation>Une adresse supplémentaire valide est requise, par exemple 192.0.2.21/24 : %1</translation>
+    </message>
 </context>
 <context>
     <name>AgreementText</name>
@@ -524,6 +528,26 @@ DNS : %5</translation>
         <source>the service gave no connection</source>
         <translation>le service n’a fourni aucune connexion</translation>
     </message>
+    <message>
+        <source>%1, now named %2</source>
+        <translation>%1, désormais nommé %2</translation>
+    </message>
+    <message>
+        <source>-%1-, now named -%2-, was found by its hardware address %3.</source>
+        <translation>-%1-, désormais nommé -%2-, a été retrouvé par son adresse matérielle %3.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1 asked, %2 in effect.</source>
+        <translation>Adresses supplémentaires : %1 demandé, %2 en vigueur.</translation>
+    </message>
+    <message>
+        <source>More addresses: %1</source>
+        <translation>Adresses supplémentaires : %1</translation>
+    </message>
+    <message>
+        <source>not available on this platform</source>
+        <translation>non disponible sur cette plateforme</translation>
+    </message>
 </context>
 <context>
     <name>Rollback</name>
@@ -641,6 +665,14 @@ DNS : %5</translation>
     <message>
         <source>the folder could not be made</source>
         <translation>le dossier n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
+    <message>
+        <source>it is not written in UTF-8</source>
+        <translation>il n’est pas écrit en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -837,6 +869,10 @@ No keeps them in the window and does nothing else.</source>
 
 Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
     </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>les adresses supplémentaires et les adresses matérielles n’ont pas pu être écrites dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form3</name>
@@ -882,6 +918,21 @@ Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La passerelle répondait avant la modification et ne répond plus. Si vous ne gardez pas ces paramètres, les précédents reviennent dans %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MoreAddressesBox</name>
+    <message>
+        <source>Static addresses kept beside the DHCP lease, each with its prefix length, separated by blanks: %1</source>
+        <translation>Adresses statiques conservées à côté du bail DHCP, chacune avec sa longueur de préfixe, séparées par des espaces : %1</translation>
+    </message>
+    <message>
+        <source>Addresses given after the IP address, each with its prefix length, separated by blanks: %1</source>
+        <translation>Adresses attribuées après l’adresse IP, chacune avec sa longueur de préfixe, séparées par des espaces : %1</translation>
+    </message>
+    <message>
+        <source>More addresses</source>
+        <translation>Adresses supplémentaires</translation>
     </message>
 </context>
 <context>
@@ -1097,13 +1148,6 @@ Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
     <message>
         <source>This adapter has no IPv4 address now.</source>
         <translation>Cet adaptateur n’a pas d’adresse IPv4 en ce moment.</translation>
-    </message>
-    <message numerus="yes">
-        <source>This adapter has %n addresses; a profile holds one, so only the primary, %1, was taken. Applying this profile removes the others.</source>
-        <translation>
-            <numerusform>Cet adaptateur a %n adresse ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
-            <numerusform>Cet adaptateur a %n adresses ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
-        </translation>
     </message>
 </context>
 <context>

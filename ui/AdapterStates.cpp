@@ -151,13 +151,19 @@ void AdapterStates::Listed(std::vector<std::unique_ptr<platform::Adapter>> adapt
     for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
         captions << QString::fromStdString(adapter->caption());
         if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            now.push_back({captions.last(), *state});
+            now.push_back({captions.last(), *state, QString::fromStdString(adapter->hardwareAddress())});
     }
     setPresent(captions);
     // The lists gain what was plugged in before the entries are marked.
     if (!captions.isEmpty()) emit listed(captions);
     show(std::move(now));
     if (std::exchange(RefreshAgain, false)) refresh();
+}
+
+QString AdapterStates::hardwareAddressOf(const QString& caption) const {
+    for (const AdapterNow& a : Now)
+        if (a.Caption == caption) return a.HardwareAddress;
+    return {};
 }
 
 void AdapterStates::watchSoon() {

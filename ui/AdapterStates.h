@@ -40,6 +40,7 @@ public:
     struct AdapterNow {
         QString Caption;
         platform::IPv4State State;
+        QString HardwareAddress{};
     };
     // What a listing found, in the service's order; shows the marks and tooltips.
     void show(std::vector<AdapterNow> now);
@@ -58,6 +59,8 @@ public:
     // What the adapter of `caption` has now, as the marks read it; nullopt when the last answer did
     // not tell of it.
     std::optional<platform::IPv4State> stateOf(const QString& caption) const;
+    // The hardware address of the adapter of `caption` as last listed; empty when not known.
+    QString hardwareAddressOf(const QString& caption) const;
     // Whether tab 0..6's profile is in effect on its adapter, as last shown.
     bool isInEffect(int tabIndex) const { return InEffect[static_cast<std::size_t>(tabIndex)]; }
     // Whether the last answer told of any adapter's state.

@@ -227,6 +227,7 @@ void Form1::connectReactions() {
         else
             States->ShowProfilesInEffect();
     });
+    connect(&Book, &ProfileBook::extrasChanged, States.get(), [this] { States->ShowProfilesInEffect(); });
     connect(&Book, &ProfileBook::termsChanged, Check1, &QCheckBox::setChecked);
     connect(Check1, &QCheckBox::toggled, &Book, &ProfileBook::setTermsAccepted);
     for (int t = 0; t < TabCount; ++t)
@@ -324,7 +325,7 @@ void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapt
         const QString caption = QString::fromStdString(adapter->caption());
         captions << caption;
         if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            now.push_back({caption, *state});
+            now.push_back({caption, *state, QString::fromStdString(adapter->hardwareAddress())});
     }
     // Saved adapters restored meanwhile stay after the listed ones, as if listed first.
     for (ProfileTab* t : Tabs)
@@ -397,6 +398,8 @@ void Form1::Command7_Click() {
                        tr("%1 was changed by another program since Korvo read it. Overwrite it?")
                            .arg(QFileInfo(path).fileName()))))
         return;
+    Book.recordHardwareAddresses(
+        [this](const QString& caption) { return States->hardwareAddressOf(caption); });
     if (const QString failure = Book.save(path); !failure.isEmpty())
         Env.exclamation(
             this, tr("Korvo"),

@@ -91,7 +91,7 @@ QIcon applyingIcon() {
 QString spokenOutcome(const ApplyOutcome& outcome) {
     QStringList lines{leadLine(outcome)};
     if (outcome.State != ApplyState::ServiceError && outcome.State != ApplyState::NotApplied) {
-        lines << u'-' + outcome.Values.AdapterCaption + u'-';
+        lines << u'-' + shownCaption(outcome) + u'-';
         const QStringList names = fieldNames();
         for (std::size_t i = 0; i < outcome.InEffect.size(); ++i)
             lines << names[static_cast<qsizetype>(i)].trimmed() + QStringLiteral(": ") +

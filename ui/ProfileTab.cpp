@@ -4,13 +4,13 @@
 #include "ui/AdapterList.h"
 #include "ui/AdapterPresence.h"
 #include "ui/Artwork.h"
+#include "ui/MoreAddressesBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPersistentModelIndex>
 
 namespace korvo {
@@ -106,6 +106,10 @@ void ProfileTab::build() {
     adapters->setAccessibleName(spokenName(tr("Select a Network Interface")));
     Adapters = adapters;
 
+    heading(this, MoreAddressesBox::heading(), 160, 140, 369);
+    More = art::place(new MoreAddressesBox(Index, Book, spokenName(MoreAddressesBox::heading()), this),
+                      nullptr, 160, 158, 369, 22);
+    More->setFont(addressFont);
     if (!isDhcp()) {
         heading(this, tr("Button Name"), 8, 140, 137);
         // The name boxes' stored 23 is their help topic, not a length limit:
@@ -333,19 +337,7 @@ void ProfileTab::takeSettings(const platform::IPv4State& now) {
         setText(IP, from.IPAddress);
         setText(Mask, from.SubnetMask);
         setText(Gate, from.Gateway);
-        if (now.addresses.size() > 1) {
-            // A profile holds one address: applying it leaves the adapter only the primary.
-            auto* note = new QMessageBox(
-                QMessageBox::Information, window()->windowTitle(),
-                tr("This adapter has %n addresses; a profile holds one, so only the primary, %1, was "
-                   "taken. Applying this profile removes the others.",
-                   nullptr, static_cast<int>(now.addresses.size()))
-                    .arg(from.IPAddress),
-                QMessageBox::Ok, this);
-            note->setAttribute(Qt::WA_DeleteOnClose);
-            note->setObjectName(QStringLiteral("OneAddressTaken"));
-            note->open();
-        }
+        Book.setMoreAddresses(Index, from.MoreAddresses);
     }
     setText(DNS1, from.PrimaryDNS);
     setText(DNS2, from.SecondaryDNS);
@@ -377,9 +369,9 @@ void ProfileTab::ViaDhcpSet(bool dns, bool wins) {
 QList<QWidget*> ProfileTab::keyboardOrder() const {
     if (!built()) return {};
     const auto box = [this](int role) -> QWidget* { return Boxes[static_cast<std::size_t>(role)]; };
-    if (isDhcp()) return {Check2, Check3, box(DNS1), box(DNS2), box(WINS1), box(WINS2), Adapters};
-    return {box(IP),    box(Mask),  box(Gate), box(DNS1),    box(DNS2),
-            box(WINS1), box(WINS2), Adapters,  box(NameRole)};
+    if (isDhcp()) return {Check2, Check3, box(DNS1), box(DNS2), box(WINS1), box(WINS2), Adapters, More};
+    return {box(IP),    box(Mask),  box(Gate), box(DNS1),     box(DNS2),
+            box(WINS1), box(WINS2), Adapters,  box(NameRole), More};
 }
 
 } // namespace korvo

@@ -98,6 +98,7 @@ private:
     // Made by build(); none of them before.
     std::array<QLineEdit*, RoleCount> Boxes{}; // no name box on the DHCP tab
     QListWidget* Adapters = nullptr;
+    QLineEdit* More = nullptr;                      // the further addresses
     QCheckBox *Check2 = nullptr, *Check3 = nullptr; // DHCP tab only
     // Until build() makes the controls: which boxes are locked, and the adapter list's entries,
     // their tips and the selected one.

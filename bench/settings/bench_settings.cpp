@@ -3,6 +3,8 @@
 // "Save Settings" click and start-up load on the main window.
 //
 //   bench_settings [FOLDER] [ROUNDS]     (FOLDER: where the file goes; a new temporary folder by default)
+#include "core/ExtraSettings.h"
+#include "core/ProfileBook.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/Form1Probe.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -97,6 +100,34 @@ int main(int argc, char* argv[]) {
                if (read.outcome != SettingsFileRead::Outcome::Read)
                    fail(QStringLiteral("the saved file did not load"));
                (void)storedSettings(read.lines);
+           }));
+
+    // The companion beside it: every slot with three further addresses and a hardware address. Two
+    // contents in turn, since a save that changes nothing writes nothing.
+    ExtraSettings extras{};
+    for (int slot = 0; slot < SlotCount; ++slot)
+        extras[static_cast<std::size_t>(slot)] = {{QStringLiteral("192.0.2.%1/24").arg(20 + slot),
+                                                   QStringLiteral("198.51.100.%1/25").arg(20 + slot),
+                                                   QStringLiteral("203.0.113.%1/26").arg(20 + slot)},
+                                                  QStringLiteral("02:00:00:00:00:%1").arg(10 + slot)};
+    int turn = 0;
+    report("save companion (merge, write, flush, rename)", timeUs(rounds, [&] {
+               extras[0].HardwareAddress = QStringLiteral("02:00:00:00:01:%1").arg(++turn % 2);
+               if (const QString why = writeExtraSettings(path, extras); !why.isEmpty()) fail(why);
+           }));
+    report("load companion (read, parse)", timeUs(rounds, [&] {
+               if (readExtraSettings(path).extras[1].MoreAddresses.size() != 3)
+                   fail(QStringLiteral("the companion did not load"));
+           }));
+    ProfileBook book;
+    report("book: file and companion read", timeUs(rounds, [&] {
+               if (book.read(path) != ProfileBook::ReadOutcome::Read)
+                   fail(QStringLiteral("the book did not read"));
+           }));
+    if (!QFile::remove(extraSettingsPath(path))) fail(QStringLiteral("the companion could not be removed"));
+    report("book: file read, no companion", timeUs(rounds, [&] {
+               if (book.read(path) != ProfileBook::ReadOutcome::Read)
+                   fail(QStringLiteral("the book did not read"));
            }));
 
     // The same through the main window: values from and into its controls.

@@ -106,7 +106,8 @@ private:
 const QStringList ManagerProperties = {QStringLiteral("Version"), QStringLiteral("Devices")};
 const QStringList DeviceProperties = {QStringLiteral("Interface"), QStringLiteral("DeviceType"),
                                       QStringLiteral("Real"),      QStringLiteral("Managed"),
-                                      QStringLiteral("Ip4Config"), QStringLiteral("Dhcp4Config")};
+                                      QStringLiteral("Ip4Config"), QStringLiteral("Dhcp4Config"),
+                                      QStringLiteral("HwAddress")};
 const QString IP4ConfigIface = QStringLiteral("org.freedesktop.NetworkManager.IP4Config");
 const QStringList IP4ConfigProperties = {QStringLiteral("AddressData"), QStringLiteral("Gateway"),
                                          QStringLiteral("NameserverData")};
@@ -166,7 +167,7 @@ std::vector<std::unique_ptr<Adapter>> listedAdapters(const std::shared_ptr<Bus>&
         if (dhcp) state.leaseDnsServers = nm::leaseDnsServers(objects.value(lease));
         items.push_back(makeAdapter(bus, path.path(), device.value(QStringLiteral("Interface")).toString(),
                                     device.value(QStringLiteral("DeviceType")).toUInt(), dns,
-                                    std::move(state)));
+                                    std::move(state), device.value(QStringLiteral("HwAddress")).toString()));
     }
     return items;
 }

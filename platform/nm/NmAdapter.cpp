@@ -28,11 +28,12 @@ const QUuid FirstProfileNamespace(QStringLiteral("0a988770-37aa-4150-94ae-8bafa7
 class NmAdapter : public Adapter {
 public:
     NmAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName, uint deviceType,
-              nm::DnsProperty dns, IPv4State state)
+              nm::DnsProperty dns, IPv4State state, QString hardwareAddress)
         : bus_(std::move(bus)), device_(std::move(devicePath)), interface_(std::move(interfaceName)),
-          type_(deviceType), dns_(dns), state_(std::move(state)) {}
+          type_(deviceType), dns_(dns), state_(std::move(state)), hardware_(std::move(hardwareAddress)) {}
 
     std::string caption() const override { return interface_.toStdString(); }
+    std::string hardwareAddress() const override { return hardware_.toStdString(); }
     std::optional<IPv4State> ipv4State() const override { return state_; }
     std::optional<IPv4State> readBack() override { return liveState(deviceState()); }
     const QString& devicePath() const { return device_; }
@@ -53,7 +54,12 @@ public:
                 }
                 result.address = resultOf(gather(*pending, op, dns_));
             } else {
-                result.address = resultOf(gather(*pending, nm::EnableDHCP{}, dns_));
+                nm::EnableDHCP op;
+                for (const auto& a : settings.besideLease) {
+                    op.addresses.push_back(a.address);
+                    op.masks.push_back(a.mask);
+                }
+                result.address = resultOf(gather(*pending, op, dns_));
             }
         } catch (const PermissionRefusal&) {
             // Reading the profile needs a permission too.
@@ -527,14 +533,16 @@ private:
     uint type_;
     nm::DnsProperty dns_;
     IPv4State state_;
+    QString hardware_;
 };
 
 } // namespace
 
 std::unique_ptr<Adapter> makeAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName,
-                                     uint deviceType, nm::DnsProperty dns, IPv4State state) {
+                                     uint deviceType, nm::DnsProperty dns, IPv4State state,
+                                     QString hardwareAddress) {
     return std::make_unique<NmAdapter>(std::move(bus), std::move(devicePath), std::move(interfaceName),
-                                       deviceType, dns, std::move(state));
+                                       deviceType, dns, std::move(state), std::move(hardwareAddress));
 }
 
 QString devicePathOf(const Adapter& adapter) {

@@ -9,7 +9,8 @@
 namespace korvo::platform::nmbus {
 
 std::unique_ptr<Adapter> makeAdapter(std::shared_ptr<Bus> bus, QString devicePath, QString interfaceName,
-                                     uint deviceType, nm::DnsProperty dns, IPv4State state);
+                                     uint deviceType, nm::DnsProperty dns, IPv4State state,
+                                     QString hardwareAddress = {});
 
 // The device behind an adapter this backend listed; empty for any other adapter.
 QString devicePathOf(const Adapter& adapter);

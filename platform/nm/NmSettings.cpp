@@ -161,12 +161,19 @@ int setGateways(QVariantMap& ipv4, const SetGateways& op) {
     return code::Success;
 }
 
-void enableDHCP(QVariantMap& ipv4) {
+int enableDHCP(QVariantMap& ipv4, const EnableDHCP& op) {
+    if (!op.addresses.empty()) {
+        // Checked and written as static ones are, then the method goes back to DHCP.
+        if (const int refused = enableStatic(ipv4, {op.addresses, op.masks}); refused != code::Success)
+            return refused;
+    } else {
+        ipv4.remove(AddressData);
+    }
     ipv4[Method] = QStringLiteral("auto");
-    ipv4.remove(AddressData);
     ipv4.remove(Gateway);
     // The metric came with the static gateway.
     ipv4.remove(RouteMetric);
+    return code::Success;
 }
 
 int setDNS(QVariantMap& ipv4, const SetDNSServerSearchOrder& op, DnsProperty dns) {
@@ -223,8 +230,7 @@ Edit transform(const ConnectionSettings& current, const Operation& operation, Dn
             } else if constexpr (std::is_same_v<T, SetGateways>) {
                 return setGateways(ipv4, op);
             } else if constexpr (std::is_same_v<T, EnableDHCP>) {
-                enableDHCP(ipv4);
-                return code::Success;
+                return enableDHCP(ipv4, op);
             } else {
                 return setDNS(ipv4, op, dns);
             }

@@ -30,7 +30,11 @@ struct SetGateways {
     std::vector<std::string> gateways;
     std::vector<int> metrics;
 };
-struct EnableDHCP {};
+// Static addresses beside the lease, where there are any.
+struct EnableDHCP {
+    std::vector<std::string> addresses{};
+    std::vector<std::string> masks{};
+};
 struct SetDNSServerSearchOrder {
     std::optional<std::vector<std::string>> servers; // nullopt: called without argument
 };

@@ -176,6 +176,12 @@ ChangeResult applyByMethods(const IPv4Settings& settings, AdapterMethods& method
                 result.gateways = resultOf(methods.setGateways(
                     *settings.gateways, std::vector<int>(settings.gateways->size(), GatewayMetric)));
             }
+        } else if (!settings.besideLease.empty()) {
+            // EnableDHCP drops every static address: Windows keeps none beside a lease.
+            result.address =
+                resultOf(code::NotOnThisPlatform, "Windows keeps no static address beside a DHCP "
+                                                  "lease; nothing was changed");
+            return result;
         } else {
             result.address = resultOf(methods.enableDHCP());
         }

@@ -151,6 +151,10 @@ public:
     }
 
     std::string caption() const override { return caption_; }
+    std::string hardwareAddress() const override {
+        return worker_->call(
+            [this] { return stringProperty(state_->instance.get(), L"MACAddress").value_or(std::string()); });
+    }
 
     // From the query's snapshot, as the listing found it.
     std::optional<IPv4State> ipv4State() const override {

@@ -1,5 +1,6 @@
 // korvo's command line, as the real binary runs it: no display, the settings file read only, usage
 // errors in one line, and --apply and --rollback against the test bed's NetworkManager.
+#include "core/ExtraSettings.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsLines.h"
 #include "tests/support/TestBed.h"
@@ -215,13 +216,34 @@ private slots:
         QCOMPARE(run.code, 0);
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines[0], "1\tP1\tveth0\t192.0.2.10\t255.255.255.0\t192.0.2.1\t192.0.2.53\t\t\t");
-        QCOMPARE(lines[6], "7\tDHCP\tveth0\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP");
+        QCOMPARE(lines[0], "1\tP1\tveth0\t192.0.2.10\t255.255.255.0\t192.0.2.1\t192.0.2.53\t\t\t\t");
+        QCOMPARE(lines[6], "7\tDHCP\tveth0\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP\tDHCP\t");
         run = runKorvo({"--list", "--json", "--settings", settings}, nobus);
         QCOMPARE(run.code, 0);
         const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
         QCOMPARE(array.size(), 7);
         QCOMPARE(array[2].toObject()[QStringLiteral("adapter")].toString(), QStringLiteral("veth9"));
+
+        // The companion's further addresses: the last field, and an array in JSON.
+        const QString companion = korvo::extraSettingsPath(settings);
+        QVERIFY(!QFile::exists(companion));
+        QCOMPARE(writeExtraSettings(settings,
+                                    [] {
+                                        korvo::ExtraSettings e{};
+                                        e[0].MoreAddresses = QStringList{"192.0.2.21/24", "192.0.2.22/24"};
+                                        e[6].MoreAddresses = QStringList{"198.51.100.9/24"};
+                                        return e;
+                                    }()),
+                 QString());
+        run = runKorvo({"--list", "--settings", settings}, nobus);
+        const QStringList more = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(more.size() == 7 && more[0].endsWith("\t192.0.2.21/24 192.0.2.22/24"));
+        QVERIFY(more[6].endsWith("\tDHCP\t198.51.100.9/24"));
+        run = runKorvo({"--list", "--json", "--settings", settings}, nobus);
+        QCOMPARE(
+            QJsonDocument::fromJson(run.out.toUtf8()).array().at(0).toObject()["moreAddresses"].toArray(),
+            (QJsonArray{"192.0.2.21/24", "192.0.2.22/24"}));
+        QVERIFY(QFile::remove(companion));
         for (const char* option : {"--help", "--version"}) {
             run = runKorvo({QString::fromLatin1(option)}, nobus);
             QCOMPARE(run.code, 0);

@@ -126,6 +126,37 @@ private slots:
         QCOMPARE(outcome.Messages, QString::fromUtf8(Message[PrimaryDNSField]));
         QCOMPARE(p.PrimaryWINS, QStringLiteral("203.0.113.1"));
     }
+
+    // The further addresses: each judged as the address box is, with a prefix of 1 to 32.
+    void moreAddresses_data() {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("canonical");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("valid") << QStringList{"192.0.2.21/24", "198.51.100.7/32"}
+                               << QStringList{"192.0.2.21/24", "198.51.100.7/32"} << 0;
+        QTest::newRow("leading zeros") << QStringList{"192.0.2.021/08"} << QStringList{"192.0.2.21/8"} << 0;
+        QTest::newRow("no prefix") << QStringList{"192.0.2.21"} << QStringList{"192.0.2.21"} << 1;
+        QTest::newRow("prefix 0 and 33") << QStringList{"192.0.2.21/0", "192.0.2.22/33"}
+                                         << QStringList{"192.0.2.21/0", "192.0.2.22/33"} << 2;
+        QTest::newRow("prefix not a number")
+            << QStringList{"192.0.2.21/2x", "192.0.2.21/-4", "192.0.2.21/ 4"}
+            << QStringList{"192.0.2.21/2x", "192.0.2.21/-4", "192.0.2.21/ 4"} << 3;
+        QTest::newRow("address out of range")
+            << QStringList{"192.0.2.255/24", "0.0.2.1/24", "192.0.2.300/24"}
+            << QStringList{"192.0.2.255/24", "0.0.2.1/24", "192.0.2.300/24"} << 3;
+        QTest::newRow("mask in place of the prefix")
+            << QStringList{"192.0.2.21/255.255.255.0"} << QStringList{"192.0.2.21/255.255.255.0"} << 1;
+        QTest::newRow("one bad among good") << QStringList{"192.0.2.21/24", "x", "192.0.2.23/24"}
+                                            << QStringList{"192.0.2.21/24", "x", "192.0.2.23/24"} << 1;
+    }
+    void moreAddresses() {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, canonical);
+        QFETCH(int, messages);
+        const QStringList invalid = validateMoreAddresses(typed);
+        QCOMPARE(typed, canonical);
+        QCOMPARE(invalid.size(), messages);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestAddressValidation)

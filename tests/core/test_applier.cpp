@@ -58,6 +58,8 @@ Profile typed(const QStringList& boxes) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
 class TestApplier : public QObject {
     Q_OBJECT
 private slots:
@@ -364,6 +366,142 @@ private slots:
             QVERIFY2(resultText(outcome).contains(line), qPrintable(resultText(outcome)));
         if (differs)
             QVERIFY(resultText(outcome).startsWith("The adapter does not have all the settings asked for"));
+    }
+
+    // Further addresses: sent after the first, compared on their own when read back, judged before
+    // anything is sent; beside a lease this service (WMI's methods) has no way and changes nothing.
+    void moreAddresses_data() {
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<std::vector<std::string>>("readBack");
+        QTest::addColumn<ApplyState>("state");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("line"); // a line of the report
+        using V = std::vector<std::string>;
+        const auto S = ApplyMode::Static;
+        const QStringList two{"192.0.2.21/24", "198.51.100.007/25"};
+        const QString sent = "eth0 EnableStatic [192.0.2.10, 192.0.2.21, 198.51.100.7] "
+                             "[255.255.255.0, 255.255.255.0, 255.255.255.128]";
+        QTest::newRow("all in effect")
+            << S << two << V{"192.0.2.10/24", "192.0.2.21/24", "198.51.100.7/25"} << ApplyState::Applied
+            << QStringList{sent} << "More addresses: 192.0.2.21/24 198.51.100.7/25";
+        QTest::newRow("one missing")
+            << S << two << V{"192.0.2.10/24", "192.0.2.21/24"} << ApplyState::Refused << QStringList{sent}
+            << "More addresses: 192.0.2.21/24 198.51.100.7/25 asked, 192.0.2.21/24 in "
+               "effect.";
+        QTest::newRow("invalid: nothing sent")
+            << S << QStringList{"192.0.2.21/24", "192.0.2.22"} << V{} << ApplyState::Invalid << QStringList{}
+            << "A valid further address is required, such as 192.0.2.21/24: 192.0.2.22";
+        QTest::newRow("beside a lease, not on this platform")
+            << ApplyMode::Dhcp << QStringList{"192.0.2.21/24"} << V{} << ApplyState::ServiceError
+            << QStringList{} << "not available on this platform";
+    }
+    void moreAddresses() {
+        QFETCH(ApplyMode, mode);
+        QFETCH(QStringList, more);
+        QFETCH(std::vector<std::string>, readBack);
+        QFETCH(ApplyState, state);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, line);
+        auto service = std::make_shared<RecordingService>();
+        service->adapters.push_back(adapter("eth0"));
+        service->readBacks["eth0"] = {false, readBack, "", {}};
+        Profile p = mode == ApplyMode::Static ? typed({"192.0.2.10", "255.255.255.0"})
+                                              : typed(QStringList(7, "DHCP"));
+        p.MoreAddresses = more;
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, mode);
+        QCOMPARE(outcome.State, state);
+        QStringList made = methodCalls(*service);
+        made = made.filter(QRegularExpression("EnableStatic|EnableDHCP"));
+        QCOMPARE(made, calls);
+        QVERIFY2(reasonTexts(outcome.Reasons).join(u'\n').contains(line),
+                 qPrintable(reasonTexts(outcome.Reasons).join(u'\n')));
+    }
+
+    // A further address another host answers for changes nothing, as the first one would; one the
+    // adapter holds already is not asked about.
+    void furtherAddressInUse_data() {
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<QStringList>("held"); // by the adapter now
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("static") << ApplyMode::Static << QStringList{} << false;
+        QTest::newRow("beside a lease") << ApplyMode::Dhcp << QStringList{} << false;
+        QTest::newRow("the adapter's own") << ApplyMode::Static << QStringList{"192.0.2.22/24"} << true;
+    }
+    void furtherAddressInUse() {
+        QFETCH(ApplyMode, mode);
+        QFETCH(QStringList, held);
+        QFETCH(bool, applied);
+        auto service = std::make_shared<RecordingService>();
+        FakeAdapter a = adapter("eth0");
+        a.holders["192.0.2.22"] = {platform::LinkAnswer::Kind::Answered, "52:54:00:12:34:56", {}};
+        service->adapters.push_back(a);
+        platform::IPv4State now{false, {"192.0.2.10/24"}, "", {}};
+        for (const QString& h : held)
+            now.addresses.push_back(h.toStdString());
+        service->states["eth0"] = now;
+        Profile p = mode == ApplyMode::Static ? typed({"192.0.2.10", "255.255.255.0"})
+                                              : typed(QStringList(7, "DHCP"));
+        p.MoreAddresses = QStringList{"192.0.2.21/24", "192.0.2.22/24"};
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, mode);
+        QCOMPARE(methodCalls(*service).filter(QRegularExpression("Enable")).isEmpty(), !applied);
+        if (applied) return;
+        QCOMPARE(outcome.State, ApplyState::NotApplied);
+        QCOMPARE(reasonTexts(outcome.Reasons),
+                 QStringList{"192.0.2.22 is in use already: the host 52:54:00:12:34:56 answered for "
+                             "it on -eth0-. Nothing was changed."});
+    }
+
+    // An adapter not listed under its name is found by the hardware address recorded with the profile,
+    // when exactly one adapter has it; the report names it as it was and as it is now.
+    void renamedAdapter_data() {
+        QTest::addColumn<QStringList>("hardware"); // "caption=address" of each adapter listed
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QString>("changed"); // empty: none
+        QTest::newRow("renamed") << QStringList{"eth1=02:00:00:00:00:01", "enx0200=02:00:00:00:00:02"}
+                                 << "02:00:00:00:00:02"
+                                 << "enx0200";
+        QTest::newRow("letters in another case")
+            << QStringList{"enx0a0b=0A:0B:00:00:00:02"} << "0a:0b:00:00:00:02"
+            << "enx0a0b";
+        QTest::newRow("no address recorded") << QStringList{"enx0200=02:00:00:00:00:02"} << ""
+                                             << "";
+        QTest::newRow("nobody has it") << QStringList{"enx0200=02:00:00:00:00:02"} << "02:00:00:00:00:03"
+                                       << "";
+        QTest::newRow("two have it") << QStringList{"bond0=02:00:00:00:00:02", "enx0200=02:00:00:00:00:02"}
+                                     << "02:00:00:00:00:02"
+                                     << "";
+    }
+    void renamedAdapter() {
+        QFETCH(QStringList, hardware);
+        QFETCH(QString, recorded);
+        QFETCH(QString, changed);
+        auto service = std::make_shared<RecordingService>();
+        for (const QString& h : hardware) {
+            FakeAdapter a = adapter(h.section(u'=', 0, 0));
+            a.hardwareAddress = h.section(u'=', 1).toStdString();
+            service->adapters.push_back(a);
+        }
+        Profile p = typed({"192.0.2.10", "255.255.255.0"});
+        p.AdapterCaption = QStringLiteral("kv2");
+        p.HardwareAddress = recorded;
+        const ApplyOutcome outcome = Applier(service).SetInterface(p, ApplyMode::Static);
+        const QStringList made = methodCalls(*service).filter("EnableStatic");
+        if (changed.isEmpty()) {
+            QCOMPARE(made, QStringList());
+            QCOMPARE(reasonTexts(outcome.Reasons), QStringList{"The network interface -kv2- was not found."});
+            return;
+        }
+        QCOMPARE(made, QStringList{changed + " EnableStatic [192.0.2.10] [255.255.255.0]"});
+        QCOMPARE(outcome.State, ApplyState::Applied);
+        QCOMPARE(shownCaption(outcome), "kv2, now named " + changed);
+        QVERIFY(resultText(outcome).contains("-kv2, now named " + changed + "-"));
+        QCOMPARE(outcome.Adapters.size(), std::size_t{1});
+        QCOMPARE(outcome.Adapters.front().Caption, changed);
+        QVERIFY2(reasonTexts(outcome.Reasons)
+                     .contains("-kv2-, now named -" + changed + "-, was found by its hardware address " +
+                               recorded + "."),
+                 qPrintable(reasonTexts(outcome.Reasons).join(u'\n')));
     }
 
     // With the gateway refused, the read-back still waits for the address that was made: read at once,

@@ -8,6 +8,7 @@ using platform::IPv4State;
 
 Q_DECLARE_METATYPE(IPv4State)
 Q_DECLARE_METATYPE(ApplyMode)
+Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
 
@@ -97,6 +98,46 @@ private slots:
         QTest::newRow("DHCP, invalid DNS typed") << QStringList{"DHCP", "DHCP", "DHCP", "192.0.2.300"} << D
                                                  << leased({"198.51.100.1"}, {{"198.51.100.1"}}) << false;
     }
+    // The further addresses: all of them, after the first in their order; beside a lease in any order.
+    void matchesMoreAddresses_data() {
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<ApplyMode>("mode");
+        QTest::addColumn<std::vector<std::string>>("addresses");
+        QTest::addColumn<bool>("inEffect");
+        const auto S = ApplyMode::Static;
+        const auto D = ApplyMode::Dhcp;
+        const QStringList two{"192.0.2.21/24", "198.51.100.7/25"};
+        using V = std::vector<std::string>;
+        QTest::newRow("all, in order")
+            << two << S << V{"192.0.2.10/24", "192.0.2.21/24", "198.51.100.7/25"} << true;
+        QTest::newRow("typed loosely") << QStringList{"192.0.2.021/24", "198.51.100.7/025"} << S
+                                       << V{"192.0.2.10/24", "192.0.2.21/24", "198.51.100.7/25"} << true;
+        QTest::newRow("order differs")
+            << two << S << V{"192.0.2.10/24", "198.51.100.7/25", "192.0.2.21/24"} << false;
+        QTest::newRow("one missing") << two << S << V{"192.0.2.10/24", "192.0.2.21/24"} << false;
+        QTest::newRow("other prefix")
+            << two << S << V{"192.0.2.10/24", "192.0.2.21/16", "198.51.100.7/25"} << false;
+        QTest::newRow("invalid further address")
+            << QStringList{"192.0.2.21/33"} << S << V{"192.0.2.10/24", "192.0.2.21/33"} << false;
+        QTest::newRow("beside the lease, any order")
+            << two << D << V{"198.51.100.7/25", "192.0.2.21/24", "192.0.2.99/24"} << true;
+        QTest::newRow("beside the lease, one missing")
+            << two << D << V{"192.0.2.21/24", "192.0.2.99/24"} << false;
+        QTest::newRow("beside the lease, no lease address")
+            << two << D << V{"192.0.2.21/24", "198.51.100.7/25"} << false;
+    }
+    void matchesMoreAddresses() {
+        QFETCH(QStringList, more);
+        QFETCH(ApplyMode, mode);
+        QFETCH(std::vector<std::string>, addresses);
+        QFETCH(bool, inEffect);
+        Profile p = typed({"192.0.2.10", "255.255.255.0", "", "203.0.113.53"});
+        if (mode == ApplyMode::Dhcp) p = typed({"DHCP", "DHCP", "DHCP", "203.0.113.53"});
+        p.MoreAddresses = more;
+        const IPv4State now{mode == ApplyMode::Dhcp, addresses, "", {"203.0.113.53"}};
+        QCOMPARE(profileInEffect(p, mode, now), inEffect);
+    }
+
     void matches() {
         QFETCH(QStringList, boxes);
         QFETCH(ApplyMode, mode);
@@ -114,8 +155,12 @@ private slots:
         QCOMPARE(
             (QStringList{p.IPAddress, p.SubnetMask, p.Gateway, p.PrimaryDNS, p.SecondaryDNS, p.PrimaryWINS}),
             (QStringList{"192.0.2.10", "255.255.128.0", "", "203.0.113.53", "203.0.113.54", ""}));
-        QVERIFY(profileInEffect(p, ApplyMode::Static,
-                                manual({"192.0.2.10/17"}, "", {"203.0.113.53", "203.0.113.54"})));
+        QCOMPARE(p.MoreAddresses, QStringList{"192.0.2.11/24"});
+        QVERIFY(profileInEffect(
+            p, ApplyMode::Static,
+            manual({"192.0.2.10/17", "192.0.2.11/24"}, "", {"203.0.113.53", "203.0.113.54"})));
+        QVERIFY(!profileInEffect(p, ApplyMode::Static,
+                                 manual({"192.0.2.10/17"}, "", {"203.0.113.53", "203.0.113.54"})));
         const Profile none = profileFrom(IPv4State{true, {}, "", {}});
         QVERIFY(none.IPAddress.isEmpty() && none.SubnetMask.isEmpty());
     }

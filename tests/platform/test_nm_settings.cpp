@@ -157,6 +157,15 @@ private slots:
             with(with(manual, "dns-data", QStringList{"192.0.2.53"}), "ignore-auto-dns", true), EnableDHCP{},
             code::Success, "dns-data=192.0.2.53 ignore-auto-dns=true method=auto", true);
         row("dhcp again", dhcp, EnableDHCP{}, code::Success, "method=auto", false);
+        row("dhcp with addresses beside the lease", with(manual, "gateway", "192.0.2.1"),
+            EnableDHCP{{"198.51.100.7", "203.0.113.8"}, {"255.255.255.0", "255.255.255.128"}}, code::Success,
+            "address-data=198.51.100.7/24,203.0.113.8/25 method=auto", true);
+        row("dhcp, its static addresses dropped", with(dhcp, "address-data", manual.value("address-data")),
+            EnableDHCP{}, code::Success, "method=auto", true);
+        row("dhcp with a bad address beside", dhcp, EnableDHCP{{"127.0.0.2"}, {"255.255.255.0"}},
+            code::InvalidIPAddress, "", false);
+        row("dhcp with a mask it cannot keep", dhcp, EnableDHCP{{"192.0.2.9"}, {"255.0.255.0"}},
+            code::InvalidSubnetMask, "", false);
 
         // SetDNSServerSearchOrder
         const std::vector<std::string> two{"192.0.2.53", "203.0.113.53"};

@@ -32,6 +32,7 @@ public:
     Item(RecordingService& owner, FakeAdapter adapter) : Owner(owner), Fake(std::move(adapter)) {}
 
     std::string caption() const override { return Fake.caption; }
+    std::string hardwareAddress() const override { return Fake.hardwareAddress; }
     std::optional<platform::IPv4State> ipv4State() const override {
         const auto it = Owner.states.find(Fake.caption);
         if (it == Owner.states.end()) return std::nullopt;

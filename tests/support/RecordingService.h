@@ -34,6 +34,7 @@ struct FakeAdapter {
     std::map<std::string, platform::LinkAnswer> reachAfter = {};
     // How long a reach after the change takes to answer, as a link that is slow to say so.
     std::chrono::milliseconds reachAfterTakes{0};
+    std::string hardwareAddress = {};
 };
 
 class RecordingService : public platform::ServiceConnector {

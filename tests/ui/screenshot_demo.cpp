@@ -1,6 +1,6 @@
 // Shows the main window with demo profiles and three demo adapters, for the
 // screenshots in docs/ (scripts/screenshots). Not a test and not shipped.
-//   korvo_screenshot_demo [main|settings|dhcp|invalid|refused|saved|cable|differs|taken|sets|setmenu]
+//   korvo_screenshot_demo [main|settings|dhcp|more|invalid|refused|saved|cable|differs|taken|sets|setmenu]
 // The views after "dhcp" also press an apply button, to show the applying window's reports.
 #include "core/ProfileSets.h"
 #include "tests/support/Form1Probe.h"
@@ -72,6 +72,11 @@ int main(int argc, char* argv[]) {
         if (d.adapter >= 0) tab.Adapters->setCurrentRow(d.adapter);
     }
     tabControls(form, DhcpTab).Adapters->setCurrentRow(2);
+    // Further addresses where they are the subject; elsewhere they would take Office LAN's mark.
+    if (view == QLatin1String("settings") || view == QLatin1String("dhcp") || view == QLatin1String("more")) {
+        control<QLineEdit>(form, "MoreAddresses1")->setText(QStringLiteral("192.0.2.26/24 203.0.113.26/25"));
+        control<QLineEdit>(form, "MoreAddresses7")->setText(QStringLiteral("198.51.100.9/24"));
+    }
     for (int t = 0; t < DhcpTab; ++t) // as start-up's last step does
         tabControls(form, t).Apply->setText(tabControls(form, t).Name->text());
 
@@ -94,6 +99,11 @@ int main(int argc, char* argv[]) {
         env.service->adapters[0].results = {{"SetGateways", 71},
                                             {"SetWINSServer", platform::code::NotOnThisPlatform}};
         control<QLineEdit>(form, "Text29")->setText(QStringLiteral("203.0.113.5"));
+        QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
+    } else if (view == QLatin1String("more")) {
+        // All three addresses read back after the change.
+        env.service->readBacks["enp0s31f6"] = {
+            false, {"192.0.2.25/24", "192.0.2.26/24", "203.0.113.26/25"}, "192.0.2.1", {"192.0.2.53"}};
         QTimer::singleShot(500, &form, [&form] { control<QPushButton>(form, "Command1")->click(); });
     } else if (view == QLatin1String("differs")) {
         // Read back after the change: another address in effect, no gateway.

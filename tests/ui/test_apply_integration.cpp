@@ -216,8 +216,8 @@ private slots:
 
     // The adapter list's context menu takes the adapter's settings into the tab, whose apply then
     // leaves the adapter as it is and is marked in effect; nothing is saved. Of several addresses the
-    // primary is taken, and the window says so; DNS servers fixed under a lease stay fixed, and the
-    // DHCP profile that takes them from the lease is no longer marked in effect.
+    // first fills the address box and the others the further addresses; DNS servers fixed under a lease stay
+    // fixed, and the DHCP profile that takes them from the lease is no longer marked in effect.
     void profileFromTheAdapter() {
         TestBed bed({.adapters = 2, .dhcp = true});
         bed.nmcli({"connection", "add", "type", "ethernet", "ifname", "veth0", "con-name", "leased",
@@ -265,6 +265,7 @@ private slots:
             bool dnsViaDhcp;                // DHCP tab
             QList<QStringList> before = {}; // nmcli commands first
             QString note = {};              // what the window says of addresses left out
+            QString more = {};              // the further addresses taken
         };
         const QList<QStringList> fixDns{
             {"connection", "modify", "leased", "ipv4.ignore-auto-dns", "yes", "ipv4.dns", "192.0.2.53"},
@@ -275,7 +276,7 @@ private slots:
              {"DHCP", "DHCP", "DHCP", "203.0.113.9", "", "DHCP", "DHCP"}, false},
             {"static", 1, "veth1", ShiftF10, true,
              {"192.0.2.10", "255.255.255.0", "192.0.2.1", "203.0.113.53", "203.0.113.54", "203.0.113.5", "", "Lab"},
-             false, {}, "only the primary, 192.0.2.10, was taken"},
+             false, {}, {}, "192.0.2.11/24"},
             {"DHCP", DhcpTab, "veth0", Mouse, true, {"DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP", "DHCP"}, true},
             {"DHCP, DNS fixed", DhcpTab, "veth0", Mouse, true,
              {"DHCP", "DHCP", "DHCP", "192.0.2.53", "", "DHCP", "DHCP"}, false, fixDns},
@@ -348,6 +349,9 @@ private slots:
             for (const QLineEdit* box : boxes)
                 if (box) shown << box->text();
             QCOMPARE(shown, row.boxes);
+            QCOMPARE(control<QLineEdit>(form, qPrintable(QStringLiteral("MoreAddresses%1").arg(row.tab + 1)))
+                         ->text(),
+                     row.more);
             if (row.tab == DhcpTab) QCOMPARE(control<QCheckBox>(form, "Check2")->isChecked(), row.dnsViaDhcp);
             if (!row.enabled) continue;
             QCOMPARE(tabAdapterCaption(form, row.tab), row.adapter);

@@ -29,7 +29,7 @@ namespace {
 // The control that owns the focus: a tab control's tab strip counts as the control.
 QString focusOwner() {
     static const QRegularExpression control(
-        QStringLiteral("^(SSTab|Command|Text|List|Check)\\d+$|^Set(List|Actions)$"));
+        QStringLiteral("^(SSTab|Command|Text|List|Check|MoreAddresses)\\d+$|^Set(List|Actions)$"));
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
         if (control.match(w->objectName()).hasMatch()) return w->objectName();
     return QStringLiteral("(none)");
@@ -187,22 +187,23 @@ private slots:
         QTest::newRow("Profile 1") << 1 << 0 << false
                                    << (QStringList{"SSTab1", "SSTab2"} + bottom +
                                        QStringList{"Text1", "Text2", "Text3", "Text27", "Text28", "Text29",
-                                                   "Text51", "List1", "Text19", "Command7", "SetList",
-                                                   "SetActions", "SSTab1"});
+                                                   "Text51", "List1", "Text19", "MoreAddresses1", "Command7",
+                                                   "SetList", "SetActions", "SSTab1"});
         QTest::newRow("Profile 4") << 1 << 3 << false
                                    << (QStringList{"SSTab1", "SSTab2"} + bottom +
                                        QStringList{"Text10", "Text11", "Text12", "Text36", "Text37", "Text38",
-                                                   "Text54", "List4", "Text22", "Command7", "SetList",
-                                                   "SetActions", "SSTab1"});
-        QTest::newRow("DHCP at start") << 1 << 6 << false
-                                       << (QStringList{"SSTab1", "SSTab2"} + bottom +
-                                           QStringList{"Check2", "Check3", "Text57", "List7", "Command7",
-                                                       "SetList", "SetActions", "SSTab1"});
+                                                   "Text54", "List4", "Text22", "MoreAddresses4", "Command7",
+                                                   "SetList", "SetActions", "SSTab1"});
+        QTest::newRow("DHCP at start")
+            << 1 << 6 << false
+            << (QStringList{"SSTab1", "SSTab2"} + bottom +
+                QStringList{"Check2", "Check3", "Text57", "List7", "MoreAddresses7", "Command7", "SetList",
+                            "SetActions", "SSTab1"});
         QTest::newRow("DHCP, both cleared")
             << 1 << 6 << true
             << (QStringList{"SSTab1", "SSTab2"} + bottom +
-                QStringList{"Check2", "Check3", "Text48", "Text49", "Text50", "Text57", "List7", "Command7",
-                            "SetList", "SetActions", "SSTab1"});
+                QStringList{"Check2", "Check3", "Text48", "Text49", "Text50", "Text57", "List7",
+                            "MoreAddresses7", "Command7", "SetList", "SetActions", "SSTab1"});
     }
     void keyboardOrder() {
         QFETCH(int, page);
