@@ -589,6 +589,44 @@ Aktiv auf %2</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Diese Einstellungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>Diese Einstellungen konnten nicht beibehalten werden: %1</translation>
+    </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: Beenden angefordert (%1), während eine Änderung am Netzwerk läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::ApplyView</name>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung in %2 Sekunden rückgängig, wenn %3 abläuft, sofern dieser nicht vorher bestätigt wird.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung rückgängig, wenn %2 zurückgenommen wird.</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -635,14 +673,6 @@ Aktiv auf %2</translation>
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Hoppla</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -687,44 +717,12 @@ Aktiv auf %2</translation>
         <translation>Profile</translation>
     </message>
     <message>
-        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
-        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung in %2 Sekunden rückgängig, wenn %3 abläuft, sofern dieser nicht vorher bestätigt wird.</translation>
-    </message>
-    <message>
-        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
-        <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung rückgängig, wenn %2 zurückgenommen wird.</translation>
-    </message>
-    <message>
-        <source>These settings are kept.</source>
-        <translation>Diese Einstellungen bleiben erhalten.</translation>
-    </message>
-    <message>
-        <source>These settings could not be kept: %1</source>
-        <translation>Diese Einstellungen konnten nicht beibehalten werden: %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo: Beenden angefordert (%1), während eine Änderung am Netzwerk läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
-    </message>
-    <message>
         <source>the window&apos;s close box</source>
         <translation>das Schließfeld des Fensters</translation>
     </message>
     <message>
         <source>the tray&apos;s Exit</source>
         <translation>„Beenden“ im Infobereich</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
     </message>
 </context>
 <context>
@@ -993,6 +991,17 @@ Aktiv auf %2</translation>
             <numerusform>Dieser Adapter hat %n Adresse; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
             <numerusform>Dieser Adapter hat %n Adressen; ein Profil fasst eine, daher wurde nur die primäre, %1, übernommen. Wird dieses Profil angewendet, entfallen die anderen.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -589,6 +589,44 @@ En uso en %2</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Se conserva esta configuración.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>No se pudo conservar esta configuración: %1</translation>
+    </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: se pidió terminar (%1) mientras hay un cambio de red en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::ApplyView</name>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Una reversión pendiente afecta a %1: deshará este cambio dentro de %2 segundos, cuando caduque %3, salvo que antes se conserve.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Una reversión pendiente afecta a %1: deshará este cambio si %2 se revierte.</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -635,14 +673,6 @@ En uso en %2</translation>
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Vaya</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Error al leer el archivo ini; puede estar dañado.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -687,44 +717,12 @@ En uso en %2</translation>
         <translation>Perfiles</translation>
     </message>
     <message>
-        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
-        <translation>Una reversión pendiente afecta a %1: deshará este cambio dentro de %2 segundos, cuando caduque %3, salvo que antes se conserve.</translation>
-    </message>
-    <message>
-        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
-        <translation>Una reversión pendiente afecta a %1: deshará este cambio si %2 se revierte.</translation>
-    </message>
-    <message>
-        <source>These settings are kept.</source>
-        <translation>Se conserva esta configuración.</translation>
-    </message>
-    <message>
-        <source>These settings could not be kept: %1</source>
-        <translation>No se pudo conservar esta configuración: %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo: se pidió terminar (%1) mientras hay un cambio de red en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
-    </message>
-    <message>
         <source>the window&apos;s close box</source>
         <translation>el botón de cierre de la ventana</translation>
     </message>
     <message>
         <source>the tray&apos;s Exit</source>
         <translation>«Salir» de la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
     </message>
 </context>
 <context>
@@ -993,6 +991,17 @@ En uso en %2</translation>
             <numerusform>Este adaptador tiene %n dirección; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
             <numerusform>Este adaptador tiene %n direcciones; un perfil contiene una, así que solo se tomó la principal, %1. Aplicar este perfil elimina las demás.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Vaya</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Error al leer el archivo ini; puede estar dañado.</translation>
     </message>
 </context>
 <context>

@@ -589,6 +589,44 @@ Actif sur %2</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>These settings are kept.</source>
+        <translation>Ces paramètres sont conservés.</translation>
+    </message>
+    <message>
+        <source>These settings could not be kept: %1</source>
+        <translation>Ces paramètres n’ont pas pu être conservés : %1</translation>
+    </message>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo : fin demandée (%1) pendant qu’une modification du réseau est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::ApplyView</name>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
+        <translation>Une annulation en attente couvre %1 : elle défera cette modification dans %2 secondes, à l’expiration de %3, sauf si celui-ci est confirmé avant.</translation>
+    </message>
+    <message>
+        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
+        <translation>Une annulation en attente couvre %1 : elle défera cette modification si %2 est annulé.</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -635,14 +673,6 @@ Actif sur %2</translation>
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Oups</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -687,44 +717,12 @@ Actif sur %2</translation>
         <translation>Profils</translation>
     </message>
     <message>
-        <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
-        <translation>Une annulation en attente couvre %1 : elle défera cette modification dans %2 secondes, à l’expiration de %3, sauf si celui-ci est confirmé avant.</translation>
-    </message>
-    <message>
-        <source>A pending rollback covers %1: it will undo this change if %2 is rolled back.</source>
-        <translation>Une annulation en attente couvre %1 : elle défera cette modification si %2 est annulé.</translation>
-    </message>
-    <message>
-        <source>These settings are kept.</source>
-        <translation>Ces paramètres sont conservés.</translation>
-    </message>
-    <message>
-        <source>These settings could not be kept: %1</source>
-        <translation>Ces paramètres n’ont pas pu être conservés : %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo : fin demandée (%1) pendant qu’une modification du réseau est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
-    </message>
-    <message>
         <source>the window&apos;s close box</source>
         <translation>la case de fermeture de la fenêtre</translation>
     </message>
     <message>
         <source>the tray&apos;s Exit</source>
         <translation>« Quitter » de la zone de notification</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
     </message>
 </context>
 <context>
@@ -993,6 +991,17 @@ Actif sur %2</translation>
             <numerusform>Cet adaptateur a %n adresse ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
             <numerusform>Cet adaptateur a %n adresses ; un profil n’en contient qu’une, seule la principale, %1, a donc été reprise. Appliquer ce profil supprime les autres.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé.</translation>
     </message>
 </context>
 <context>
