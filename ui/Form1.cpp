@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -24,7 +23,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QWindow>
 #include <cstdio>
 #include <utility>
 
@@ -41,24 +39,6 @@ const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command
                                                 "Command5", "Command6", "Command8"};
 
 using art::place;
-
-// Boxes and lists on the pages; the painted faces do the rest.
-const char* const PageStyle = R"(
-QLineEdit {
-    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px;
-    padding: 1px 2px; selection-background-color: #2a67d6; selection-color: white;
-}
-QLineEdit:hover { border-color: #9fb3d3; }
-QLineEdit:focus { border-color: #2a67d6; }
-QLineEdit:disabled { background: #edf0f5; color: #7f8a9e; border-color: #d5dbe5; }
-QListWidget {
-    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px; outline: 0;
-    padding: 1px;
-}
-QListWidget:focus { border-color: #2a67d6; }
-QListWidget::item:hover { background: #e8f0fd; }
-QListWidget::item:selected { background: #2a67d6; color: white; }
-)";
 
 } // namespace
 
@@ -180,7 +160,7 @@ void Form1::BuildSettingsPage() {
     if (tab(0)->built()) return;
     // Only the profile tabs hold text boxes and lists; a style sheet higher up would
     // route every control of the window through the style sheet machinery.
-    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
+    SSTab2->setStyleSheet(ProfileTab::pageStyle());
     for (ProfileTab* t : Tabs)
         t->build();
     setKeyboardOrder();
@@ -238,21 +218,12 @@ void Form1::Start() {
     Starting->listAfterFirstPaint();
     Form_Load();
     // The terms window keeps the main window hidden until the user accepts: nothing to draw first.
-    const bool asking = TermsWindow() && TermsWindow()->isVisible();
-    if (asking) Starting->EnumerateAdapters();
-    if (!asking) {
-        show();
-        // Showing posts update and polish requests to every control, and the
-        // buttons' polish asks for a new layout, which climbs one control per
-        // round up to the tab controls. Handled after the first paint, they
-        // would paint the whole window a second time; handled now, they merge
-        // into the first.
-        for (int round = 0; round < 8; ++round)
-            for (const QEvent::Type type :
-                 {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
-                QCoreApplication::sendPostedEvents(nullptr, type);
-        ShowTray();
+    if (TermsWindow() && TermsWindow()->isVisible()) {
+        Starting->EnumerateAdapters();
+        return;
     }
+    Starting->showInOnePaint();
+    ShowTray();
 }
 
 // ---- settings file ----
@@ -313,19 +284,7 @@ void Form1::EndProgram(const QString& by, bool terminate) {
 }
 
 void Form1::ShowHelp() {
-    const QString title = tr("Korvo Help");
-    QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
-    if (!QFileInfo::exists(path)) path = ownHelpPage(Env.programFolder);
-    if (path.isEmpty()) {
-        Env.exclamation(this, title,
-                        tr("The help file \"KorvoHelp.chm\" was not found in %1.")
-                            .arg(QDir::toNativeSeparators(Env.programFolder)));
-        return;
-    }
-    if (!Env.openDocument(path))
-        Env.exclamation(this, title,
-                        tr("No program on this computer could open the help file %1.")
-                            .arg(QDir::toNativeSeparators(path)));
+    showHelp(Env, this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

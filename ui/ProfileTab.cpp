@@ -72,6 +72,26 @@ bool ticked(const QCheckBox* box) {
 
 } // namespace
 
+QString ProfileTab::pageStyle() {
+    // Boxes and lists on the pages; the painted faces do the rest.
+    return QStringLiteral(R"(
+QLineEdit {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px;
+    padding: 1px 2px; selection-background-color: #2a67d6; selection-color: white;
+}
+QLineEdit:hover { border-color: #9fb3d3; }
+QLineEdit:focus { border-color: #2a67d6; }
+QLineEdit:disabled { background: #edf0f5; color: #7f8a9e; border-color: #d5dbe5; }
+QListWidget {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px; outline: 0;
+    padding: 1px;
+}
+QListWidget:focus { border-color: #2a67d6; }
+QListWidget::item:hover { background: #e8f0fd; }
+QListWidget::item:selected { background: #2a67d6; color: white; }
+)");
+}
+
 ProfileTab::ProfileTab(int index, ProfileBook& book, AdapterChoices& choices, QWidget* parent)
     : QWidget(parent), Index(index), Book(book), Choices(choices) {}
 

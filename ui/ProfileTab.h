@@ -39,6 +39,10 @@ public:
     void build();
     bool built() const { return Adapters != nullptr; }
 
+    // The style of the tabs' boxes and lists: set on the tab control alone, since a style sheet
+    // higher up would route every control of the window through the style sheet machinery.
+    static QString pageStyle();
+
     bool isDhcp() const { return Index == DhcpTab; }
     QString caption() const; // "Profile 1" .. "DHCP"
 

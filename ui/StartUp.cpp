@@ -5,9 +5,11 @@
 #include "platform/NetConfigService.h"
 #include "ui/AdapterStates.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
+#include <QWidget>
 #include <exception>
 #include <utility>
 
@@ -19,6 +21,16 @@ StartUp::StartUp(const Environment& env, ProfileBook& book, AdapterChoices& choi
 
 StartUp::~StartUp() {
     if (PendingCommand) QGuiApplication::restoreOverrideCursor();
+}
+
+void StartUp::showInOnePaint() {
+    Window.show();
+    // Showing posts update and polish requests to every control, and the buttons' polish asks for a
+    // new layout, which climbs one control per round up to the tab controls. Handled after the first
+    // paint, they would paint the whole window a second time; handled now, they merge into the first.
+    for (int round = 0; round < 8; ++round)
+        for (const QEvent::Type type : {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
+            QCoreApplication::sendPostedEvents(nullptr, type);
 }
 
 void StartUp::firstPaint() {

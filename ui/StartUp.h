@@ -32,6 +32,8 @@ public:
 
     // The adapters are asked for once the window is drawn, not by load().
     void listAfterFirstPaint() { ListAfterFirstPaint = true; }
+    // Shows the window, its first paint taking every pending polish and layout.
+    void showInOnePaint();
     // The window has painted: the adapters are asked for behind the frame, if they wait for it.
     void firstPaint();
     // Lists the adapters (unless they wait for the first paint) and reads the settings file. Each
