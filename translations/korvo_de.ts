@@ -689,18 +689,6 @@ Aktiv auf %2</translation>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Korvo Help</source>
-        <translation>Korvo-Hilfe</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Kein Programm auf diesem Computer konnte die Hilfedatei %1 öffnen.</translation>
-    </message>
-    <message>
         <source>Whoops</source>
         <translation>Hoppla</translation>
     </message>
@@ -769,6 +757,21 @@ Aktiv auf %2</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>Das Gateway hat vor der Änderung geantwortet und antwortet jetzt nicht. Wenn Sie diese Einstellungen nicht behalten, kehren in %1 s die vorherigen zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Korvo-Hilfe</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Kein Programm auf diesem Computer konnte die Hilfedatei %1 öffnen.</translation>
     </message>
 </context>
 <context>

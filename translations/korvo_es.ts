@@ -689,18 +689,6 @@ En uso en %2</translation>
         <translation>No se pudo guardar la configuración en «%1»: %2</translation>
     </message>
     <message>
-        <source>Korvo Help</source>
-        <translation>Ayuda de Korvo</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>No se encontró el archivo de ayuda «KorvoHelp.chm» en %1.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Ningún programa de este equipo pudo abrir el archivo de ayuda %1.</translation>
-    </message>
-    <message>
         <source>Whoops</source>
         <translation>Vaya</translation>
     </message>
@@ -769,6 +757,21 @@ En uso en %2</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La puerta de enlace respondía antes del cambio y ahora no responde. Si no conserva esta configuración, la anterior vuelve en %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Ayuda de Korvo</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>No se encontró el archivo de ayuda «KorvoHelp.chm» en %1.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Ningún programa de este equipo pudo abrir el archivo de ayuda %1.</translation>
     </message>
 </context>
 <context>

@@ -689,18 +689,6 @@ Actif sur %2</translation>
         <translation>Les paramètres n’ont pas pu être enregistrés dans « %1 » : %2</translation>
     </message>
     <message>
-        <source>Korvo Help</source>
-        <translation>Aide de Korvo</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Aucun programme de cet ordinateur n’a pu ouvrir le fichier d’aide %1.</translation>
-    </message>
-    <message>
         <source>Whoops</source>
         <translation>Oups</translation>
     </message>
@@ -769,6 +757,21 @@ Actif sur %2</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La passerelle répondait avant la modification et ne répond plus. Si vous ne gardez pas ces paramètres, les précédents reviennent dans %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Aide de Korvo</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Aucun programme de cet ordinateur n’a pu ouvrir le fichier d’aide %1.</translation>
     </message>
 </context>
 <context>
