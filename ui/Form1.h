@@ -7,13 +7,10 @@
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
