@@ -53,11 +53,31 @@ void ProfileBook::setVia(bool& flag, bool via, ProfileField first, QString* reme
     }
 }
 
+bool ProfileBook::locked(int slot, ProfileField field) const {
+    if (slot != DhcpSlot) return false;
+    switch (field) {
+    case ProfileField::IPAddress:
+    case ProfileField::SubnetMask:
+    case ProfileField::Gateway:
+        return true;
+    case ProfileField::PrimaryDNS:
+    case ProfileField::SecondaryDNS:
+        return ViaDNS;
+    case ProfileField::PrimaryWINS:
+        return ViaWINS;
+    case ProfileField::SecondaryWINS:
+        return ViaWINS && SecondaryWinsFollows;
+    default:
+        return false;
+    }
+}
+
 void ProfileBook::setDnsViaDhcp(bool via) {
     setVia(ViaDNS, via, ProfileField::PrimaryDNS, &Remembered[0]);
 }
 
 void ProfileBook::setWinsViaDhcp(bool via) {
+    SecondaryWinsFollows = true;
     setVia(ViaWINS, via, ProfileField::PrimaryWINS, &Remembered[2]);
 }
 

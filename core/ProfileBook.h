@@ -56,6 +56,11 @@ public:
     void setDnsViaDhcp(bool via);
     void setWinsViaDhcp(bool via);
 
+    // Whether a box of `slot` takes no typing: on the DHCP tab address, mask and gateway always, the
+    // servers while their flag is set. The secondary WINS box alone starts editable although its
+    // flag is set; only setting the flag (ticking the box, loading a file) locks it.
+    bool locked(int slot, ProfileField field) const;
+
     bool termsAccepted() const { return TermsAccepted; }
     void setTermsAccepted(bool accepted);
 
@@ -101,6 +106,7 @@ private:
 
     std::array<Profile, SlotCount> Slots;
     bool ViaDNS = true, ViaWINS = true;
+    bool SecondaryWinsFollows = false;
     // The DHCP slot's typed servers while they show "DHCP": primary and secondary DNS, then WINS.
     std::array<QString, 4> Remembered;
     bool TermsAccepted = false;

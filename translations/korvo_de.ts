@@ -724,6 +724,25 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: Beenden angefordert (%1), während eine Änderung am Netzwerk läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -770,14 +789,6 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Hoppla</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -792,18 +803,6 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Korvo Help</source>
-        <translation>Korvo-Hilfe</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Kein Programm auf diesem Computer konnte die Hilfedatei %1 öffnen.</translation>
     </message>
     <message>
         <source>Whoops</source>
@@ -822,6 +821,26 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
         <translation>Profile</translation>
     </message>
     <message>
+        <source>the window&apos;s close box</source>
+        <translation>das Schließfeld des Fensters</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>„Beenden“ im Infobereich</translation>
+    </message>
+    <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>Der Profilsatz „%1“ hat Änderungen, die nicht gespeichert sind. Zuerst speichern?
+
+Nein behält sie im Fenster und tut sonst nichts.</translation>
+    </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>die weiteren Adressen und Hardware-Adressen konnten nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
         <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
         <translation>Eine ausstehende Rücknahme betrifft %1: Sie macht diese Änderung in %2 Sekunden rückgängig, wenn %3 abläuft, sofern dieser nicht vorher bestätigt wird.</translation>
     </message>
@@ -836,42 +855,6 @@ Profile, die diesen Adapter verwenden, behalten ihn.</translation>
     <message>
         <source>These settings could not be kept: %1</source>
         <translation>Diese Einstellungen konnten nicht beibehalten werden: %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo: Beenden angefordert (%1), während eine Änderung am Netzwerk läuft; Korvo wartet vor dem Beenden auf die Antwort des Netzwerkdienstes (höchstens %2 s).</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo: Der Netzwerkdienst hat nicht innerhalb von %1 s geantwortet; Korvo endet ohne seine Antwort.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>Die Änderung ist womöglich nur teilweise vorgenommen: Die gespeicherten und die wirksamen Einstellungen des Adapters können sich unterscheiden, bis wieder ein Profil angewendet wird.</translation>
-    </message>
-    <message>
-        <source>the window&apos;s close box</source>
-        <translation>das Schließfeld des Fensters</translation>
-    </message>
-    <message>
-        <source>the tray&apos;s Exit</source>
-        <translation>„Beenden“ im Infobereich</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo: Das laufende Anwenden ist abgeschlossen; Korvo endet jetzt. Das Ergebnis:</translation>
-    </message>
-    <message>
-        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
-
-No keeps them in the window and does nothing else.</source>
-        <translation>Der Profilsatz „%1“ hat Änderungen, die nicht gespeichert sind. Zuerst speichern?
-
-Nein behält sie im Fenster und tut sonst nichts.</translation>
-    </message>
-    <message>
-        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
-        <translation>die weiteren Adressen und Hardware-Adressen konnten nicht in %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -918,6 +901,21 @@ Nein behält sie im Fenster und tut sonst nichts.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>Das Gateway hat vor der Änderung geantwortet und antwortet jetzt nicht. Wenn Sie diese Einstellungen nicht behalten, kehren in %1 s die vorherigen zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Korvo-Hilfe</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>Die Hilfedatei „KorvoHelp.chm“ wurde in %1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Kein Programm auf diesem Computer konnte die Hilfedatei %1 öffnen.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1261,17 @@ Nein behält sie im Fenster und tut sonst nichts.</translation>
     <message>
         <source>The set could not be exported: %1</source>
         <translation>Der Profilsatz konnte nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Fehler beim Lesen der INI-Datei, sie ist möglicherweise beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,25 @@ Los perfiles que lo usan lo conservan.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo: se pidió terminar (%1) mientras hay un cambio de red en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -770,14 +789,6 @@ Los perfiles que lo usan lo conservan.</translation>
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Vaya</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Error al leer el archivo ini; puede estar dañado.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -792,18 +803,6 @@ Los perfiles que lo usan lo conservan.</translation>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar la configuración en «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Korvo Help</source>
-        <translation>Ayuda de Korvo</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>No se encontró el archivo de ayuda «KorvoHelp.chm» en %1.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Ningún programa de este equipo pudo abrir el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>Whoops</source>
@@ -822,6 +821,26 @@ Los perfiles que lo usan lo conservan.</translation>
         <translation>Perfiles</translation>
     </message>
     <message>
+        <source>the window&apos;s close box</source>
+        <translation>el botón de cierre de la ventana</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>«Salir» de la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>El conjunto de perfiles «%1» tiene cambios sin guardar. ¿Guardarlos primero?
+
+No los mantiene en la ventana y no hace nada más.</translation>
+    </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>las direcciones adicionales y las direcciones de hardware no se pudieron escribir en %1: %2</translation>
+    </message>
+    <message>
         <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
         <translation>Una reversión pendiente afecta a %1: deshará este cambio dentro de %2 segundos, cuando caduque %3, salvo que antes se conserve.</translation>
     </message>
@@ -836,42 +855,6 @@ Los perfiles que lo usan lo conservan.</translation>
     <message>
         <source>These settings could not be kept: %1</source>
         <translation>No se pudo conservar esta configuración: %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo: se pidió terminar (%1) mientras hay un cambio de red en curso; se espera la respuesta del servicio de red (como mucho %2 s) antes de terminar.</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo: el servicio de red no respondió en %1 s; se termina sin su respuesta.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>El cambio puede haberse hecho solo en parte: los valores guardados del adaptador y los que están en vigor pueden diferir hasta que se vuelva a aplicar un perfil.</translation>
-    </message>
-    <message>
-        <source>the window&apos;s close box</source>
-        <translation>el botón de cierre de la ventana</translation>
-    </message>
-    <message>
-        <source>the tray&apos;s Exit</source>
-        <translation>«Salir» de la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo: la aplicación en curso ha terminado; se termina ahora. El resultado:</translation>
-    </message>
-    <message>
-        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
-
-No keeps them in the window and does nothing else.</source>
-        <translation>El conjunto de perfiles «%1» tiene cambios sin guardar. ¿Guardarlos primero?
-
-No los mantiene en la ventana y no hace nada más.</translation>
-    </message>
-    <message>
-        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
-        <translation>las direcciones adicionales y las direcciones de hardware no se pudieron escribir en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -918,6 +901,21 @@ No los mantiene en la ventana y no hace nada más.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La puerta de enlace respondía antes del cambio y ahora no responde. Si no conserva esta configuración, la anterior vuelve en %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Ayuda de Korvo</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>No se encontró el archivo de ayuda «KorvoHelp.chm» en %1.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Ningún programa de este equipo pudo abrir el archivo de ayuda %1.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1261,17 @@ No los mantiene en la ventana y no hace nada más.</translation>
     <message>
         <source>The set could not be exported: %1</source>
         <translation>No se pudo exportar el conjunto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Vaya</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Error al leer el archivo ini; puede estar dañado.</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,25 @@ Les profils qui l’utilisent le conservent.</translation>
     </message>
 </context>
 <context>
+    <name>korvo::ApplyRun</name>
+    <message>
+        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
+        <translation>Korvo : fin demandée (%1) pendant qu’une modification du réseau est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
+    </message>
+    <message>
+        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
+        <translation>Korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
+    </message>
+    <message>
+        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
+        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
+    </message>
+    <message>
+        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
+        <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Korvo  Version %1</source>
@@ -770,14 +789,6 @@ Les profils qui l’utilisent le conservent.</translation>
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Woops</source>
-        <translation>Oups</translation>
-    </message>
-    <message>
-        <source>Error while reading the ini file, it may be corrupt.</source>
-        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé.</translation>
-    </message>
-    <message>
         <source>Korvo</source>
         <translation>Korvo</translation>
     </message>
@@ -792,18 +803,6 @@ Les profils qui l’utilisent le conservent.</translation>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>Les paramètres n’ont pas pu être enregistrés dans « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>Korvo Help</source>
-        <translation>Aide de Korvo</translation>
-    </message>
-    <message>
-        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
-        <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
-    </message>
-    <message>
-        <source>No program on this computer could open the help file %1.</source>
-        <translation>Aucun programme de cet ordinateur n’a pu ouvrir le fichier d’aide %1.</translation>
     </message>
     <message>
         <source>Whoops</source>
@@ -822,6 +821,26 @@ Les profils qui l’utilisent le conservent.</translation>
         <translation>Profils</translation>
     </message>
     <message>
+        <source>the window&apos;s close box</source>
+        <translation>la case de fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the tray&apos;s Exit</source>
+        <translation>« Quitter » de la zone de notification</translation>
+    </message>
+    <message>
+        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
+
+No keeps them in the window and does nothing else.</source>
+        <translation>Le jeu de profils « %1 » a des modifications non enregistrées. Les enregistrer d’abord ?
+
+Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
+    </message>
+    <message>
+        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
+        <translation>les adresses supplémentaires et les adresses matérielles n’ont pas pu être écrites dans %1 : %2</translation>
+    </message>
+    <message>
         <source>A pending rollback covers %1: it will undo this change in %2 seconds, when %3 expires, unless that is kept first.</source>
         <translation>Une annulation en attente couvre %1 : elle défera cette modification dans %2 secondes, à l’expiration de %3, sauf si celui-ci est confirmé avant.</translation>
     </message>
@@ -836,42 +855,6 @@ Les profils qui l’utilisent le conservent.</translation>
     <message>
         <source>These settings could not be kept: %1</source>
         <translation>Ces paramètres n’ont pas pu être conservés : %1</translation>
-    </message>
-    <message>
-        <source>Korvo: asked to end (%1) while a change to the network is under way; waiting for the network service&apos;s answer (at most %2 s) before ending.</source>
-        <translation>Korvo : fin demandée (%1) pendant qu’une modification du réseau est en cours ; attente de la réponse du service réseau (%2 s au plus) avant de quitter.</translation>
-    </message>
-    <message>
-        <source>Korvo: the network service did not answer within %1 s; ending without its answer.</source>
-        <translation>Korvo : le service réseau n’a pas répondu en %1 s ; fin sans sa réponse.</translation>
-    </message>
-    <message>
-        <source>The change may be only partly made: the adapter&apos;s saved settings and those in effect can differ until a profile is applied again.</source>
-        <translation>La modification n’est peut-être que partielle : les paramètres enregistrés de l’adaptateur et ceux en vigueur peuvent différer jusqu’à ce qu’un profil soit de nouveau appliqué.</translation>
-    </message>
-    <message>
-        <source>the window&apos;s close box</source>
-        <translation>la case de fermeture de la fenêtre</translation>
-    </message>
-    <message>
-        <source>the tray&apos;s Exit</source>
-        <translation>« Quitter » de la zone de notification</translation>
-    </message>
-    <message>
-        <source>Korvo: the apply under way has finished; ending now. The outcome:</source>
-        <translation>Korvo : l’application en cours est terminée ; fin maintenant. Le résultat :</translation>
-    </message>
-    <message>
-        <source>The profile set &quot;%1&quot; has changes that are not saved. Save them first?
-
-No keeps them in the window and does nothing else.</source>
-        <translation>Le jeu de profils « %1 » a des modifications non enregistrées. Les enregistrer d’abord ?
-
-Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
-    </message>
-    <message>
-        <source>the more addresses and hardware addresses could not be written to %1: %2</source>
-        <translation>les adresses supplémentaires et les adresses matérielles n’ont pas pu être écrites dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -918,6 +901,21 @@ Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
     <message>
         <source>The gateway answered before the change and does not answer now. Unless you keep these settings, the previous ones come back in %1 s.</source>
         <translation>La passerelle répondait avant la modification et ne répond plus. Si vous ne gardez pas ces paramètres, les précédents reviennent dans %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::HelpPage</name>
+    <message>
+        <source>Korvo Help</source>
+        <translation>Aide de Korvo</translation>
+    </message>
+    <message>
+        <source>The help file &quot;KorvoHelp.chm&quot; was not found in %1.</source>
+        <translation>Le fichier d’aide « KorvoHelp.chm » est introuvable dans %1.</translation>
+    </message>
+    <message>
+        <source>No program on this computer could open the help file %1.</source>
+        <translation>Aucun programme de cet ordinateur n’a pu ouvrir le fichier d’aide %1.</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1261,17 @@ Non les garde dans la fenêtre et ne fait rien d’autre.</translation>
     <message>
         <source>The set could not be exported: %1</source>
         <translation>Le jeu n’a pas pu être exporté : %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StartUp</name>
+    <message>
+        <source>Woops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Error while reading the ini file, it may be corrupt.</source>
+        <translation>Erreur lors de la lecture du fichier ini, il est peut-être endommagé.</translation>
     </message>
 </context>
 <context>

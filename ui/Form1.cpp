@@ -1,41 +1,31 @@
 #include "ui/Form1.h"
 
-#include "core/Applier.h"
+#include "core/ApplyRun.h"
 #include "core/ProfileSets.h"
-#include "core/ResultTexts.h"
-#include "core/Rollback.h"
-#include "core/SettingsFile.h"
-#include "core/SettingsLocation.h"
-#include "core/TerminalReport.h"
 #include "core/Version.h"
-#include "platform/NetConfigService.h"
 #include "ui/AdapterStates.h"
+#include "ui/ApplyView.h"
 #include "ui/Artwork.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/HelpPage.h"
 #include "ui/MainWindow.h"
 #include "ui/SetChooser.h"
+#include "ui/StartUp.h"
+#include "ui/TermsGate.h"
 #include "ui/Tray.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QThread>
-#include <QTimer>
-#include <QWindow>
 #include <cstdio>
-#include <exception>
 #include <utility>
 
 namespace korvo {
@@ -52,24 +42,6 @@ const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command
 
 using art::place;
 
-// Boxes and lists on the pages; the painted faces do the rest.
-const char* const PageStyle = R"(
-QLineEdit {
-    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px;
-    padding: 1px 2px; selection-background-color: #2a67d6; selection-color: white;
-}
-QLineEdit:hover { border-color: #9fb3d3; }
-QLineEdit:focus { border-color: #2a67d6; }
-QLineEdit:disabled { background: #edf0f5; color: #7f8a9e; border-color: #d5dbe5; }
-QListWidget {
-    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px; outline: 0;
-    padding: 1px;
-}
-QListWidget:focus { border-color: #2a67d6; }
-QListWidget::item:hover { background: #e8f0fd; }
-QListWidget::item:selected { background: #2a67d6; color: white; }
-)";
-
 } // namespace
 
 Form1::Form1(Environment environment, QWidget* parent)
@@ -79,38 +51,24 @@ Form1::Form1(Environment environment, QWidget* parent)
     art::setAccessibleRole(this, QAccessible::Window);
     buildLayout();
     States = std::make_unique<AdapterStates>(Env.connector, Book, Tabs, ApplyButtons);
+    Starting = std::make_unique<StartUp>(Env, Book, Choices, *States, *this);
+    Terms = std::make_unique<TermsGate>(Book, *this, Env.terminate);
+    Run = std::make_unique<ApplyRun>(Env.connector);
+    View = std::make_unique<ApplyView>(*this, *Run);
+    Starting->readFrom([this] { return SettingsPath(); });
     // An adapter plugged in later joins every list after those listed before it; none moves.
     connect(States.get(), &AdapterStates::listed, this, [this](const QStringList& captions) {
-        if (AdaptersPending()) return; // the start-up listing will have it
+        if (Starting->pending()) return; // the start-up listing will have it
         for (const QString& caption : captions)
-            if (!KnownAdapters.contains(caption)) {
-                for (ProfileTab* t : Tabs)
-                    t->addAdapter(ListedAdapterCount, caption);
-                ++ListedAdapterCount;
-                KnownAdapters << caption;
-            }
+            if (!Choices.captions(0).mid(0, Choices.listedCount()).contains(caption)) Choices.add(caption);
     });
     connectReactions();
 }
 
-Form1::~Form1() {
-    if (PendingCommand) QGuiApplication::restoreOverrideCursor();
-    // An apply still under way finishes first: it holds the service's connection, and its
-    // outcome has nowhere to go once the windows are gone.
-    if (ServiceThread) {
-        ServiceThread->quit();
-        ServiceThread->wait();
-    }
-    // Both are top-level windows without an owner; they go with the main window.
-    delete Terms;
-    delete Applying;
-}
+Form1::~Form1() = default;
 
 Form3* Form1::TermsWindow() const {
-    return Terms;
-}
-Form4* Form1::ApplyingWindow() const {
-    return Applying;
+    return Terms->window();
 }
 
 void Form1::buildLayout() {
@@ -172,7 +130,7 @@ void Form1::buildLayout() {
                  "SetChooser", 105, pageButtonRowTop, 290, 33);
 
     for (int t = 0; t < TabCount; ++t) {
-        auto* page = new ProfileTab(t, Book);
+        auto* page = new ProfileTab(t, Book, Choices);
         SSTab2->addTab(page, page->caption());
         Tabs[static_cast<std::size_t>(t)] = page;
     }
@@ -213,7 +171,7 @@ void Form1::BuildSettingsPage() {
     if (tab(0)->built()) return;
     // Only the profile tabs hold text boxes and lists; a style sheet higher up would
     // route every control of the window through the style sheet machinery.
-    SSTab2->setStyleSheet(QString::fromLatin1(PageStyle));
+    SSTab2->setStyleSheet(ProfileTab::pageStyle());
     for (ProfileTab* t : Tabs)
         t->build();
     Sets->build();
@@ -242,34 +200,26 @@ void Form1::connectReactions() {
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(static_cast<PicturePanel*>(Picture10), &PicturePanel::clicked, this, &Form1::Picture10_Click);
     connect(static_cast<PicturePanel*>(Picture9), &PicturePanel::clicked, this, &Form1::Picture9_Click);
+
+    connect(Starting.get(), &StartUp::pressReplayed, this, &Form1::ApplyButton_Click);
+    connect(Terms.get(), &TermsGate::accepted, this, &Form1::Command7_Click); // saved as the click saves
+    connect(Terms.get(), &TermsGate::released, this, &Form1::ShowTray);
+    // A watching service tells of an apply's own changes as they land; one that reports no
+    // states is not asked again for nothing.
+    connect(Run.get(), &ApplyRun::adaptersTouched, this, [this] {
+        if (!States->watching() && States->known()) States->refresh();
+    });
 }
 
 // ---- start-up ----
 
-// Each step that fails is passed over silently; only the settings file's
-// corrupt-file message can appear during start-up.
 void Form1::Form_Load() {
-    if (!ListAfterFirstPaint) {
+    if (Starting->load()) {
         try {
-            EnumerateAdapters();
+            Terms->OpenTermsWindow();
         } catch (...) {
         }
     }
-
-    LoadOutcome outcome = LoadOutcome::Rejected;
-    try {
-        outcome = LoadSettings();
-    } catch (...) {
-    }
-    // A file that says the terms were not accepted (or says nothing readable about them) asks as
-    // a first start does, so the window and the command line agree; its values stay loaded.
-    if (outcome == LoadOutcome::Missing || (outcome == LoadOutcome::Applied && !Book.termsAccepted())) {
-        try {
-            OpenTermsWindow();
-        } catch (...) {
-        }
-    }
-
     for (int t = 0; t < DhcpTab; ++t)
         ShowButtonCaption(t, ButtonCaption(t));
     States->show();
@@ -278,73 +228,15 @@ void Form1::Form_Load() {
 void Form1::Start() {
     // The window is drawn first and filled in when the service answers: the time to the first
     // frame does not grow with the number of adapters.
-    ListAfterFirstPaint = true;
+    Starting->listAfterFirstPaint();
     Form_Load();
     // The terms window keeps the main window hidden until the user accepts: nothing to draw first.
-    if (Terms && Terms->isVisible()) EnumerateAdapters();
-    if (!Terms || !Terms->isVisible()) {
-        show();
-        // Showing posts update and polish requests to every control, and the
-        // buttons' polish asks for a new layout, which climbs one control per
-        // round up to the tab controls. Handled after the first paint, they
-        // would paint the whole window a second time; handled now, they merge
-        // into the first.
-        for (int round = 0; round < 8; ++round)
-            for (const QEvent::Type type :
-                 {QEvent::PolishRequest, QEvent::LayoutRequest, QEvent::UpdateLater})
-                QCoreApplication::sendPostedEvents(nullptr, type);
-        ShowTray();
+    if (TermsWindow() && TermsWindow()->isVisible()) {
+        Starting->EnumerateAdapters();
+        return;
     }
-}
-
-// ---- adapter lists ----
-
-void Form1::EnumerateAdapters() {
-    ListAfterFirstPaint = false;
-    ListingAsked = true;
-    try {
-        if (Env.connector) {
-            const QPointer<Form1> self(this);
-            Env.connector->listAdapters([self](std::vector<std::unique_ptr<platform::Adapter>> adapters) {
-                if (self) self->AdaptersListed(std::move(adapters));
-            });
-            return;
-        }
-    } catch (const std::exception&) {
-        if (!ListingAsked) return; // answered before the failure
-    }
-    AdaptersListed({});
-}
-
-// No adapters also when the service could not be asked: no lists, no message.
-void Form1::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters) {
-    ListingAsked = false;
-    QStringList captions;
-    std::vector<AdapterStates::AdapterNow> now;
-    for (const std::unique_ptr<platform::Adapter>& adapter : adapters) {
-        const QString caption = QString::fromStdString(adapter->caption());
-        captions << caption;
-        if (const std::optional<platform::IPv4State> state = adapter->ipv4State())
-            now.push_back({caption, *state, QString::fromStdString(adapter->hardwareAddress())});
-    }
-    // Saved adapters restored meanwhile stay after the listed ones, as if listed first.
-    for (ProfileTab* t : Tabs)
-        t->insertAdapters(0, captions);
-    ListedAdapterCount = static_cast<int>(captions.size());
-    KnownAdapters = captions;
-    States->setPresent(captions);
-    States->show(std::move(now));
-    if (PendingCommand) {
-        const int pressed = *PendingCommand;
-        PendingCommand.reset();
-        QGuiApplication::restoreOverrideCursor();
-        ApplyButton_Click(pressed);
-    }
-}
-
-// Also when the service could not be asked: pressing the tab's button then reports why it failed.
-void Form1::RestoreSavedAdapter(int tabIndex, const QString& caption) {
-    tab(tabIndex)->RestoreSavedAdapter(ListedAdapterCount, caption);
+    Starting->showInOnePaint();
+    ShowTray();
 }
 
 // ---- settings file ----
@@ -366,28 +258,11 @@ bool Form1::MayLeaveSet() {
 
 void Form1::OpenSet() {
     // Nothing of the set shown stays behind: an adapter the new set leaves unnamed is none.
-    for (ProfileTab* t : Tabs)
-        t->ForgetAdapter(ListedAdapterCount);
+    for (int slot = 0; slot < SlotCount; ++slot)
+        Choices.forget(slot);
     Book.load(firstStartSettings());
-    LoadSettings();
+    Starting->LoadSettings();
     States->ShowProfilesInEffect();
-}
-
-Form1::LoadOutcome Form1::LoadSettings() {
-    switch (Book.read(SettingsPath())) {
-    case ProfileBook::ReadOutcome::Missing:
-        return LoadOutcome::Missing;
-    case ProfileBook::ReadOutcome::Rejected:
-        Env.exclamation(this, tr("Woops"), tr("Error while reading the ini file, it may be corrupt."));
-        return LoadOutcome::Rejected;
-    case ProfileBook::ReadOutcome::Read:
-        break;
-    }
-    // The lists show each saved adapter after the enumerated ones, selected.
-    for (int t = 0; t < TabCount; ++t)
-        if (const QString& caption = Book.profile(t).AdapterCaption; !caption.isEmpty())
-            RestoreSavedAdapter(t, caption);
-    return LoadOutcome::Applied;
 }
 
 void Form1::Command7_Click() {
@@ -404,37 +279,6 @@ void Form1::Command7_Click() {
         Env.exclamation(
             this, tr("Korvo"),
             tr("The settings could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), failure));
-}
-
-// ---- terms ----
-
-void Form1::OpenTermsWindow() {
-    if (!Terms) {
-        Terms = new Form3;
-        connect(Terms, &Form3::accepted, this, &Form1::TermsAccepted);
-        connect(Terms, &Form3::declined, this, &Form1::TermsDeclined);
-    }
-    // The terms window holds the main window back until the user accepts.
-    hide();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        Terms->move(screen->availableGeometry().center() - Terms->rect().center());
-    Terms->show();
-}
-
-void Form1::TermsAccepted() {
-    Book.setTermsAccepted(true);
-    Command7_Click(); // the save, exactly as the user's click runs it
-    setEnabled(true);
-    show();
-    raise();
-    activateWindow();
-    setFocus();
-    ShowTray();
-}
-
-void Form1::TermsDeclined() {
-    Book.setTermsAccepted(false);
-    Env.terminate();
 }
 
 // ---- own reactions ----
@@ -466,75 +310,24 @@ void Form1::Picture9_Click() {
     EndProgram(tr("Exit"));
 }
 
-// Ending at once mid-apply left NetworkManager's saved profile new and the adapter's settings old, with
-// nothing said: the service's answer is waited for, within bounds, and told.
 void Form1::EndProgram(const QString& by, bool terminate) {
-    if (Ending) return; // the first request is being served
-    if (ApplyRunning) {
-        const auto tell = [this](const QString& text) {
-            if (Env.tell)
-                Env.tell(text);
-            else
-                std::fprintf(stderr, "%s\n", qPrintable(text));
-        };
-        Ending = true;
-        const int seconds = (EndWaitMs + 999) / 1000;
-        const int atMost = (EndWaitMs + PutBackWaitMs + 999) / 1000;
-        tell(tr("Korvo: asked to end (%1) while a change to the network is under way; waiting for the "
-                "network service's answer (at most %2 s) before ending.")
-                 .arg(by)
-                 .arg(atMost));
-        QEventLoop wait;
-        EndWait = &wait;
-        QTimer::singleShot(EndWaitMs, &wait, &QEventLoop::quit);
-        wait.exec();
-        EndWait = nullptr;
-        if (ApplyRunning) {
-            // Put back on a thread of its own: the service may keep it waiting too.
-            std::string putBack;
-            if (Env.connector) {
-                QEventLoop back;
-                std::unique_ptr<QThread> worker(
-                    QThread::create([&putBack, connector = Env.connector, ms = PutBackWaitMs] {
-                        putBack = connector->putBackUnfinished(std::chrono::milliseconds(ms));
-                    }));
-                connect(worker.get(), &QThread::finished, &back, &QEventLoop::quit);
-                worker->start();
-                back.exec();
-                worker->wait();
-            }
-            tell(tr("Korvo: the network service did not answer within %1 s; ending without its answer.")
-                     .arg(seconds) +
-                 u' ' +
-                 (putBack.empty() ? tr("The change may be only partly made: the adapter's saved settings and "
-                                       "those in effect can differ until a profile is applied again.")
-                                  : QString::fromStdString(putBack)));
-        } else
-            tell(tr("Korvo: the apply under way has finished; ending now. The outcome:") + u'\n' + EndReport);
-        Ending = false;
-    }
+    if (Run->ending()) return; // the first request is being served
+    Run->waitBeforeEnding(by, [this](const QString& text) {
+        if (Env.tell)
+            Env.tell(text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     // An apply still unanswered holds its thread, which the window would wait for as it goes: end here.
-    if (terminate || ApplyRunning) Env.terminate();
+    if (terminate || Run->running()) Env.terminate();
 }
 
 void Form1::ShowHelp() {
-    const QString title = tr("Korvo Help");
-    QString path = QDir(Env.programFolder).filePath(QStringLiteral("KorvoHelp.chm"));
-    if (!QFileInfo::exists(path)) path = ownHelpPage(Env.programFolder);
-    if (path.isEmpty()) {
-        Env.exclamation(this, title,
-                        tr("The help file \"KorvoHelp.chm\" was not found in %1.")
-                            .arg(QDir::toNativeSeparators(Env.programFolder)));
-        return;
-    }
-    if (!Env.openDocument(path))
-        Env.exclamation(this, title,
-                        tr("No program on this computer could open the help file %1.")
-                            .arg(QDir::toNativeSeparators(path)));
+    showHelp(Env, this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (ApplyRunning) {
+    if (Run->running()) {
         event->ignore();
         EndProgram(tr("the window's close box"));
         return;
@@ -560,16 +353,14 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 bool Form1::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    // The adapters are asked for once the first frame is out, behind it in the event queue.
-    if (event->type() == QEvent::Paint && ListAfterFirstPaint) {
-        ListAfterFirstPaint = false;
-        ListingAsked = true; // buttons wait from now on
-        QMetaObject::invokeMethod(this, &Form1::EnumerateAdapters, Qt::QueuedConnection);
+    // The adapters are asked for once the first frame is out, behind it in the event queue. Changes
+    // made behind Korvo's back move the marks, watched from then on too, so that start-up does not
+    // wait for it: the first update request can come before the window is exposed, the first paint
+    // cannot.
+    if (event->type() == QEvent::Paint) {
+        Starting->firstPaint();
+        States->watchSoon();
     }
-    // Changes made behind Korvo's back move the marks. Asked once the first frame is out, so
-    // that start-up does not wait for it: the first update request can come before the window
-    // is exposed, the first paint cannot.
-    if (event->type() == QEvent::Paint) States->watchSoon();
     return handled;
 }
 
@@ -581,14 +372,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // ---- applying ----
 
 void Form1::ApplyButton_Click(int tabIndex) {
-    if (AdaptersPending()) {
-        if (!PendingCommand) {
-            PendingCommand = tabIndex;
-            // The press is taken; a service slow to answer must not look like a dead button.
-            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        }
-        return;
-    }
+    if (Starting->holdPress(tabIndex)) return;
     if (tabIndex == DhcpTab)
         Command8_Click();
     else
@@ -601,167 +385,21 @@ void Form1::ProfileCommand(int tabIndex) {
         Env.exclamation(this, tr("Whoops"), tr("Please select an Interface first!!"));
         return;
     }
-    ApplyStartedBy = ApplyButtons[static_cast<std::size_t>(tabIndex)];
     Book.pressed(tabIndex + 1);
-    startApplying(pressed.Typed, pressed.Mode);
+    View->prepare(ApplyButtons[static_cast<std::size_t>(tabIndex)]);
+    SetInterface(pressed.Typed, pressed.Mode);
 }
 
 void Form1::Command8_Click() {
     ProfileCommand(DhcpTab);
 }
 
-void Form1::startApplying(const Profile& profile, ApplyMode mode) {
-    if (!Applying) {
-        Applying = new Form4(nullptr);
-        connect(Applying, &Form4::dismissed, this, [this] {
-            setEnabled(true);
-            activateWindow();
-            // The keyboard goes on where it was: on the button that started the apply.
-            if (ApplyStartedBy)
-                ApplyStartedBy->setFocus();
-            else
-                setFocus();
-        });
-        connect(Applying, &Form4::keepChosen, this, [this] { Undo(true); });
-        connect(Applying, &Form4::keepTimedOut, this, [this] { Undo(false); });
-        // Deletion waits for the event loop; until then the closed window must not be reused.
-        connect(Applying, &Form4::unloaded, this, [this] { Applying = nullptr; });
-        // A window of its own, with its own taskbar entry. Wayland alone places a window without a
-        // parent where it likes, behind the one just clicked among them: there it is made the main
-        // window's transient, which elsewhere would make it an owned window (on Windows, one without a
-        // taskbar entry, minimised with the main window).
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-            Applying->winId();
-            if (QWindow* own = Applying->windowHandle(); own && windowHandle())
-                own->setTransientParent(windowHandle());
-        }
-    }
-    Applying->ShowPrepared();
-    Applying->show();
-    setEnabled(false);
-    Applying->setEnabled(false);
-    SetInterface(profile, mode);
-}
-
+// The service may keep a call waiting for long: the apply runs on a thread of its own, and the
+// windows go on painting meanwhile.
 void Form1::SetInterface(const Profile& profile, ApplyMode mode) {
-    if (!Applying) {
-        startApplying(profile, mode); // creates the window and comes back here
-        return;
-    }
-    if (ApplyRunning) return; // both windows are disabled until the apply under way is shown
-    ApplyRunning = true;
-    if (TrayIcon) TrayIcon->setBusy(true);
-    Applying->ShowWorking();
-    // The service may keep a call waiting for long (NetworkManager hung, a password prompt nobody
-    // answers): the apply runs on a thread of its own, and the windows go on painting meanwhile.
-    // The thread is started by the first apply, so that start-up does not pay for it.
-    if (!ServiceThread) {
-        ServiceThread = std::make_unique<QThread>();
-        ServiceThread->setObjectName(QStringLiteral("Korvo service"));
-        ServiceWorker = new QObject;
-        ServiceWorker->moveToThread(ServiceThread.get());
-        connect(ServiceThread.get(), &QThread::finished, ServiceWorker, &QObject::deleteLater);
-        ServiceThread->start();
-    }
-    const int number = ++ApplyNumber;
-    QMetaObject::invokeMethod(
-        ServiceWorker,
-        [this, connector = Env.connector, profile, mode, number] {
-            ApplyChecks checks;
-            checks.undoWithin = std::chrono::seconds(KeepSeconds);
-            // The report shows as soon as the change is made; the gateway's answer follows it.
-            checks.made = [this, number](const ApplyOutcome& made) {
-                QMetaObject::invokeMethod(
-                    this, [this, made, number] { ShowApplied(made, number); }, Qt::QueuedConnection);
-            };
-            const ApplyOutcome outcome = Applier(connector).SetInterface(profile, mode, checks);
-            // The window waits for this thread before it goes, so it is there to be told.
-            QMetaObject::invokeMethod(
-                this, [this, outcome, number] { ShowApplied(outcome, number); }, Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
-}
-
-void Form1::ShowApplied(ApplyOutcome outcome, int number) {
-    const bool current = number == ApplyNumber;
-    const bool first = current && ApplyRunning;
-    if (first) {
-        ApplyRunning = false;
-        if (TrayIcon) TrayIcon->setBusy(false);
-        if (EndWait) {
-            EndReport = plainReport(outcome).trimmed();
-            EndWait->quit();
-        }
-    }
-    if (outcome.Undo && !(current && Applying)) {
-        // Another apply is under way (it will change the adapter again), or the window is gone.
-        QMetaObject::invokeMethod(
-            ServiceWorker,
-            [undo = outcome.Undo] {
-                try {
-                    undo->keep();
-                } catch (const std::exception&) {
-                    // It may yet roll back by itself; the apply under way reports what the adapter has.
-                }
-            },
-            Qt::QueuedConnection);
-        outcome.Undo.reset();
-    }
-    if (current && Applying && (first || Applying->isVisible() || outcome.Undo)) {
-        if (outcome.PendingRollback) {
-            const std::optional<std::chrono::seconds>& in = outcome.PendingRollback->in;
-            const Reason pending{ReasonKind::PendingRollback,
-                                 {outcome.Values.AdapterCaption,
-                                  QString::fromStdString(outcome.PendingRollback->name),
-                                  in ? QString::number(in->count()) : QString()}};
-            outcome.Reasons.push_back(pending);
-            if (TrayIcon && first) TrayIcon->warn(reasonText(pending));
-        }
-        if (!Applying->isVisible()) {
-            // Dismissed before the gateway's answer came: the question needs the window again.
-            Applying->show();
-            setEnabled(false);
-        }
-        // The way back stays with this window alone, and goes to the service thread to be used.
-        const bool offer = outcome.Undo != nullptr;
-        if (offer) Undoable = std::make_shared<ApplyOutcome>(outcome);
-        outcome.Undo.reset();
-        Applying->ShowOutcome(outcome);
-        if (offer) Applying->OfferKeep(KeepSeconds);
-    }
-    // A watching service tells of the apply's own changes as they land; one that reports no
-    // states is not asked again for nothing.
-    if (!States->watching() && States->known()) States->refresh();
-}
-
-void Form1::Undo(bool keep) {
-    const std::shared_ptr<ApplyOutcome> undoable = std::exchange(Undoable, nullptr);
-    if (!undoable || !undoable->Undo) return;
-    QMetaObject::invokeMethod(
-        ServiceWorker,
-        [this, keep, undoable, connector = Env.connector] {
-            Rollback& undo = *undoable->Undo;
-            ApplyOutcome shown = *undoable;
-            shown.Undo.reset();
-            if (keep) {
-                try {
-                    undo.keep();
-                    shown.Reasons.push_back({ReasonKind::Kept});
-                } catch (const std::exception& e) {
-                    shown.Reasons.push_back({ReasonKind::NotKept, {QString::fromStdString(e.what())}});
-                }
-            } else {
-                shown = restoredOutcome(undo, *undoable, connector);
-            }
-            QMetaObject::invokeMethod(
-                this,
-                [this, shown] {
-                    if (Applying) Applying->ShowOutcome(shown);
-                    if (!States->watching() && States->known()) States->refresh();
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+    if (!View->window()) View->prepare(nullptr);
+    // Both windows are disabled until the apply under way is shown.
+    if (Run->start(profile, mode)) View->showWorking();
 }
 
 // ---- at a glance ----
@@ -795,10 +433,10 @@ void Form1::ShowTray() {
     connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
         // An outcome still waiting for "Ok" (the window perhaps minimised) comes to the front instead:
         // the click is not lost without a sign. While an apply runs the entries are greyed.
-        if (!ApplyRunning && Applying && Applying->isVisible()) {
+        if (View->waitingForOk()) {
             ShowFromTray();
-            Applying->raise();
-            Applying->activateWindow();
+            View->window()->raise();
+            View->window()->activateWindow();
             return;
         }
         // What the button does; a disabled window takes no press.
@@ -807,11 +445,13 @@ void Form1::ShowTray() {
     });
     connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
     connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
+    TrayIcon->setBusy(Run->running());
+    connect(Run.get(), &ApplyRun::runningChanged, TrayIcon, &Tray::setBusy);
+    connect(View.get(), &ApplyView::warned, TrayIcon, &Tray::warn);
+    connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
     TrayIcon->setSets(Sets->names(), Sets->currentName());
     connect(Sets, &SetChooser::listed, TrayIcon, &Tray::setSets);
     connect(TrayIcon, &Tray::setChosen, Sets, &SetChooser::choose);
-    TrayIcon->setBusy(ApplyRunning);
-    connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
     TrayIcon->showAdapters(States->glance());
     connect(States.get(), &AdapterStates::shown, TrayIcon,
             [this] { TrayIcon->showAdapters(States->glance()); });

@@ -1,39 +1,34 @@
-// The main window: the "Main" page's apply buttons, the "Settings" page's
-// profile tabs, and the start-up, settings and apply flows that join them.
+// The main window: the "Main" page's apply buttons and the "Settings" page's profile tabs, laid
+// out and wired to the book, the start-up, the terms gate and the apply run they show.
 #pragma once
 
+#include "core/AdapterChoices.h"
 #include "core/ProfileBook.h"
 #include "ui/Environment.h"
 #include "ui/ProfileTab.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
-#include <vector>
 
 class QCheckBox;
-class QEventLoop;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QThread;
 
 namespace korvo {
 
-namespace platform {
-class Adapter;
-} // namespace platform
 namespace testing {
 struct Form1Probe;
 } // namespace testing
 
-struct ApplyOutcome;
 class AdapterStates;
+class ApplyRun;
+class ApplyView;
 class Form3;
-class Form4;
+class StartUp;
+class TermsGate;
 class SetChooser;
 class Tray;
 
@@ -69,15 +64,7 @@ private:
     // The tests and benchmarks drive the steps of start-up and saving one by one.
     friend struct testing::Form1Probe;
 
-    // Asks the service for its adapters and lists them into all seven lists when it answers, before
-    // any saved adapter restored meanwhile; start-up does it once.
-    void EnumerateAdapters();
-    // Start-up has not listed the adapters yet; a button pressed meanwhile applies once it has.
-    bool AdaptersPending() const { return ListAfterFirstPaint || ListingAsked; }
-    enum class LoadOutcome { Missing, Rejected, Applied };
-    LoadOutcome LoadSettings();
     void Command7_Click(); // "Save Settings"
-    Form4* ApplyingWindow() const;
 
     // Makes the Settings page's controls now rather than when the page is first shown; the
     // tests' control lookup calls it by name.
@@ -95,30 +82,16 @@ private:
     void Command10_Click();
     void Picture9_Click();
     void ShowHelp();
-    void TermsAccepted();
-    void TermsDeclined();
-
-    void AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> adapters);
-    // Lists a saved adapter after the enumerated ones and selects it (tab 0..6), also when
-    // the service could not be asked: the caption is kept, shown and saved back.
-    void RestoreSavedAdapter(int tabIndex, const QString& caption);
 
     QString SettingsPath() const;
     // Another profile set: asked first when what is shown is not saved, then shown as loading shows it.
     bool MayLeaveSet();
     void OpenSet();
-    void OpenTermsWindow();
 
     // ---- applying ----
     void ApplyButton_Click(int tabIndex);
     void ProfileCommand(int tabIndex); // Command1..Command6
     void Command8_Click();             // DHCP
-    void startApplying(const Profile& profile, ApplyMode mode);
-    // `number` counts the applies: an outcome shows only while its apply is the last one. It comes
-    // twice when the gateway is asked: as soon as the change is made, and with the gateway's answer.
-    void ShowApplied(ApplyOutcome outcome, int number);
-    // The way back of a change that cut the adapter off: kept, or taken (on the service thread).
-    void Undo(bool keep);
 
     // ---- at a glance ----
     void ShowTray();
@@ -128,8 +101,10 @@ private:
     QString ButtonCaption(int tabIndex) const;
 
     Environment Env;
-    // The values the tabs show and edit, the terms flag and the file as read: made before the tabs.
+    // The values the tabs show and edit, the terms flag and the file as read, and the adapters each
+    // tab lists: made before the tabs.
     ProfileBook Book;
+    AdapterChoices Choices{Book};
 
     // ---- controls (objectName == control name) ----
     QTabWidget *SSTab1 = nullptr, *SSTab2 = nullptr;
@@ -141,32 +116,14 @@ private:
     QWidget *Picture1 = nullptr, *Picture2 = nullptr, *Picture9 = nullptr, *Picture10 = nullptr,
             *Picture11 = nullptr;
 
-    // ---- state ----
-    int ListedAdapterCount = 0;
-    QStringList KnownAdapters;         // every adapter listed so far, in the lists before any restored one
-    bool ListAfterFirstPaint = false;  // the window asks for the adapters once it is drawn
-    bool ListingAsked = false;         // and until the service answers:
-    std::optional<int> PendingCommand; // the first apply button pressed meanwhile
-    QPointer<Form3> Terms;
-    QPointer<Form4> Applying;
-    QPointer<QPushButton> ApplyStartedBy; // gets the focus back when Form4 is dismissed
-    // The service's calls of an apply run on ServiceThread, in ServiceWorker's event loop.
-    std::unique_ptr<QThread> ServiceThread;
-    QObject* ServiceWorker = nullptr;
-    bool ApplyRunning = false; // an apply is under way
-    int ApplyNumber = 0;       // the applies started so far; the last one owns the applying window
-    // How long the applying window offers to keep a change that cut the adapter off from its gateway.
-    static constexpr int KeepSeconds = 20;
-    std::shared_ptr<ApplyOutcome> Undoable; // the outcome whose way back the applying window offers
-    // Ending waits this long for an apply under way, then this long for what it saved to be put back;
-    // the tests shorten them.
-    int EndWaitMs = 12000;
-    int PutBackWaitMs = 3000;
-    bool Ending = false;           // an ending waits for the apply
-    QEventLoop* EndWait = nullptr; // which the outcome ends
-    QString EndReport;             // the outcome, as the terminal reads it
-    // The adapters' states and the marks they drive; made with the buttons they mark.
+    // ---- the flows: made with the controls they drive, gone before them ----
+    // The adapters' states and the marks they drive.
     std::unique_ptr<AdapterStates> States;
+    std::unique_ptr<StartUp> Starting;
+    std::unique_ptr<TermsGate> Terms;
+    // The applying window goes first, then the run waits for an apply still under way.
+    std::unique_ptr<ApplyRun> Run;
+    std::unique_ptr<ApplyView> View;
     Tray* TrayIcon = nullptr;   // made once the window shows, when the desktop has a tray
     SetChooser* Sets = nullptr; // the profile set shown, on the Settings page
 };

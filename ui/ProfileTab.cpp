@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPersistentModelIndex>
+#include <QScopedValueRollback>
 
 namespace korvo {
 
@@ -72,17 +73,28 @@ bool ticked(const QCheckBox* box) {
 
 } // namespace
 
-ProfileTab::ProfileTab(int index, ProfileBook& book, QWidget* parent)
-    : QWidget(parent), Index(index), Book(book) {
-    connect(&Book, &ProfileBook::changed, this, &ProfileTab::Changed);
-    if (!isDhcp()) return;
-    connect(&Book, &ProfileBook::viaDhcpSet, this, &ProfileTab::ViaDhcpSet);
-    // Address, mask and gateway read "DHCP" for good; the servers until their box is cleared. The
-    // secondary WINS box alone starts editable although Check3 is ticked; only Check3's own
-    // reaction or a loaded file locks it.
-    for (int role = IP; role <= WINS2; ++role)
-        Locked[static_cast<std::size_t>(role)] = role != WINS2;
+QString ProfileTab::pageStyle() {
+    // Boxes and lists on the pages; the painted faces do the rest.
+    return QStringLiteral(R"(
+QLineEdit {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px;
+    padding: 1px 2px; selection-background-color: #2a67d6; selection-color: white;
 }
+QLineEdit:hover { border-color: #9fb3d3; }
+QLineEdit:focus { border-color: #2a67d6; }
+QLineEdit:disabled { background: #edf0f5; color: #7f8a9e; border-color: #d5dbe5; }
+QListWidget {
+    background: white; color: #1b2740; border: 1px solid #c4d0e3; border-radius: 4px; outline: 0;
+    padding: 1px;
+}
+QListWidget:focus { border-color: #2a67d6; }
+QListWidget::item:hover { background: #e8f0fd; }
+QListWidget::item:selected { background: #2a67d6; color: white; }
+)");
+}
+
+ProfileTab::ProfileTab(int index, ProfileBook& book, AdapterChoices& choices, QWidget* parent)
+    : QWidget(parent), Index(index), Book(book), Choices(choices) {}
 
 void ProfileTab::build() {
     if (built()) return;
@@ -130,23 +142,32 @@ void ProfileTab::build() {
             Boxes[static_cast<std::size_t>(role)]->setFocusPolicy(Qt::NoFocus);
     }
 
-    // The book's values, without reactions: those ran when the values were set.
+    // The models' values, without reactions: those ran when the values were set.
     for (std::size_t role = 0; role < Boxes.size(); ++role)
         if (QLineEdit* box = Boxes[role]) {
             box->setText(text(static_cast<int>(role)));
-            if (Locked[role]) lock(box);
+            if (Book.locked(Index, static_cast<ProfileField>(role))) lock(box);
         }
-    Adapters->addItems(Entries);
-    for (int row = 0; row < Tips.size(); ++row)
-        if (!Tips[row].isEmpty()) Adapters->item(row)->setToolTip(Tips[row]);
-    if (AdapterAbsent)
-        for (int row = 0; row < Adapters->count(); ++row)
-            showPresence(Adapters->item(row), AdapterAbsent(Adapters->item(row)->text()));
-    if (Selected >= 0) Adapters->setCurrentItem(Adapters->item(Selected));
+    Adapters->addItems(Choices.captions(Index));
+    const QStringList& tips = Choices.tips(Index);
+    for (int row = 0; row < tips.size(); ++row) {
+        if (!tips[row].isEmpty()) Adapters->item(row)->setToolTip(tips[row]);
+        showPresence(Adapters->item(row), Choices.absent(Index, row));
+    }
+    if (Choices.selected(Index) >= 0) Adapters->setCurrentItem(Adapters->item(Choices.selected(Index)));
     if (isDhcp()) {
         Check2->setChecked(Book.dnsViaDhcp());
         Check3->setChecked(Book.winsViaDhcp());
     }
+
+    // From now on the controls follow the models.
+    connect(&Book, &ProfileBook::changed, this, &ProfileTab::Changed);
+    if (isDhcp()) connect(&Book, &ProfileBook::viaDhcpSet, this, &ProfileTab::ViaDhcpSet);
+    connect(&Choices, &AdapterChoices::inserted, this, &ProfileTab::AdaptersInserted);
+    connect(&Choices, &AdapterChoices::captionChanged, this, &ProfileTab::AdapterRenamed);
+    connect(&Choices, &AdapterChoices::tipChanged, this, &ProfileTab::AdapterTipChanged);
+    connect(&Choices, &AdapterChoices::selectedChanged, this, &ProfileTab::AdapterSelected);
+    connect(&Choices, &AdapterChoices::removedFrom, this, &ProfileTab::AdaptersRemoved);
 
     for (int role = IP; role < RoleCount; ++role)
         if (QLineEdit* box = Boxes[static_cast<std::size_t>(role)])
@@ -184,110 +205,61 @@ void ProfileTab::setText(int role, const QString& text) {
 }
 
 void ProfileTab::Changed(int slot, ProfileField field) {
-    if (slot != Index || !built() || field == ProfileField::AdapterCaption) return;
+    if (slot != Index || field == ProfileField::AdapterCaption) return;
     QLineEdit* box = Boxes[static_cast<std::size_t>(field)];
     if (box && box->text() != text(static_cast<int>(field))) box->setText(text(static_cast<int>(field)));
 }
 
-void ProfileTab::setLocked(int role, bool locked) {
-    const auto r = static_cast<std::size_t>(role);
-    if (!built())
-        Locked[r] = locked;
-    else if (locked)
-        lock(Boxes[r]);
+void ProfileTab::showLocked(int role) {
+    QLineEdit* box = Boxes[static_cast<std::size_t>(role)];
+    if (Book.locked(Index, static_cast<ProfileField>(role)))
+        lock(box);
     else
-        unlock(Boxes[r]);
+        unlock(box);
 }
 
-QString ProfileTab::chosenAdapter() const {
-    if (built()) return selectedEntry(Adapters);
-    return Selected >= 0 ? Entries[Selected] : QString();
+// While the list follows the choices, what it reports of its selection is no choice of the user's:
+// mid-insertion it can name an entry that was not chosen.
+void ProfileTab::AdaptersInserted(int slot, int row, const QStringList& captions) {
+    if (slot != Index) return;
+    const QScopedValueRollback following(Following, true);
+    Adapters->insertItems(row, captions);
+    AdapterSelected(slot, Choices.selected(Index));
 }
 
-void ProfileTab::listAdapter(int position, const QString& caption) {
-    if (built()) {
-        if (Adapters->count() > position)
-            Adapters->item(position)->setText(caption);
-        else
-            Adapters->insertItem(position, caption);
-    } else if (Entries.size() > position) {
-        Entries[position] = caption;
-    } else {
-        Entries.insert(position, caption);
-        Tips.insert(position, QString());
-    }
+void ProfileTab::AdapterRenamed(int slot, int row) {
+    if (slot != Index) return;
+    const QScopedValueRollback following(Following, true);
+    Adapters->item(row)->setText(Choices.captions(Index)[row]);
 }
 
-void ProfileTab::insertAdapters(int position, const QStringList& captions) {
-    if (built()) {
-        // The selected entry moves along and stays selected.
-        Adapters->insertItems(position, captions);
-        return;
-    }
-    for (qsizetype i = 0; i < captions.size(); ++i) {
-        Entries.insert(position + i, captions[i]);
-        Tips.insert(position + i, QString());
-    }
-    if (Selected >= position) Selected += static_cast<int>(captions.size());
+void ProfileTab::AdapterTipChanged(int slot, int row) {
+    if (slot != Index) return;
+    Adapters->item(row)->setToolTip(Choices.tips(Index)[row]);
+    showPresence(Adapters->item(row), Choices.absent(Index, row));
 }
 
-void ProfileTab::addAdapter(int position, const QString& caption) {
-    const bool listed =
-        built() ? !Adapters->findItems(caption, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()
-                : Entries.contains(caption);
-    if (!listed) insertAdapters(position, {caption});
+void ProfileTab::AdaptersRemoved(int slot, int row) {
+    if (slot != Index) return;
+    const QScopedValueRollback following(Following, true);
+    Adapters->setCurrentRow(-1);
+    Adapters->clearSelection();
+    while (Adapters->count() > row)
+        delete Adapters->takeItem(row);
 }
 
-void ProfileTab::RestoreSavedAdapter(int position, const QString& caption) {
-    // A second restore into the same list replaces the entry the first one added.
-    listAdapter(position, caption);
-    if (!built()) {
-        // Already the selection or not, the tab takes the entry's text.
-        Selected = position;
-        List_Click();
-        return;
-    }
-    QListWidgetItem* entry = Adapters->item(position);
-    if (entry->isSelected()) {
-        // Already the selection, so no notification comes; its text changed all the same.
-        List_Click();
-        return;
-    }
-    Adapters->setCurrentItem(entry);
+void ProfileTab::AdapterSelected(int slot, int row) {
+    if (slot != Index || row < 0) return;
+    const QScopedValueRollback following(Following, true);
+    QListWidgetItem* entry = Adapters->item(row);
+    if (!entry->isSelected()) Adapters->setCurrentItem(entry);
 }
 
-void ProfileTab::ForgetAdapter(int listed) {
-    if (built()) {
-        Adapters->setCurrentRow(-1);
-        Adapters->clearSelection();
-        while (Adapters->count() > listed)
-            delete Adapters->takeItem(listed);
-    } else {
-        Entries = Entries.mid(0, listed);
-        Tips = Tips.mid(0, listed);
-        Selected = -1;
-    }
-    Book.setAdapter(Index, QString());
-}
-
-void ProfileTab::setAdapterTips(const std::function<QString(const QString&)>& tipFor,
-                                const std::function<bool(const QString&)>& absent) {
-    AdapterAbsent = absent;
-    if (!built()) {
-        for (qsizetype row = 0; row < Entries.size(); ++row)
-            Tips[row] = tipFor(Entries[row]);
-        return;
-    }
-    for (int row = 0; row < Adapters->count(); ++row) {
-        QListWidgetItem* entry = Adapters->item(row);
-        const QString tip = tipFor(entry->text());
-        if (entry->toolTip() != tip) entry->setToolTip(tip);
-        if (absent) showPresence(entry, absent(entry->text()));
-    }
-}
-
+// Selection, not the current row: an unselected entry is no choice, and the list never empties.
 void ProfileTab::List_Click() {
-    Book.setAdapter(Index, chosenAdapter());
+    if (Following) return;
+    const QList<QListWidgetItem*> chosen = Adapters->selectedItems();
+    if (!chosen.isEmpty()) Choices.select(Index, Adapters->row(chosen.first()));
 }
 
 // Opened without waiting (popup, not exec): the states are those AdapterStates already holds.
@@ -355,14 +327,14 @@ void ProfileTab::Check3_Click() {
 
 void ProfileTab::ViaDhcpSet(bool dns, bool wins) {
     if (dns) {
-        if (built()) Check2->setChecked(Book.dnsViaDhcp());
-        setLocked(DNS1, Book.dnsViaDhcp());
-        setLocked(DNS2, Book.dnsViaDhcp());
+        Check2->setChecked(Book.dnsViaDhcp());
+        showLocked(DNS1);
+        showLocked(DNS2);
     }
     if (wins) {
-        if (built()) Check3->setChecked(Book.winsViaDhcp());
-        setLocked(WINS1, Book.winsViaDhcp());
-        setLocked(WINS2, Book.winsViaDhcp());
+        Check3->setChecked(Book.winsViaDhcp());
+        showLocked(WINS1);
+        showLocked(WINS2);
     }
 }
 

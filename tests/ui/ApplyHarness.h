@@ -12,9 +12,8 @@ namespace korvo::testing {
 
 // Lists `caption` in the tab's adapter list and selects it, as a user would.
 inline void chooseAdapter(Form1& form, int tab, const QString& caption) {
-    QListWidget* list = tabControls(form, tab).Adapters;
-    list->addItem(caption);
-    list->setCurrentRow(list->count() - 1);
+    Form1Probe::listAdapters(form, {caption});
+    tabControls(form, tab).Adapters->setCurrentRow(0);
 }
 
 // The tab's seven address boxes in field order.

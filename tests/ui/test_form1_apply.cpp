@@ -74,7 +74,7 @@ private slots:
         TestEnvironment env;
         Form1 form(env.make());
         const TabControls t = tabControls(form, tab);
-        t.Adapters->addItem(QStringLiteral("eth0"));
+        Form1Probe::listAdapters(form, {QStringLiteral("eth0")});
         t.SecondaryWINS->setText(QStringLiteral("  "));
         t.Apply->click();
         QCOMPARE(env.messages, QStringList{"Whoops|Please select an Interface first!!"});

@@ -297,7 +297,7 @@ private slots:
     void closeBoxWhileDisabled() {
         Window w;
         Form1& form = w.form;
-        control<QListWidget>(form, "List1")->addItem(QStringLiteral("eth0"));
+        Form1Probe::listAdapters(form, {QStringLiteral("eth0")});
         control<QListWidget>(form, "List1")->setCurrentRow(0);
         QVERIFY(w.show());
         control<QPushButton>(form, "Command1")

@@ -38,7 +38,7 @@ private slots:
             {"korvo::NetworkManager", "cannot connect to the system bus: %1"},
             {"Rollback", "the service does not say what %1 has now, so it could not be put back"},
             {"ResultTexts", "no network configuration service is available on this system"},
-            {"korvo::Form1", "Korvo: the apply under way has finished; ending now. The outcome:"},
+            {"korvo::ApplyRun", "Korvo: the apply under way has finished; ending now. The outcome:"},
         };
         for (const char* language : {"de", "fr", "es"})
             for (const auto& [context, english] : sentences)
