@@ -2,7 +2,6 @@
 
 #include "core/ApplyRun.h"
 #include "core/ProfileSets.h"
-#include "core/Version.h"
 #include "ui/AdapterStates.h"
 #include "ui/ApplyView.h"
 #include "ui/Artwork.h"
@@ -13,15 +12,13 @@
 #include "ui/SetChooser.h"
 #include "ui/StartUp.h"
 #include "ui/TermsGate.h"
-#include "ui/Tray.h"
+#include "ui/TrayLink.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,20 +26,6 @@
 #include <utility>
 
 namespace korvo {
-
-namespace {
-
-constexpr int ClientWidth = 745;
-constexpr int ClientHeight = 399;
-constexpr int BannerHeight = 24;
-constexpr int ButtonRowTop = ClientHeight - 8 - 33;
-
-const char* const ApplyButtonNames[TabCount] = {"Command1", "Command2", "Command3", "Command4",
-                                                "Command5", "Command6", "Command8"};
-
-using art::place;
-
-} // namespace
 
 Form1::Form1(Environment environment, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -56,12 +39,10 @@ Form1::Form1(Environment environment, QWidget* parent)
     Run = std::make_unique<ApplyRun>(Env.connector);
     View = std::make_unique<ApplyView>(*this, *Run);
     Starting->readFrom([this] { return SettingsPath(); });
-    // An adapter plugged in later joins every list after those listed before it; none moves.
-    connect(States.get(), &AdapterStates::listed, this, [this](const QStringList& captions) {
-        if (Starting->pending()) return; // the start-up listing will have it
-        for (const QString& caption : captions)
-            if (!Choices.captions(0).mid(0, Choices.listedCount()).contains(caption)) Choices.add(caption);
-    });
+    TrayFace = std::make_unique<TrayLink>(TrayLink::Window{this, [this](int t) { ApplyButton_Click(t); },
+                                                           [this](int t) { return ButtonCaption(t); },
+                                                           [this] { EndProgram(tr("the tray's Exit")); }},
+                                          *States, *Run, *View, *Sets);
     connectReactions();
 }
 
@@ -69,113 +50,6 @@ Form1::~Form1() = default;
 
 Form3* Form1::TermsWindow() const {
     return Terms->window();
-}
-
-void Form1::buildLayout() {
-    setWindowTitle(tr("Korvo  Version %1").arg(QStringLiteral(KORVO_VERSION_MAJOR_MINOR)));
-    setFixedSize(ClientWidth, ClientHeight);
-
-    // Top strip: banner, help hint, glyphs.
-    place(new PicturePanel(PicturePanel::Kind::Banner, this), nullptr, 0, 0, ClientWidth, BannerHeight);
-    Label26 = place(new QLabel(tr("Help (F1)"), this), "Label26", 10, 0, 90, BannerHeight);
-    art::setTextColor(Label26, art::OnHeader);
-    Picture10 = place(new PicturePanel(PicturePanel::Kind::MinimiseGlyph, this), "Picture10",
-                      ClientWidth - 50, 0, 22, BannerHeight);
-    Picture9 = place(new PicturePanel(PicturePanel::Kind::CloseGlyph, this), "Picture9", ClientWidth - 26, 0,
-                     22, BannerHeight);
-    // They do what the buttons "Minimise" and "Exit" do, and a screen reader calls them so.
-    Picture10->setAccessibleName(tr("Minimise"));
-    Picture9->setAccessibleName(tr("Exit"));
-
-    SSTab1 = place(new PictureTabWidget(PictureTabWidget::Look::Header, this), "SSTab1", 0, BannerHeight,
-                   ClientWidth, ClientHeight - BannerHeight);
-    SSTab1->setAccessibleName(tr("Pages"));
-    auto* mainPage = new QWidget;
-    auto* settingsPage = new QWidget;
-    SSTab1->addTab(mainPage, tr("Main"));
-    SSTab1->addTab(settingsPage, tr("Settings"));
-    // A page is what the page tabs leave of the tab control.
-    const int pageHeight = ClientHeight - BannerHeight - SSTab1->tabBar()->sizeHint().height();
-    // The bottom button row belongs to the window, so its top in page coordinates:
-    const int pageButtonRowTop = ButtonRowTop - (ClientHeight - pageHeight);
-
-    // "Main" page.
-    Picture1 = art::fillWith(mainPage, place(new PicturePanel(PicturePanel::Kind::MainPage, mainPage),
-                                             "Picture1", 0, 0, ClientWidth, pageHeight));
-    for (int t = 0; t < TabCount; ++t) {
-        auto* button = place(
-            new PictureButton(PictureButton::Face::Apply, t == DhcpTab ? tr("DHCP") : tr("Change"), mainPage),
-            ApplyButtonNames[t], 16, 16 + 48 * t, 233, 25);
-        button->setToolTip(AdapterStates::applyTip());
-        button->setProperty("active", false);
-        ApplyButtons[static_cast<std::size_t>(t)] = button;
-    }
-
-    // "Settings" page.
-    Picture2 =
-        art::fillWith(settingsPage, place(new PicturePanel(PicturePanel::Kind::SettingsPage, settingsPage),
-                                          "Picture2", 0, 0, ClientWidth, pageHeight));
-    Picture11 =
-        place(new PicturePanel(PicturePanel::Kind::Band, settingsPage), "Picture11", 0, 0, ClientWidth, 241);
-    SSTab2 =
-        place(new PictureTabWidget(PictureTabWidget::Look::Card, settingsPage), "SSTab2", 8, 8, 729, 225);
-    SSTab2->setAccessibleName(tr("Profiles"));
-    Command7 = place(new PictureButton(PictureButton::Face::Primary, tr("Save Settings"), settingsPage),
-                     "Command7", 8, pageButtonRowTop, 89, 33);
-    Label27 = place(new QLabel(tr("Revision %1").arg(QStringLiteral(KORVO_VERSION)), settingsPage), "Label27",
-                    400, pageButtonRowTop, 140, 33);
-    Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    art::setTextColor(Label27, art::Slate);
-    Sets = place(new SetChooser(Env, {[this] { return MayLeaveSet(); }, [this] { OpenSet(); }}, settingsPage),
-                 "SetChooser", 105, pageButtonRowTop, 290, 33);
-
-    for (int t = 0; t < TabCount; ++t) {
-        auto* page = new ProfileTab(t, Book, Choices);
-        SSTab2->addTab(page, page->caption());
-        Tabs[static_cast<std::size_t>(t)] = page;
-    }
-
-    // Shows the book's terms flag; nobody sees or reaches it.
-    Check1 = new QCheckBox(tr("EULA accepted"), tab(0));
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFocusPolicy(Qt::NoFocus);
-    Check1->setVisible(false);
-
-    // Bottom button row, above whichever page is shown.
-    Command9 = place(new PictureButton(PictureButton::Face::Neutral, tr("Minimise"), this), "Command9",
-                     ClientWidth - 8 - 89 - 8 - 89, ButtonRowTop, 89, 33);
-    Command10 = place(new PictureButton(PictureButton::Face::Neutral, tr("Exit"), this), "Command10",
-                      ClientWidth - 8 - 89, ButtonRowTop, 89, 33);
-
-    setKeyboardOrder();
-    SSTab1->setCurrentIndex(0);
-    SSTab2->setCurrentIndex(0);
-}
-
-// One chain through both pages; Qt skips what is hidden or disabled.
-void Form1::setKeyboardOrder() {
-    QList<QWidget*> order = {SSTab1, SSTab2};
-    for (QPushButton* button : ApplyButtons)
-        order << button;
-    order << Command9 << Command10;
-    for (int t = 0; t < TabCount; ++t)
-        order << tab(t)->keyboardOrder();
-    order << Command7 << Sets->keyboardOrder();
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
-
-// The first paint shows the Main page only; the profile tabs' controls are made when the
-// Settings page is first shown.
-void Form1::BuildSettingsPage() {
-    if (tab(0)->built()) return;
-    // Only the profile tabs hold text boxes and lists; a style sheet higher up would
-    // route every control of the window through the style sheet machinery.
-    SSTab2->setStyleSheet(ProfileTab::pageStyle());
-    for (ProfileTab* t : Tabs)
-        t->build();
-    Sets->build();
-    setKeyboardOrder();
 }
 
 void Form1::connectReactions() {
@@ -203,7 +77,7 @@ void Form1::connectReactions() {
 
     connect(Starting.get(), &StartUp::pressReplayed, this, &Form1::ApplyButton_Click);
     connect(Terms.get(), &TermsGate::accepted, this, &Form1::Command7_Click); // saved as the click saves
-    connect(Terms.get(), &TermsGate::released, this, &Form1::ShowTray);
+    connect(Terms.get(), &TermsGate::released, this, [this] { TrayFace->show(Env.hasSystemTray); });
     // A watching service tells of an apply's own changes as they land; one that reports no
     // states is not asked again for nothing.
     connect(Run.get(), &ApplyRun::adaptersTouched, this, [this] {
@@ -236,7 +110,7 @@ void Form1::Start() {
         return;
     }
     Starting->showInOnePaint();
-    ShowTray();
+    TrayFace->show(Env.hasSystemTray);
 }
 
 // ---- settings file ----
@@ -254,15 +128,6 @@ bool Form1::MayLeaveSet() {
         return false;
     Command7_Click();
     return !hasUnsavedChanges(Book); // not saved: the changed-on-disk question said No, or the save failed
-}
-
-void Form1::OpenSet() {
-    // Nothing of the set shown stays behind: an adapter the new set leaves unnamed is none.
-    for (int slot = 0; slot < SlotCount; ++slot)
-        Choices.forget(slot);
-    Book.load(firstStartSettings());
-    Starting->LoadSettings();
-    States->ShowProfilesInEffect();
 }
 
 void Form1::Command7_Click() {
@@ -413,57 +278,7 @@ void Form1::ShowButtonCaption(int tabIndex, const QString& caption) {
     button->setText(caption);
     // Said as shown, "&" included; a button without a caption still says which profile it applies.
     button->setAccessibleName(caption.isEmpty() ? tab(tabIndex)->caption() : caption);
-    if (TrayIcon) {
-        TrayIcon->setCaption(tabIndex, caption);
-        TrayIcon->showAdapters(States->glance());
-    }
-}
-
-void Form1::ShowTray() {
-    if (TrayIcon) return;
-    if (!(Env.hasSystemTray ? Env.hasSystemTray() : Tray::available())) return;
-
-    std::array<QString, TabCount> captions;
-    std::array<bool, TabCount> inEffect{};
-    for (int t = 0; t < TabCount; ++t) {
-        captions[static_cast<std::size_t>(t)] = ButtonCaption(t);
-        inEffect[static_cast<std::size_t>(t)] = States->isInEffect(t);
-    }
-    TrayIcon = new Tray(captions, inEffect, this);
-    connect(TrayIcon, &Tray::applyChosen, this, [this](int tabIndex) {
-        // An outcome still waiting for "Ok" (the window perhaps minimised) comes to the front instead:
-        // the click is not lost without a sign. While an apply runs the entries are greyed.
-        if (View->waitingForOk()) {
-            ShowFromTray();
-            View->window()->raise();
-            View->window()->activateWindow();
-            return;
-        }
-        // What the button does; a disabled window takes no press.
-        if (isEnabled()) ApplyButton_Click(tabIndex);
-        States->ShowProfilesInEffect();
-    });
-    connect(TrayIcon, &Tray::showChosen, this, &Form1::ShowFromTray);
-    connect(TrayIcon, &Tray::exitChosen, this, [this] { EndProgram(tr("the tray's Exit")); });
-    TrayIcon->setBusy(Run->running());
-    connect(Run.get(), &ApplyRun::runningChanged, TrayIcon, &Tray::setBusy);
-    connect(View.get(), &ApplyView::warned, TrayIcon, &Tray::warn);
-    connect(States.get(), &AdapterStates::inEffect, TrayIcon, &Tray::setInEffect);
-    TrayIcon->setSets(Sets->names(), Sets->currentName());
-    connect(Sets, &SetChooser::listed, TrayIcon, &Tray::setSets);
-    connect(TrayIcon, &Tray::setChosen, Sets, &SetChooser::choose);
-    TrayIcon->showAdapters(States->glance());
-    connect(States.get(), &AdapterStates::shown, TrayIcon,
-            [this] { TrayIcon->showAdapters(States->glance()); });
-}
-
-void Form1::ShowFromTray() {
-    // Wayland lets a program neither raise its window nor restore or even know it minimised: a
-    // window mapped anew comes to the front.
-    if (!isActiveWindow() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) hide();
-    showNormal();
-    raise();
-    activateWindow();
+    if (TrayFace) TrayFace->setCaption(tabIndex, caption);
 }
 
 void endMainWindow(QWidget& window, const QString& by) {

@@ -30,7 +30,7 @@ class Form3;
 class StartUp;
 class TermsGate;
 class SetChooser;
-class Tray;
+class TrayLink;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -84,9 +84,8 @@ private:
     void ShowHelp();
 
     QString SettingsPath() const;
-    // Another profile set: asked first when what is shown is not saved, then shown as loading shows it.
+    // Another profile set may be opened: asked first when what is shown is not saved.
     bool MayLeaveSet();
-    void OpenSet();
 
     // ---- applying ----
     void ApplyButton_Click(int tabIndex);
@@ -94,8 +93,6 @@ private:
     void Command8_Click();             // DHCP
 
     // ---- at a glance ----
-    void ShowTray();
-    void ShowFromTray();
     void ShowButtonCaption(int tabIndex, const QString& caption);
     // What apply button 0..6 says: the profile's name, "DHCP" on the DHCP tab.
     QString ButtonCaption(int tabIndex) const;
@@ -124,7 +121,7 @@ private:
     // The applying window goes first, then the run waits for an apply still under way.
     std::unique_ptr<ApplyRun> Run;
     std::unique_ptr<ApplyView> View;
-    Tray* TrayIcon = nullptr;   // made once the window shows, when the desktop has a tray
+    std::unique_ptr<TrayLink> TrayFace;
     SetChooser* Sets = nullptr; // the profile set shown, on the Settings page
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/AdapterChoices.h"
 #include "core/ProfileBook.h"
+#include "core/SettingsLines.h"
 #include "platform/NetConfigService.h"
 #include "ui/AdapterStates.h"
 
@@ -17,7 +18,14 @@ namespace korvo {
 
 StartUp::StartUp(const Environment& env, ProfileBook& book, AdapterChoices& choices, AdapterStates& states,
                  QWidget& window)
-    : Env(env), Book(book), Choices(choices), States(states), Window(window) {}
+    : Env(env), Book(book), Choices(choices), States(states), Window(window) {
+    // An adapter plugged in later joins every list after those listed before it; none moves.
+    connect(&States, &AdapterStates::listed, this, [this](const QStringList& captions) {
+        if (pending()) return; // the start-up listing will have it
+        for (const QString& caption : captions)
+            if (!Choices.captions(0).mid(0, Choices.listedCount()).contains(caption)) Choices.add(caption);
+    });
+}
 
 StartUp::~StartUp() {
     if (PendingCommand) QGuiApplication::restoreOverrideCursor();
@@ -104,6 +112,15 @@ void StartUp::AdaptersListed(std::vector<std::unique_ptr<platform::Adapter>> ada
         QGuiApplication::restoreOverrideCursor();
         emit pressReplayed(pressed);
     }
+}
+
+void StartUp::openAnother() {
+    // An adapter the new set leaves unnamed is none.
+    for (int slot = 0; slot < SlotCount; ++slot)
+        Choices.forget(slot);
+    Book.load(firstStartSettings());
+    LoadSettings();
+    States.ShowProfilesInEffect();
 }
 
 StartUp::LoadOutcome StartUp::LoadSettings() {

@@ -52,6 +52,8 @@ public:
 
     enum class LoadOutcome { Missing, Rejected, Applied };
     LoadOutcome LoadSettings();
+    // Another profile set is shown, as loading shows it; nothing of the one before stays behind.
+    void openAnother();
     // The settings file read: the profile set shown, where there are sets.
     void readFrom(std::function<QString()> path) { PathOf = std::move(path); }
 
