@@ -53,6 +53,50 @@ private slots:
         QCOMPARE(moved.size(), 0); // the same row stays chosen
     }
 
+    // An adapter plugged in later goes after the listed ones and before a restored entry, in every
+    // list that does not hold it; the chosen entry stays chosen. Another set forgets the restored
+    // entries and the choice, the hot-plugged adapter staying listed.
+    void pluggedInThenAnotherSet() {
+        ProfileBook book;
+        AdapterChoices choices(book);
+        choices.list({"eth0"});
+        choices.restore(1, "usb0");
+        choices.restore(2, "eth9");
+        choices.add("usb0");
+        QCOMPARE(choices.captions(0), (QStringList{"eth0", "usb0"}));
+        QCOMPARE(choices.captions(1), (QStringList{"eth0", "usb0"})); // restored already: not twice
+        QCOMPARE(choices.captions(2), (QStringList{"eth0", "usb0", "eth9"}));
+        QCOMPARE(choices.selected(2), 2);
+        QCOMPARE(book.profile(2).AdapterCaption, QStringLiteral("eth9"));
+        QCOMPARE(choices.listedCount(), 2);
+        QCOMPARE(choices.tips(2).size(), 3);
+
+        QSignalSpy removed(&choices, &AdapterChoices::removedFrom);
+        choices.forget(2);
+        QCOMPARE(choices.captions(2), (QStringList{"eth0", "usb0"}));
+        QCOMPARE(choices.selected(2), -1);
+        QCOMPARE(book.profile(2).AdapterCaption, QString());
+        QCOMPARE(removed.size(), 1);
+        choices.restore(2, "eth7");
+        QCOMPARE(choices.captions(2), (QStringList{"eth0", "usb0", "eth7"}));
+    }
+
+    // An adapter gone is marked absent with its tip; the tip signal tells of either change.
+    void absentEntries() {
+        ProfileBook book;
+        AdapterChoices choices(book);
+        choices.list({"eth0", "eth1"});
+        QSignalSpy tipped(&choices, &AdapterChoices::tipChanged);
+        const auto tip = [](const QString& c) { return c + " tip"; };
+        choices.setTips(0, tip, [](const QString& c) { return c == "eth1"; });
+        QCOMPARE(choices.absent(0, 0), false);
+        QCOMPARE(choices.absent(0, 1), true);
+        QCOMPARE(tipped.size(), 2);
+        choices.setTips(0, tip, [](const QString&) { return false; });
+        QCOMPARE(choices.absent(0, 1), false);
+        QCOMPARE(tipped.size(), 3); // only the entry whose presence changed
+    }
+
     void selectionIsTheBooksAdapter() {
         ProfileBook book;
         AdapterChoices choices(book);
