@@ -155,7 +155,8 @@ std::vector<std::string> sentDnsServers(const Profile& p, const OmittedServers& 
 std::vector<platform::IPv4Settings::Address> sentMoreAddresses(const Profile& p) {
     std::vector<platform::IPv4Settings::Address> sent;
     for (const QString& cidr : p.MoreAddresses) {
-        const auto [address, prefix] = platform::IPv4Address::splitPrefix(text(cidr));
+        const std::string typed = text(cidr); // splitPrefix's parts are views into it
+        const auto [address, prefix] = platform::IPv4Address::splitPrefix(typed);
         const auto mask = platform::IPv4Address::maskOf(prefix.value_or(-1));
         sent.push_back({std::string(address), mask ? mask->toString() : std::string()});
     }
