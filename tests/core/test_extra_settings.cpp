@@ -31,6 +31,19 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+namespace {
+
+// A companion made new has the platform's line ends: CR LF on Windows.
+QByteArray nativeLines(QByteArray lines) {
+#ifdef Q_OS_WIN
+    return lines.replace("\n", "\r\n");
+#else
+    return lines;
+#endif
+}
+
+} // namespace
+
 class TestExtraSettings : public QObject {
     Q_OBJECT
 private slots:
@@ -94,7 +107,8 @@ private slots:
         QTest::addColumn<QString>("merged");
         QTest::newRow("nothing to write") << "" << ExtraSettings{} << "";
         QTest::newRow("new file") << "" << with(1, {"192.0.2.21/24", "192.0.2.22/24"})
-                                  << "[Profile2]\nMoreAddresses=192.0.2.21/24 192.0.2.22/24\n";
+                                  << QString::fromLatin1(nativeLines(
+                                         "[Profile2]\nMoreAddresses=192.0.2.21/24 192.0.2.22/24\n"));
         QTest::newRow("value replaced in place")
             << "; mine\n[Profile1]\nColour=blue\nMoreAddresses=192.0.2.1/24\nSize=3\n"
             << with(0, {"192.0.2.5/24"})
@@ -144,8 +158,8 @@ private slots:
         book.setHardwareAddress(DhcpSlot, QStringLiteral("02:00:00:00:00:07"));
         QCOMPARE(book.save(path), QString());
         QCOMPARE(fileBytes(path), mainBytes);
-        QCOMPARE(fileBytes(companion), QByteArray("[Profile2]\nMoreAddresses=192.0.2.21/24 192.0.2.22/24\n\n"
-                                                  "[DHCP]\nHardwareAddress=02:00:00:00:00:07\n"));
+        QCOMPARE(fileBytes(companion), nativeLines("[Profile2]\nMoreAddresses=192.0.2.21/24 192.0.2.22/24\n\n"
+                                                   "[DHCP]\nHardwareAddress=02:00:00:00:00:07\n"));
 
         ProfileBook again;
         QCOMPARE(again.read(path), ProfileBook::ReadOutcome::Read);

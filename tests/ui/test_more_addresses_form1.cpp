@@ -24,6 +24,15 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// A companion made new has the platform's line ends: CR LF on Windows.
+QByteArray nativeLines(QByteArray lines) {
+#ifdef Q_OS_WIN
+    return lines.replace("\n", "\r\n");
+#else
+    return lines;
+#endif
+}
+
 } // namespace
 
 class TestMoreAddressesForm1 : public QObject {
@@ -45,7 +54,7 @@ private slots:
             control<QPushButton>(form, "Command7")->click();
             plain = fileBytes(path);
             // B's hardware address is recorded with profile 2, which chose it.
-            QCOMPARE(fileBytes(companion), QByteArray("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"));
+            QCOMPARE(fileBytes(companion), nativeLines("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"));
 
             auto* more = control<QLineEdit>(form, "MoreAddresses2");
             QCOMPARE(more->accessibleName(), QStringLiteral("Profile 2, More addresses"));
@@ -55,9 +64,9 @@ private slots:
             QVERIFY(env.messages.isEmpty());
         }
         QCOMPARE(fileBytes(path), plain);
-        QCOMPARE(fileBytes(companion), QByteArray("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"
-                                                  "MoreAddresses=192.0.2.21/24 192.0.2.22/25\n\n"
-                                                  "[DHCP]\nMoreAddresses=203.0.113.7/24\n"));
+        QCOMPARE(fileBytes(companion), nativeLines("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"
+                                                   "MoreAddresses=192.0.2.21/24 192.0.2.22/25\n\n"
+                                                   "[DHCP]\nMoreAddresses=203.0.113.7/24\n"));
 
         Form1 form(env.make());
         form.Form_Load();
@@ -68,9 +77,9 @@ private slots:
         // Emptied, the key goes and the file stays a valid companion.
         control<QLineEdit>(form, "MoreAddresses7")->clear();
         control<QPushButton>(form, "Command7")->click();
-        QCOMPARE(fileBytes(companion), QByteArray("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"
-                                                  "MoreAddresses=192.0.2.21/24 192.0.2.22/25\n\n"
-                                                  "[DHCP]\n"));
+        QCOMPARE(fileBytes(companion), nativeLines("[Profile2]\nHardwareAddress=02:00:00:00:00:0b\n"
+                                                   "MoreAddresses=192.0.2.21/24 192.0.2.22/25\n\n"
+                                                   "[DHCP]\n"));
         QCOMPARE(fileBytes(path), plain);
     }
 
