@@ -34,6 +34,8 @@ void AdapterChoices::restore(int slot, const QString& caption) {
 }
 
 void AdapterChoices::add(const QString& caption) {
+    // The listed entries are alike in every list.
+    if (Lists[0].Captions.mid(0, Listed).contains(caption)) return;
     for (int slot = 0; slot < SlotCount; ++slot) {
         List& l = Lists[static_cast<std::size_t>(slot)];
         if (l.Captions.contains(caption)) continue;

@@ -34,7 +34,7 @@ public:
     // selects it as the user's selection would.
     void restore(int slot, const QString& caption);
     // An adapter that came while the window is open goes after those listed before it, in every list
-    // that does not have it already; no selection moves.
+    // that does not have it already; no selection moves. One listed already is left as it is.
     void add(const QString& caption);
     // No adapter chosen for the slot, and its list back to the listed adapters (another set is opened).
     void forget(int slot);

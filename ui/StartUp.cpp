@@ -23,7 +23,7 @@ StartUp::StartUp(const Environment& env, ProfileBook& book, AdapterChoices& choi
     connect(&States, &AdapterStates::listed, this, [this](const QStringList& captions) {
         if (pending()) return; // the start-up listing will have it
         for (const QString& caption : captions)
-            if (!Choices.captions(0).mid(0, Choices.listedCount()).contains(caption)) Choices.add(caption);
+            Choices.add(caption);
     });
 }
 

@@ -52,7 +52,9 @@ void TrayLink::show(const std::function<bool()>& hasSystemTray) {
     connect(&Sets, &SetChooser::listed, Icon, &Tray::setSets);
     connect(Icon, &Tray::setChosen, &Sets, &SetChooser::choose);
     Icon->showAdapters(States.glance());
-    connect(&States, &AdapterStates::shown, Icon, [this] { Icon->showAdapters(States.glance()); });
+    connect(&States, &AdapterStates::shown, this, [this] {
+        if (Icon) Icon->showAdapters(States.glance());
+    });
 }
 
 void TrayLink::setCaption(int tabIndex, const QString& caption) {

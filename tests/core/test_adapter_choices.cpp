@@ -69,6 +69,9 @@ private slots:
         QCOMPARE(choices.selected(2), 2);
         QCOMPARE(book.profile(2).AdapterCaption, QStringLiteral("eth9"));
         QCOMPARE(choices.listedCount(), 2);
+        choices.add("usb0"); // told again by the next listing: nothing moves
+        QCOMPARE(choices.listedCount(), 2);
+        QCOMPARE(choices.captions(2), (QStringList{"eth0", "usb0", "eth9"}));
         QCOMPARE(choices.tips(2).size(), 3);
 
         QSignalSpy removed(&choices, &AdapterChoices::removedFrom);
